@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollatorSortKey>
 #include <QString>
 
 // Locale-aware, case-insensitive comparison. Under the "C"/POSIX locale a real collation is
@@ -7,3 +8,6 @@
 int localizedCaseInsensitiveCompare(const QString& a, const QString& b);
 // The same with numeric runs compared as numbers ("Vol 2" before "Vol 10").
 int localizedStandardCompare(const QString& a, const QString& b);
+
+// Sort key agreeing with localizedCaseInsensitiveCompare, for sorting many texts at once.
+[[nodiscard]] QCollatorSortKey localizedCaseInsensitiveSortKey(const QString& text);

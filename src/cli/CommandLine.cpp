@@ -1,0 +1,156 @@
+#include "cli/CommandLine.h"
+
+#include "cli/ConsoleOutput.h"
+#include "cli/DemoLibraryCommand.h"
+#include "cli/ExitStatus.h"
+#include "cli/ScanCommand.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using ConsoleOutput::programName;
+
+std::vector<std::unique_ptr<Command>> makeCommands()
+{
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<ScanCommand>());
+    commands.push_back(std::make_unique<DemoLibraryCommand>());
+    return commands;
+}
+
+struct GlobalOptions {
+    QCommandLineOption systemRoot{QStringLiteral("system-root"),
+                                  QStringLiteral("Look for the standard plug-in folders under DIR instead of \"/\" "
+                                                 "(a mounted or generated macOS system)."),
+                                  QStringLiteral("DIR")};
+    QCommandLineOption home{QStringLiteral("home"), QStringLiteral("The home folder for the per-user plug-in folders."),
+                            QStringLiteral("DIR")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")};
+};
+
+// The first argument that is neither an option nor the value of a global option; -1 if none.
+qsizetype commandIndex(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1StringView("--"))
+            return i + 1 < arguments.size() ? i + 1 : -1;
+        if (argument == QLatin1StringView("--system-root") || argument == QLatin1StringView("--home"))
+            ++i;
+        else if (!argument.startsWith(u'-') || argument == QLatin1StringView("-"))
+            return i;
+    }
+    return -1;
+}
+
+// QCommandLineParser names the program after argv[0]; the help always uses the program's name.
+QString helpText(const QCommandLineParser& parser, const QString& usageLine)
+{
+    QString text = parser.helpText();
+    const qsizetype firstLineEnd = text.indexOf(u'\n');
+    text.replace(0, firstLineEnd, QStringLiteral("Usage: ") + programName + u' ' + usageLine + u'\n');
+    return text;
+}
+
+QString commandList(const std::vector<std::unique_ptr<Command>>& commands)
+{
+    qsizetype width = 0;
+    for (const auto& command : commands)
+        width = qMax(width, command->name().size());
+    QString text = QStringLiteral("\nCommands:\n");
+    for (const auto& command : commands)
+        text += QStringLiteral("  ") + command->name().leftJustified(width) + QStringLiteral("  ") + command->summary() + u'\n';
+    return text;
+}
+
+QString absolute(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+ScanRoots scanRoots(const QCommandLineParser& parser, const GlobalOptions& options)
+{
+    ScanRoots roots = ScanRoots::standard();
+    const auto folderOption = [&](const QCommandLineOption& option, QString& folder) {
+        if (!parser.isSet(option))
+            return;
+        folder = absolute(parser.value(option));
+        if (!QFileInfo(folder).isDir())
+            ConsoleOutput::warning(QStringLiteral("there is no folder at %1.").arg(folder));
+    };
+    folderOption(options.systemRoot, roots.systemRoot);
+    folderOption(options.home, roots.home);
+    return roots;
+}
+
+} // namespace
+
+namespace CommandLine {
+
+int run(int argc, char** argv)
+{
+    std::unique_ptr<QCoreApplication> application;
+    if (!QCoreApplication::instance())
+        application = std::make_unique<QCoreApplication>(argc, argv);
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (arguments.isEmpty())
+        arguments.append(programName);
+
+    const auto commands = makeCommands();
+    Command* command = nullptr;
+    const qsizetype index = commandIndex(arguments);
+    if (index >= 0) {
+        for (const auto& candidate : commands) {
+            if (candidate->name() == arguments[index])
+                command = candidate.get();
+        }
+        if (!command) {
+            ConsoleOutput::error(QStringLiteral("unknown command \"%1\".").arg(arguments[index]));
+            ConsoleOutput::err(QStringLiteral("Run \"%1 --help\" for the list of commands.\n").arg(programName));
+            return ExitStatus::usage;
+        }
+    }
+
+    const GlobalOptions options;
+    QCommandLineParser parser;
+    parser.addOptions({options.systemRoot, options.home, options.help, options.version});
+    QString usage;
+    if (command) {
+        parser.setApplicationDescription(command->summary());
+        command->addOptions(parser);
+        usage = helpText(parser, command->name() + u' ' + command->synopsis());
+    } else {
+        parser.setApplicationDescription(QStringLiteral("A catalogue of the audio plug-ins installed on a computer."));
+        parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("One of the commands below."));
+        usage = helpText(parser, QStringLiteral("[options] COMMAND [arguments]")) + commandList(commands);
+    }
+
+    if (!parser.parse(arguments))
+        return ConsoleOutput::usageError(parser.errorText(), usage);
+    if (parser.isSet(options.help)) {
+        ConsoleOutput::out(usage);
+        return ExitStatus::success;
+    }
+    if (parser.isSet(options.version)) {
+        ConsoleOutput::out(programName + u' ' + QStringLiteral(ZV_VERSION) + u'\n');
+        return ExitStatus::success;
+    }
+    if (!command)
+        return ConsoleOutput::usageError(QStringLiteral("no command given."), usage);
+
+    const CommandContext context{scanRoots(parser, options), usage};
+    const QStringList commandArguments = parser.positionalArguments().mid(1);
+    return command->run(commandArguments, parser, context);
+}
+
+} // namespace CommandLine

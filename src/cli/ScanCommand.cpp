@@ -1,0 +1,112 @@
+#include "cli/ScanCommand.h"
+
+#include "cli/ConsoleOutput.h"
+#include "cli/ExitStatus.h"
+#include "cli/ScannedPluginText.h"
+#include "discovery/FolderBookmark.h"
+#include "discovery/PluginScanner.h"
+#include "model/Diagnostics.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QFutureWatcher>
+
+#include <algorithm>
+
+namespace {
+
+const QString jsonOption = QStringLiteral("json");
+
+// Keeps standard output one JSON document: diagnostics go to standard error meanwhile.
+class DiagnosticsToStandardError {
+public:
+    explicit DiagnosticsToStandardError(bool active) : m_previous(Diagnostics::stream())
+    {
+        if (active)
+            Diagnostics::setStream(stderr);
+    }
+    ~DiagnosticsToStandardError() { Diagnostics::setStream(m_previous); }
+    DiagnosticsToStandardError(const DiagnosticsToStandardError&) = delete;
+    DiagnosticsToStandardError& operator=(const DiagnosticsToStandardError&) = delete;
+
+private:
+    FILE* m_previous;
+};
+
+QMap<QString, QByteArray> grantsFor(const QStringList& folders)
+{
+    QMap<QString, QByteArray> grants;
+    for (const QString& folder : folders) {
+        const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+        const QFileInfo info(path);
+        if (!info.exists()) {
+            ConsoleOutput::warning(QStringLiteral("%1 does not exist; skipping it.").arg(path));
+            continue;
+        }
+        if (!info.isDir()) {
+            ConsoleOutput::warning(QStringLiteral("%1 is not a folder; skipping it.").arg(path));
+            continue;
+        }
+        grants.insert(path, FolderBookmark::create(path));
+    }
+    return grants;
+}
+
+// The command line may wait; the event loop runs in case the scanner reports back through it.
+QList<ScannedPlugin> waitFor(QFuture<QList<ScannedPlugin>> future)
+{
+    if (!future.isFinished()) {
+        QEventLoop loop;
+        QFutureWatcher<QList<ScannedPlugin>> watcher;
+        QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+        watcher.setFuture(future);
+        if (!future.isFinished())
+            loop.exec();
+    }
+    future.waitForFinished();
+    return future.resultCount() > 0 ? future.result() : QList<ScannedPlugin>();
+}
+
+} // namespace
+
+QString ScanCommand::name() const
+{
+    return QStringLiteral("scan");
+}
+
+QString ScanCommand::summary() const
+{
+    return QStringLiteral("Scans folders for plug-in bundles and lists what it finds.");
+}
+
+QString ScanCommand::synopsis() const
+{
+    return QStringLiteral("[--json] [--system-root DIR] [--home DIR] FOLDER...");
+}
+
+void ScanCommand::addOptions(QCommandLineParser& parser) const
+{
+    parser.addOption(QCommandLineOption(jsonOption, QStringLiteral("Print one JSON array instead of a table.")));
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 QStringLiteral("A folder to scan, as if granted: a standard plug-in folder is walked as its "
+                                                "format folders, any other folder recursively."),
+                                 QStringLiteral("FOLDER..."));
+}
+
+int ScanCommand::run(const QStringList& arguments, const QCommandLineParser& parser, const CommandContext& context)
+{
+    if (arguments.isEmpty())
+        return ConsoleOutput::usageError(QStringLiteral("scan needs at least one FOLDER."), context.usage);
+    const bool json = parser.isSet(jsonOption);
+    const DiagnosticsToStandardError redirect(json);
+
+    const QMap<QString, QByteArray> grants = grantsFor(arguments);
+    PluginScanner scanner(context.roots);
+    QList<ScannedPlugin> plugins = waitFor(scanner.scan(grants));
+    std::sort(plugins.begin(), plugins.end(),
+              [](const ScannedPlugin& a, const ScannedPlugin& b) { return a.filePath < b.filePath; });
+
+    ConsoleOutput::out(json ? ScannedPluginText::json(plugins) : ScannedPluginText::table(plugins));
+    return ExitStatus::success;
+}

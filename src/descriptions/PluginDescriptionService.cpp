@@ -1,0 +1,207 @@
+#include "descriptions/PluginDescriptionService.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QTextBoundaryFinder>
+
+#include <cstdio>
+
+// The catalogue is compiled into this static library; nothing else refers to its object file, so the
+// linker would drop it unless the registration is called explicitly.
+static void registerBundledResource()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(descriptions);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace {
+
+const QString notFoundLine = QStringLiteral("[PluginDescriptionService] PluginDescriptions.json not found in bundle");
+
+void report(const PluginDescriptionService::LineSink& sink, QString line)
+{
+    if (!sink)
+        return;
+    // Keys quoted in an error may hold line breaks; a diagnostic stays one line.
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    sink(line);
+}
+
+// User-perceived characters, so a key with a combining accent is no longer than its precomposed twin.
+qsizetype characterCount(const QString& text)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() != -1)
+        ++count;
+    return count;
+}
+
+std::optional<QString> requiredText(const QJsonObject& entry, const QString& key, QLatin1StringView member,
+                                    QString& error)
+{
+    const QJsonValue value = entry.value(member);
+    if (value.isString())
+        return value.toString();
+    error = value.isUndefined()
+                ? QStringLiteral("entry \"%1\" has no \"%2\"").arg(key, member)
+                : QStringLiteral("entry \"%1\" has a \"%2\" that is not a string").arg(key, member);
+    return std::nullopt;
+}
+
+// All or nothing: one bad entry rejects the whole catalogue.
+std::optional<QMap<QString, PluginDescriptionEntry>> decodeCatalog(const QByteArray& json, QString& error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        error = QStringLiteral("%1 at offset %2").arg(parseError.errorString()).arg(parseError.offset);
+        return std::nullopt;
+    }
+    if (!document.isObject()) {
+        error = QStringLiteral("the catalogue is not a JSON object");
+        return std::nullopt;
+    }
+    QMap<QString, PluginDescriptionEntry> catalog;
+    const QJsonObject object = document.object();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!it.value().isObject()) {
+            error = QStringLiteral("entry \"%1\" is not an object").arg(it.key());
+            return std::nullopt;
+        }
+        const QJsonObject entry = it.value().toObject();
+        const auto category = requiredText(entry, it.key(), QLatin1StringView("category"), error);
+        if (!category)
+            return std::nullopt;
+        const auto description = requiredText(entry, it.key(), QLatin1StringView("description"), error);
+        if (!description)
+            return std::nullopt;
+        catalog.insert(it.key(), PluginDescriptionEntry{*category, *description});
+    }
+    return catalog;
+}
+
+} // namespace
+
+QString PluginDescriptionService::bundledResourcePath()
+{
+    return QStringLiteral(":/PluginDescriptions.json");
+}
+
+const PluginDescriptionService& PluginDescriptionService::shared()
+{
+    static const PluginDescriptionService instance = fromResource(bundledResourcePath());
+    return instance;
+}
+
+PluginDescriptionService PluginDescriptionService::fromResource(const QString& path, const LineSink& sink)
+{
+    registerBundledResource();
+    PluginDescriptionService service;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        report(sink, notFoundLine);
+        return service;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        report(sink, notFoundLine);
+        return service;
+    }
+    service.load(bytes, sink);
+    return service;
+}
+
+PluginDescriptionService PluginDescriptionService::fromBytes(const QByteArray& json, const LineSink& sink)
+{
+    PluginDescriptionService service;
+    service.load(json, sink);
+    return service;
+}
+
+void PluginDescriptionService::load(const QByteArray& json, const LineSink& sink)
+{
+    QString error;
+    auto decoded = decodeCatalog(json, error);
+    if (!decoded) {
+        report(sink, QStringLiteral("[PluginDescriptionService] Failed to decode: ") + error);
+        return;
+    }
+    m_catalog = std::move(*decoded);
+    m_keys.reserve(std::size_t(m_catalog.size()));
+    for (auto it = m_catalog.cbegin(); it != m_catalog.cend(); ++it)
+        m_keys.push_back({it.key(), it.key().toLower(), normalized(it.key()), characterCount(it.key()), it.value()});
+    report(sink, QStringLiteral("[PluginDescriptionService] Loaded %1 bundled descriptions").arg(m_catalog.size()));
+}
+
+QString PluginDescriptionService::normalized(QStringView text)
+{
+    const QString lowered = text.toString().toLower();
+    std::vector<char32_t> kept;
+    kept.reserve(std::size_t(lowered.size()));
+    for (const uint codePoint : QStringView(lowered).toUcs4()) {
+        const auto c = char32_t(codePoint);
+        if (QChar::isLetterOrNumber(c) || QChar::isMark(c))
+            kept.push_back(c);
+    }
+    return QString::fromUcs4(kept.data(), qsizetype(kept.size()));
+}
+
+std::optional<PluginDescriptionEntry>
+PluginDescriptionService::shortestWhere(const std::function<bool(const IndexedKey&)>& matches) const
+{
+    const IndexedKey* best = nullptr;
+    for (const IndexedKey& candidate : m_keys)
+        if (matches(candidate) && (!best || candidate.characters < best->characters))
+            best = &candidate;
+    if (!best)
+        return std::nullopt;
+    return best->entry;
+}
+
+std::optional<PluginDescriptionEntry> PluginDescriptionService::lookup(const QString& name,
+                                                                       const std::optional<QString>& publisher) const
+{
+    // A name with nothing to compare would match every key by prefix.
+    const QString normalizedName = normalized(name);
+    if (normalizedName.isEmpty())
+        return std::nullopt;
+
+    if (const auto exact = m_catalog.constFind(name); exact != m_catalog.cend())
+        return *exact;
+
+    const QString loweredName = name.toLower();
+    for (const IndexedKey& candidate : m_keys)
+        if (candidate.lowered == loweredName)
+            return candidate.entry;
+
+    if (auto hit = shortestWhere([&](const IndexedKey& k) { return k.normalized == normalizedName; }))
+        return hit;
+
+    if (auto hit = shortestWhere([&](const IndexedKey& k) { return k.lowered.startsWith(loweredName); }))
+        return hit;
+
+    if (publisher && publisher->compare(QLatin1StringView("Universal Audio"), Qt::CaseInsensitive) == 0) {
+        // Its native bundles are named like "uaudio_la-2a_classic".
+        QString bundleKey = QStringLiteral("uaudio_") + loweredName;
+        bundleKey.replace(QLatin1Char(' '), QLatin1Char('_'));
+        if (const auto exact = m_catalog.constFind(bundleKey); exact != m_catalog.cend())
+            return *exact;
+        const QString normalizedBundleKey = normalized(bundleKey);
+        if (auto hit = shortestWhere([&](const IndexedKey& k) { return k.normalized == normalizedBundleKey; }))
+            return hit;
+    }
+    return std::nullopt;
+}
+
+void PluginDescriptionService::writeToStandardOutput(const QString& line)
+{
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}

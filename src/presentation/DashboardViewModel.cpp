@@ -1,0 +1,214 @@
+#include "presentation/DashboardViewModel.h"
+
+#include "model/ContentLibraryFolder.h"
+#include "model/ContentLibraryItem.h"
+#include "model/PluginInstall.h"
+#include "model/PluginRecord.h"
+#include "presentation/MakeRawPlugin.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace {
+
+// Sums saturate rather than wrap; no real catalogue comes near.
+qint64 add(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    return sum;
+}
+
+// Accumulates bytes per publisher text, remembering the order in which publishers first came.
+class PublisherTotals {
+public:
+    void add(const QString& publisher, qint64 bytes)
+    {
+        const auto found = m_index.constFind(publisher);
+        if (found == m_index.cend()) {
+            m_index.insert(publisher, m_usages.size());
+            m_usages.append(PublisherUsage{publisher, bytes});
+        } else {
+            PublisherUsage& usage = m_usages[found.value()];
+            usage.totalBytes = ::add(usage.totalBytes, bytes);
+        }
+    }
+    QList<PublisherUsage> take() { return std::move(m_usages); }
+
+private:
+    QHash<QString, qsizetype> m_index;
+    QList<PublisherUsage> m_usages;
+};
+
+template <typename T> QList<T> largestFirst(QList<T> list)
+{
+    std::stable_sort(list.begin(), list.end(), [](const T& a, const T& b) { return a.totalBytes > b.totalBytes; });
+    return list;
+}
+
+template <typename T> QVariantList variantList(const QList<T>& list)
+{
+    QVariantList result;
+    result.reserve(list.size());
+    for (const T& entry : list)
+        result.append(entry.toVariantMap());
+    return result;
+}
+
+const QString appleSilicon = QStringLiteral("Apple Silicon");
+const QString intel64 = QStringLiteral("Intel 64");
+
+} // namespace
+
+DashboardViewModel::DashboardViewModel(QObject* parent) : QObject(parent) {}
+
+template <typename T> void DashboardViewModel::assign(T& member, T&& value, void (DashboardViewModel::*signal)())
+{
+    if (member == value)
+        return;
+    member = std::move(value);
+    Q_EMIT(this->*signal)();
+}
+
+QVariantList DashboardViewModel::byPublisherModel() const
+{
+    return variantList(m_byPublisher);
+}
+
+QVariantList DashboardViewModel::byFormatModel() const
+{
+    return variantList(m_byFormat);
+}
+
+QVariantList DashboardViewModel::contentByPublisherModel() const
+{
+    return variantList(m_contentByPublisher);
+}
+
+QVariantList DashboardViewModel::contentByLibraryModel() const
+{
+    return variantList(m_contentByLibrary);
+}
+
+void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QList<ContentLibraryFolder*>& folders,
+                                 const QList<ContentLibraryItem*>& items)
+{
+    constexpr auto formats = allCases<PluginFormat>();
+    std::array<qint64, formats.size()> formatBytes{};
+    std::array<bool, formats.size()> formatSeen{};
+    PublisherTotals publishers;
+    QList<PluginRecord*> active;
+    QList<RawPlugin> rows;
+    rows.reserve(records.size() * 2);
+    int installCount = 0;
+    qint64 installBytes = 0;
+
+    for (PluginRecord* record : records) {
+        if (!record)
+            continue;
+        int found = 0;
+        qint64 recordBytes = 0;
+        for (const PluginInstall* install : record->installs()) {
+            if (!install->isFound())
+                continue;
+            ++found;
+            recordBytes = add(recordBytes, install->fileSize());
+            const auto index = std::size_t(canonicalIndex(install->format()));
+            formatBytes[index] = add(formatBytes[index], install->fileSize());
+            formatSeen[index] = true;
+        }
+        if (found == 0)
+            continue;
+        active.append(record);
+        installCount += found;
+        installBytes = add(installBytes, recordBytes);
+        publishers.add(record->publisher(), recordBytes);
+        appendRawPlugins(*record, rows);
+    }
+
+    const QList<PluginGroup> groups = m_grouper.group(rows);
+    int rosetta = 0;
+    for (const PluginGroup& group : groups)
+        if (!group.architectures.contains(appleSilicon) && group.architectures.contains(intel64))
+            ++rosetta;
+
+    const QHash<QString, QDateTime> latest = latestInstallByPublisher(active);
+    int outdated = 0;
+    for (const PluginRecord* record : std::as_const(active))
+        if (isPossiblyOutdated(*record, latest))
+            ++outdated;
+
+    QList<FormatUsage> byFormat;
+    for (std::size_t i = 0; i < formats.size(); ++i)
+        if (formatSeen[i])
+            byFormat.append(FormatUsage{formats[i], formatBytes[i]});
+
+    qint64 content = 0;
+    PublisherTotals contentPublishers;
+    QList<ContentUsage> libraries;
+    for (const ContentLibraryItem* item : items) {
+        if (!item || item->status() != ContentLibraryStatus::found || item->totalBytes() <= 0)
+            continue;
+        content = add(content, item->totalBytes());
+        contentPublishers.add(item->publisher(), item->totalBytes());
+        libraries.append(ContentUsage{item->path(), item->name(), item->publisher(), item->totalBytes()});
+    }
+    // The items are the libraries inside the folders: counting both would count every byte twice.
+    if (libraries.isEmpty()) {
+        for (const ContentLibraryFolder* folder : folders) {
+            if (!folder || folder->status() != ContentLibraryStatus::found || folder->totalBytes() <= 0)
+                continue;
+            content = add(content, folder->totalBytes());
+            contentPublishers.add(folder->publisher(), folder->totalBytes());
+        }
+    }
+
+    assign(m_totalGroups, int(groups.size()), &DashboardViewModel::totalGroupsChanged);
+    assign(m_totalInstalls, std::move(installCount), &DashboardViewModel::totalInstallsChanged);
+    assign(m_totalBytes, std::move(installBytes), &DashboardViewModel::totalBytesChanged);
+    assign(m_rosettaOnlyCount, std::move(rosetta), &DashboardViewModel::rosettaOnlyCountChanged);
+    assign(m_possiblyOutdatedCount, std::move(outdated), &DashboardViewModel::possiblyOutdatedCountChanged);
+    assign(m_contentBytes, std::move(content), &DashboardViewModel::contentBytesChanged);
+    assign(m_byPublisher, largestFirst(publishers.take()), &DashboardViewModel::byPublisherChanged);
+    assign(m_byFormat, largestFirst(std::move(byFormat)), &DashboardViewModel::byFormatChanged);
+    assign(m_contentByPublisher, largestFirst(contentPublishers.take()), &DashboardViewModel::contentByPublisherChanged);
+    assign(m_contentByLibrary, largestFirst(std::move(libraries)), &DashboardViewModel::contentByLibraryChanged);
+}
+
+QHash<QString, QDateTime> DashboardViewModel::latestInstallByPublisher(const QList<PluginRecord*>& records)
+{
+    constexpr qint64 none = std::numeric_limits<qint64>::min();
+    QHash<QString, qint64> latest;
+    for (const PluginRecord* record : records) {
+        if (!record)
+            continue;
+        qint64 recordLatest = none;
+        for (const PluginInstall* install : record->installs())
+            if (install->isFound() && install->installDate().isValid())
+                recordLatest = std::max(recordLatest, install->installDate().toMSecsSinceEpoch());
+        auto entry = latest.find(record->publisher());
+        if (entry == latest.end())
+            latest.insert(record->publisher(), recordLatest);
+        else
+            entry.value() = std::max(entry.value(), recordLatest);
+    }
+    QHash<QString, QDateTime> result;
+    result.reserve(latest.size());
+    const QDateTime earliest = earliestDate();
+    for (auto it = latest.cbegin(); it != latest.cend(); ++it)
+        result.insert(it.key(), it.value() == none ? earliest : QDateTime::fromMSecsSinceEpoch(it.value(), Qt::UTC));
+    return result;
+}
+
+bool DashboardViewModel::isPossiblyOutdated(const PluginRecord& record,
+                                            const QHash<QString, QDateTime>& latestByPublisher)
+{
+    return record.hasInstallOlderThanAYear(latestByPublisher.value(record.publisher(), earliestDate()));
+}
+
+QDateTime DashboardViewModel::earliestDate()
+{
+    return QDateTime(QDate(1, 1, 1), QTime(0, 0), Qt::UTC);
+}

@@ -1,0 +1,325 @@
+#include "presentation/LibraryExporter.h"
+
+#include "model/AbbreviatedDate.h"
+#include "model/Diagnostics.h"
+#include "model/LocaleCompare.h"
+#include "model/PluginInstall.h"
+#include "model/PluginRecord.h"
+#include "presentation/LibrarySectioning.h"
+#include "presentation/PdfTextPage.h"
+#include "presentation/RowLabels.h"
+
+#include <QCollatorSortKey>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <vector>
+
+namespace LibraryExporter {
+
+namespace {
+
+const QString emDash = QStringLiteral("\u2014");
+
+// CSV installs go in code-point order of their format labels: AAX, AU, CLAP, VST, VST3.
+int csvFormatRank(PluginFormat format)
+{
+    static const auto ranks = [] {
+        constexpr auto formats = allCases<PluginFormat>();
+        std::array<PluginFormat, formats.size()> sorted = formats;
+        std::sort(sorted.begin(), sorted.end(), [](PluginFormat a, PluginFormat b) {
+            return LibrarySectioning::codePointLess(formatLabel(a), formatLabel(b));
+        });
+        std::array<int, formats.size()> result{};
+        for (std::size_t i = 0; i < sorted.size(); ++i)
+            result[std::size_t(canonicalIndex(sorted[i]))] = int(i);
+        return result;
+    }();
+    return ranks[std::size_t(canonicalIndex(format))];
+}
+
+void appendQuoted(QString& out, const QString& value)
+{
+    out += u'"';
+    if (value.contains(u'"')) {
+        QString doubled = value;
+        out += doubled.replace(u'"', QStringLiteral("\"\""));
+    } else {
+        out += value;
+    }
+    out += u'"';
+}
+
+// Numeric local dates, each distinct day formatted once: a catalogue repeats few days many times.
+class CsvDates {
+public:
+    QString text(const QDateTime& date)
+    {
+        if (!date.isValid())
+            return {};
+        const QDate day = date.toLocalTime().date();
+        auto found = m_cache.constFind(day.toJulianDay());
+        if (found == m_cache.cend())
+            found = m_cache.insert(day.toJulianDay(), m_locale.toString(day, QLocale::ShortFormat));
+        return found.value();
+    }
+
+private:
+    QLocale m_locale;
+    QHash<qint64, QString> m_cache;
+};
+
+struct RecordTexts {
+    QString category;
+    QString formats;
+    QString version;
+    QString size;
+    QString updated;
+};
+
+RecordTexts recordTexts(const PluginRecord& record)
+{
+    const QStringList formats = record.formatList();
+    return {record.category().isEmpty() ? QStringLiteral("Other") : record.category(),
+            formats.isEmpty() ? QStringLiteral("Unknown") : formats.join(QStringLiteral(", ")),
+            record.displayVersion().isEmpty() ? emDash : record.displayVersion(),
+            record.totalSizeText(),
+            record.lastModifiedText()};
+}
+
+QString sectionTitle(const LibrarySection& section)
+{
+    return section.header + QStringLiteral(" (") + QString::number(section.groups.size()) + u')';
+}
+
+template <typename PerRecord>
+QStringList sectionLines(const QList<LibrarySection>& sections, const QHash<QString, PluginRecord*>& recordLookup,
+                         QStringList lines, const QString& headingPrefix, bool blankAfterHeading, PerRecord perRecord)
+{
+    for (const LibrarySection& section : sections) {
+        lines.append(headingPrefix + sectionTitle(section));
+        if (blankAfterHeading)
+            lines.append(QString());
+        for (const PluginGroup& group : section.groups)
+            if (const PluginRecord* record = recordLookup.value(group.id))
+                perRecord(lines, *record, recordTexts(*record));
+    }
+    return lines;
+}
+
+bool fail(const QString& reason, QString* errorDescription)
+{
+    Diagnostics::print(QStringLiteral("Export failed: ") + reason);
+    if (errorDescription)
+        *errorDescription = reason;
+    return false;
+}
+
+} // namespace
+
+QList<PluginRecord*> exportedRecords(const QList<LibrarySection>& sections,
+                                     const QHash<QString, PluginRecord*>& recordLookup)
+{
+    QList<PluginRecord*> records;
+    QSet<const PluginRecord*> seen;
+    for (const LibrarySection& section : sections) {
+        for (const PluginGroup& group : section.groups) {
+            PluginRecord* record = recordLookup.value(group.id);
+            if (record && !seen.contains(record)) {
+                seen.insert(record);
+                records.append(record);
+            }
+        }
+    }
+    return records;
+}
+
+QString csvText(const QList<PluginRecord*>& records)
+{
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(std::size_t(records.size()));
+    for (const PluginRecord* record : records)
+        keys.push_back(localizedCaseInsensitiveSortKey(record->name()));
+    std::vector<qsizetype> order(std::size_t(records.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
+        return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0;
+    });
+
+    CsvDates dates;
+    QString out = QStringLiteral("Name,Publisher,Version,Type,Archs,Dated,Installed,Size,ID,Path");
+    out.reserve(records.size() * 400);
+    QString nameAndPublisher;
+    for (const qsizetype index : order) {
+        const PluginRecord& record = *records[index];
+        nameAndPublisher.clear();
+        appendQuoted(nameAndPublisher, record.name());
+        nameAndPublisher += u',';
+        appendQuoted(nameAndPublisher, record.publisher());
+        QList<PluginInstall*> installs = record.installs();
+        std::stable_sort(installs.begin(), installs.end(), [](const PluginInstall* a, const PluginInstall* b) {
+            return csvFormatRank(a->format()) < csvFormatRank(b->format());
+        });
+        for (const PluginInstall* install : std::as_const(installs)) {
+            out += u'\n';
+            out += nameAndPublisher;
+            out += u',';
+            appendQuoted(out, install->version());
+            out += u',';
+            out += formatLabel(install->format());
+            out += u',';
+            out += rawValue(install->architecture());
+            out += u',';
+            out += dates.text(install->dateModified());
+            out += u',';
+            out += dates.text(install->installDate());
+            out += u',';
+            out += QString::number(install->fileSize());
+            out += u',';
+            appendQuoted(out, install->bundleID());
+            out += u',';
+            appendQuoted(out, install->filePath());
+        }
+    }
+    return out;
+}
+
+QString plainListText(const QList<LibrarySection>& sections, const QHash<QString, PluginRecord*>& recordLookup,
+                      const QDateTime& exportDate)
+{
+    const QStringList heading{QStringLiteral("Zuzuze Vizozod"),
+                              QString::number(exportedRecords(sections, recordLookup).size()) + QStringLiteral(" plugins"),
+                              QStringLiteral("Exported: ") + exportDateText(exportDate), QString()};
+    const QStringList lines = sectionLines(
+        sections, recordLookup, heading, QString(), false,
+        [](QStringList& out, const PluginRecord& record, const RecordTexts& texts) {
+            out.append(record.name() + QStringLiteral(" \u2014 ") + record.publisher());
+            out.append(QStringLiteral("  Category: ") + texts.category);
+            out.append(QStringLiteral("  Formats: ") + texts.formats);
+            out.append(QStringLiteral("  Version: ") + texts.version);
+            out.append(QStringLiteral("  Size: ") + texts.size);
+            out.append(QStringLiteral("  Updated: ") + texts.updated);
+            out.append(QString());
+        });
+    return lines.join(u'\n').trimmed();
+}
+
+QString markdownText(const QList<LibrarySection>& sections, const QHash<QString, PluginRecord*>& recordLookup,
+                     const QDateTime& exportDate)
+{
+    const QStringList heading{QStringLiteral("# Zuzuze Vizozod"), QString(),
+                              QStringLiteral("- Plugins: ") + QString::number(exportedRecords(sections, recordLookup).size()),
+                              QStringLiteral("- Exported: ") + exportDateText(exportDate), QString()};
+    const QStringList lines = sectionLines(
+        sections, recordLookup, heading, QStringLiteral("## "), true,
+        [](QStringList& out, const PluginRecord& record, const RecordTexts& texts) {
+            out.append(QStringLiteral("### ") + record.name());
+            out.append(QStringLiteral("- Publisher: ") + record.publisher());
+            out.append(QStringLiteral("- Category: ") + texts.category);
+            out.append(QStringLiteral("- Formats: ") + texts.formats);
+            out.append(QStringLiteral("- Version: ") + texts.version);
+            out.append(QStringLiteral("- Size: ") + texts.size);
+            out.append(QStringLiteral("- Updated: ") + texts.updated);
+            out.append(QString());
+        });
+    return lines.join(u'\n').trimmed();
+}
+
+QString exportDateText(const QDateTime& date)
+{
+    if (!date.isValid())
+        return {};
+    const QLocale locale;
+    return formatAbbreviatedDate(date, locale) + QStringLiteral(", ") +
+           locale.toString(date.toLocalTime().time(), QLocale::ShortFormat);
+}
+
+QString suggestedFileName(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::csv:
+        return QStringLiteral("ZuzuzeVizozod.csv");
+    case ExportFormat::text:
+        return QStringLiteral("ZuzuzeVizozod.txt");
+    case ExportFormat::markdown:
+        return QStringLiteral("ZuzuzeVizozod.md");
+    case ExportFormat::pdf:
+        return QStringLiteral("ZuzuzeVizozod.pdf");
+    }
+    return {};
+}
+
+std::optional<ExportFormat> formatForPath(const QString& path)
+{
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension == u"csv")
+        return ExportFormat::csv;
+    if (extension == u"txt" || extension == u"text")
+        return ExportFormat::text;
+    if (extension == u"md" || extension == u"markdown")
+        return ExportFormat::markdown;
+    if (extension == u"pdf")
+        return ExportFormat::pdf;
+    return std::nullopt;
+}
+
+QSizeF pdfPageSize(const QString& text)
+{
+    return PdfTextPage::pageSize(text);
+}
+
+bool writeText(const QString& path, const QString& text, QString* errorDescription)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString(), errorDescription);
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason, errorDescription);
+    }
+    if (!file.commit())
+        return fail(file.errorString(), errorDescription);
+    return true;
+}
+
+// Unlike a text export, a PDF that cannot be made is reported too: silence would look like success.
+bool writePdf(const QString& path, const QString& plainText, QString* errorDescription)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString(), errorDescription);
+    QString reason;
+    if (!PdfTextPage::write(file, plainText, &reason)) {
+        file.cancelWriting();
+        return fail(reason, errorDescription);
+    }
+    if (!file.commit())
+        return fail(file.errorString(), errorDescription);
+    return true;
+}
+
+bool exportLibrary(const QString& path, ExportFormat format, const QList<LibrarySection>& sections,
+                   const QHash<QString, PluginRecord*>& recordLookup, const QDateTime& exportDate,
+                   QString* errorDescription)
+{
+    switch (format) {
+    case ExportFormat::csv:
+        return writeText(path, csvText(exportedRecords(sections, recordLookup)), errorDescription);
+    case ExportFormat::text:
+        return writeText(path, plainListText(sections, recordLookup, exportDate), errorDescription);
+    case ExportFormat::markdown:
+        return writeText(path, markdownText(sections, recordLookup, exportDate), errorDescription);
+    case ExportFormat::pdf:
+        return writePdf(path, plainListText(sections, recordLookup, exportDate), errorDescription);
+    }
+    return false;
+}
+
+} // namespace LibraryExporter

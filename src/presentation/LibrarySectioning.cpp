@@ -1,0 +1,113 @@
+#include "presentation/LibrarySectioning.h"
+
+#include "model/CharacterClasses.h"
+#include "model/LocaleCompare.h"
+#include "model/PluginRecord.h"
+
+#include <algorithm>
+
+namespace LibrarySectioning {
+
+namespace {
+
+const QString apple = QStringLiteral("Apple Silicon");
+const QString intel = QStringLiteral("Intel 64");
+
+bool sortsByLocale(GroupingMode mode)
+{
+    return mode == GroupingMode::byPublisher || mode == GroupingMode::byType;
+}
+
+// Headers that the collation finds equal ("FabFilter", "fabfilter") still get a fixed order.
+bool localeLess(const QString& a, const QString& b)
+{
+    const int order = localizedCaseInsensitiveCompare(a, b);
+    return order != 0 ? order < 0 : codePointLess(a, b);
+}
+
+} // namespace
+
+bool codePointLess(QStringView a, QStringView b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        qsizetype aUnits = 1;
+        qsizetype bUnits = 1;
+        const char32_t x = CharacterClasses::codePointAt(a, i, &aUnits);
+        const char32_t y = CharacterClasses::codePointAt(b, j, &bUnits);
+        if (x != y)
+            return x < y;
+        i += aUnits;
+        j += bUnits;
+    }
+    return i == a.size() && j < b.size();
+}
+
+QString initialHeader(const QString& name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("#");
+    qsizetype end = 1;
+    const char32_t first = CharacterClasses::codePointAt(name, 0, &end);
+    if (!QChar::isLetter(first))
+        return QStringLiteral("#");
+    while (end < name.size()) {
+        qsizetype units = 1;
+        if (!CharacterClasses::isMark(CharacterClasses::codePointAt(name, end, &units)))
+            break;
+        end += units;
+    }
+    // "E" with a combining acute and a precomposed "É" are one header.
+    return name.left(end).toUpper().normalized(QString::NormalizationForm_C);
+}
+
+QString header(const PluginGroup& group, GroupingMode mode, const QHash<QString, PluginRecord*>& recordLookup)
+{
+    switch (mode) {
+    case GroupingMode::alphabetical:
+        return initialHeader(group.name);
+    case GroupingMode::byPublisher:
+        return group.publisher;
+    case GroupingMode::byFormat:
+        return group.formats.isEmpty() ? QStringLiteral("Unknown") : group.formats.join(QStringLiteral(" \u00B7 "));
+    case GroupingMode::byArchitecture:
+        if (group.architectures.contains(apple))
+            return apple;
+        if (group.architectures.contains(intel))
+            return QStringLiteral("Rosetta (Intel Only)");
+        return QStringLiteral("Unknown");
+    case GroupingMode::byType: {
+        const PluginRecord* record = recordLookup.value(group.id);
+        if (record && !record->category().isEmpty())
+            return record->category();
+        return QStringLiteral("Other");
+    }
+    }
+    return {};
+}
+
+QList<LibrarySection> sections(const QList<PluginGroup>& groups, GroupingMode mode,
+                               const QHash<QString, PluginRecord*>& recordLookup)
+{
+    QList<LibrarySection> result;
+    QHash<QString, qsizetype> indexByHeader;
+    for (const PluginGroup& group : groups) {
+        const QString text = header(group, mode, recordLookup);
+        const auto found = indexByHeader.constFind(text);
+        if (found != indexByHeader.cend()) {
+            result[found.value()].groups.append(group);
+        } else {
+            indexByHeader.insert(text, result.size());
+            result.append(LibrarySection{text, {group}});
+        }
+    }
+    // Groups arrive in name order and keep it, so re-sorting a section by name would change nothing.
+    const bool byLocale = sortsByLocale(mode);
+    std::sort(result.begin(), result.end(), [byLocale](const LibrarySection& a, const LibrarySection& b) {
+        return byLocale ? localeLess(a.header, b.header) : codePointLess(a.header, b.header);
+    });
+    return result;
+}
+
+} // namespace LibrarySectioning

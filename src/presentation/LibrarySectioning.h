@@ -1,0 +1,30 @@
+#pragma once
+
+#include "presentation/GroupingMode.h"
+#include "presentation/LibrarySection.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class PluginRecord;
+
+// Splits name-ordered groups into the titled sections of the library list.
+namespace LibrarySectioning {
+
+// Groups keep their order within a section; sections come in the mode's header order.
+[[nodiscard]] QList<LibrarySection> sections(const QList<PluginGroup>& groups, GroupingMode mode,
+                                             const QHash<QString, PluginRecord*>& recordLookup);
+
+// The section header of one group in the given mode.
+[[nodiscard]] QString header(const PluginGroup& group, GroupingMode mode,
+                             const QHash<QString, PluginRecord*>& recordLookup);
+
+// The name's first character (with its combining marks) upper-cased, or "#" when the name is
+// empty or does not start with a letter.
+[[nodiscard]] QString initialHeader(const QString& name);
+
+// Plain Unicode code-point order (not UTF-16 code-unit order).
+[[nodiscard]] bool codePointLess(QStringView a, QStringView b);
+
+} // namespace LibrarySectioning

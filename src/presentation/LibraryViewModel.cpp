@@ -1,0 +1,207 @@
+#include "presentation/LibraryViewModel.h"
+
+#include "model/CharacterClasses.h"
+#include "model/LocaleCompare.h"
+#include "model/PluginInstall.h"
+#include "model/Tag.h"
+#include "presentation/GroupKey.h"
+#include "presentation/LibrarySectioning.h"
+#include "presentation/MakeRawPlugin.h"
+
+#include <QTextBoundaryFinder>
+
+#include <limits>
+
+namespace {
+
+template <typename E> quint32 bit(E value)
+{
+    return quint32(1) << canonicalIndex(value);
+}
+
+int foundInstallCount(const PluginRecord& record)
+{
+    int count = 0;
+    for (const PluginInstall* install : record.installs())
+        count += install->isFound() ? 1 : 0;
+    return count;
+}
+
+bool isCanonicalName(const QString& name)
+{
+    return groupKey(name) == CharacterClasses::trimmedBlanks(name.toLower());
+}
+
+// User-perceived characters, as a reader counts them.
+qsizetype characterCount(const QString& text)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
+} // namespace
+
+// The filter state worked out once per update rather than once per group.
+struct LibraryViewModel::Criteria {
+    explicit Criteria(const FilterState& state)
+        : search(state.searchText().toLower()), favoritesOnly(state.favoritesOnly()), tags(state.selectedTags())
+    {
+        for (const PluginFormat format : state.selectedFormats())
+            formats |= bit(format);
+        for (const PluginArchitecture architecture : state.selectedArchitectures())
+            architectures |= bit(architecture);
+        const QDateTime from = state.installDateFrom();
+        const QDateTime to = state.installDateTo();
+        hasDates = from.isValid() || to.isValid();
+        if (from.isValid())
+            lower = from.toMSecsSinceEpoch();
+        if (to.isValid())
+            upper = to.toMSecsSinceEpoch();
+    }
+
+    bool passes(const PluginGroup& group, const PluginRecord* record) const
+    {
+        if (!search.isEmpty() && !group.name.toLower().contains(search) &&
+            !group.publisher.toLower().contains(search))
+            return false;
+        if (favoritesOnly && !(record && record->isFavorite()))
+            return false;
+        if (formats != 0 || architectures != 0 || hasDates) {
+            quint32 foundFormats = 0;
+            quint32 foundArchitectures = 0;
+            bool inRange = false;
+            if (record) {
+                for (const PluginInstall* install : record->installs()) {
+                    if (!install->isFound())
+                        continue;
+                    foundFormats |= bit(install->format());
+                    foundArchitectures |= bit(install->architecture());
+                    const QDateTime installed = install->installDate();
+                    if (installed.isValid()) {
+                        const qint64 at = installed.toMSecsSinceEpoch();
+                        inRange = inRange || (lower <= at && at <= upper);
+                    }
+                }
+            }
+            if (formats != 0 && (foundFormats & formats) == 0)
+                return false;
+            if (architectures != 0 && (foundArchitectures & architectures) == 0)
+                return false;
+            if (!tags.isEmpty() && !hasEveryTag(record))
+                return false;
+            return !hasDates || inRange;
+        }
+        return tags.isEmpty() || hasEveryTag(record);
+    }
+
+    bool hasEveryTag(const PluginRecord* record) const
+    {
+        if (!record)
+            return false;
+        QSet<QString> names;
+        for (const Tag* tag : record->tags())
+            names.insert(tag->name());
+        for (const QString& wanted : tags)
+            if (!names.contains(wanted))
+                return false;
+        return true;
+    }
+
+    QString search;
+    bool favoritesOnly;
+    QSet<QString> tags;
+    quint32 formats = 0;
+    quint32 architectures = 0;
+    bool hasDates = false;
+    qint64 lower = std::numeric_limits<qint64>::min();
+    qint64 upper = std::numeric_limits<qint64>::max();
+};
+
+LibraryViewModel::LibraryViewModel(QObject* parent) : QObject(parent), m_filterState(new FilterState(this)) {}
+
+QVariantList LibraryViewModel::sectionsModel() const
+{
+    if (!m_sectionsModelValid) {
+        m_sectionsModel.clear();
+        m_sectionsModel.reserve(m_sections.size());
+        for (const LibrarySection& section : m_sections)
+            m_sectionsModel.append(section.toVariantMap());
+        m_sectionsModelValid = true;
+    }
+    return m_sectionsModel;
+}
+
+int LibraryViewModel::shownGroupCount() const
+{
+    qsizetype count = 0;
+    for (const LibrarySection& section : m_sections)
+        count += section.groups.size();
+    return int(count);
+}
+
+void LibraryViewModel::update(const QList<PluginRecord*>& records)
+{
+    QHash<QString, PluginRecord*> lookup;
+    QList<RawPlugin> rows;
+    rows.reserve(records.size() * 2);
+    for (PluginRecord* record : records) {
+        if (!record || foundInstallCount(*record) == 0)
+            continue;
+        const QString key = groupKey(record->name());
+        auto stored = lookup.find(key);
+        if (stored == lookup.end())
+            lookup.insert(key, record);
+        else if (prefer(*record, *stored.value()))
+            stored.value() = record;
+        appendRawPlugins(*record, rows);
+    }
+    if (lookup != m_recordLookup) {
+        m_recordLookup = std::move(lookup);
+        Q_EMIT recordLookupChanged();
+    }
+
+    QList<PluginGroup> groups = m_grouper.group(rows);
+    if (groups.size() != m_totalGroupCount) {
+        m_totalGroupCount = int(groups.size());
+        Q_EMIT totalGroupCountChanged();
+    }
+
+    const Criteria criteria(*m_filterState);
+    QList<PluginGroup> kept;
+    kept.reserve(groups.size());
+    for (PluginGroup& group : groups)
+        if (criteria.passes(group, m_recordLookup.value(group.id)))
+            kept.append(std::move(group));
+
+    QList<LibrarySection> sections =
+        LibrarySectioning::sections(kept, m_filterState->groupingMode(), m_recordLookup);
+    if (sections != m_sections) {
+        m_sections = std::move(sections);
+        m_sectionsModelValid = false;
+        Q_EMIT sectionsChanged();
+    }
+}
+
+bool LibraryViewModel::matches(const PluginGroup& group, const PluginRecord* record) const
+{
+    return Criteria(*m_filterState).passes(group, record);
+}
+
+bool LibraryViewModel::prefer(const PluginRecord& candidate, const PluginRecord& stored)
+{
+    const int candidateFound = foundInstallCount(candidate);
+    const int storedFound = foundInstallCount(stored);
+    if (candidateFound != storedFound)
+        return candidateFound > storedFound;
+    const bool candidateCanonical = isCanonicalName(candidate.name());
+    if (candidateCanonical != isCanonicalName(stored.name()))
+        return candidateCanonical;
+    const qsizetype candidateLength = characterCount(candidate.name());
+    const qsizetype storedLength = characterCount(stored.name());
+    if (candidateLength != storedLength)
+        return candidateLength < storedLength;
+    return localizedCaseInsensitiveCompare(candidate.name(), stored.name()) < 0;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "model/PluginRecord.h"
+#include "presentation/FilterState.h"
+#include "presentation/LibrarySection.h"
+#include "presentation/PluginGrouper.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariantList>
+
+// The library list: the catalogue's found installs grouped by plug-in, filtered by the filter
+// state and cut into titled sections. Recomputed from scratch by update(); the owner decides
+// when (on a change of the records or of filterState()).
+class LibraryViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(FilterState* filterState READ filterState CONSTANT)
+    Q_PROPERTY(QVariantList sections READ sectionsModel NOTIFY sectionsChanged)
+    Q_PROPERTY(int totalGroupCount READ totalGroupCount NOTIFY totalGroupCountChanged)
+    Q_PROPERTY(int shownGroupCount READ shownGroupCount NOTIFY sectionsChanged)
+
+public:
+    explicit LibraryViewModel(QObject* parent = nullptr);
+
+    [[nodiscard]] FilterState* filterState() const { return m_filterState; }
+    [[nodiscard]] const QList<LibrarySection>& sections() const { return m_sections; }
+    // The sections as maps (LibrarySection::toVariantMap), built on first read after a change.
+    [[nodiscard]] QVariantList sectionsModel() const;
+    // Groups before filtering.
+    [[nodiscard]] int totalGroupCount() const { return m_totalGroupCount; }
+    // Groups in all sections, after filtering.
+    [[nodiscard]] int shownGroupCount() const;
+    // The one record that stands for each group key.
+    [[nodiscard]] const QHash<QString, PluginRecord*>& recordLookup() const { return m_recordLookup; }
+    [[nodiscard]] Q_INVOKABLE PluginRecord* recordFor(const QString& groupId) const { return m_recordLookup.value(groupId); }
+
+    // Every record in the store, in the store's order; records without a found install are ignored.
+    Q_INVOKABLE void update(const QList<PluginRecord*>& records);
+
+    // The filter test of one group, judged by record (the group's looked-up record, or null).
+    [[nodiscard]] bool matches(const PluginGroup& group, const PluginRecord* record) const;
+
+    // Whether candidate should replace stored as the record of their shared group key: more found
+    // installs, then an already canonical name, then the shorter name, then the earlier name.
+    [[nodiscard]] static bool prefer(const PluginRecord& candidate, const PluginRecord& stored);
+
+Q_SIGNALS:
+    void sectionsChanged();
+    void totalGroupCountChanged();
+    void recordLookupChanged();
+
+private:
+    struct Criteria;
+
+    FilterState* m_filterState;
+    PluginGrouper m_grouper;
+    QList<LibrarySection> m_sections;
+    int m_totalGroupCount = 0;
+    QHash<QString, PluginRecord*> m_recordLookup;
+    mutable QVariantList m_sectionsModel;
+    mutable bool m_sectionsModelValid = true;
+};

@@ -1,0 +1,360 @@
+#include "presentation/PluginGrouper.h"
+
+#include "model/ByteCountFormat.h"
+#include "model/CharacterClasses.h"
+#include "model/LocaleCompare.h"
+#include "model/RowDateFormat.h"
+#include "presentation/DisplayCase.h"
+#include "store/CanonicalNames.h"
+
+#include <QCollatorSortKey>
+#include <QDateTime>
+#include <QHash>
+#include <QtNumeric>
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+#include <optional>
+#include <vector>
+
+using namespace CharacterClasses;
+
+namespace {
+
+bool isNameSeparator(QChar c)
+{
+    return c == u' ' || c == u'_' || c == u'-';
+}
+
+// The publisher's prefix keys and its own cleaned name, worked out once per publisher.
+struct PrefixStripper {
+    explicit PrefixStripper(const QString& publisher)
+        : keys(PluginGrouper::publisherPrefixKeys(publisher)), publisherAsName(cleanedPluginName(publisher))
+    {
+    }
+
+    QString strip(const QString& name) const
+    {
+        // A bundle without a maker reports its own name as publisher; that is no maker prefix.
+        if (keys.isEmpty() || equalLowerCased(name, publisherAsName))
+            return name;
+        const QStringView view(name);
+        qsizetype at = 0;
+        while (at < view.size() && isNameSeparator(view[at]))
+            ++at;
+        const qsizetype firstStart = at;
+        while (at < view.size() && !isNameSeparator(view[at]))
+            ++at;
+        const QStringView first = view.mid(firstStart, at - firstStart);
+        while (at < view.size() && isNameSeparator(view[at]))
+            ++at;
+        if (at == view.size() || !keys.contains(lowerCasedAlphanumerics(first)))
+            return name;
+        // The remaining pieces joined with single blanks.
+        QString rest;
+        rest.reserve(view.size() - at);
+        bool pendingBlank = false;
+        for (; at < view.size(); ++at) {
+            if (isNameSeparator(view[at])) {
+                pendingBlank = true;
+                continue;
+            }
+            if (pendingBlank && !rest.isEmpty())
+                rest += u' ';
+            pendingBlank = false;
+            rest += view[at];
+        }
+        return rest;
+    }
+
+    QSet<QString> keys;
+    QString publisherAsName;
+};
+
+// Values shared by the groups of one grouping run.
+struct GroupingContext {
+    QDate windowStart = rowDateWindowStart(QDateTime::currentDateTimeUtc());
+    QHash<QString, PrefixStripper> strippers;
+
+    const PrefixStripper& stripperFor(const QString& publisher)
+    {
+        auto found = strippers.find(publisher);
+        if (found == strippers.end())
+            found = strippers.emplace(publisher, publisher);
+        return found.value();
+    }
+};
+
+// The rows of one bucket with their cleaned names, worked out once while bucketing.
+struct Bucket {
+    QString key;
+    std::vector<const RawPlugin*> rows;
+    QStringList cleanedNames;
+};
+
+// First user-perceived character: the first code point with the marks that follow it.
+QStringView firstCharacter(QStringView word)
+{
+    qsizetype units = 1;
+    codePointAt(word, 0, &units);
+    qsizetype end = units;
+    while (end < word.size()) {
+        qsizetype next = 1;
+        if (!isMark(codePointAt(word, end, &next)))
+            break;
+        end += next;
+    }
+    return word.left(end);
+}
+
+QString rowTypeLabel(const QString& type)
+{
+    if (equalLowerCased(type, u"audio unit"))
+        return QStringLiteral("AU");
+    if (equalLowerCased(type, u"vst"))
+        return QStringLiteral("VST");
+    if (equalLowerCased(type, u"vst 3"))
+        return QStringLiteral("VST3");
+    if (equalLowerCased(type, u"aax"))
+        return QStringLiteral("AAX");
+    if (equalLowerCased(type, u"clap"))
+        return QStringLiteral("CLAP");
+    return type.toUpper();
+}
+
+int formatPosition(const QString& label)
+{
+    static const QStringList order{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3"),
+                                   QStringLiteral("AAX"), QStringLiteral("CLAP")};
+    const qsizetype index = order.indexOf(label);
+    return index < 0 ? 5 : int(index);
+}
+
+// The shorter name with a blank reads best: "Vintage Verb" over "ValhallaVintageVerb".
+bool isBetterCandidate(const QString& a, const QString& b)
+{
+    const bool aHasBlank = a.contains(u' ');
+    const bool bHasBlank = b.contains(u' ');
+    if (aHasBlank != bHasBlank)
+        return aHasBlank;
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return localizedCaseInsensitiveCompare(a, b) < 0;
+}
+
+QString latestDateText(const std::vector<const RawPlugin*>& rows, QString RawPlugin::*field, QDate windowStart)
+{
+    QDate latest;
+    for (const RawPlugin* row : rows) {
+        const QDate day = parseRowDay(row->*field, windowStart);
+        if (day.isValid() && (!latest.isValid() || day > latest))
+            latest = day;
+    }
+    return latest.isValid() ? formatDisplayRowDate(QDateTime(latest, QTime(0, 0), Qt::UTC)) : rows.front()->*field;
+}
+
+bool publisherEqualsName(const PluginGroup& group)
+{
+    return equalLowerCased(group.publisher, group.name);
+}
+
+void sortByName(QList<PluginGroup>& groups)
+{
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(groups.size());
+    for (const PluginGroup& group : std::as_const(groups))
+        keys.push_back(localizedCaseInsensitiveSortKey(group.name));
+    std::vector<qsizetype> order(groups.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
+        return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0;
+    });
+    QList<PluginGroup> sorted;
+    sorted.reserve(groups.size());
+    for (const qsizetype index : order)
+        sorted.append(std::move(groups[index]));
+    groups = std::move(sorted);
+}
+
+// A group without a real publisher takes the one of the first group, in sorted order, whose name
+// is a proper prefix of its own. Only proper prefixes can lend, so they are looked up by name
+// instead of scanning every group.
+void borrowPublishers(QList<PluginGroup>& groups)
+{
+    QHash<QStringView, QList<qsizetype>> indicesByName;
+    indicesByName.reserve(groups.size());
+    for (qsizetype i = 0; i < groups.size(); ++i)
+        indicesByName[QStringView(groups[i].name)].append(i);
+
+    for (PluginGroup& group : groups) {
+        if (!group.publisher.isEmpty() && !publisherEqualsName(group))
+            continue;
+        const QStringView name(group.name);
+        std::optional<qsizetype> lender;
+        for (qsizetype length = 0; length < name.size(); ++length) {
+            // A prefix never ends inside a surrogate pair or before a combining mark.
+            if (name[length].isLowSurrogate() || isMark(codePointAt(name, length)))
+                continue;
+            const auto found = indicesByName.constFind(name.left(length));
+            if (found == indicesByName.cend())
+                continue;
+            for (const qsizetype index : found.value()) {
+                const PluginGroup& candidate = groups[index];
+                if (!candidate.publisher.isEmpty() && !publisherEqualsName(candidate)) {
+                    if (!lender || index < *lender)
+                        lender = index;
+                    break;
+                }
+            }
+        }
+        if (lender)
+            group.publisher = groups[*lender].publisher;
+    }
+}
+
+PluginGroup buildGroup(const Bucket& bucket, GroupingContext& context)
+{
+    const auto& rows = bucket.rows;
+    PluginGroup group;
+    group.id = bucket.key;
+    if (rows.empty())
+        return group;
+
+    QString publisher = rows.front()->publisher;
+    for (const RawPlugin* row : rows) {
+        const QStringView trimmed = trimmedBlanks(row->publisher);
+        if (!trimmed.isEmpty() && !equalLowerCased(trimmed, bucket.key) && !trimmed.contains(u'.')) {
+            publisher = row->publisher;
+            break;
+        }
+    }
+
+    const PrefixStripper& stripper = context.stripperFor(publisher);
+    QString best;
+    for (qsizetype i = 0; i < bucket.cleanedNames.size(); ++i) {
+        const QString& cleaned = bucket.cleanedNames[i];
+        QString candidate = stripper.strip(cleaned);
+        if (candidate.isEmpty())
+            candidate = cleaned;
+        if (i == 0 || isBetterCandidate(candidate, best))
+            best = std::move(candidate);
+    }
+    group.name = displayCase(best);
+    group.publisher = displayCase(publisher);
+    group.version = rows.front()->version;
+
+    group.pluginIDs.reserve(qsizetype(rows.size()));
+    group.paths.reserve(qsizetype(rows.size()));
+    qint64 total = 0;
+    for (const RawPlugin* row : rows) {
+        const QString label = rowTypeLabel(row->type);
+        if (!group.formats.contains(label))
+            group.formats.append(label);
+        for (const QStringView piece : QStringView(row->archs).tokenize(QStringView(u", "))) {
+            const QStringView architecture = trimmedBlanks(piece);
+            if (!architecture.isEmpty() && !group.architectures.contains(architecture))
+                group.architectures.append(architecture.toString());
+        }
+        if (qAddOverflow(total, parseSizeText(row->size), &total))
+            total = total < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+        group.pluginIDs.append(row->pluginID);
+        group.paths.append(row->path);
+    }
+    std::stable_sort(group.formats.begin(), group.formats.end(),
+                     [](const QString& a, const QString& b) { return formatPosition(a) < formatPosition(b); });
+    std::sort(group.architectures.begin(), group.architectures.end());
+
+    group.dated = latestDateText(rows, &RawPlugin::dated, context.windowStart);
+    group.installed = latestDateText(rows, &RawPlugin::installed, context.windowStart);
+    group.totalSizeBytes = total;
+    group.totalSize = formatByteCount(total);
+    return group;
+}
+
+} // namespace
+
+QList<PluginGroup> PluginGrouper::group(const QList<RawPlugin>& rows) const
+{
+    QHash<QString, qsizetype> bucketByKey;
+    bucketByKey.reserve(rows.size());
+    std::vector<Bucket> buckets;
+    for (const RawPlugin& row : rows) {
+        QString cleaned = cleanedPluginName(row.name);
+        // The group key, from the cleaned name already at hand.
+        const QString key = trimmedBlanksShared(lowerCased(cleaned));
+        const auto found = bucketByKey.constFind(key);
+        Bucket* bucket = nullptr;
+        if (found != bucketByKey.cend()) {
+            bucket = &buckets[std::size_t(found.value())];
+        } else {
+            bucketByKey.insert(key, qsizetype(buckets.size()));
+            bucket = &buckets.emplace_back();
+            bucket->key = key;
+        }
+        bucket->rows.push_back(&row);
+        bucket->cleanedNames.append(std::move(cleaned));
+    }
+
+    GroupingContext context;
+    QList<PluginGroup> groups;
+    groups.reserve(qsizetype(buckets.size()));
+    for (const Bucket& bucket : buckets)
+        groups.append(buildGroup(bucket, context));
+    sortByName(groups);
+    borrowPublishers(groups);
+    return groups;
+}
+
+PluginGroup PluginGrouper::makeGroup(const QString& key, const QList<RawPlugin>& rows) const
+{
+    Bucket bucket{key, {}, {}};
+    for (const RawPlugin& row : rows) {
+        bucket.rows.push_back(&row);
+        bucket.cleanedNames.append(cleanedPluginName(row.name));
+    }
+    GroupingContext context;
+    return buildGroup(bucket, context);
+}
+
+QString PluginGrouper::stripPublisherPrefix(const QString& name, const QString& publisher)
+{
+    return PrefixStripper(publisher).strip(name);
+}
+
+QSet<QString> PluginGrouper::publisherPrefixKeys(const QString& publisher)
+{
+    QList<QString> words;
+    const QStringView view(publisher);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= view.size();) {
+        qsizetype units = 1;
+        if (i == view.size() || !isAlphanumeric(codePointAt(view, i, &units))) {
+            if (i > start)
+                words.append(view.mid(start, i - start).toString().toLower());
+            if (i == view.size())
+                break;
+            start = i + units;
+        }
+        i += units;
+    }
+    if (words.isEmpty())
+        return {};
+
+    QStringList keys{words.join(QString()), words.first()};
+    QString initials;
+    for (const QString& word : std::as_const(words))
+        initials += firstCharacter(word);
+    keys.append(initials);
+    if (words.size() >= 2) {
+        keys.append(words.first() + words.last());
+        keys.append(firstCharacter(words.first()).toString() + words.last());
+    }
+    QSet<QString> result;
+    for (const QString& key : std::as_const(keys)) {
+        const QString reduced = alphanumericsOnly(key.toLower());
+        if (!reduced.isEmpty())
+            result.insert(reduced);
+    }
+    return result;
+}

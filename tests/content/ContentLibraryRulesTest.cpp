@@ -1,0 +1,171 @@
+#include "content/ContentLibraryScanner.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Scanner = ContentLibraryScanner;
+
+TEST(ContentLibraryRulesTest, Settings)
+{
+    EXPECT_EQ(Scanner::maxDiscoveryDepth, 4);
+    EXPECT_EQ(Scanner::pluginPackageExtensions(),
+              (QSet<QString>{"component", "vst", "vst3", "aaxplugin", "clap", "app"}));
+    EXPECT_EQ(Scanner::metadataDirectoryNames(),
+              (QSet<QString>{"dist_database", "image", "installed_products", "ni resources", "service center"}));
+    EXPECT_TRUE(Scanner::packageExtensions().contains(Scanner::pluginPackageExtensions()));
+}
+
+TEST(ContentLibraryRulesTest, IsVolumeRoot)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"/", true},
+        {"//", true},
+        {"/Volumes/Sample Drive", true},
+        {"/Volumes/Sample Drive/", true},
+        {"/Volumes/Sample Drive/Samples", false},
+        {"/Volumes", false},
+        // Mount points of removable and other drives.
+        {"/media/alice/Sample Drive", true},
+        {"/run/media/alice/Sample Drive", true},
+        {"/mnt/samples", true},
+        {"/media/Sample Drive", false},
+        {"/media/alice", false},
+        {"/mnt/samples/Spitfire Audio", false},
+        {"/run/media/alice/Drive/Samples", false},
+        {"/home/alice/Volumes/Drive", false},
+    };
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(Scanner::isVolumeRoot(QString::fromUtf8(path)), expected) << path;
+}
+
+TEST(ContentLibraryRulesTest, IsPluginFolderPath)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"/Library/Audio/Plug-Ins/Components", true},
+        {"/Users/me/library/audio/plug-ins", true},
+        {"/Drive/LIBRARY/AUDIO/PLUG-INS/VST3/Thing", true},
+        {"/Library/Application Support/Avid/Audio/Plug-Ins", true},
+        {"/Library/Audio/Plugins", false},
+        {"/Library/Audio/Sounds", false},
+        {"Library/Audio/Plug-Ins", false},
+    };
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(Scanner::isPluginFolderPath(QString::fromUtf8(path)), expected) << path;
+}
+
+TEST(ContentLibraryRulesTest, IsDescendCandidate)
+{
+    struct Case {
+        const char* path;
+        int depth;
+        bool expected;
+    };
+    const Case cases[] = {
+        {"/r/Anything", 0, true},
+        {"/r/a/Anything", 1, true},
+        // From depth 3 on only vendor folder names and a few well-known folders are walked.
+        {"/r/a/b/Anything", 2, false},
+        {"/r/a/b/Music", 2, true},
+        {"/r/a/b/SHARED", 2, true},
+        {"/r/a/b/Application Support", 2, true},
+        {"/r/a/b/Native Instruments", 2, true},
+        {"/r/a/b/Kontakt Libraries", 2, true},
+        {"/r/a/b/c/Music", 3, true},
+        {"/r/a/b/c/Samples", 3, true},
+        {"/r/a/b/c/Anything", 3, false},
+        // Nothing below depth 4.
+        {"/r/a/b/c/d/Music", 4, false},
+        {"/r/a/b/c/d/Native Instruments", 4, false},
+        {"/r/.Hidden", 0, false},
+        {"/r/Cache", 0, false},
+        {"/r/CACHES", 1, false},
+        {"/r/Backups.backupdb", 0, false},
+        {"/r/Synth.app", 0, false},
+        {"/r/Synth.Component", 0, false},
+        {"/r/Synth.vst3", 1, false},
+        {"/r/Synth.bundle", 0, true},
+        {"/r/Library/Audio/Plug-Ins", 1, false},
+        {"/r/Library/Audio/Plug-Ins/VST", 1, false},
+        // A vendor folder name with " - " is not one.
+        {"/r/a/b/Native Instruments - Old", 2, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Scanner::isDescendCandidate(QString::fromUtf8(c.path), c.depth), c.expected)
+            << c.path << " at " << c.depth;
+}
+
+TEST(ContentLibraryRulesTest, IsLibraryContainer)
+{
+    const QStringList children{QStringLiteral("/x/Native Instruments/Kontakt Factory")};
+    EXPECT_TRUE(Scanner::isLibraryContainer(QStringLiteral("/x/Native Instruments"), children));
+    EXPECT_TRUE(Scanner::isLibraryContainer(QStringLiteral("/x/Kontakt Libraries"), children));
+    EXPECT_FALSE(Scanner::isLibraryContainer(QStringLiteral("/x/Native Instruments"), {}));
+    EXPECT_FALSE(Scanner::isLibraryContainer(QStringLiteral("/x/Heavyocity"), children));
+    EXPECT_FALSE(Scanner::isLibraryContainer(QStringLiteral("/x/Native Instruments - Old"), children));
+    // A drive named like a vendor is still a drive.
+    EXPECT_FALSE(Scanner::isLibraryContainer(QStringLiteral("/Volumes/Native Instruments"), children));
+    EXPECT_FALSE(Scanner::isLibraryContainer(QStringLiteral("/media/alice/Samples"), children));
+    EXPECT_TRUE(Scanner::isLibraryContainer(QStringLiteral("/Volumes/Drive/Samples"), children));
+}
+
+ContentLibraryItemInfo item(const char* path, const char* publisher, qint64 bytes = 0)
+{
+    ContentLibraryItemInfo info;
+    info.path = QString::fromUtf8(path);
+    info.name = ContentLibraryScanner::folderName(info.path);
+    info.publisher = QString::fromUtf8(publisher);
+    info.totalBytes = bytes;
+    return info;
+}
+
+QStringList paths(const QList<ContentLibraryItemInfo>& items)
+{
+    QStringList list;
+    for (const ContentLibraryItemInfo& info : items)
+        list.append(info.path);
+    return list;
+}
+
+TEST(ContentLibraryRulesTest, DedupeKeepsTheFirstItemPerPath)
+{
+    const QList<ContentLibraryItemInfo> sorted = Scanner::dedupeAndSort({
+        item("/d/Strings", "Spitfire Audio", 1),
+        item("/d/Brass", "Spitfire Audio", 2),
+        item("/d/Strings", "Native Instruments", 3),
+        item("/d/Brass", "Spitfire Audio", 4),
+    });
+    ASSERT_EQ(sorted.size(), 2);
+    EXPECT_EQ(sorted[0].path, QStringLiteral("/d/Brass"));
+    EXPECT_EQ(sorted[0].totalBytes, 2);
+    EXPECT_EQ(sorted[1].path, QStringLiteral("/d/Strings"));
+    EXPECT_EQ(sorted[1].publisher, QStringLiteral("Spitfire Audio"));
+    EXPECT_EQ(sorted[1].totalBytes, 1);
+}
+
+TEST(ContentLibraryRulesTest, SortsByPublisherThenNameNaturally)
+{
+    const QList<ContentLibraryItemInfo> sorted = Scanner::dedupeAndSort({
+        item("/d/Vol 10", "Spitfire Audio"),
+        item("/e/zebra", "Native Instruments"),
+        item("/d/Vol 2", "Spitfire Audio"),
+        item("/e/Alpha", "Native Instruments"),
+        item("/f/Damage", "Heavyocity"),
+        item("/d/vol 1", "Spitfire Audio"),
+        item("/e/Beta", "Native Instruments"),
+    });
+    EXPECT_EQ(paths(sorted), (QStringList{"/f/Damage", "/e/Alpha", "/e/Beta", "/e/zebra", "/d/vol 1", "/d/Vol 2",
+                                          "/d/Vol 10"}));
+}
+
+TEST(ContentLibraryRulesTest, SortIsStableForEqualNames)
+{
+    const QList<ContentLibraryItemInfo> sorted = Scanner::dedupeAndSort({
+        item("/b/Strings", "Output"),
+        item("/a/Strings", "Output"),
+        item("/c/Strings", "Output"),
+    });
+    EXPECT_EQ(paths(sorted), (QStringList{"/b/Strings", "/a/Strings", "/c/Strings"}));
+}
+
+} // namespace

@@ -1,0 +1,401 @@
+#include "ContentTree.h"
+
+#include "content/ContentLibraryScanner.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QScopeGuard>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Scanner = ContentLibraryScanner;
+
+struct Library {
+    QString name;
+    QString publisher;
+    qint64 totalBytes;
+
+    bool operator==(const Library&) const = default;
+};
+
+void PrintTo(const Library& library, std::ostream* out)
+{
+    *out << library.name.toStdString() << " / " << library.publisher.toStdString() << " / " << library.totalBytes;
+}
+
+QList<Library> libraries(const ContentLibraryScanResult& result)
+{
+    QList<Library> list;
+    for (const ContentLibraryItemInfo& item : result.items)
+        list.append({item.name, item.publisher, item.totalBytes});
+    return list;
+}
+
+QStringList names(const ContentLibraryScanResult& result)
+{
+    QStringList list;
+    for (const ContentLibraryItemInfo& item : result.items)
+        list.append(item.name);
+    return list;
+}
+
+class ContentLibraryScannerTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_tree.isValid()); }
+
+    QList<ContentLibraryScanResult> scan(const QList<ContentLibraryScanTarget>& targets)
+    {
+        QFuture<QList<ContentLibraryScanResult>> future = m_scanner.scan(targets);
+        future.waitForFinished();
+        return future.result();
+    }
+
+    ContentLibraryScanResult scanOne(const QString& relative)
+    {
+        const QList<ContentLibraryScanResult> results = scan({m_tree.target(relative)});
+        EXPECT_EQ(results.size(), 1);
+        return results.value(0);
+    }
+
+    ContentTree m_tree;
+    ContentLibraryScanner m_scanner;
+};
+
+TEST_F(ContentLibraryScannerTest, VendorRootMakesEverySubFolderALibrary)
+{
+    m_tree.file("Native Instruments/Kontakt Factory/Instruments/piano.nki", 100);
+    m_tree.file("Native Instruments/Massive Expansion/presets.bin", 200);
+    m_tree.file("Native Instruments/Spitfire Strings/samples.ncw", 50);
+    m_tree.file("Native Instruments/readme.txt", 999);
+
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Native Instruments"));
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+
+    EXPECT_EQ(libraries(result), (QList<Library>{{"Kontakt Factory", "Native Instruments", 100},
+                                                 {"Massive Expansion", "Native Instruments", 200},
+                                                 {"Spitfire Strings", "Spitfire Audio", 50}}));
+    EXPECT_EQ(result.path, m_tree.path(QStringLiteral("Native Instruments")));
+    EXPECT_EQ(result.status, ContentLibraryStatus::found);
+    // The libraries' sum, not everything under the root.
+    EXPECT_EQ(result.totalBytes, 350);
+    EXPECT_EQ(result.scannedAt.timeSpec(), Qt::UTC);
+    EXPECT_LE(before, result.scannedAt);
+    EXPECT_LE(result.scannedAt, after);
+    for (const ContentLibraryItemInfo& item : result.items) {
+        EXPECT_EQ(item.rootPath, result.path);
+        EXPECT_EQ(item.path, result.path + QLatin1Char('/') + item.name);
+        EXPECT_EQ(item.status, ContentLibraryStatus::found);
+        EXPECT_EQ(item.scannedAt, result.scannedAt);
+    }
+}
+
+TEST_F(ContentLibraryScannerTest, DriveWithVendorFolders)
+{
+    m_tree.file("Drive/Spitfire Audio/Solo Strings/a.wav", 10);
+    m_tree.file("Drive/Spitfire Audio/Albion One/a.wav", 20);
+    m_tree.file("Drive/Spitfire Audio/Originals/a.wav", 30);
+    m_tree.file("Drive/Heavyocity/Damage/a.wav", 40);
+    m_tree.file("Drive/Heavyocity/Vento/a.wav", 50);
+    m_tree.file("Drive/Holiday Photos/a.jpg", 1000);
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Drive"));
+
+    // "heavyocity" names a vendor but is not a vendor folder name: one library, not split up.
+    EXPECT_EQ(libraries(result), (QList<Library>{{"Heavyocity", "Heavyocity", 90},
+                                                 {"Albion One", "Spitfire Audio", 20},
+                                                 {"Originals", "Spitfire Audio", 30},
+                                                 {"Solo Strings", "Spitfire Audio", 10}}));
+    EXPECT_EQ(result.totalBytes, 150);
+}
+
+TEST_F(ContentLibraryScannerTest, GenericLibraryFolderHoldsTheLibraries)
+{
+    m_tree.file("Root/Stuff/Kontakt Libraries/Strings Vol 10/a.nki", 1);
+    m_tree.file("Root/Stuff/Kontakt Libraries/Strings Vol 2/a.nki", 2);
+    m_tree.file("Root/Stuff/Kontakt Libraries/Spitfire Chamber/a.nki", 4);
+    m_tree.file("Root/Sample Library/Grand Piano/a.wav", 8);
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Root"));
+
+    // "kontakt" gives the vendor; a generic name without a vendor is not a container.
+    EXPECT_EQ(libraries(result), (QList<Library>{{"Strings Vol 2", "Native Instruments", 2},
+                                                 {"Strings Vol 10", "Native Instruments", 1},
+                                                 {"Spitfire Chamber", "Spitfire Audio", 4}}));
+    EXPECT_EQ(result.totalBytes, 7);
+}
+
+TEST_F(ContentLibraryScannerTest, RootWithOnlyUnrecognisedFoldersIsMeasuredWhole)
+{
+    m_tree.file("Projects/Song A/take.wav", 100);
+    m_tree.file("Projects/Song B/Bounces/mix.wav", 200);
+    m_tree.file("Projects/notes.txt", 50);
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Projects"));
+
+    EXPECT_TRUE(result.items.isEmpty());
+    EXPECT_EQ(result.status, ContentLibraryStatus::found);
+    EXPECT_EQ(result.totalBytes, 350);
+}
+
+TEST_F(ContentLibraryScannerTest, RootInsideAVendorFolderIsOneLibrary)
+{
+    m_tree.file("Toontrack/My Grooves/Rock/a.mid", 10);
+    m_tree.file("Toontrack/My Grooves/Jazz/a.mid", 20);
+    // Below a vendor's folder, unrecognised folders are not searched for other vendors.
+    m_tree.file("Toontrack/My Grooves/Extras/Spitfire Audio/Lib/a.wav", 5);
+    m_tree.folder(QStringLiteral("Toontrack/Empty Kit"));
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Toontrack/My Grooves"));
+    ASSERT_EQ(result.items.size(), 1);
+    EXPECT_EQ(libraries(result), (QList<Library>{{"My Grooves", "Toontrack", 35}}));
+    EXPECT_EQ(result.items[0].path, result.path);
+    EXPECT_EQ(result.totalBytes, 35);
+
+    const ContentLibraryScanResult empty = scanOne(QStringLiteral("Toontrack/Empty Kit"));
+    EXPECT_EQ(libraries(empty), (QList<Library>{{"Empty Kit", "Toontrack", 0}}));
+}
+
+TEST_F(ContentLibraryScannerTest, SpacedDashNameIsNeverAVendorFolder)
+{
+    m_tree.file("Root/Native Instruments - Backup/Kontakt Factory/a.nki", 10);
+    m_tree.file("Root/Native Instruments - Backup/Massive/a.nmsv", 20);
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Root"));
+
+    EXPECT_EQ(libraries(result), (QList<Library>{{"Native Instruments - Backup", "Native Instruments", 30}}));
+}
+
+TEST_F(ContentLibraryScannerTest, DepthLimits)
+{
+    // Depth 1 and 2 are walked whatever their names.
+    m_tree.file("Root/a/b/Spitfire Audio/Found At Three/x.wav", 1);
+    // An unrecognised folder at depth 3 is not.
+    m_tree.file("Root/a/b/c/Spitfire Audio/Hidden By C/x.wav", 1);
+    // Well-known and vendor folder names are, down to depth 4.
+    m_tree.file("Root/a/b/Music/Spitfire Audio/Under Music/x.wav", 1);
+    m_tree.file("Root/a/b/Samples/Shared/Spitfire Audio/Under Shared/x.wav", 1);
+    m_tree.file("Root/a/b/MUSIC/Application Support/Heavyocity/x.wav", 1);
+    // Nothing at depth 5 is walked.
+    m_tree.file("Root/a/b/Music/Shared/Music/Spitfire Audio/Too Deep/x.wav", 1);
+    m_tree.file("Root/a/b/Music/Shared/Samples/Spitfire Audio/Too Deep Too/x.wav", 1);
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Root"));
+
+    EXPECT_EQ(names(result), (QStringList{"Heavyocity", "Found At Three", "Under Music", "Under Shared"}));
+}
+
+TEST_F(ContentLibraryScannerTest, SkippedFoldersInsideAContainer)
+{
+    m_tree.file("Native Instruments/Kontakt Factory/a.nki", 5);
+    for (const char* name : {"installed_products", "Installed_Products", "NI Resources", "service center",
+                             "DIST_DATABASE", "image", ".Hidden", "Synth.app", "Synth.component", "Synth.VST3",
+                             "Synth.clap", "Synth.aaxplugin", "Synth.vst", "Helper.bundle", "Kit.framework"})
+        m_tree.file(QStringLiteral("Native Instruments/") + QString::fromUtf8(name) + QStringLiteral("/a.bin"), 1000);
+    m_tree.file("Native Instruments/Loose File.nki", 1000);
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Native Instruments"));
+
+    EXPECT_EQ(libraries(result), (QList<Library>{{"Kontakt Factory", "Native Instruments", 5}}));
+}
+
+TEST_F(ContentLibraryScannerTest, SkippedFoldersAreNeverWalked)
+{
+    m_tree.file("Root/Other/Spitfire Audio/Walked/x.wav", 1);
+    for (const char* name : {"Caches", "cache", ".hidden", "Backups.backupdb", "Synth.app", "Synth.component",
+                             "installed_products", "NI Resources", "Thing.bundle"})
+        m_tree.file(QStringLiteral("Root/") + QString::fromUtf8(name) + QStringLiteral("/Spitfire Audio/Lib/x.wav"), 1);
+
+    EXPECT_EQ(names(scanOne(QStringLiteral("Root"))), (QStringList{"Walked"}));
+}
+
+TEST_F(ContentLibraryScannerTest, PluginFoldersAreNeverWalked)
+{
+    m_tree.file("LIBRARY/audio/Plug-Ins/Spitfire Audio/Lib/x.wav", 1);
+    m_tree.file("LIBRARY/audio/Sounds/Heavyocity/x.wav", 1);
+
+    EXPECT_EQ(names(scanOne(QStringLiteral("LIBRARY"))), (QStringList{"Heavyocity"}));
+}
+
+TEST_F(ContentLibraryScannerTest, PluginFolderRootIsNeverALibrary)
+{
+    m_tree.file("Library/Audio/Plug-Ins/Spitfire Audio/Labs/x.vst3", 7);
+    m_tree.file("Library/Audio/Plug-Ins/Components/Spitfire Audio/x.bin", 8);
+
+    const ContentLibraryScanResult vendorNamed = scanOne(QStringLiteral("Library/Audio/Plug-Ins/Spitfire Audio"));
+    EXPECT_TRUE(vendorNamed.items.isEmpty());
+    EXPECT_EQ(vendorNamed.totalBytes, 7);
+
+    const ContentLibraryScanResult plain = scanOne(QStringLiteral("Library/Audio/Plug-Ins"));
+    EXPECT_TRUE(plain.items.isEmpty());
+    EXPECT_EQ(plain.status, ContentLibraryStatus::found);
+    EXPECT_EQ(plain.totalBytes, 15);
+}
+
+TEST_F(ContentLibraryScannerTest, ChildFoldersInFileBrowserOrder)
+{
+    for (const char* name : {"Vol 10", "vol 2", "Vol 1", "alpha", "Beta", "Café"})
+        m_tree.folder(QStringLiteral("List/") + QString::fromUtf8(name));
+    m_tree.file("List/File Not Folder", 1);
+    m_tree.link(QStringLiteral("List/Link To Folder"), m_tree.path(QStringLiteral("List/alpha")));
+
+    QStringList listed;
+    for (const QString& path : Scanner::listChildFolders(m_tree.path(QStringLiteral("List"))))
+        listed.append(path.section(QLatin1Char('/'), -1));
+    EXPECT_EQ(listed, (QStringList{"alpha", "Beta", "Café", "Vol 1", "vol 2", "Vol 10"}));
+    EXPECT_TRUE(Scanner::listChildFolders(m_tree.path(QStringLiteral("Missing"))).isEmpty());
+    EXPECT_TRUE(Scanner::listChildFolders(m_tree.path(QStringLiteral("List/File Not Folder"))).isEmpty());
+}
+
+TEST_F(ContentLibraryScannerTest, LinksAreNotFollowedAndLoopsEnd)
+{
+    m_tree.file("Elsewhere/Spitfire Audio/Linked Library/x.wav", 100);
+    m_tree.file("Root/Native Instruments/Real/x.nki", 3);
+    m_tree.link(QStringLiteral("Root/Spitfire Audio"), m_tree.path(QStringLiteral("Elsewhere/Spitfire Audio")));
+    m_tree.link(QStringLiteral("Root/Native Instruments/Loop"), m_tree.path(QStringLiteral("Root")));
+    m_tree.link(QStringLiteral("Root/a/up"), QStringLiteral(".."));
+    m_tree.link(QStringLiteral("Root/a/b/self"), QStringLiteral("."));
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Root"));
+
+    EXPECT_EQ(names(result), (QStringList{"Real"}));
+    EXPECT_EQ(result.items.value(0).totalBytes, 3);
+}
+
+TEST_F(ContentLibraryScannerTest, UnresolvableOrMissingRootsAreNotFound)
+{
+    m_tree.file("Projects/a.wav", 10);
+    const ContentLibraryScanTarget missing = m_tree.target(QStringLiteral("Gone"));
+    const ContentLibraryScanTarget emptyGrant{m_tree.path(QStringLiteral("Projects")), {}};
+    const ContentLibraryScanTarget relativeGrant{QStringLiteral("Projects"), QByteArray("Projects")};
+    m_tree.link(QStringLiteral("Dangling"), m_tree.path(QStringLiteral("Nowhere")));
+    const ContentLibraryScanTarget dangling = m_tree.target(QStringLiteral("Dangling"));
+
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    const QList<ContentLibraryScanResult> results = scan({missing, emptyGrant, relativeGrant, dangling});
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+
+    ASSERT_EQ(results.size(), 4);
+    const QList<ContentLibraryScanTarget> targets{missing, emptyGrant, relativeGrant, dangling};
+    for (int i = 0; i < results.size(); ++i) {
+        EXPECT_EQ(results[i].path, targets[i].path) << i;
+        EXPECT_EQ(results[i].status, ContentLibraryStatus::notFound) << i;
+        EXPECT_EQ(results[i].totalBytes, 0) << i;
+        EXPECT_TRUE(results[i].items.isEmpty()) << i;
+        EXPECT_LE(before, results[i].scannedAt) << i;
+        EXPECT_LE(results[i].scannedAt, after) << i;
+    }
+}
+
+TEST_F(ContentLibraryScannerTest, ResultsComeInTargetOrder)
+{
+    m_tree.file("B/Spitfire Audio/Lib/x.wav", 2);
+    m_tree.file("A/x.wav", 1);
+    m_tree.file("C/x.wav", 3);
+    const QList<ContentLibraryScanResult> results = scan(
+        {m_tree.target(QStringLiteral("C")), m_tree.target(QStringLiteral("Gone")), m_tree.target(QStringLiteral("B")),
+         m_tree.target(QStringLiteral("A"))});
+
+    ASSERT_EQ(results.size(), 4);
+    EXPECT_EQ(results[0].path, m_tree.path(QStringLiteral("C")));
+    EXPECT_EQ(results[0].totalBytes, 3);
+    EXPECT_EQ(results[1].status, ContentLibraryStatus::notFound);
+    EXPECT_EQ(results[2].totalBytes, 2);
+    EXPECT_EQ(results[2].items.size(), 1);
+    EXPECT_EQ(results[3].totalBytes, 1);
+    EXPECT_TRUE(scan({}).isEmpty());
+}
+
+TEST_F(ContentLibraryScannerTest, StoredPathIsKeptAsGiven)
+{
+    m_tree.file("Native Instruments/Lib/x.nki", 4);
+    const QString stored = m_tree.path(QStringLiteral("Native Instruments/"));
+    const QList<ContentLibraryScanResult> results = scan({{stored, FolderBookmark::create(stored)}});
+
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_EQ(results[0].path, stored);
+    ASSERT_EQ(results[0].items.size(), 1);
+    EXPECT_EQ(results[0].items[0].rootPath, stored);
+    EXPECT_EQ(results[0].items[0].path, m_tree.path(QStringLiteral("Native Instruments/Lib")));
+}
+
+TEST_F(ContentLibraryScannerTest, ProgressCountsLibrariesAcrossTargets)
+{
+    m_tree.file("One/Spitfire Audio/A/x.wav", 1);
+    m_tree.file("One/Spitfire Audio/B/x.wav", 1);
+    m_tree.file("Two/Heavyocity/x.wav", 1);
+    m_tree.file("Three/x.wav", 1);
+    QList<int> counts;
+    QObject::connect(&m_scanner, &ContentLibraryScanner::progress, &m_scanner, [&counts](int n) { counts.append(n); },
+            Qt::DirectConnection);
+
+    scan({m_tree.target(QStringLiteral("One")), m_tree.target(QStringLiteral("Three")),
+          m_tree.target(QStringLiteral("Two"))});
+
+    EXPECT_EQ(counts, (QList<int>{1, 2, 3}));
+}
+
+TEST_F(ContentLibraryScannerTest, CancelEndsTheRunningScanOnly)
+{
+    m_tree.file("One/Spitfire Audio/A/x.wav", 1);
+    m_tree.file("One/Spitfire Audio/B/x.wav", 1);
+    m_tree.file("Two/x.wav", 1);
+    const QList<ContentLibraryScanTarget> targets{m_tree.target(QStringLiteral("Two")),
+                                                  m_tree.target(QStringLiteral("One"))};
+    const auto connection = QObject::connect(
+        &m_scanner, &ContentLibraryScanner::progress, &m_scanner, [this](int) { m_scanner.cancel(); },
+        Qt::DirectConnection);
+
+    // Cancelled after the first library of the second target: that target is dropped, not half-reported.
+    const QList<ContentLibraryScanResult> cancelled = scan(targets);
+    ASSERT_EQ(cancelled.size(), 1);
+    EXPECT_EQ(cancelled[0].path, targets[0].path);
+
+    QObject::disconnect(connection);
+    const QList<ContentLibraryScanResult> later = scan(targets);
+    ASSERT_EQ(later.size(), 2);
+    EXPECT_EQ(later[1].items.size(), 2);
+}
+
+TEST_F(ContentLibraryScannerTest, UnreadableFolderCountsAsEmpty)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not apply to root";
+    m_tree.file("Native Instruments/Open/x.nki", 3);
+    m_tree.file("Native Instruments/Locked/Inner/x.nki", 5);
+    const QString locked = m_tree.path(QStringLiteral("Native Instruments/Locked"));
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0), 0);
+    const auto unlock = qScopeGuard([&locked] { ::chmod(QFile::encodeName(locked).constData(), 0755); });
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Native Instruments"));
+
+    EXPECT_EQ(libraries(result), (QList<Library>{{"Locked", "Native Instruments", 0}, {"Open", "Native Instruments", 3}}));
+}
+
+TEST_F(ContentLibraryScannerTest, OddNamesDoNotBreakTheScan)
+{
+    m_tree.file("Native Instruments/Lib\nWith Newline/x.nki", 2);
+    m_tree.file("Native Instruments/ Leading Space/x.nki", 3);
+    const QByteArray invalidUtf8 = QFile::encodeName(m_tree.path(QStringLiteral("Native Instruments/"))) + "bad\xff\xfe";
+    ASSERT_EQ(::mkdir(invalidUtf8.constData(), 0755), 0);
+    // The temporary folder's own clean-up cannot name it either.
+    const auto removeInvalid = qScopeGuard([&invalidUtf8] { ::rmdir(invalidUtf8.constData()); });
+    m_tree.file("Root File", 1);
+
+    const ContentLibraryScanResult result = scanOne(QStringLiteral("Native Instruments"));
+    // A name that cannot be represented faithfully is left out rather than measured under a wrong path.
+    EXPECT_EQ(libraries(result), (QList<Library>{{" Leading Space", "Native Instruments", 3},
+                                                 {"Lib\nWith Newline", "Native Instruments", 2}}));
+
+    // A file given as a root is not a folder of libraries.
+    const ContentLibraryScanResult fileRoot = scanOne(QStringLiteral("Root File"));
+    EXPECT_EQ(fileRoot.status, ContentLibraryStatus::found);
+    EXPECT_TRUE(fileRoot.items.isEmpty());
+}
+
+} // namespace

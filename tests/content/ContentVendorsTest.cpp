@@ -1,0 +1,173 @@
+#include "content/ContentLibraryScanner.h"
+#include "content/ContentVendors.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+using Scanner = ContentLibraryScanner;
+
+struct VendorCase {
+    const char* path;
+    const char* vendor; // nullptr: none
+};
+
+std::optional<QString> expected(const char* vendor)
+{
+    return vendor ? std::optional<QString>(QString::fromUtf8(vendor)) : std::nullopt;
+}
+
+TEST(ContentVendorsTest, KnownVendorRowsInOrder)
+{
+    const char* const rows[][2] = {
+        {"spitfire audio", "Spitfire Audio"}, {"spitfire", "Spitfire Audio"},
+        {"native instruments", "Native Instruments"}, {"kontakt", "Native Instruments"},
+        {"orchestral tools", "Orchestral Tools"}, {"u-he", "u-he"}, {"uvi", "UVI"},
+        {"ik multimedia", "IK Multimedia"}, {"sampletank", "IK Multimedia"},
+        {"spectrasonics", "Spectrasonics"}, {"omnisphere", "Spectrasonics"}, {"trilian", "Spectrasonics"},
+        {"keyscape", "Spectrasonics"}, {"toontrack", "Toontrack"}, {"superior drummer", "Toontrack"},
+        {"ezdrummer", "Toontrack"}, {"eastwest", "EastWest"}, {"soundsonline", "EastWest"},
+        {"vienna", "Vienna Symphonic Library"}, {"vsl", "Vienna Symphonic Library"},
+        {"heavyocity", "Heavyocity"}, {"output", "Output"}, {"arturia", "Arturia"}, {"xlnaudio", "XLN Audio"},
+        {"xln audio", "XLN Audio"}, {"waves", "Waves"}, {"uaudio", "Universal Audio"},
+        {"universal audio", "Universal Audio"},
+    };
+    ASSERT_EQ(ContentVendors::knownVendors.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_EQ(ContentVendors::knownVendors[i].needle, QLatin1StringView(rows[i][0])) << i;
+        EXPECT_EQ(ContentVendors::knownVendors[i].vendor, QLatin1StringView(rows[i][1])) << i;
+    }
+}
+
+TEST(ContentVendorsTest, VendorFromFolderNameUsesFirstMatchingRow)
+{
+    const VendorCase cases[] = {
+        {"/x/Spitfire Audio", "Spitfire Audio"},
+        {"/x/SPITFIRE Labs", "Spitfire Audio"},
+        {"/x/Kontakt Factory Library", "Native Instruments"},
+        {"/x/Omnisphere", "Spectrasonics"},
+        {"/x/Keyscape", "Spectrasonics"},
+        {"/x/Superior Drummer 3", "Toontrack"},
+        {"/x/SoundsOnline", "EastWest"},
+        {"/x/VSL Synchron", "Vienna Symphonic Library"},
+        {"/x/XLN Audio", "XLN Audio"},
+        {"/x/UAudio", "Universal Audio"},
+        {"/x/u-he Presets", "u-he"},
+        // "waves" (row 26) comes before "universal audio" (row 28).
+        {"/x/Universal Audio Waves", "Waves"},
+        // "spitfire" (row 2) before "kontakt" (row 4).
+        {"/x/Kontakt Spitfire", "Spitfire Audio"},
+        // "uvi" is a plain substring search.
+        {"/x/Fluvial Loops", "UVI"},
+        {"/x/Plain Folder", nullptr},
+        {"/Spitfire Audio/Plain Folder", nullptr},
+        {"", nullptr},
+    };
+    for (const VendorCase& c : cases)
+        EXPECT_EQ(Scanner::vendorFromFolderName(QString::fromUtf8(c.path)), expected(c.vendor)) << c.path;
+}
+
+TEST(ContentVendorsTest, VendorFromPathTestsNameAndPathPerRow)
+{
+    const VendorCase cases[] = {
+        {"/Drive/Spitfire Audio/Plain Folder", "Spitfire Audio"},
+        // An earlier row anywhere in the path beats a later row in the folder name.
+        {"/Drive/Spitfire Audio/Kontakt Things", "Spitfire Audio"},
+        // An earlier row in the name beats a later row in the path.
+        {"/Drive/Native Instruments/Spitfire Strings", "Spitfire Audio"},
+        {"/Drive/Native Instruments/Massive Expansion", "Native Instruments"},
+        {"/Users/me/Music/Toontrack/My Grooves", "Toontrack"},
+        {"/Drive/Kontakt Libraries", "Native Instruments"},
+        {"/Drive/Projects/Song", nullptr},
+    };
+    for (const VendorCase& c : cases)
+        EXPECT_EQ(Scanner::vendorFromPath(QString::fromUtf8(c.path)), expected(c.vendor)) << c.path;
+}
+
+TEST(ContentVendorsTest, EveryVendorFolderNameIsRecognisedInAnyCase)
+{
+    ASSERT_EQ(ContentVendors::vendorFolderNames.size(), 21u);
+    const char* const names[] = {"arturia", "eastwest", "ik multimedia", "native instruments", "ni content",
+                                 "orchestral tools", "output", "spectrasonics", "spitfire", "spitfire audio",
+                                 "toontrack", "u-he", "universal audio", "uvi", "uvi soundbanks", "vienna",
+                                 "vienna symphonic library", "vsl", "waves", "xln audio", "xlnaudio"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        const QString name = QString::fromUtf8(names[i]);
+        EXPECT_EQ(ContentVendors::vendorFolderNames[i], QLatin1StringView(names[i]));
+        EXPECT_TRUE(Scanner::isVendorFolderName(QStringLiteral("/x/") + name.toUpper())) << names[i];
+        EXPECT_TRUE(Scanner::isVendorFolderName(QStringLiteral("/x/") + name)) << names[i];
+    }
+}
+
+TEST(ContentVendorsTest, GenericLibraryFolderNamesInOrder)
+{
+    const char* const names[] = {"sample libraries", "sample library", "samples", "sound libraries",
+                                 "sound library", "libraries", "content"};
+    ASSERT_EQ(ContentVendors::genericLibraryFolderNames.size(), std::size(names));
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        EXPECT_EQ(ContentVendors::genericLibraryFolderNames[i], QLatin1StringView(names[i]));
+}
+
+TEST(ContentVendorsTest, IsVendorFolderName)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"/x/Kontakt Libraries", true},
+        {"/x/Samples", true},
+        {"/x/My Sample Library", true},
+        {"/x/Drum Content", true},
+        {"/x/Content", true},
+        {"/x/NI Content", true},
+        {"/x/Native Instruments/", true},
+        {"/x/KontaktLibraries", false},
+        {"/x/Samples Archive", false},
+        {"/x/Heavyocity", false},
+        {"/x/Native Instruments 2", false},
+        {"/x/Spitfire Audio Strings", false},
+        // " - " disqualifies even a vendor or generic name.
+        {"/x/Native Instruments - Backup", false},
+        {"/x/Old - Samples", false},
+        {"/x/Samples - 2019", false},
+        // A plain hyphen does not.
+        {"/x/Drum-Samples", false},
+        {"/x/u-he", true},
+        {"/", false},
+        {"", false},
+    };
+    for (const auto& [path, expectedResult] : cases)
+        EXPECT_EQ(Scanner::isVendorFolderName(QString::fromUtf8(path)), expectedResult) << path;
+}
+
+TEST(ContentVendorsTest, ContentFolderDisplayName)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        // The title keeps its own hyphens: the split is at " - ", not at "-".
+        {"/Users/me/Hans-Zimmer Strings - 2019", "Hans-Zimmer Strings"},
+        {"/Users/me/Epic Choir - Deluxe - 2021", "Epic Choir"},
+        {"/Users/me/  Padded Title   - 2019", "Padded Title"},
+        {"/Users/me/ - 2019", "2019"},
+        {"/Users/me/Drums -2019", "Drums -2019"},
+        {"/Users/me/Drum-Kit", "Drum-Kit"},
+        {"/Users/me/My Sounds", "My Sounds"},
+        {"/Users/me/My Sounds/", "My Sounds"},
+        // A vendor anywhere in the path names the folder.
+        {"/Volumes/Drive/Spitfire Audio", "Spitfire Audio"},
+        {"/Drive/Kontakt Libraries", "Native Instruments"},
+        {"/Drive/Toontrack/Grooves - 2019", "Toontrack"},
+        {"/", "/"},
+    };
+    for (const auto& [path, name] : cases)
+        EXPECT_EQ(Scanner::contentFolderDisplayName(QString::fromUtf8(path)), QString::fromUtf8(name)) << path;
+}
+
+TEST(ContentVendorsTest, FolderName)
+{
+    EXPECT_EQ(Scanner::folderName(QStringLiteral("/a/Bee Cee")), QStringLiteral("Bee Cee"));
+    EXPECT_EQ(Scanner::folderName(QStringLiteral("/a/b//")), QStringLiteral("b"));
+    EXPECT_EQ(Scanner::folderName(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_EQ(Scanner::folderName(QStringLiteral("Relative")), QStringLiteral("Relative"));
+    EXPECT_EQ(Scanner::folderName(QString()), QString());
+}
+
+} // namespace

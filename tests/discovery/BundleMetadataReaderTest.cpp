@@ -1,0 +1,259 @@
+#include "discovery/BundleMetadataReader.h"
+#include "discovery/KnownVendors.h"
+
+#include "BundleTree.h"
+
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using BundleMetadataReader::Metadata;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QVariantMap component(const QVariantMap& fields)
+{
+    return {{u"AudioComponents"_s, QVariantList{fields}}};
+}
+
+QVariantMap merged(QVariantMap base, const QVariantMap& more)
+{
+    for (auto it = more.cbegin(); it != more.cend(); ++it)
+        base.insert(it.key(), it.value());
+    return base;
+}
+
+class BundleMetadataReaderTest : public ::testing::Test {
+protected:
+    Metadata describe(const QString& fileName, const QVariantMap& info, bool binary = false)
+    {
+        const QString path = m_dir.filePath(fileName);
+        BundleTree::bundle(path, info, ExecutableKind::thinArm64, binary);
+        const std::optional<Metadata> metadata = BundleMetadataReader::readMetadata(path);
+        EXPECT_TRUE(metadata) << fileName.toStdString();
+        return metadata.value_or(Metadata{});
+    }
+
+    QTemporaryDir m_dir;
+};
+
+struct NameCase {
+    const char* fileName;
+    QVariant bundleName;
+    const char* expected;
+};
+
+class NameChoiceTest : public BundleMetadataReaderTest, public ::testing::WithParamInterface<NameCase> {};
+
+TEST_P(NameChoiceTest, PrefersTheSpacedSpelling)
+{
+    const NameCase& c = GetParam();
+    QVariantMap info;
+    if (c.bundleName.isValid())
+        info.insert(u"CFBundleName"_s, c.bundleName);
+    EXPECT_EQ(describe(QString::fromUtf8(c.fileName), info).name, QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NameChoiceTest,
+    ::testing::Values(NameCase{"FabFilter Pro-Q 3.vst3", u"ProQ3"_s, "FabFilter Pro-Q 3"},
+                      NameCase{"Serum2.vst3", u"Serum 2"_s, "Serum 2"},
+                      NameCase{"Massive.vst3", QVariant(), "Massive"},
+                      NameCase{"Massive.vst3", u""_s, "Massive"},
+                      NameCase{"Diva.vst3", u"DivaSynth"_s, "DivaSynth"},
+                      NameCase{"Big Verb.component", u"Big Verb AU"_s, "Big Verb AU"},
+                      NameCase{"Ozone 11 Equalizer.component", u"Ozone11EQ"_s, "Ozone 11 Equalizer"},
+                      NameCase{"Tal.Chorus.clap", QVariant(), "Tal.Chorus"},
+                      NameCase{"Counted.vst", QVariant(7), "Counted"}));
+
+TEST_F(BundleMetadataReaderTest, VersionFallsBackToBundleVersion)
+{
+    EXPECT_EQ(describe(u"a.vst3"_s, {{u"CFBundleShortVersionString"_s, u"3.21"_s}, {u"CFBundleVersion"_s, u"3210"_s}}).version, u"3.21"_s);
+    EXPECT_EQ(describe(u"b.vst3"_s, {{u"CFBundleVersion"_s, u"3210"_s}}).version, u"3210"_s);
+    EXPECT_EQ(describe(u"c.vst3"_s, {}).version, QString());
+    EXPECT_EQ(describe(u"d.vst3"_s, {{u"CFBundleShortVersionString"_s, 3}, {u"CFBundleVersion"_s, u"3.0"_s}}).version, u"3.0"_s);
+    // An empty text is still a stated version.
+    EXPECT_EQ(describe(u"e.vst3"_s, {{u"CFBundleShortVersionString"_s, u""_s}, {u"CFBundleVersion"_s, u"3.0"_s}}).version, QString());
+}
+
+TEST_F(BundleMetadataReaderTest, PublisherFromComponentBeatsIdentifier)
+{
+    const QVariantMap info = merged(component({{u"name"_s, u"Acme Audio: Big Verb"_s}}),
+                                    {{u"CFBundleIdentifier"_s, u"com.fabfilter.BigVerb"_s}});
+    EXPECT_EQ(describe(u"Big Verb.component"_s, info).publisher, u"Acme Audio"_s);
+}
+
+struct PublisherCase {
+    const char* identifier;
+    const char* expected;
+};
+
+class PublisherFromIdentifierTest : public BundleMetadataReaderTest, public ::testing::WithParamInterface<PublisherCase> {};
+
+TEST_P(PublisherFromIdentifierTest, FallsBackToTheDisplayName)
+{
+    const QVariantMap info = merged(component({{u"name"_s, u"Big Verb"_s}}),
+                                    {{u"CFBundleName"_s, u"Big Verb"_s},
+                                     {u"CFBundleIdentifier"_s, QString::fromUtf8(GetParam().identifier)}});
+    EXPECT_EQ(describe(u"BigVerb.component"_s, info).publisher, QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PublisherFromIdentifierTest,
+                         ::testing::Values(PublisherCase{"com.fabfilter.Pro-Q.3", "FabFilter"},
+                                           PublisherCase{"COM.FabFilter.Pro-Q", "FabFilter"},
+                                           PublisherCase{"io.pa.bx_digital", "Plugin Alliance"},
+                                           PublisherCase{"com.sonic-charge.Synplant", "Sonic Charge"},
+                                           PublisherCase{"eu.acmeAudio.Verb", "AcmeAudio"},
+                                           PublisherCase{"Massive X.component", "Native Instruments"},
+                                           PublisherCase{"Kontakt.VST3", "Native Instruments"},
+                                           PublisherCase{"local.test", "Big Verb"},
+                                           PublisherCase{"Serum", "Big Verb"},
+                                           PublisherCase{"", "Big Verb"}));
+
+TEST(BundleMetadataReader, PublisherFromAudioComponentsNeedsVendorColonSpace)
+{
+    const auto from = [](const QVariant& name) {
+        return BundleMetadataReader::publisherFromAudioComponents(component({{u"name"_s, name}}));
+    };
+    EXPECT_EQ(from(u"Acme Audio: Big Verb"_s), u"Acme Audio"_s);
+    EXPECT_EQ(from(u" \tAcme\u00A0: Big: Verb"_s), u"Acme"_s);
+    EXPECT_EQ(from(u"\nAcme: Verb"_s), u"\nAcme"_s); // line breaks are not trimmed
+    EXPECT_FALSE(from(u"Big Verb"_s));
+    EXPECT_FALSE(from(u"Acme:Verb"_s));
+    EXPECT_FALSE(from(u" : Verb"_s));
+    EXPECT_FALSE(from(42));
+    EXPECT_FALSE(BundleMetadataReader::publisherFromAudioComponents({}));
+    EXPECT_FALSE(BundleMetadataReader::publisherFromAudioComponents({{u"AudioComponents"_s, QVariantList{}}}));
+}
+
+TEST(BundleMetadataReader, AudioComponentsMustBeAnArrayOfDictionaries)
+{
+    const QVariantMap good{{u"type"_s, u"aufx"_s}, {u"subtype"_s, u"bvrb"_s}, {u"manufacturer"_s, u"Acme"_s},
+                           {u"name"_s, u"Acme: Verb"_s}};
+    const QVariantMap mixed{{u"AudioComponents"_s, QVariantList{good, u"stray"_s}}};
+    const QVariantMap notArray{{u"AudioComponents"_s, good}};
+    for (const QVariantMap& plist : {mixed, notArray}) {
+        EXPECT_FALSE(BundleMetadataReader::publisherFromAudioComponents(plist));
+        EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(plist), QString());
+        EXPECT_EQ(BundleMetadataReader::audioComponentCodes(plist), BundleMetadataReader::AudioComponentCodes{});
+    }
+    const QVariantMap twoComponents{{u"AudioComponents"_s, QVariantList{good, QVariantMap{{u"type"_s, u"aumu"_s}}}}};
+    EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(twoComponents), u"Effect"_s);
+    EXPECT_EQ(BundleMetadataReader::audioComponentCodes(twoComponents),
+              (BundleMetadataReader::AudioComponentCodes{u"aufx"_s, u"bvrb"_s, u"Acme"_s}));
+}
+
+TEST(BundleMetadataReader, CategoryTable)
+{
+    const std::pair<const char*, const char*> table[] = {
+        {"aumu", "Instrument"}, {"aumz", "Instrument"}, {"aufx", "Effect"},
+        {"aumf", "MIDI Effect"}, {"aumi", "Mixer"}, {"auol", "Offline Effect"},
+        {"aupn", "Panner"}, {"aufc", "Format Converter"}, {"augn", "Generator"},
+        {"AUFX", "Audio Unit"}, {"zzzz", "Audio Unit"}, {"", "Audio Unit"},
+    };
+    for (const auto& [type, category] : table)
+        EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"type"_s, QString::fromLatin1(type)}})),
+                  QString::fromLatin1(category)) << type;
+    EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents({}), QString());
+    EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"subtype"_s, u"x"_s}})), QString());
+    EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"type"_s, 1}})), QString());
+}
+
+TEST_F(BundleMetadataReaderTest, DescriptionPrefersGetInfoString)
+{
+    EXPECT_EQ(describe(u"a.vst"_s, {{u"CFBundleGetInfoString"_s, u"Verb 1.0"_s}, {u"NSHumanReadableCopyright"_s, u"© Acme"_s}})
+                  .bundleDescription,
+              u"Verb 1.0"_s);
+    EXPECT_EQ(describe(u"b.vst"_s, {{u"NSHumanReadableCopyright"_s, u"© Acme"_s}}).bundleDescription, u"© Acme"_s);
+    EXPECT_EQ(describe(u"c.vst"_s, {{u"CFBundleGetInfoString"_s, false}, {u"NSHumanReadableCopyright"_s, u"© Acme"_s}})
+                  .bundleDescription,
+              u"© Acme"_s);
+    EXPECT_EQ(describe(u"d.vst"_s, {}).bundleDescription, QString());
+}
+
+TEST_F(BundleMetadataReaderTest, FullAudioUnitDescriptionFromBinaryList)
+{
+    const QVariantMap info{
+        {u"CFBundleName"_s, u"Big Verb"_s},
+        {u"CFBundleIdentifier"_s, u"com.acme.bigverb"_s},
+        {u"CFBundleShortVersionString"_s, u"2.4.1"_s},
+        {u"CFBundleGetInfoString"_s, u"Big Verb 2.4.1"_s},
+        {u"AudioComponents"_s, QVariantList{QVariantMap{{u"name"_s, u"Acme Audio: Big Verb"_s}, {u"type"_s, u"aufx"_s},
+                                                         {u"subtype"_s, u"BgVb"_s}, {u"version"_s, 132097}}}},
+    };
+    const Metadata expected{u"Big Verb"_s, u"Acme Audio"_s, u"2.4.1"_s, u"com.acme.bigverb"_s, u"Effect"_s,
+                            u"Big Verb 2.4.1"_s, u"aufx"_s, u"BgVb"_s, QString()};
+    EXPECT_EQ(describe(u"BigVerb.component"_s, info, true), expected);
+    EXPECT_EQ(describe(u"BigVerbXml.component"_s, info, false).publisher, expected.publisher);
+}
+
+TEST_F(BundleMetadataReaderTest, NoPropertyListNoMetadata)
+{
+    BundleSpec spec;
+    spec.path = m_dir.filePath(u"Broken.vst3"_s);
+    spec.writePlist = false;
+    ASSERT_TRUE(BundleWriter::write(spec));
+    EXPECT_FALSE(BundleMetadataReader::readMetadata(spec.path));
+
+    const QString malformed = m_dir.filePath(u"Malformed.vst3"_s);
+    BundleTree::file(malformed + u"/Contents/Info.plist"_s, "<?xml version=\"1.0\"?><plist><dict><key>CFBundleName");
+    EXPECT_FALSE(BundleMetadataReader::readMetadata(malformed));
+
+    EXPECT_FALSE(BundleMetadataReader::readMetadata(m_dir.filePath(u"Nowhere.vst3"_s)));
+}
+
+TEST(BundleMetadataReader, ExecutablePathComesFromBundleExecutable)
+{
+    EXPECT_EQ(BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, u"Pro-Q 3"_s}}, u"/x/Pro-Q 3.vst3"_s),
+              u"/x/Pro-Q 3.vst3/Contents/MacOS/Pro-Q 3"_s);
+    EXPECT_FALSE(BundleMetadataReader::executablePath({}, u"/x/a.vst3"_s));
+    EXPECT_FALSE(BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, 5}}, u"/x/a.vst3"_s));
+    EXPECT_FALSE(BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, u"../../etc"_s}}, u"/x/a.vst3"_s));
+}
+
+TEST(BundleMetadataReader, TitleCaseLabel)
+{
+    const std::pair<QString, QString> table[] = {
+        {u"sonic-charge"_s, u"Sonic Charge"_s}, {u"acmeAudio"_s, u"AcmeAudio"_s}, {u""_s, u""_s},
+        {u"a--b"_s, u"A  B"_s},                 {u"-x"_s, u" X"_s},              {u"émile-zola"_s, u"Émile Zola"_s},
+        {u"3rd-party"_s, u"3rd Party"_s},
+    };
+    for (const auto& [label, expected] : table)
+        EXPECT_EQ(BundleMetadataReader::titleCaseLabel(label), expected) << label.toStdString();
+}
+
+TEST(KnownVendors, TableHasSeventyOneVendorsAndUniqueLowerCaseLabels)
+{
+    EXPECT_EQ(KnownVendors::table().size(), 71u);
+    QSet<QString> labels;
+    int labelCount = 0;
+    for (const KnownVendors::Vendor& vendor : KnownVendors::table()) {
+        for (const char* label : vendor.labels) {
+            if (!label)
+                continue;
+            ++labelCount;
+            const QString text = QString::fromLatin1(label);
+            EXPECT_EQ(text, text.toLower());
+            EXPECT_FALSE(labels.contains(text)) << label;
+            labels.insert(text);
+            EXPECT_EQ(BundleMetadataReader::knownVendor(text), QString::fromUtf8(vendor.displayName));
+        }
+    }
+    EXPECT_EQ(labelCount, 92);
+}
+
+TEST(KnownVendors, LooksUpLowerCasedLabelsExactly)
+{
+    EXPECT_EQ(BundleMetadataReader::knownVendor(u"Fab-Filter"_s), u"FabFilter"_s);
+    EXPECT_EQ(BundleMetadataReader::knownVendor(u"PA"_s), u"Plugin Alliance"_s);
+    EXPECT_EQ(BundleMetadataReader::knownVendor(u"videoapps"_s), u"Apple"_s);
+    EXPECT_EQ(BundleMetadataReader::knownVendor(u"tokyodawn"_s), u"Tokyo Dawn Records"_s);
+    EXPECT_EQ(BundleMetadataReader::knownVendor(u"solidstatelogic"_s), u"SSL"_s);
+    EXPECT_FALSE(BundleMetadataReader::knownVendor(u"fabfilter2"_s));
+    EXPECT_FALSE(BundleMetadataReader::knownVendor(u" ni"_s));
+    EXPECT_FALSE(BundleMetadataReader::knownVendor(QString()));
+}
+
+} // namespace

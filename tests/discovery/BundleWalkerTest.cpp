@@ -1,0 +1,146 @@
+#include "discovery/BundleWalker.h"
+#include "discovery/DirectorySize.h"
+
+#include "BundleTree.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QDateTime setModified(const QString& path, const QDateTime& when)
+{
+    const qint64 ms = when.toMSecsSinceEpoch();
+    const timespec times[2] = {{ms / 1000, (ms % 1000) * 1'000'000 + 123}, {ms / 1000, (ms % 1000) * 1'000'000 + 456}};
+    EXPECT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
+    return when;
+}
+
+std::optional<QDateTime> birthTime(const QString& path)
+{
+    struct statx info {};
+    if (::statx(AT_FDCWD, QFile::encodeName(path).constData(), AT_SYMLINK_NOFOLLOW, STATX_BTIME, &info) != 0
+        || !(info.stx_mask & STATX_BTIME))
+        return std::nullopt;
+    return QDateTime::fromMSecsSinceEpoch(qint64(info.stx_btime.tv_sec) * 1000 + info.stx_btime.tv_nsec / 1'000'000, Qt::UTC);
+}
+
+TEST(BundleWalker, MakeScannedPluginFillsEveryField)
+{
+    QTemporaryDir dir;
+    BundleSpec spec;
+    spec.path = dir.filePath(u"Big Verb.component"_s);
+    spec.info = {
+        {u"CFBundleName"_s, u"BigVerb"_s},
+        {u"CFBundleIdentifier"_s, u"com.acme.bigverb"_s},
+        {u"CFBundleExecutable"_s, u"BigVerb"_s},
+        {u"CFBundleVersion"_s, u"245"_s},
+        {u"NSHumanReadableCopyright"_s, u"© 2024 Acme"_s},
+        {u"AudioComponents"_s, QVariantList{QVariantMap{{u"name"_s, u"Acme Audio: Big Verb"_s}, {u"type"_s, u"aufx"_s},
+                                                         {u"subtype"_s, u"BgVb"_s}, {u"manufacturer"_s, u"Acme"_s}}}},
+    };
+    spec.binaryPlist = true;
+    spec.executable = ExecutableKind::universalArmIntel;
+    spec.resourceFiles = 3;
+    spec.resourceBytes = 1'000'000;
+    ASSERT_TRUE(BundleWriter::write(spec));
+    const QDateTime modified = setModified(spec.path, QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7, 891), Qt::UTC));
+
+    const std::optional<ScannedPlugin> plugin = BundleWalker::makeScannedPlugin(spec.path, PluginFormat::au);
+    ASSERT_TRUE(plugin);
+    EXPECT_EQ(plugin->name, u"Big Verb"_s);
+    EXPECT_EQ(plugin->publisher, u"Acme Audio"_s);
+    EXPECT_EQ(plugin->version, u"245"_s);
+    EXPECT_EQ(plugin->format, PluginFormat::au);
+    EXPECT_EQ(plugin->architecture, PluginArchitecture::universal);
+    EXPECT_EQ(plugin->filePath, spec.path);
+    EXPECT_EQ(plugin->bundleID, u"com.acme.bigverb"_s);
+    EXPECT_EQ(plugin->fileSize, directorySize(spec.path));
+    EXPECT_GT(plugin->fileSize, 1'000'000);
+    EXPECT_EQ(plugin->dateModified, modified);
+    EXPECT_EQ(plugin->dateModified.timeSpec(), Qt::UTC);
+    EXPECT_EQ(plugin->installDate, birthTime(spec.path).value_or(modified));
+    EXPECT_EQ(plugin->category, u"Effect"_s);
+    EXPECT_EQ(plugin->bundleDescription, u"© 2024 Acme"_s);
+    EXPECT_EQ(plugin->auComponentType, u"aufx"_s);
+    EXPECT_EQ(plugin->auComponentSubType, u"BgVb"_s);
+    EXPECT_EQ(plugin->auComponentManufacturer, u"Acme"_s);
+}
+
+TEST(BundleWalker, MissingExecutableMeansUnknownArchitecture)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(u"Missing.vst3"_s);
+    BundleTree::bundle(missing, BundleTree::info(u"Missing"_s), ExecutableKind::missing);
+    QVariantMap noKey = BundleTree::info(u"NoKey"_s);
+    noKey.remove(u"CFBundleExecutable"_s);
+    const QString unnamed = dir.filePath(u"NoKey.vst3"_s);
+    BundleTree::bundle(unnamed, noKey);
+    for (const QString& path : {missing, unnamed}) {
+        const std::optional<ScannedPlugin> plugin = BundleWalker::makeScannedPlugin(path, PluginFormat::vst3);
+        ASSERT_TRUE(plugin);
+        EXPECT_EQ(plugin->architecture, PluginArchitecture::unknown);
+    }
+}
+
+TEST(BundleWalker, NoPropertyListNoPlugin)
+{
+    QTemporaryDir dir;
+    BundleSpec spec;
+    spec.path = dir.filePath(u"Broken.vst3"_s);
+    spec.writePlist = false;
+    ASSERT_TRUE(BundleWriter::write(spec));
+    EXPECT_FALSE(BundleWalker::makeScannedPlugin(spec.path, PluginFormat::vst3));
+    EXPECT_FALSE(BundleWalker::makeScannedPlugin(dir.filePath(u"Nowhere.vst3"_s), PluginFormat::vst3));
+}
+
+TEST(BundleWalker, ALinkedBundleCarriesTheLinksOwnDates)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(u"Real.vst3"_s);
+    BundleTree::plugin(target);
+    setModified(target, QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC));
+    const QString link = dir.filePath(u"Linked.vst3"_s);
+    BundleTree::symlink(target, link);
+    const QDateTime linkTime = setModified(link, QDateTime(QDate(2022, 2, 2), QTime(2, 2, 2, 2), Qt::UTC));
+    const std::optional<ScannedPlugin> plugin = BundleWalker::makeScannedPlugin(link, PluginFormat::vst3);
+    ASSERT_TRUE(plugin);
+    EXPECT_EQ(plugin->dateModified, linkTime);
+    EXPECT_EQ(plugin->filePath, link);
+    EXPECT_EQ(plugin->architecture, PluginArchitecture::arm64);
+    EXPECT_EQ(plugin->fileSize, directorySize(target));
+}
+
+TEST(BundleWalker, ProgressIsThrottledAndNeverRepeated)
+{
+    QTemporaryDir dir;
+    for (int i = 0; i < 130; ++i)
+        ASSERT_TRUE(QDir().mkpath(dir.filePath(u"Drive/f%1"_s.arg(i))));
+    BundleTree::plugin(dir.filePath(u"Drive/f7/A.vst3"_s));
+    QList<std::pair<int, int>> reports;
+    BundleWalker walker({}, {{}, [&](int folders, int bundles) { reports.append({folders, bundles}); }});
+    EXPECT_EQ(walker.scanRecursively(dir.filePath(u"Drive"_s)).size(), 1);
+    walker.reportProgress();
+    walker.reportProgress();
+    ASSERT_EQ(reports.size(), 3);
+    EXPECT_EQ(reports.at(0).first, 64);
+    EXPECT_EQ(reports.at(1).first, 128);
+    EXPECT_EQ(reports.at(2), std::make_pair(131, 1));
+}
+
+TEST(BundleWalker, StopsWhenCancelled)
+{
+    QTemporaryDir dir;
+    BundleTree::plugin(dir.filePath(u"Drive/A.vst3"_s));
+    BundleWalker walker({}, {[] { return true; }, {}});
+    EXPECT_TRUE(walker.scanRecursively(dir.filePath(u"Drive"_s)).isEmpty());
+    EXPECT_TRUE(walker.scanFormatFolder(dir.filePath(u"Drive"_s), PluginFormat::vst3).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+#include "discovery/DirectorySize.h"
+
+#include "BundleTree.h"
+#include "sample/BundleWriter.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class DirectorySizeTest : public ::testing::Test {
+protected:
+    QString path(const QString& relative) const { return m_dir.filePath(relative); }
+    void sparse(const QString& relative, qint64 size)
+    {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path(relative)).path()));
+        ASSERT_TRUE(BundleWriter::writeSparseFile(path(relative), size));
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(DirectorySizeTest, SumsLogicalSizesOfFilesInEveryFolder)
+{
+    sparse(QStringLiteral("root/a.bin"), 1'000);
+    sparse(QStringLiteral("root/sub/b.bin"), 3'000'000'000LL); // beyond 32 bits
+    sparse(QStringLiteral("root/sub/deeper/c.bin"), 7);
+    sparse(QStringLiteral("root/empty.bin"), 0);
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("root/empty folder"))));
+    EXPECT_EQ(directorySize(path(QStringLiteral("root"))), 3'000'001'007LL);
+    EXPECT_EQ(directorySize(path(QStringLiteral("root/sub/"))), 3'000'000'007LL);
+}
+
+TEST_F(DirectorySizeTest, HiddenEntriesAndTheirContentsAreSkipped)
+{
+    sparse(QStringLiteral("root/visible"), 10);
+    sparse(QStringLiteral("root/.DS_Store"), 100);
+    sparse(QStringLiteral("root/.hidden/inside"), 1'000);
+    sparse(QStringLiteral("root/sub/.git/objects/x"), 10'000);
+    EXPECT_EQ(directorySize(path(QStringLiteral("root"))), 10);
+
+    sparse(QStringLiteral("onlyHidden/.a"), 5);
+    sparse(QStringLiteral("onlyHidden/.b/c"), 5);
+    EXPECT_EQ(directorySize(path(QStringLiteral("onlyHidden"))), 0);
+}
+
+TEST_F(DirectorySizeTest, SymlinksCountTheirOwnSizeAndAreNeverFollowed)
+{
+    sparse(QStringLiteral("target/big"), 1'000'000);
+    sparse(QStringLiteral("root/file"), 3);
+    const QByteArray fileTarget = QFile::encodeName(path(QStringLiteral("target/big")));
+    const QByteArray folderTarget = QFile::encodeName(path(QStringLiteral("target")));
+    BundleTree::symlink(QFile::decodeName(fileTarget), path(QStringLiteral("root/toFile")));
+    BundleTree::symlink(QFile::decodeName(folderTarget), path(QStringLiteral("root/toFolder")));
+    BundleTree::symlink(QStringLiteral(".."), path(QStringLiteral("root/parent")));
+    BundleTree::symlink(QStringLiteral("loop"), path(QStringLiteral("root/loop")));
+    EXPECT_EQ(directorySize(path(QStringLiteral("root"))), 3 + fileTarget.size() + folderTarget.size() + 2 + 4);
+}
+
+TEST_F(DirectorySizeTest, FollowsALinkGivenAsTheFolderItself)
+{
+    sparse(QStringLiteral("target/big"), 1'000);
+    BundleTree::symlink(path(QStringLiteral("target")), path(QStringLiteral("link")));
+    EXPECT_EQ(directorySize(path(QStringLiteral("link"))), 1'000);
+}
+
+TEST_F(DirectorySizeTest, UnusablePathsAddNothing)
+{
+    sparse(QStringLiteral("file"), 50);
+    EXPECT_EQ(directorySize(path(QStringLiteral("missing"))), 0);
+    EXPECT_EQ(directorySize(path(QStringLiteral("file"))), 0);
+    EXPECT_EQ(directorySize(QString()), 0);
+}
+
+TEST_F(DirectorySizeTest, SpecialFilesAddNothingAndDoNotBlock)
+{
+    sparse(QStringLiteral("root/a"), 4);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("root/fifo"))).constData(), 0644), 0);
+    EXPECT_EQ(directorySize(path(QStringLiteral("root"))), 4);
+}
+
+TEST_F(DirectorySizeTest, DeepTreesAndOddNames)
+{
+    QString deep = QStringLiteral("root");
+    for (int i = 0; i < 300; ++i)
+        deep += QStringLiteral("/d");
+    sparse(deep + QStringLiteral("/leaf"), 11);
+    // A name that is not valid UTF-8 is still counted: the walk works on raw bytes.
+    const QByteArray oddName = QFile::encodeName(path(QStringLiteral("root"))) + "/odd\xff\xfe name";
+    const int fd = ::open(oddName.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, 5), 0);
+    ::close(fd);
+    EXPECT_EQ(directorySize(path(QStringLiteral("root"))), 16);
+}
+
+} // namespace

@@ -1,0 +1,228 @@
+#include "ScanFixture.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Found = QMap<QString, PluginFormat>;
+
+class PluginScannerTest : public ScanFixture {
+protected:
+    // The system Audio Plug-Ins folder with a bundle in each format folder and decoys around them.
+    void buildSystemPlugIns()
+    {
+        const QString root = sys(plugIns);
+        BundleTree::plugin(root + u"/Components/Verb.component"_s);
+        BundleTree::plugin(root + u"/Components/Upper.COMPONENT"_s);
+        BundleTree::plugin(root + u"/VST/Old.vst"_s);
+        BundleTree::plugin(root + u"/VST3/Pro-Q 3.vst3"_s);
+        BundleTree::plugin(root + u"/VST3/Vendor/Deep.vst3"_s);
+        BundleTree::plugin(root + u"/VST3/Misplaced.component"_s);
+        BundleTree::plugin(root + u"/VST3/.Hidden.vst3"_s);
+        BundleTree::plugin(root + u"/CLAP/Surge.clap"_s);
+        BundleTree::plugin(root + u"/Loose.vst3"_s);
+    }
+};
+
+TEST_F(PluginScannerTest, NoGrantsNoPlugins)
+{
+    buildSystemPlugIns();
+    EXPECT_TRUE(scan(QStringList()).isEmpty());
+}
+
+TEST_F(PluginScannerTest, StandardLocationIsWalkedAsItsFormatFoldersOneLevelDeep)
+{
+    buildSystemPlugIns();
+    const Found expected{
+        {u"mac/Library/Audio/Plug-Ins/Components/Verb.component"_s, PluginFormat::au},
+        {u"mac/Library/Audio/Plug-Ins/Components/Upper.COMPONENT"_s, PluginFormat::au},
+        {u"mac/Library/Audio/Plug-Ins/VST/Old.vst"_s, PluginFormat::vst},
+        {u"mac/Library/Audio/Plug-Ins/VST3/Pro-Q 3.vst3"_s, PluginFormat::vst3},
+        {u"mac/Library/Audio/Plug-Ins/CLAP/Surge.clap"_s, PluginFormat::clap},
+    };
+    EXPECT_EQ(found(scan({sys(plugIns)})), expected);
+}
+
+TEST_F(PluginScannerTest, FormatFolderGrantedOnItsOwnIsWalkedRecursively)
+{
+    buildSystemPlugIns();
+    const Found result = found(scan({sys(plugIns), sys(plugIns) + u"/VST3"_s}));
+    EXPECT_EQ(result.size(), 7);
+    EXPECT_EQ(result.value(u"mac/Library/Audio/Plug-Ins/VST3/Pro-Q 3.vst3"_s), PluginFormat::vst3);
+    EXPECT_EQ(result.value(u"mac/Library/Audio/Plug-Ins/VST3/Vendor/Deep.vst3"_s), PluginFormat::vst3);
+    // Ignored in the standard VST3 folder, reported by extension when walked recursively.
+    EXPECT_EQ(result.value(u"mac/Library/Audio/Plug-Ins/VST3/Misplaced.component"_s), PluginFormat::au);
+    EXPECT_FALSE(result.contains(u"mac/Library/Audio/Plug-Ins/VST3/.Hidden.vst3"_s));
+    EXPECT_FALSE(result.contains(u"mac/Library/Audio/Plug-Ins/Loose.vst3"_s));
+}
+
+TEST_F(PluginScannerTest, UserAndAvidLocations)
+{
+    BundleTree::plugin(home(plugIns) + u"/VST3/Mine.vst3"_s);
+    BundleTree::plugin(home(plugIns) + u"/Components/Mine.component"_s);
+    BundleTree::plugin(sys(avid) + u"/Pro Limiter.aaxplugin"_s);
+    BundleTree::plugin(sys(avid) + u"/Vendor/Nested.aaxplugin"_s);
+    BundleTree::plugin(sys(avid) + u"/Stray.vst3"_s);
+    BundleTree::plugin(home(avid) + u"/Own.AAXPlugin"_s);
+    const Found expected{
+        {u"mac/Users/tester/Library/Audio/Plug-Ins/VST3/Mine.vst3"_s, PluginFormat::vst3},
+        {u"mac/Users/tester/Library/Audio/Plug-Ins/Components/Mine.component"_s, PluginFormat::au},
+        {u"mac/Library/Application Support/Avid/Audio/Plug-Ins/Pro Limiter.aaxplugin"_s, PluginFormat::aax},
+        {u"mac/Users/tester/Library/Application Support/Avid/Audio/Plug-Ins/Own.AAXPlugin"_s, PluginFormat::aax},
+    };
+    EXPECT_EQ(found(scan({home(plugIns), sys(avid), home(avid)})), expected);
+}
+
+TEST_F(PluginScannerTest, RecursiveWalkFindsBundlesAtAnyDepthButNeverInsideOne)
+{
+    const QString drive = other(u"Drive"_s);
+    BundleTree::plugin(drive + u"/Vendor/A.vst3"_s);
+    BundleTree::plugin(drive + u"/Vendor/Sub/Sub/B.clap"_s);
+    BundleTree::plugin(drive + u"/C.component"_s);
+    BundleTree::plugin(drive + u"/E.VST3"_s);
+    BundleTree::plugin(drive + u"/Host.app/Contents/PlugIns/D.vst"_s);
+    BundleTree::plugin(drive + u"/Outer.vst3"_s);
+    BundleTree::plugin(drive + u"/Outer.vst3/Contents/Resources/Inner.vst3"_s);
+    BundleSpec noPlist;
+    noPlist.path = drive + u"/NoPlist.vst3"_s;
+    noPlist.writePlist = false;
+    ASSERT_TRUE(BundleWriter::write(noPlist));
+    BundleTree::plugin(drive + u"/NoPlist.vst3/Contents/Inner.vst3"_s);
+    BundleTree::file(drive + u"/notes.vst"_s, "not a bundle");
+    BundleTree::plugin(drive + u"/.hiddenFolder/F.vst3"_s);
+    BundleTree::plugin(drive + u"/.G.vst3"_s);
+    BundleTree::plugin(drive + u"/vst3"_s); // a name without an extension
+
+    const Found expected{
+        {u"Drive/Vendor/A.vst3"_s, PluginFormat::vst3},
+        {u"Drive/Vendor/Sub/Sub/B.clap"_s, PluginFormat::clap},
+        {u"Drive/C.component"_s, PluginFormat::au},
+        {u"Drive/E.VST3"_s, PluginFormat::vst3},
+        {u"Drive/Host.app/Contents/PlugIns/D.vst"_s, PluginFormat::vst},
+        {u"Drive/Outer.vst3"_s, PluginFormat::vst3},
+    };
+    EXPECT_EQ(found(scan({drive})), expected);
+}
+
+TEST_F(PluginScannerTest, SymbolicLinksAreDescribedButNeverWalked)
+{
+    const QString drive = other(u"Drive"_s);
+    BundleTree::plugin(drive + u"/Real.vst3"_s);
+    BundleTree::plugin(other(u"Elsewhere/Target.vst3"_s));
+    BundleTree::plugin(other(u"Elsewhere/Other.vst3"_s));
+    BundleTree::symlink(other(u"Elsewhere/Target.vst3"_s), drive + u"/Linked.vst3"_s);
+    BundleTree::symlink(other(u"Elsewhere"_s), drive + u"/elsewhere"_s);
+    BundleTree::symlink(u".."_s, drive + u"/parent"_s);
+    BundleTree::symlink(u"."_s, drive + u"/self"_s);
+    BundleTree::symlink(u"loop"_s, drive + u"/loop"_s);
+    BundleTree::symlink(u"nowhere"_s, drive + u"/Dangling.vst3"_s);
+    ASSERT_TRUE(QDir().mkpath(drive + u"/Sub"_s));
+    BundleTree::symlink(drive, drive + u"/Sub/up"_s);
+
+    const QList<ScannedPlugin> plugins = scan({drive});
+    const Found expected{{u"Drive/Real.vst3"_s, PluginFormat::vst3}, {u"Drive/Linked.vst3"_s, PluginFormat::vst3}};
+    EXPECT_EQ(found(plugins), expected);
+    for (const ScannedPlugin& plugin : plugins)
+        EXPECT_GT(plugin.fileSize, 0) << plugin.filePath.toStdString();
+}
+
+TEST_F(PluginScannerTest, ContainerPluginFoldersAreNeverScanned)
+{
+    const QString container = home(u"/Library/Containers/com.acme.host/Data/Library/Audio/Plug-Ins"_s);
+    BundleTree::plugin(container + u"/VST3/Hidden Away.vst3"_s);
+    const QString avidContainer = home(u"/Library/Containers/com.acme.host/Data"_s) + avid;
+    BundleTree::plugin(avidContainer + u"/Away.aaxplugin"_s);
+    EXPECT_TRUE(scan({container, avidContainer}).isEmpty());
+    EXPECT_EQ(scan({container + u"/VST3"_s}).size(), 1);
+}
+
+TEST_F(PluginScannerTest, LaterGrantWinsForTheSameBundle)
+{
+    const QString drive = other(u"Drive"_s);
+    const QString bundle = drive + u"/Vendor/A.vst3"_s;
+    BundleTree::plugin(bundle);
+    PluginScanner scanner(m_roots);
+    bool rewritten = false;
+    // Between the two grants' walks (progress follows every grant), the bundle changes version.
+    QObject::connect(
+        &scanner, &PluginScanner::progress, &scanner,
+        [&](int, int) {
+            if (rewritten)
+                return;
+            rewritten = true;
+            QVariantMap info = BundleTree::info(u"A"_s);
+            info.insert(u"CFBundleShortVersionString"_s, u"2.0"_s);
+            EXPECT_TRUE(BundleWriter::writePropertyList(bundle + u"/Contents/Info.plist"_s, info, false));
+        },
+        Qt::DirectConnection);
+    QFuture<QList<ScannedPlugin>> future = scanner.scan(grants({drive + u"/Vendor"_s, drive}));
+    const QList<ScannedPlugin> plugins = future.result();
+    ASSERT_EQ(plugins.size(), 1);
+    EXPECT_TRUE(rewritten);
+    EXPECT_EQ(plugins.first().version, u"2.0"_s); // from ".../Drive/Vendor", which sorts after ".../Drive"
+}
+
+TEST_F(PluginScannerTest, UnresolvableGrantsAreSkippedSilently)
+{
+    BundleTree::plugin(other(u"One/A.vst3"_s));
+    BundleTree::plugin(other(u"Two/B.vst3"_s));
+    BundleTree::plugin(other(u"Three/C.vst3"_s));
+    QMap<QString, QByteArray> grantMap = grants({other(u"Two"_s)});
+    grantMap.insert(other(u"One"_s), QByteArray());
+    grantMap.insert(other(u"Three"_s), QByteArray("\xff\xfe\xfd"));
+    grantMap.insert(other(u"Gone"_s), FolderBookmark::create(other(u"Gone"_s)));
+    // A grant is walked where its bookmark points, whatever its stored path says.
+    grantMap.insert(u"/stored/elsewhere"_s, FolderBookmark::create(other(u"Three"_s)));
+    ::testing::internal::CaptureStdout();
+    const Found result = found(scan(grantMap));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    const Found expected{{u"Two/B.vst3"_s, PluginFormat::vst3}, {u"Three/C.vst3"_s, PluginFormat::vst3}};
+    EXPECT_EQ(result, expected);
+}
+
+TEST_F(PluginScannerTest, AFormatFolderThatCannotBeListedIsReported)
+{
+    BundleTree::plugin(sys(plugIns) + u"/Components/Verb.component"_s);
+    BundleTree::file(sys(plugIns) + u"/VST3"_s, "a file where the folder should be");
+    BundleTree::symlink(u"nowhere"_s, sys(plugIns) + u"/VST"_s); // nothing exists there: silent
+    ::testing::internal::CaptureStdout();
+    const QList<ScannedPlugin> plugins = scan({sys(plugIns)});
+    const std::string output = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(output, (u"[PluginScanner] Failed to enumerate "_s + sys(plugIns) + u"/VST3: Not a directory\n"_s).toStdString());
+    EXPECT_EQ(plugins.size(), 1);
+}
+
+TEST_F(PluginScannerTest, RecursiveWalkErrorsAreSilent)
+{
+    BundleTree::file(other(u"plain file"_s), "x");
+    BundleTree::plugin(other(u"Drive/A.vst3"_s));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(other(u"Drive/pipe.vst3"_s)).constData(), 0644), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(other(u"Drive/pipe"_s)).constData(), 0644), 0);
+    ::testing::internal::CaptureStdout();
+    EXPECT_TRUE(scan({other(u"plain file"_s), other(u"missing"_s)}).isEmpty());
+    EXPECT_EQ(scan({other(u"Drive"_s)}).size(), 1);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+}
+
+TEST_F(PluginScannerTest, OddNamesDoNotDisturbTheScan)
+{
+    const QString drive = other(u"Drive"_s);
+    BundleTree::plugin(drive + u"/Line\nBreak.vst3"_s);
+    BundleTree::plugin(drive + u'/' + QString(200, u'x') + u".vst3"_s);
+    BundleTree::plugin(drive + u"/Ünïcødé ✓.clap"_s);
+    const QByteArray odd = QFile::encodeName(drive) + "/bad\xff.vst3";
+    ASSERT_EQ(::mkdir(odd.constData(), 0755), 0);
+    const QList<ScannedPlugin> plugins = scan({drive});
+    const Found result = found(plugins);
+    EXPECT_TRUE(result.contains(u"Drive/Line\nBreak.vst3"_s));
+    EXPECT_TRUE(result.contains(u"Drive/Ünïcødé ✓.clap"_s));
+    EXPECT_TRUE(result.contains(u"Drive/"_s + QString(200, u'x') + u".vst3"_s));
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+#include "StoreTesting.h"
+
+#include "model/CatalogStore.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CatalogLiveTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_store = StoreTesting::openStore(path());
+        ASSERT_TRUE(m_store);
+    }
+    QString path() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CatalogStore> m_store;
+};
+
+TEST_F(CatalogLiveTest, InsertedObjectsAreFetchedBeforeSaving)
+{
+    auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
+    auto* bookmark = m_store->insert(new ScanBookmark(QStringLiteral("/Plug-Ins"), QByteArray("/Plug-Ins")));
+    EXPECT_EQ(m_store->records(), QList<PluginRecord*>{record});
+    EXPECT_EQ(m_store->all<PluginRecord>(), QList<PluginRecord*>{record});
+    EXPECT_EQ(m_store->scanBookmarksWithPath(QStringLiteral("/Plug-Ins")), QList<ScanBookmark*>{bookmark});
+    EXPECT_TRUE(m_store->scanBookmarksWithPath(QStringLiteral("/plug-ins")).isEmpty());
+    EXPECT_TRUE(m_store->contains(record));
+    EXPECT_TRUE(m_store->hasChanges());
+    EXPECT_EQ(record->parent(), m_store.get());
+}
+
+TEST_F(CatalogLiveTest, FetchMatchesOneTextFieldExactlyAndSorts)
+{
+    const auto item = [&](const char* root, const char* name, qint64 bytes) {
+        auto* i = m_store->insert(new ContentLibraryItem);
+        i->setRootPath(QString::fromUtf8(root));
+        i->setName(QString::fromUtf8(name));
+        i->setTotalBytes(bytes);
+        return i;
+    };
+    auto* kitB = item("/Samples", "Kit", 20);
+    auto* pads = item("/Samples", "Pads", 5);
+    item("/Samples/", "Other", 1);
+    auto* kitA = item("/Samples", "Kit", 10);
+    EXPECT_EQ(m_store->contentItemsWithRootPath(QStringLiteral("/Samples")),
+              (QList<ContentLibraryItem*>{kitB, pads, kitA}));
+    EXPECT_EQ(m_store->fetch<ContentLibraryItem>("rootPath", QStringLiteral("/Samples"), {"name", "totalBytes"}),
+              (QList<ContentLibraryItem*>{kitA, kitB, pads}));
+    EXPECT_EQ(m_store->fetch<ContentLibraryItem>("rootPath", QStringLiteral("/Samples"), {"totalBytes"}),
+              (QList<ContentLibraryItem*>{pads, kitA, kitB}));
+}
+
+TEST_F(CatalogLiveTest, TypeSignalsFireOnInsertAndDeleteOncePerTurn)
+{
+    auto records = StoreTesting::countEmissions(m_store.get(), &CatalogStore::recordsChanged);
+    auto installs = StoreTesting::countEmissions(m_store.get(), &CatalogStore::installsChanged);
+    auto tags = StoreTesting::countEmissions(m_store.get(), &CatalogStore::tagsChanged);
+    auto folders = StoreTesting::countEmissions(m_store.get(), &CatalogStore::contentFoldersChanged);
+    auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
+    m_store->insert(new PluginRecord(QStringLiteral("Verb")));
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return *records > 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(*records, 1);
+    EXPECT_EQ(*installs, 0);
+    EXPECT_EQ(*tags, 0);
+
+    // The cascade reports the installs too.
+    auto* install = m_store->insert(new PluginInstall(QStringLiteral("/a.vst3"), PluginFormat::vst3));
+    install->setGroup(record);
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return *installs == 1; }));
+    m_store->remove(record);
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return *records == 2 && *installs == 2; }));
+
+    auto* folder = m_store->insert(new ContentLibraryFolder(QStringLiteral("/Samples")));
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return *folders == 1; }));
+    folder->setTotalBytes(5);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(*folders, 1) << "a field edit is no change of the set";
+    m_store->remove(folder);
+    EXPECT_TRUE(StoreTesting::waitFor([&] { return *folders == 2; }));
+}
+
+TEST_F(CatalogLiveTest, EditsAreReported)
+{
+    auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
+    auto edited = StoreTesting::countEmissions(m_store.get(), &CatalogStore::edited);
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return *edited == 1; }));
+    record->setIsFavorite(true);
+    EXPECT_TRUE(StoreTesting::waitFor([&] { return *edited == 2; }));
+}
+
+TEST_F(CatalogLiveTest, UnsavedEditsAreWrittenByTheStoreItself)
+{
+    auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
+    ASSERT_TRUE(m_store->save());
+    record->setIsFavorite(true);
+    record->setNotes(QStringLiteral("warm"));
+    record->addTag(new Tag(QStringLiteral("Delay")));
+    ASSERT_TRUE(m_store->hasChanges());
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return !m_store->hasChanges(); }, 4000));
+
+    // A second store on the file sees what the first never saved explicitly.
+    auto reader = StoreTesting::openStore(path());
+    ASSERT_TRUE(reader);
+    ASSERT_EQ(reader->records().size(), 1);
+    EXPECT_TRUE(reader->records()[0]->isFavorite());
+    EXPECT_EQ(reader->records()[0]->notes(), QStringLiteral("warm"));
+    ASSERT_EQ(reader->records()[0]->tags().size(), 1);
+    EXPECT_EQ(reader->records()[0]->tags()[0]->name(), QStringLiteral("Delay"));
+}
+
+TEST_F(CatalogLiveTest, PendingChangesAreWrittenWhenTheStoreCloses)
+{
+    m_store->setAutosaveEnabled(false);
+    m_store->insert(new PluginRecord(QStringLiteral("Echo")))->setIsFavorite(true);
+    m_store.reset();
+    auto reopened = StoreTesting::openStore(path());
+    ASSERT_TRUE(reopened);
+    ASSERT_EQ(reopened->records().size(), 1);
+    EXPECT_TRUE(reopened->records()[0]->isFavorite());
+}
+
+} // namespace

@@ -1,0 +1,149 @@
+#include "StoreTesting.h"
+
+#include "model/CatalogStore.h"
+
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DeleteRulesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_store = StoreTesting::openStore(path());
+        ASSERT_TRUE(m_store);
+        m_record = m_store->insert(new PluginRecord(QStringLiteral("Echo"), QStringLiteral("Acme")));
+        m_other = m_store->insert(new PluginRecord(QStringLiteral("Verb"), QStringLiteral("Acme")));
+        m_vst3 = m_store->insert(new PluginInstall(QStringLiteral("/Echo.vst3"), PluginFormat::vst3));
+        m_au = m_store->insert(new PluginInstall(QStringLiteral("/Echo.component"), PluginFormat::au));
+        m_kept = m_store->insert(new PluginInstall(QStringLiteral("/Verb.vst3"), PluginFormat::vst3));
+        m_vst3->setGroup(m_record);
+        m_au->setGroup(m_record);
+        m_kept->setGroup(m_other);
+        m_parameter = m_store->insert(new PluginParameter);
+        m_parameter->setInstall(m_vst3);
+        m_tag = m_store->insert(new Tag(QStringLiteral("Delay")));
+        m_record->addTag(m_tag);
+        m_other->addTag(m_tag);
+    }
+
+    QString path() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
+
+    void reopen()
+    {
+        ASSERT_TRUE(m_store->save());
+        m_store.reset();
+        m_store = StoreTesting::openStore(path());
+        ASSERT_TRUE(m_store);
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CatalogStore> m_store;
+    PluginRecord* m_record = nullptr;
+    PluginRecord* m_other = nullptr;
+    PluginInstall* m_vst3 = nullptr;
+    PluginInstall* m_au = nullptr;
+    PluginInstall* m_kept = nullptr;
+    PluginParameter* m_parameter = nullptr;
+    Tag* m_tag = nullptr;
+};
+
+TEST_F(DeleteRulesTest, DeletingARecordDeletesItsInstallsAndParametersButKeepsItsTags)
+{
+    auto tagGroups = StoreTesting::countEmissions(m_tag, &Tag::groupsChanged);
+    m_store->remove(m_record);
+    EXPECT_TRUE(m_record->isDeleted());
+    EXPECT_TRUE(m_vst3->isDeleted());
+    EXPECT_TRUE(m_parameter->isDeleted());
+    EXPECT_EQ(m_store->records(), QList<PluginRecord*>{m_other});
+    EXPECT_EQ(m_store->installs(), QList<PluginInstall*>{m_kept});
+    EXPECT_TRUE(m_store->parameters().isEmpty());
+    EXPECT_EQ(m_store->tags(), QList<Tag*>{m_tag});
+    EXPECT_EQ(m_tag->groups(), QList<PluginRecord*>{m_other});
+    EXPECT_EQ(*tagGroups, 1);
+}
+
+TEST_F(DeleteRulesTest, DeletingARecordIsPersisted)
+{
+    reopen();
+    PluginRecord* echo = m_store->fetch<PluginRecord>("name", QStringLiteral("Echo")).value(0);
+    ASSERT_TRUE(echo);
+    m_store->remove(echo);
+    reopen();
+    ASSERT_EQ(m_store->records().size(), 1);
+    EXPECT_EQ(m_store->records()[0]->name(), QStringLiteral("Verb"));
+    ASSERT_EQ(m_store->installs().size(), 1);
+    EXPECT_EQ(m_store->installs()[0]->filePath(), QStringLiteral("/Verb.vst3"));
+    EXPECT_TRUE(m_store->parameters().isEmpty());
+    ASSERT_EQ(m_store->tags().size(), 1);
+    EXPECT_EQ(m_store->tags()[0]->groups(), m_store->records());
+}
+
+TEST_F(DeleteRulesTest, DeletingAnInstallDeletesItsParametersAndLeavesItsRecord)
+{
+    auto installs = StoreTesting::countEmissions(m_record, &PluginRecord::installsChanged);
+    m_store->remove(m_vst3);
+    EXPECT_EQ(m_record->installs(), QList<PluginInstall*>{m_au});
+    EXPECT_TRUE(m_parameter->isDeleted());
+    EXPECT_FALSE(m_record->isDeleted());
+    EXPECT_EQ(*installs, 1);
+    reopen();
+    EXPECT_EQ(m_store->installs().size(), 2);
+    EXPECT_TRUE(m_store->parameters().isEmpty());
+}
+
+TEST_F(DeleteRulesTest, DeletingAParameterLeavesItsInstall)
+{
+    m_store->remove(m_parameter);
+    EXPECT_TRUE(m_vst3->parameters().isEmpty());
+    EXPECT_FALSE(m_vst3->isDeleted());
+}
+
+TEST_F(DeleteRulesTest, DeletingATagRemovesItFromEveryRecord)
+{
+    auto tags = StoreTesting::countEmissions(m_record, &PluginRecord::tagsChanged);
+    m_store->remove(m_tag);
+    EXPECT_TRUE(m_record->tags().isEmpty());
+    EXPECT_TRUE(m_other->tags().isEmpty());
+    EXPECT_EQ(*tags, 1);
+    EXPECT_EQ(m_store->records().size(), 2);
+    reopen();
+    EXPECT_TRUE(m_store->tags().isEmpty());
+    for (const PluginRecord* record : m_store->records())
+        EXPECT_TRUE(record->tags().isEmpty());
+}
+
+TEST_F(DeleteRulesTest, RemovedObjectsAreDestroyedByTheEventLoop)
+{
+    QPointer<PluginRecord> record = m_record;
+    QPointer<PluginInstall> install = m_vst3;
+    m_store->remove(m_record);
+    EXPECT_TRUE(record);
+    EXPECT_TRUE(StoreTesting::waitFor([&] { return !record && !install; }));
+}
+
+TEST_F(DeleteRulesTest, InsertingThenDeletingBeforeSavingWritesNothing)
+{
+    reopen();
+    auto* extra = m_store->insert(new PluginRecord(QStringLiteral("Extra")));
+    m_store->remove(extra);
+    EXPECT_FALSE(m_store->hasChanges());
+}
+
+TEST_F(DeleteRulesTest, DeletedObjectIsNoLongerSaved)
+{
+    reopen();
+    PluginRecord* echo = m_store->fetch<PluginRecord>("name", QStringLiteral("Echo")).value(0);
+    ASSERT_TRUE(echo);
+    echo->setNotes(QStringLiteral("edited"));
+    m_store->remove(echo);
+    echo->setNotes(QStringLiteral("after"));
+    reopen();
+    EXPECT_TRUE(m_store->fetch<PluginRecord>("name", QStringLiteral("Echo")).isEmpty());
+}
+
+} // namespace

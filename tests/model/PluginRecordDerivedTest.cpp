@@ -1,0 +1,191 @@
+#include "model/AbbreviatedDate.h"
+#include "model/ByteCountFormat.h"
+#include "model/PluginInstall.h"
+#include "model/PluginRecord.h"
+#include "model/ContentLibraryFolder.h"
+#include "model/ContentLibraryItem.h"
+#include "model/PluginParameter.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <memory>
+#include <vector>
+
+namespace {
+
+class PluginRecordDerivedTest : public ::testing::Test {
+protected:
+    PluginInstall* add(PluginFormat format, InstallStatus status = InstallStatus::found)
+    {
+        m_installs.push_back(std::make_unique<PluginInstall>(QStringLiteral("/x"), format));
+        PluginInstall* install = m_installs.back().get();
+        install->setStatus(status);
+        install->setGroup(&m_record);
+        return install;
+    }
+
+    PluginRecord m_record{QStringLiteral("Echo"), QStringLiteral("Acme")};
+    std::vector<std::unique_ptr<PluginInstall>> m_installs;
+};
+
+TEST(PluginInstallDefaults, NewInstallIsFoundUnknownEmptyAndDatedNow)
+{
+    const QDateTime before = QDateTime::currentDateTime();
+    PluginInstall install(QStringLiteral("/Echo.vst3"), PluginFormat::vst3);
+    const QDateTime after = QDateTime::currentDateTime();
+    EXPECT_EQ(install.status(), InstallStatus::found);
+    EXPECT_EQ(install.architecture(), PluginArchitecture::unknown);
+    EXPECT_EQ(install.fileSize(), 0);
+    EXPECT_EQ(install.dateModified(), install.installDate());
+    EXPECT_LE(before, install.dateModified());
+    EXPECT_LE(install.dateModified(), after);
+    EXPECT_EQ(install.format(), PluginFormat::vst3);
+    EXPECT_EQ(install.group(), nullptr);
+    EXPECT_TRUE(install.version().isEmpty());
+
+    PluginInstall bare;
+    EXPECT_EQ(bare.format(), PluginFormat::au);
+}
+
+TEST(PluginRecordDefaults, NewRecordHasOnlyNameAndPublisher)
+{
+    PluginRecord record(QStringLiteral("Echo"), QStringLiteral("Acme"));
+    EXPECT_EQ(record.name(), QStringLiteral("Echo"));
+    EXPECT_EQ(record.publisher(), QStringLiteral("Acme"));
+    EXPECT_FALSE(record.isFavorite());
+    EXPECT_TRUE(record.notes().isEmpty());
+    EXPECT_TRUE(record.displayVersion().isEmpty());
+    EXPECT_TRUE(record.installs().isEmpty());
+    EXPECT_TRUE(record.tags().isEmpty());
+}
+
+TEST(OtherDefaults, ParameterFolderAndItemDefaults)
+{
+    PluginParameter parameter;
+    EXPECT_EQ(parameter.minValue(), 0.0f);
+    EXPECT_EQ(parameter.maxValue(), 1.0f);
+    EXPECT_EQ(parameter.defaultValue(), 0.0f);
+    ContentLibraryFolder folder(QStringLiteral("/Libraries"), QStringLiteral("Libraries"), {}, QByteArray("bm"));
+    EXPECT_EQ(folder.status(), ContentLibraryStatus::found);
+    EXPECT_FALSE(folder.lastScannedAt().isValid());
+    EXPECT_EQ(folder.totalBytes(), 0);
+    EXPECT_EQ(folder.bookmarkData(), QByteArray("bm"));
+    ContentLibraryItem item;
+    EXPECT_EQ(item.status(), ContentLibraryStatus::found);
+    EXPECT_FALSE(item.lastScannedAt().isValid());
+}
+
+TEST_F(PluginRecordDerivedTest, NoFoundInstallGivesEmptyValues)
+{
+    for (PluginRecord* record : {&m_record}) {
+        EXPECT_TRUE(record->formatList().isEmpty());
+        EXPECT_EQ(record->lastModifiedText(), QStringLiteral("\u2014"));
+        EXPECT_EQ(record->totalSizeText(), formatByteCount(0));
+        EXPECT_FALSE(record->hasInstallOlderThanAYear(QDateTime::currentDateTime()));
+    }
+    PluginInstall* gone = add(PluginFormat::vst3, InstallStatus::notFound);
+    gone->setFileSize(5'000'000);
+    gone->setInstallDate(QDateTime::fromMSecsSinceEpoch(0));
+    EXPECT_TRUE(m_record.formatList().isEmpty());
+    EXPECT_EQ(m_record.lastModifiedText(), QStringLiteral("\u2014"));
+    EXPECT_EQ(m_record.totalSizeText(), QStringLiteral("Zero KB"));
+    EXPECT_FALSE(m_record.hasInstallOlderThanAYear(QDateTime::currentDateTime()));
+    EXPECT_TRUE(m_record.foundInstalls().isEmpty());
+}
+
+TEST_F(PluginRecordDerivedTest, FormatsAreListedOnceInCanonicalOrder)
+{
+    add(PluginFormat::vst3);
+    add(PluginFormat::au);
+    add(PluginFormat::vst3);
+    EXPECT_EQ(m_record.formatList(), (QStringList{QStringLiteral("AU"), QStringLiteral("VST3")}));
+
+    add(PluginFormat::clap);
+    add(PluginFormat::aax, InstallStatus::notFound);
+    add(PluginFormat::vst);
+    EXPECT_EQ(m_record.formatList(),
+              (QStringList{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3"), QStringLiteral("CLAP")}));
+}
+
+TEST_F(PluginRecordDerivedTest, FoundInstallsKeepRelationshipOrder)
+{
+    PluginInstall* a = add(PluginFormat::vst3);
+    add(PluginFormat::au, InstallStatus::notFound);
+    PluginInstall* c = add(PluginFormat::clap);
+    EXPECT_EQ(m_record.foundInstalls(), (QList<PluginInstall*>{a, c}));
+}
+
+TEST_F(PluginRecordDerivedTest, TotalSizeCountsFoundInstallsOnly)
+{
+    add(PluginFormat::vst3)->setFileSize(1'500'000);
+    add(PluginFormat::au)->setFileSize(250'000);
+    add(PluginFormat::aax, InstallStatus::notFound)->setFileSize(9'000'000'000);
+    EXPECT_EQ(m_record.totalSizeText(), formatByteCount(1'750'000));
+    EXPECT_EQ(m_record.totalSizeText(), QStringLiteral("1.8 MB"));
+}
+
+TEST_F(PluginRecordDerivedTest, TotalSizeDoesNotOverflow)
+{
+    add(PluginFormat::vst3)->setFileSize(std::numeric_limits<qint64>::max());
+    add(PluginFormat::au)->setFileSize(std::numeric_limits<qint64>::max());
+    EXPECT_EQ(m_record.totalSizeText(), formatByteCount(std::numeric_limits<qint64>::max()));
+}
+
+TEST_F(PluginRecordDerivedTest, LastModifiedIsTheLatestFoundDateAbbreviated)
+{
+    const QDateTime early = QDateTime(QDate(2023, 3, 9), QTime(12, 0));
+    const QDateTime late = QDateTime(QDate(2024, 1, 5), QTime(12, 0));
+    const QDateTime missing = QDateTime(QDate(2025, 6, 1), QTime(12, 0));
+    add(PluginFormat::vst3)->setDateModified(early);
+    add(PluginFormat::au)->setDateModified(late);
+    add(PluginFormat::vst, InstallStatus::notFound)->setDateModified(missing);
+    EXPECT_EQ(m_record.lastModifiedText(), formatAbbreviatedDate(late));
+}
+
+TEST_F(PluginRecordDerivedTest, OlderThanAYearIsStrictlyMoreThan365Days)
+{
+    const QDateTime asOf = QDateTime::fromMSecsSinceEpoch(1'700'000'000'000);
+    const qint64 year = 31'536'000;
+    PluginInstall* recent = add(PluginFormat::vst3);
+    recent->setInstallDate(asOf.addSecs(-10));
+    PluginInstall* oldest = add(PluginFormat::au);
+    oldest->setInstallDate(asOf.addSecs(-year));
+    PluginInstall* hidden = add(PluginFormat::vst, InstallStatus::notFound);
+    hidden->setInstallDate(asOf.addSecs(-10 * year));
+
+    EXPECT_FALSE(m_record.hasInstallOlderThanAYear(asOf));
+    EXPECT_TRUE(m_record.hasInstallOlderThanAYear(asOf.addSecs(1)));
+    EXPECT_TRUE(m_record.hasInstallOlderThanAYear(asOf.addMSecs(1)));
+    EXPECT_FALSE(m_record.hasInstallOlderThanAYear(asOf.addSecs(-1)));
+    // The earliest found install decides, not the first in the list.
+    oldest->setStatus(InstallStatus::notFound);
+    EXPECT_FALSE(m_record.hasInstallOlderThanAYear(asOf.addSecs(1)));
+}
+
+struct AbbreviatedCase {
+    const char* locale;
+    const char* expected;
+};
+
+class AbbreviatedDateTest : public ::testing::TestWithParam<AbbreviatedCase> {};
+
+TEST_P(AbbreviatedDateTest, DropsTheWeekdayAndShortensTheMonth)
+{
+    const QDateTime date(QDate(2024, 1, 5), QTime(12, 0));
+    EXPECT_EQ(formatAbbreviatedDate(date, QLocale(QString::fromLatin1(GetParam().locale))).toStdString(),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, AbbreviatedDateTest,
+                         ::testing::Values(AbbreviatedCase{"en_US", "Jan 5, 2024"},
+                                           AbbreviatedCase{"en_GB", "5 Jan 2024"},
+                                           AbbreviatedCase{"de_DE", "5. Jan. 2024"},
+                                           AbbreviatedCase{"C", "5 Jan 2024"}));
+
+TEST(AbbreviatedDate, InvalidDateIsEmpty)
+{
+    EXPECT_TRUE(formatAbbreviatedDate(QDateTime()).isEmpty());
+}
+
+} // namespace

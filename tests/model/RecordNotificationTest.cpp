@@ -1,0 +1,148 @@
+#include "SignalCounter.h"
+#include "StoreTesting.h"
+
+#include "model/CatalogStore.h"
+
+#include <QMetaProperty>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A value of the property's type that differs from current; invalid for relationship properties.
+QVariant differentValue(const QMetaProperty& property, const QVariant& current)
+{
+    const QMetaType type = property.metaType();
+    if (type == QMetaType::fromType<QString>())
+        return current.toString() + QStringLiteral("x");
+    if (type == QMetaType::fromType<bool>())
+        return !current.toBool();
+    if (type == QMetaType::fromType<qint64>())
+        return current.toLongLong() + 1;
+    if (type == QMetaType::fromType<float>())
+        return current.toFloat() + 0.5f;
+    if (type == QMetaType::fromType<QByteArray>())
+        return current.toByteArray() + QByteArray("\0x", 2);
+    if (type == QMetaType::fromType<QDateTime>()) {
+        const QDateTime date = current.toDateTime();
+        return date.isValid() ? date.addMSecs(1) : QDateTime::fromMSecsSinceEpoch(1'700'000'000'123);
+    }
+    if (type == QMetaType::fromType<PluginFormat>())
+        return QVariant::fromValue(current.value<PluginFormat>() == PluginFormat::clap ? PluginFormat::au
+                                                                                       : PluginFormat::clap);
+    if (type == QMetaType::fromType<PluginArchitecture>())
+        return QVariant::fromValue(current.value<PluginArchitecture>() == PluginArchitecture::arm64
+                                       ? PluginArchitecture::x86_64
+                                       : PluginArchitecture::arm64);
+    if (type == QMetaType::fromType<InstallStatus>())
+        return QVariant::fromValue(current.value<InstallStatus>() == InstallStatus::found ? InstallStatus::notFound
+                                                                                          : InstallStatus::found);
+    if (type == QMetaType::fromType<ContentLibraryStatus>())
+        return QVariant::fromValue(current.value<ContentLibraryStatus>() == ContentLibraryStatus::found
+                                       ? ContentLibraryStatus::notFound
+                                       : ContentLibraryStatus::found);
+    return {};
+}
+
+struct RecordType {
+    const char* name;
+    std::function<CatalogObject*()> make;
+    int fieldCount;
+};
+
+class RecordNotificationTest : public ::testing::TestWithParam<RecordType> {};
+
+// Every stored field: a different value notifies once and marks the object for saving; the same
+// value again notifies nobody and leaves nothing to save.
+TEST_P(RecordNotificationTest, DifferentValueNotifiesEqualValueDoesNot)
+{
+    QTemporaryDir dir;
+    auto store = StoreTesting::openStore(dir.filePath(QStringLiteral("catalog.sqlite")));
+    ASSERT_TRUE(store);
+    CatalogObject* object = store->insert(GetParam().make());
+    ASSERT_TRUE(store->save());
+
+    const QMetaObject* meta = object->metaObject();
+    int fields = 0;
+    for (int i = CatalogObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (!property.isWritable())
+            continue;
+        const QVariant original = property.read(object);
+        const QVariant changed = differentValue(property, original);
+        if (!changed.isValid())
+            continue; // relationships, tested on their own
+        ++fields;
+        SCOPED_TRACE(property.name());
+        ASSERT_TRUE(property.hasNotifySignal());
+        SignalCounter counter(object, property.notifySignal());
+
+        ASSERT_TRUE(property.write(object, changed));
+        EXPECT_EQ(counter.count(), 1);
+        EXPECT_EQ(property.read(object), changed);
+        EXPECT_TRUE(store->hasChanges());
+        ASSERT_TRUE(store->save());
+
+        ASSERT_TRUE(property.write(object, changed));
+        EXPECT_EQ(counter.count(), 1);
+        EXPECT_FALSE(store->hasChanges());
+
+        ASSERT_TRUE(property.write(object, original));
+        EXPECT_EQ(counter.count(), 2);
+        ASSERT_TRUE(store->save());
+    }
+    EXPECT_EQ(fields, GetParam().fieldCount);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllRecordTypes, RecordNotificationTest,
+    ::testing::Values(RecordType{"PluginRecord", [] { return new PluginRecord(QStringLiteral("Echo"), {}); }, 7},
+                      RecordType{"PluginInstall", [] { return new PluginInstall(QStringLiteral("/a.vst3")); }, 12},
+                      RecordType{"PluginParameter", [] { return new PluginParameter; }, 6},
+                      RecordType{"Tag", [] { return new Tag(QStringLiteral("Drums")); }, 1},
+                      RecordType{"ScanBookmark", [] { return new ScanBookmark(QStringLiteral("/p")); }, 2},
+                      RecordType{"ContentLibraryFolder", [] { return new ContentLibraryFolder; }, 7},
+                      RecordType{"ContentLibraryItem", [] { return new ContentLibraryItem; }, 7}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RecordNotification, SameInstantInAnotherTimeSpecIsNoChange)
+{
+    PluginInstall install;
+    const QDateTime utc = QDateTime::fromMSecsSinceEpoch(1'600'000'000'000, Qt::UTC);
+    install.setDateModified(utc);
+    auto count = StoreTesting::countEmissions(&install, &PluginInstall::dateModifiedChanged);
+    install.setDateModified(utc.toLocalTime());
+    EXPECT_EQ(*count, 0);
+}
+
+TEST(RecordNotification, NullAndEmptyTextAreTheSameValue)
+{
+    PluginRecord record;
+    auto count = StoreTesting::countEmissions(&record, &PluginRecord::notesChanged);
+    record.setNotes(QStringLiteral(""));
+    EXPECT_EQ(*count, 0);
+}
+
+TEST(RecordNotification, InstallFieldsThatFeedDerivedValuesNotifyTheRecord)
+{
+    PluginRecord record;
+    PluginInstall install;
+    install.setGroup(&record);
+    auto derived = StoreTesting::countEmissions(&record, &PluginRecord::derivedValuesChanged);
+    install.setStatus(InstallStatus::notFound);
+    install.setFileSize(10);
+    install.setFormat(PluginFormat::vst);
+    install.setDateModified(QDateTime::fromMSecsSinceEpoch(0));
+    install.setInstallDate(QDateTime::fromMSecsSinceEpoch(0));
+    EXPECT_EQ(*derived, 5);
+    install.setVersion(QStringLiteral("2.0"));
+    install.setStatus(InstallStatus::notFound);
+    EXPECT_EQ(*derived, 5);
+    install.setGroup(nullptr);
+}
+
+} // namespace

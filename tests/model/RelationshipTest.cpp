@@ -1,0 +1,164 @@
+#include "StoreTesting.h"
+
+#include "model/CatalogStore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RelationshipTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_store = StoreTesting::openStore(m_dir.filePath(QStringLiteral("catalog.sqlite")));
+        ASSERT_TRUE(m_store);
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CatalogStore> m_store;
+};
+
+TEST_F(RelationshipTest, SettingTheGroupMovesTheInstallBetweenRecords)
+{
+    auto* first = m_store->insert(new PluginRecord(QStringLiteral("Echo"), QStringLiteral("Acme")));
+    auto* second = m_store->insert(new PluginRecord(QStringLiteral("Echo"), QStringLiteral("ACME")));
+    auto* a = m_store->insert(new PluginInstall(QStringLiteral("/a.vst3"), PluginFormat::vst3));
+    auto* b = m_store->insert(new PluginInstall(QStringLiteral("/b.component"), PluginFormat::au));
+    a->setGroup(first);
+    b->setGroup(first);
+    EXPECT_EQ(first->installs(), (QList<PluginInstall*>{a, b}));
+
+    auto firstChanged = StoreTesting::countEmissions(first, &PluginRecord::installsChanged);
+    auto secondChanged = StoreTesting::countEmissions(second, &PluginRecord::installsChanged);
+    auto groupChanged = StoreTesting::countEmissions(a, &PluginInstall::groupChanged);
+    a->setGroup(second);
+    EXPECT_EQ(a->group(), second);
+    EXPECT_EQ(first->installs(), QList<PluginInstall*>{b});
+    EXPECT_EQ(second->installs(), QList<PluginInstall*>{a});
+    EXPECT_EQ(*firstChanged, 1);
+    EXPECT_EQ(*secondChanged, 1);
+    EXPECT_EQ(*groupChanged, 1);
+
+    a->setGroup(second);
+    EXPECT_EQ(*groupChanged, 1);
+    EXPECT_EQ(second->installs().size(), 1);
+
+    // Coming back puts it at the end: relationship order is the order of joining.
+    a->setGroup(first);
+    EXPECT_EQ(first->installs(), (QList<PluginInstall*>{b, a}));
+    a->setGroup(nullptr);
+    EXPECT_EQ(first->installs(), QList<PluginInstall*>{b});
+    EXPECT_EQ(a->group(), nullptr);
+}
+
+TEST_F(RelationshipTest, TagsAndGroupsStayConsistent)
+{
+    auto* echo = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
+    auto* verb = m_store->insert(new PluginRecord(QStringLiteral("Verb")));
+    auto* drums = m_store->insert(new Tag(QStringLiteral("Drums")));
+    auto* vocals = m_store->insert(new Tag(QStringLiteral("Vocals")));
+
+    auto tagsChanged = StoreTesting::countEmissions(echo, &PluginRecord::tagsChanged);
+    auto groupsChanged = StoreTesting::countEmissions(drums, &Tag::groupsChanged);
+    echo->addTag(drums);
+    echo->addTag(vocals);
+    verb->addTag(drums);
+    echo->addTag(drums);
+    EXPECT_EQ(echo->tags(), (QList<Tag*>{drums, vocals}));
+    EXPECT_EQ(drums->groups(), (QList<PluginRecord*>{echo, verb}));
+    EXPECT_EQ(vocals->groups(), QList<PluginRecord*>{echo});
+    EXPECT_EQ(*tagsChanged, 2);
+    EXPECT_EQ(*groupsChanged, 2);
+    EXPECT_TRUE(echo->hasTag(vocals));
+
+    echo->removeTag(drums);
+    echo->removeTag(drums);
+    EXPECT_EQ(echo->tags(), QList<Tag*>{vocals});
+    EXPECT_EQ(drums->groups(), QList<PluginRecord*>{verb});
+    EXPECT_EQ(*tagsChanged, 3);
+    EXPECT_EQ(*groupsChanged, 3);
+}
+
+TEST_F(RelationshipTest, ParametersFollowTheirInstall)
+{
+    auto* a = m_store->insert(new PluginInstall(QStringLiteral("/a.clap"), PluginFormat::clap));
+    auto* b = m_store->insert(new PluginInstall(QStringLiteral("/b.clap"), PluginFormat::clap));
+    auto* gain = m_store->insert(new PluginParameter);
+    auto* mix = m_store->insert(new PluginParameter);
+    gain->setInstall(a);
+    mix->setInstall(a);
+    EXPECT_EQ(a->parameters(), (QList<PluginParameter*>{gain, mix}));
+    gain->setInstall(b);
+    EXPECT_EQ(a->parameters(), QList<PluginParameter*>{mix});
+    EXPECT_EQ(b->parameters(), QList<PluginParameter*>{gain});
+    EXPECT_EQ(gain->install(), b);
+}
+
+TEST_F(RelationshipTest, RelatingToAStoredObjectInsertsTheNewOne)
+{
+    auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
+    auto* install = new PluginInstall(QStringLiteral("/a.vst"), PluginFormat::vst);
+    auto* tag = new Tag(QStringLiteral("Delay"));
+    EXPECT_EQ(install->id(), 0);
+    install->setGroup(record);
+    record->addTag(tag);
+    EXPECT_EQ(install->store(), m_store.get());
+    EXPECT_EQ(tag->store(), m_store.get());
+    EXPECT_GT(install->id(), 0);
+    EXPECT_TRUE(m_store->installs().contains(install));
+    EXPECT_TRUE(m_store->tags().contains(tag));
+}
+
+TEST_F(RelationshipTest, InsertingAnObjectInsertsWhatIsAlreadyRelatedToIt)
+{
+    auto* record = new PluginRecord(QStringLiteral("Echo"));
+    auto* install = new PluginInstall(QStringLiteral("/a.vst"), PluginFormat::vst);
+    auto* parameter = new PluginParameter;
+    auto* tag = new Tag(QStringLiteral("Delay"));
+    install->setGroup(record);
+    parameter->setInstall(install);
+    record->addTag(tag);
+    m_store->insert(record);
+    EXPECT_EQ(m_store->records(), QList<PluginRecord*>{record});
+    EXPECT_EQ(m_store->installs(), QList<PluginInstall*>{install});
+    EXPECT_EQ(m_store->parameters(), QList<PluginParameter*>{parameter});
+    EXPECT_EQ(m_store->tags(), QList<Tag*>{tag});
+
+    // Ids are distinct across types.
+    QSet<qint64> ids{record->id(), install->id(), parameter->id(), tag->id()};
+    EXPECT_EQ(ids.size(), 4);
+    EXPECT_FALSE(ids.contains(0));
+}
+
+TEST_F(RelationshipTest, ObjectsOfTwoStoresAreNotRelated)
+{
+    QTemporaryDir otherDir;
+    auto other = StoreTesting::openStore(otherDir.filePath(QStringLiteral("other.sqlite")));
+    ASSERT_TRUE(other);
+    auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
+    auto* install = other->insert(new PluginInstall(QStringLiteral("/a.vst"), PluginFormat::vst));
+    auto* tag = other->insert(new Tag(QStringLiteral("Delay")));
+    install->setGroup(record);
+    record->addTag(tag);
+    EXPECT_EQ(install->group(), nullptr);
+    EXPECT_TRUE(record->installs().isEmpty());
+    EXPECT_TRUE(record->tags().isEmpty());
+    EXPECT_TRUE(tag->groups().isEmpty());
+}
+
+TEST(RelationshipOutsideAStore, DestroyingOneSideLeavesNoDanglingLink)
+{
+    auto record = std::make_unique<PluginRecord>(QStringLiteral("Echo"));
+    auto tag = std::make_unique<Tag>(QStringLiteral("Delay"));
+    auto install = std::make_unique<PluginInstall>(QStringLiteral("/a.vst"), PluginFormat::vst);
+    install->setGroup(record.get());
+    record->addTag(tag.get());
+    record.reset();
+    EXPECT_EQ(install->group(), nullptr);
+    EXPECT_TRUE(tag->groups().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+#include "model/ByteCountFormat.h"
+#include "model/LocaleCompare.h"
+#include "model/RowDateFormat.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <QTimeZone>
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Sets the process's default locale for one test and puts the previous one back.
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(m_previous); }
+    DefaultLocale(const DefaultLocale&) = delete;
+    DefaultLocale& operator=(const DefaultLocale&) = delete;
+
+private:
+    QLocale m_previous;
+};
+
+QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
+}
+
+struct ByteCountCase {
+    qint64 bytes;
+    const char* text;
+};
+
+class ByteCountTest : public ::testing::TestWithParam<ByteCountCase> {};
+
+TEST_P(ByteCountTest, WritesFileStyleText)
+{
+    EXPECT_EQ(formatByteCount(GetParam().bytes), QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, ByteCountTest,
+                         ::testing::Values(ByteCountCase{0, "Zero KB"}, ByteCountCase{1, "1 byte"},
+                                           ByteCountCase{2, "2 bytes"}, ByteCountCase{999, "999 bytes"},
+                                           ByteCountCase{1000, "1 KB"}, ByteCountCase{1499, "1 KB"},
+                                           ByteCountCase{1500, "2 KB"}, ByteCountCase{3548, "4 KB"},
+                                           ByteCountCase{999'499, "999 KB"}, ByteCountCase{999'500, "1 MB"},
+                                           ByteCountCase{1'000'000, "1 MB"}, ByteCountCase{1'049'999, "1 MB"},
+                                           ByteCountCase{1'050'000, "1.1 MB"}, ByteCountCase{1'500'000, "1.5 MB"},
+                                           ByteCountCase{12'345'678, "12.3 MB"},
+                                           ByteCountCase{999'949'999, "999.9 MB"},
+                                           ByteCountCase{999'950'000, "1 GB"},
+                                           ByteCountCase{1'005'000'000, "1.01 GB"},
+                                           ByteCountCase{1'234'567'890, "1.23 GB"},
+                                           ByteCountCase{1'500'000'000, "1.5 GB"},
+                                           ByteCountCase{1'000'000'000'000, "1 TB"},
+                                           ByteCountCase{1'234'567'890'123, "1.23 TB"},
+                                           ByteCountCase{std::numeric_limits<qint64>::max(), "9.22 EB"},
+                                           ByteCountCase{-1, "-1 byte"}, ByteCountCase{-1500, "-2 KB"},
+                                           ByteCountCase{std::numeric_limits<qint64>::min(), "-9.22 EB"}));
+
+struct SizeTextCase {
+    const char* text;
+    qint64 bytes;
+};
+
+class SizeTextTest : public ::testing::TestWithParam<SizeTextCase> {};
+
+TEST_P(SizeTextTest, ReadsBytes)
+{
+    EXPECT_EQ(parseSizeText(QString::fromUtf8(GetParam().text)), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SizeTextTest,
+    ::testing::Values(SizeTextCase{"2048", 2048}, SizeTextCase{"1.5 KB", 1500}, SizeTextCase{"abc", 0},
+                      SizeTextCase{"12abc", 0}, SizeTextCase{"12  MB", 12}, SizeTextCase{"", 0},
+                      SizeTextCase{"   ", 0}, SizeTextCase{"Zero KB", 0}, SizeTextCase{"1 byte", 1},
+                      SizeTextCase{"999 bytes", 999}, SizeTextCase{"1.5 MB", 1'500'000},
+                      SizeTextCase{"1.23 GB", 1'230'000'000}, SizeTextCase{"2 gb", 2'000'000'000},
+                      SizeTextCase{"7 kb", 7000}, SizeTextCase{" \t3 KB\n", 3000},
+                      SizeTextCase{"2.5 TB", 2'500'000'000'000}, SizeTextCase{"1.5 XB", 1},
+                      SizeTextCase{"-1.5 KB", -1500}, SizeTextCase{"1e3", 1000}, SizeTextCase{"0.9", 0},
+                      SizeTextCase{"12\tMB", 0}, SizeTextCase{"nan", 0}, SizeTextCase{"1,5 MB", 0},
+                      SizeTextCase{"1e30 GB", std::numeric_limits<qint64>::max()}));
+
+TEST(ByteCountRoundTripTest, ParseReadsBackWhatFormatWrites)
+{
+    for (const qint64 bytes : {qint64(0), qint64(1), qint64(999), qint64(1000), qint64(54'321), qint64(1'500'000),
+                               qint64(987'654'321), qint64(12'345'678'901), qint64(4'321'000'000'000)}) {
+        const QString text = formatByteCount(bytes);
+        const qint64 back = parseSizeText(text);
+        // Within the rounding of the unit the text was written in.
+        EXPECT_LE(std::abs(double(back - bytes)), 0.005 * double(bytes) + 500.0) << text.toStdString();
+    }
+}
+
+TEST(LocaleCompareTest, IgnoresCase)
+{
+    EXPECT_EQ(localizedCaseInsensitiveCompare(QStringLiteral("reverb"), QStringLiteral("REVERB")), 0);
+    EXPECT_LT(localizedCaseInsensitiveCompare(QStringLiteral("apple"), QStringLiteral("Banana")), 0);
+    EXPECT_GT(localizedCaseInsensitiveCompare(QStringLiteral("Zebra"), QStringLiteral("apple")), 0);
+}
+
+TEST(LocaleCompareTest, AccentedNamesSortBesideBaseLettersUnderTheCLocale)
+{
+    const DefaultLocale c(QLocale::c());
+    QStringList names{QStringLiteral("Zebra"), QStringLiteral("Éclair"), QStringLiteral("apple"),
+                      QStringLiteral("Foxtrot"), QStringLiteral("delta")};
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return localizedCaseInsensitiveCompare(a, b) < 0; });
+    EXPECT_EQ(names, (QStringList{QStringLiteral("apple"), QStringLiteral("delta"), QStringLiteral("Éclair"),
+                                  QStringLiteral("Foxtrot"), QStringLiteral("Zebra")}));
+}
+
+TEST(LocaleCompareTest, FollowsAChangeOfTheDefaultLocale)
+{
+    // Swedish puts "ö" after "z"; English beside "o".
+    {
+        const DefaultLocale swedish(QLocale(QLocale::Swedish, QLocale::Sweden));
+        EXPECT_GT(localizedCaseInsensitiveCompare(QStringLiteral("öl"), QStringLiteral("zz")), 0);
+    }
+    const DefaultLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_LT(localizedCaseInsensitiveCompare(QStringLiteral("öl"), QStringLiteral("zz")), 0);
+}
+
+TEST(LocaleCompareTest, StandardCompareReadsNumbersAsNumbers)
+{
+    EXPECT_LT(localizedStandardCompare(QStringLiteral("Vol 2"), QStringLiteral("vol 10")), 0);
+    EXPECT_GT(localizedCaseInsensitiveCompare(QStringLiteral("Vol 2"), QStringLiteral("vol 10")), 0);
+    EXPECT_EQ(localizedStandardCompare(QStringLiteral("Strings"), QStringLiteral("STRINGS")), 0);
+}
+
+TEST(LocaleCompareTest, SortKeysAgreeWithCompare)
+{
+    const QStringList names{QStringLiteral("Éclair"), QStringLiteral("eclair"), QStringLiteral("ECLAIR 2"),
+                            QStringLiteral("Zebra"), QStringLiteral("apple"), QStringLiteral("Apple")};
+    for (const QString& a : names) {
+        for (const QString& b : names) {
+            const int direct = localizedCaseInsensitiveCompare(a, b);
+            const int viaKeys = localizedCaseInsensitiveSortKey(a).compare(localizedCaseInsensitiveSortKey(b));
+            EXPECT_EQ(direct < 0, viaKeys < 0) << a.toStdString() << " " << b.toStdString();
+            EXPECT_EQ(direct == 0, viaKeys == 0) << a.toStdString() << " " << b.toStdString();
+        }
+    }
+}
+
+TEST(RowDateFormatTest, WritesDayMonthAndTwoDigitYearInEnglish)
+{
+    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(formatRowDate(utc(2026, 12, 5, 10, 30)), QStringLiteral("5-Dec-26"));
+    EXPECT_EQ(formatRowDate(utc(2001, 1, 9)), QStringLiteral("9-Jan-01"));
+    EXPECT_EQ(formatRowDate(utc(1999, 3, 17)), QStringLiteral("17-Mar-99"));
+    EXPECT_EQ(formatRowDate(utc(2100, 5, 31)), QStringLiteral("31-May-00"));
+    EXPECT_EQ(formatRowDate(QDateTime()), QString());
+}
+
+TEST(RowDateFormatTest, WritesTheUtcDay)
+{
+    const QDateTime lateEvening(QDate(2026, 12, 6), QTime(0, 30), QTimeZone(2 * 3600));
+    EXPECT_EQ(formatRowDate(lateEvening), QStringLiteral("5-Dec-26"));
+}
+
+TEST(RowDateFormatTest, TwoDigitYearsFallInTheCenturyStartingEightyYearsAgo)
+{
+    EXPECT_GT(parseRowDate(QStringLiteral("5-Dec-26")), parseRowDate(QStringLiteral("17-Mar-99")));
+
+    const QDateTime now = utc(2026, 12, 6, 12);
+    EXPECT_EQ(parseRowDate(QStringLiteral("5-Dec-26"), now), utc(2026, 12, 5));
+    EXPECT_EQ(parseRowDate(QStringLiteral("17-Mar-99"), now), utc(1999, 3, 17));
+    EXPECT_EQ(parseRowDate(QStringLiteral("1-Jan-00"), now), utc(2000, 1, 1));
+    // The window opens on 6 Dec 1946 and closes before 6 Dec 2046.
+    EXPECT_EQ(parseRowDate(QStringLiteral("6-Dec-46"), now), utc(1946, 12, 6));
+    EXPECT_EQ(parseRowDate(QStringLiteral("5-Dec-46"), now), utc(2046, 12, 5));
+    EXPECT_EQ(parseRowDate(QStringLiteral("1-Jan-47"), now), utc(1947, 1, 1));
+    EXPECT_EQ(parseRowDate(QStringLiteral("31-Dec-45"), now), utc(2045, 12, 31));
+}
+
+TEST(RowDateFormatTest, ReadsVariantsAndRefusesMalformedTexts)
+{
+    const QDateTime now = utc(2026, 12, 6);
+    EXPECT_EQ(parseRowDate(QStringLiteral("05-Dec-26"), now), utc(2026, 12, 5));
+    EXPECT_EQ(parseRowDate(QStringLiteral("5-DEC-26"), now), utc(2026, 12, 5));
+    EXPECT_EQ(parseRowDate(QStringLiteral("5-Dec-1926"), now), utc(1926, 12, 5));
+    EXPECT_EQ(parseRowDate(QStringLiteral("29-Feb-24"), now), utc(2024, 2, 29));
+    for (const char* text : {"", "5-Dec", "5-Dec-", "32-Dec-26", "29-Feb-25", "5-Foo-26", "5 Dec 26", "5-Dec-26x",
+                             "x5-Dec-26", "123-Dec-26", "5-Dez-26", "5-Dec-12345"})
+        EXPECT_FALSE(parseRowDate(QString::fromUtf8(text), now).isValid()) << text;
+}
+
+TEST(RowDateFormatTest, RoundTripsWithinTheWindow)
+{
+    const QDateTime now = utc(2026, 12, 6);
+    for (QDate day(1947, 1, 1); day < QDate(2046, 12, 1); day = day.addDays(97)) {
+        const QDateTime date(day, QTime(0, 0), Qt::UTC);
+        EXPECT_EQ(parseRowDate(formatRowDate(date), now), date) << formatRowDate(date).toStdString();
+    }
+}
+
+TEST(RowDateFormatTest, DisplayFormUsesTheCurrentLocalesMonthNames)
+{
+    {
+        const DefaultLocale c(QLocale::c());
+        EXPECT_EQ(formatDisplayRowDate(utc(2026, 12, 5)), QStringLiteral("5-Dec-26"));
+    }
+    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+    const QString text = formatDisplayRowDate(utc(2026, 3, 5));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("5-M"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("rz"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("-26"))) << text.toStdString();
+    EXPECT_EQ(formatDisplayRowDate(QDateTime()), QString());
+}
+
+} // namespace

@@ -1,0 +1,434 @@
+#include "CatalogFixture.h"
+
+#include "presentation/LibrarySectioning.h"
+#include "presentation/LibraryViewModel.h"
+
+#include <QSignalSpy>
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each section as "header: name, name".
+QStringList layout(const LibraryViewModel& model)
+{
+    QStringList lines;
+    for (const LibrarySection& section : model.sections()) {
+        QStringList names;
+        for (const PluginGroup& group : section.groups)
+            names.append(group.name);
+        lines.append(section.header + QStringLiteral(": ") + names.join(QStringLiteral(", ")));
+    }
+    return lines;
+}
+
+QStringList shownNames(const LibraryViewModel& model)
+{
+    QStringList names;
+    for (const LibrarySection& section : model.sections())
+        for (const PluginGroup& group : section.groups)
+            names.append(group.name);
+    return names;
+}
+
+class LibraryViewModelTest : public CatalogFixture {
+protected:
+    PluginRecord* plugin(const QString& name, const QString& publisher, PluginFormat format = PluginFormat::au,
+                         PluginArchitecture architecture = PluginArchitecture::arm64)
+    {
+        PluginRecord* record = addRecord(name, publisher);
+        addInstall(record, format, architecture);
+        return record;
+    }
+
+    QStringList shownAfterUpdate()
+    {
+        m_model.update(records());
+        return shownNames(m_model);
+    }
+
+    LibraryViewModel m_model;
+};
+
+TEST_F(LibraryViewModelTest, NothingFoundGivesNoSections)
+{
+    m_model.update({});
+    EXPECT_TRUE(m_model.sections().isEmpty());
+    EXPECT_EQ(m_model.totalGroupCount(), 0);
+
+    PluginRecord* gone = addRecord(QStringLiteral("Gone"), QStringLiteral("Example"));
+    InstallSpec missing;
+    missing.status = InstallStatus::notFound;
+    addInstall(gone, missing);
+    addRecord(QStringLiteral("Empty"), QStringLiteral("Example"));
+    m_model.update(records());
+    EXPECT_TRUE(m_model.sections().isEmpty());
+    EXPECT_EQ(m_model.totalGroupCount(), 0);
+    EXPECT_TRUE(m_model.recordLookup().isEmpty());
+    EXPECT_EQ(m_model.shownGroupCount(), 0);
+}
+
+TEST_F(LibraryViewModelTest, RecordWithMoreFoundInstallsRepresentsTheGroup)
+{
+    PluginRecord* canonical = plugin(QStringLiteral("Diva"), QStringLiteral("u-he"));
+    InstallSpec missing;
+    missing.format = PluginFormat::vst;
+    missing.status = InstallStatus::notFound;
+    addInstall(canonical, missing);
+    PluginRecord* suffixed = plugin(QStringLiteral("Diva VST3"), QStringLiteral("u-he"), PluginFormat::vst3);
+    addInstall(suffixed, PluginFormat::clap);
+
+    m_model.update(records());
+    EXPECT_EQ(m_model.recordLookup().value(QStringLiteral("diva")), suffixed);
+    EXPECT_EQ(m_model.totalGroupCount(), 1);
+    m_model.update({suffixed, canonical});
+    EXPECT_EQ(m_model.recordFor(QStringLiteral("diva")), suffixed);
+}
+
+TEST_F(LibraryViewModelTest, PreferDecidesByCanonicalNameThenLengthThenName)
+{
+    struct Case {
+        const char* winner;
+        const char* loser;
+    };
+    // Equal found counts throughout; "Diva" is the only canonical name.
+    const Case cases[]{{"Diva", "Diva VST3"}, {"Diva AU", "Diva VST3"}, {"Diva AU", "Diva FX"}};
+    for (const Case& c : cases) {
+        PluginRecord* winner = plugin(QString::fromUtf8(c.winner), QStringLiteral("u-he"));
+        PluginRecord* loser = plugin(QString::fromUtf8(c.loser), QStringLiteral("u-he"));
+        EXPECT_TRUE(LibraryViewModel::prefer(*winner, *loser)) << c.winner;
+        EXPECT_FALSE(LibraryViewModel::prefer(*loser, *winner)) << c.winner;
+        m_model.update({loser, winner});
+        EXPECT_EQ(m_model.recordFor(QStringLiteral("diva")), winner) << c.winner;
+        m_model.update({winner, loser});
+        EXPECT_EQ(m_model.recordFor(QStringLiteral("diva")), winner) << c.winner;
+    }
+
+    // Names that compare equal: the record met first stays.
+    PluginRecord* upper = plugin(QStringLiteral("DIVA AU"), QStringLiteral("u-he"));
+    PluginRecord* mixed = plugin(QStringLiteral("Diva AU"), QStringLiteral("u-he"));
+    EXPECT_FALSE(LibraryViewModel::prefer(*upper, *mixed));
+    EXPECT_FALSE(LibraryViewModel::prefer(*mixed, *upper));
+    m_model.update({upper, mixed});
+    EXPECT_EQ(m_model.recordFor(QStringLiteral("diva")), upper);
+    m_model.update({mixed, upper});
+    EXPECT_EQ(m_model.recordFor(QStringLiteral("diva")), mixed);
+}
+
+TEST_F(LibraryViewModelTest, FiltersJudgeTheChosenRecordNotTheMergedRows)
+{
+    PluginRecord* chosen = plugin(QStringLiteral("Diva"), QStringLiteral("u-he"));
+    PluginRecord* other = plugin(QStringLiteral("Diva VST3"), QStringLiteral("u-he"), PluginFormat::vst3);
+    other->setIsFavorite(true);
+    addTag(other, QStringLiteral("synth"));
+
+    EXPECT_EQ(shownAfterUpdate(), QStringList{QStringLiteral("Diva")});
+    m_model.filterState()->setFavoritesOnly(true);
+    EXPECT_TRUE(shownAfterUpdate().isEmpty());
+    m_model.filterState()->reset();
+    m_model.filterState()->setSelectedFormats({PluginFormat::vst3});
+    EXPECT_TRUE(shownAfterUpdate().isEmpty());
+    m_model.filterState()->reset();
+    m_model.filterState()->setSelectedTags({QStringLiteral("synth")});
+    EXPECT_TRUE(shownAfterUpdate().isEmpty());
+    chosen->setIsFavorite(true);
+    m_model.filterState()->reset();
+    m_model.filterState()->setFavoritesOnly(true);
+    EXPECT_EQ(shownAfterUpdate(), QStringList{QStringLiteral("Diva")});
+}
+
+TEST_F(LibraryViewModelTest, SearchMatchesNameOrPublisherLiterally)
+{
+    plugin(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"));
+    plugin(QStringLiteral("Saturn 2"), QStringLiteral("FabFilter"));
+    plugin(QStringLiteral("Supermassive"), QStringLiteral("Valhalla DSP"));
+    plugin(QStringLiteral("Étude"), QStringLiteral("Example Audio"));
+
+    const struct {
+        const char* search;
+        QStringList expected;
+    } cases[]{
+        {"fab", {QStringLiteral("Pro-Q 3"), QStringLiteral("Saturn 2")}},
+        {"PRO-Q", {QStringLiteral("Pro-Q 3")}},
+        {"pro q", {}},
+        {"massive", {QStringLiteral("Supermassive")}},
+        {"a dsp", {QStringLiteral("Supermassive")}},
+        {" dsp", {QStringLiteral("Supermassive")}},
+        {"dsp ", {}},
+        {"etude", {}},
+        {"ÉTU", {QStringLiteral("Étude")}},
+        {"", {QStringLiteral("Étude"), QStringLiteral("Pro-Q 3"), QStringLiteral("Saturn 2"), QStringLiteral("Supermassive")}},
+    };
+    for (const auto& c : cases) {
+        m_model.filterState()->setSearchText(QString::fromUtf8(c.search));
+        EXPECT_EQ(shownAfterUpdate(), c.expected) << c.search;
+        EXPECT_EQ(m_model.totalGroupCount(), 4) << c.search;
+    }
+}
+
+TEST_F(LibraryViewModelTest, FormatsPassOnAnyOverlapWithFoundInstalls)
+{
+    PluginRecord* both = plugin(QStringLiteral("Alpha"), QStringLiteral("Example"));
+    addInstall(both, PluginFormat::vst3);
+    PluginRecord* lost = plugin(QStringLiteral("Bravo"), QStringLiteral("Example"));
+    InstallSpec missing;
+    missing.format = PluginFormat::vst3;
+    missing.status = InstallStatus::notFound;
+    addInstall(lost, missing);
+    plugin(QStringLiteral("Charlie"), QStringLiteral("Example"), PluginFormat::clap);
+    plugin(QStringLiteral("Delta"), QStringLiteral("Example"), PluginFormat::aax);
+
+    m_model.filterState()->setSelectedFormats({PluginFormat::vst3, PluginFormat::clap});
+    EXPECT_EQ(shownAfterUpdate(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Charlie")}));
+    m_model.filterState()->setSelectedFormats({PluginFormat::au});
+    EXPECT_EQ(shownAfterUpdate(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo")}));
+}
+
+TEST_F(LibraryViewModelTest, ArchitecturesCompareTheStoredValue)
+{
+    plugin(QStringLiteral("Native"), QStringLiteral("Example"), PluginFormat::au, PluginArchitecture::arm64);
+    plugin(QStringLiteral("Fat"), QStringLiteral("Example"), PluginFormat::au, PluginArchitecture::universal);
+    plugin(QStringLiteral("Old"), QStringLiteral("Example"), PluginFormat::au, PluginArchitecture::x86_64);
+    PluginRecord* mixed = plugin(QStringLiteral("Mixed"), QStringLiteral("Example"), PluginFormat::au,
+                                 PluginArchitecture::x86_64);
+    addInstall(mixed, PluginFormat::vst3, PluginArchitecture::arm64);
+
+    FilterState* state = m_model.filterState();
+    state->setSelectedArchitectures({PluginArchitecture::arm64});
+    EXPECT_EQ(shownAfterUpdate(), (QStringList{QStringLiteral("Mixed"), QStringLiteral("Native")}));
+    state->setSelectedArchitectures({PluginArchitecture::universal});
+    EXPECT_EQ(shownAfterUpdate(), QStringList{QStringLiteral("Fat")});
+    state->setSelectedArchitectures({PluginArchitecture::x86_64, PluginArchitecture::unknown});
+    EXPECT_EQ(shownAfterUpdate(), (QStringList{QStringLiteral("Mixed"), QStringLiteral("Old")}));
+}
+
+TEST_F(LibraryViewModelTest, EverySelectedTagMustBePresent)
+{
+    addTag(plugin(QStringLiteral("Alpha"), QStringLiteral("Example")), QStringLiteral("mixing"));
+    PluginRecord* full = plugin(QStringLiteral("Bravo"), QStringLiteral("Example"));
+    addTag(full, QStringLiteral("mixing"));
+    addTag(full, QStringLiteral("eq"));
+    addTag(full, QStringLiteral("bus"));
+    PluginRecord* shouting = plugin(QStringLiteral("Charlie"), QStringLiteral("Example"));
+    addTag(shouting, QStringLiteral("mixing"));
+    addTag(shouting, QStringLiteral("EQ"));
+    plugin(QStringLiteral("Delta"), QStringLiteral("Example"));
+
+    m_model.filterState()->setSelectedTags({QStringLiteral("mixing"), QStringLiteral("eq")});
+    EXPECT_EQ(shownAfterUpdate(), QStringList{QStringLiteral("Bravo")});
+    m_model.filterState()->setSelectedTags({QStringLiteral("mixing")});
+    EXPECT_EQ(shownAfterUpdate(),
+              (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo"), QStringLiteral("Charlie")}));
+}
+
+TEST_F(LibraryViewModelTest, InstallDateBoundsAreInclusiveToTheSecond)
+{
+    const QDateTime january = at(2024, 1, 1);
+    const QDateTime june = at(2024, 6, 1);
+    InstallSpec spec;
+    spec.installDate = january;
+    addInstall(addRecord(QStringLiteral("Alpha"), QStringLiteral("Example")), spec);
+    spec.installDate = june;
+    addInstall(addRecord(QStringLiteral("Bravo"), QStringLiteral("Example")), spec);
+    PluginRecord* late = addRecord(QStringLiteral("Charlie"), QStringLiteral("Example"));
+    spec.installDate = at(2025, 1, 1);
+    addInstall(late, spec);
+    spec.installDate = at(2023, 1, 1);
+    spec.status = InstallStatus::notFound;
+    spec.format = PluginFormat::vst3;
+    addInstall(late, spec);
+
+    struct Case {
+        QDateTime from;
+        QDateTime to;
+        QStringList expected;
+    };
+    const Case cases[]{
+        {{}, june, {QStringLiteral("Alpha"), QStringLiteral("Bravo")}},
+        {{}, june.addSecs(-1), {QStringLiteral("Alpha")}},
+        {{}, at(2023, 6, 1), {}},
+        {june, {}, {QStringLiteral("Bravo"), QStringLiteral("Charlie")}},
+        {june.addSecs(1), {}, {QStringLiteral("Charlie")}},
+        {january.addSecs(1), june, {QStringLiteral("Bravo")}},
+        {june, june, {QStringLiteral("Bravo")}},
+        {june.addMSecs(1), june.addDays(1), {}},
+    };
+    for (const Case& c : cases) {
+        m_model.filterState()->setInstallDateFrom(c.from);
+        m_model.filterState()->setInstallDateTo(c.to);
+        EXPECT_EQ(shownAfterUpdate(), c.expected)
+            << c.from.toString(Qt::ISODate).toStdString() << " - " << c.to.toString(Qt::ISODate).toStdString();
+    }
+}
+
+TEST_F(LibraryViewModelTest, MatchesWithoutARecordFailsEveryRecordTest)
+{
+    PluginGroup group;
+    group.id = QStringLiteral("ghost");
+    group.name = QStringLiteral("Ghost");
+    EXPECT_TRUE(m_model.matches(group, nullptr));
+    m_model.filterState()->setSearchText(QStringLiteral("gho"));
+    EXPECT_TRUE(m_model.matches(group, nullptr));
+    const std::function<void(FilterState&)> setters[]{
+        [](FilterState& s) { s.setFavoritesOnly(true); },
+        [](FilterState& s) { s.setSelectedFormats({PluginFormat::au}); },
+        [](FilterState& s) { s.setSelectedArchitectures({PluginArchitecture::unknown}); },
+        [](FilterState& s) { s.setSelectedTags({QStringLiteral("x")}); },
+        [](FilterState& s) { s.setInstallDateTo(QDateTime::currentDateTimeUtc()); },
+    };
+    for (const auto& set : setters) {
+        m_model.filterState()->reset();
+        set(*m_model.filterState());
+        EXPECT_FALSE(m_model.matches(group, nullptr));
+    }
+}
+
+TEST_F(LibraryViewModelTest, AlphabeticalSectionsPutHashFirstAndOtherLettersAfterZ)
+{
+    for (const char* name : {"Zeta", "808 Drums", "alpha", "Étude", "E\u0301cho", "beta Synth", "Ozone", "(Bracket)"})
+        plugin(QString::fromUtf8(name), QStringLiteral("Example"));
+    m_model.update(records());
+    EXPECT_EQ(layout(m_model), (QStringList{QStringLiteral("#: (Bracket), 808 Drums"), QStringLiteral("A: Alpha"),
+                                            QStringLiteral("B: beta Synth"), QStringLiteral("O: Ozone"),
+                                            QStringLiteral("Z: Zeta"),
+                                            QString::fromUtf8("É: E\u0301cho, Étude")}));
+}
+
+TEST_F(LibraryViewModelTest, PublisherSectionsStartWithTheEmptyPublisher)
+{
+    plugin(QStringLiteral("Kick"), QStringLiteral("Zed"));
+    plugin(QStringLiteral("Snare"), QStringLiteral("beta Audio"));
+    plugin(QStringLiteral("Hat"), QString());
+    plugin(QStringLiteral("Tom"), QStringLiteral("Alpha"));
+    plugin(QStringLiteral("Clap"), QStringLiteral("Alpha"));
+    m_model.filterState()->setGroupingMode(GroupingMode::byPublisher);
+    m_model.update(records());
+    EXPECT_EQ(layout(m_model), (QStringList{QStringLiteral(": Hat"), QStringLiteral("Alpha: Clap, Tom"),
+                                            QStringLiteral("beta Audio: Snare"), QStringLiteral("Zed: Kick")}));
+}
+
+TEST_F(LibraryViewModelTest, FormatSectionsAreTheCombinationsInCodePointOrder)
+{
+    PluginRecord* one = plugin(QStringLiteral("One"), QStringLiteral("Example"));
+    addInstall(one, PluginFormat::vst3);
+    plugin(QStringLiteral("Two"), QStringLiteral("Example"));
+    plugin(QStringLiteral("Three"), QStringLiteral("Example"), PluginFormat::clap);
+    plugin(QStringLiteral("Four"), QStringLiteral("Example"), PluginFormat::vst3);
+    PluginRecord* five = plugin(QStringLiteral("Five"), QStringLiteral("Example"), PluginFormat::clap);
+    for (const PluginFormat format : {PluginFormat::vst3, PluginFormat::aax, PluginFormat::vst, PluginFormat::au})
+        addInstall(five, format);
+    plugin(QStringLiteral("Eleven"), QStringLiteral("Example"), PluginFormat::clap);
+    m_model.filterState()->setGroupingMode(GroupingMode::byFormat);
+    m_model.update(records());
+    EXPECT_EQ(layout(m_model),
+              (QStringList{QStringLiteral("AU: Two"), QString::fromUtf8("AU · VST · VST3 · AAX · CLAP: Five"),
+                           QString::fromUtf8("AU · VST3: One"), QStringLiteral("CLAP: Eleven, Three"),
+                           QStringLiteral("VST3: Four")}));
+}
+
+TEST_F(LibraryViewModelTest, ArchitectureSectionsNameRosettaAndUnknown)
+{
+    plugin(QStringLiteral("Fat"), QStringLiteral("Example"), PluginFormat::au, PluginArchitecture::universal);
+    plugin(QStringLiteral("Old"), QStringLiteral("Example"), PluginFormat::au, PluginArchitecture::x86_64);
+    PluginRecord* mixed = plugin(QStringLiteral("Mixed"), QStringLiteral("Example"), PluginFormat::au,
+                                 PluginArchitecture::x86_64);
+    addInstall(mixed, PluginFormat::vst3, PluginArchitecture::arm64);
+    plugin(QStringLiteral("Mystery"), QStringLiteral("Example"), PluginFormat::au, PluginArchitecture::unknown);
+    plugin(QStringLiteral("Ancient"), QStringLiteral("Example"), PluginFormat::vst, PluginArchitecture::x86_64);
+    m_model.filterState()->setGroupingMode(GroupingMode::byArchitecture);
+    m_model.update(records());
+    EXPECT_EQ(layout(m_model), (QStringList{QStringLiteral("Apple Silicon: Fat, Mixed"),
+                                            QStringLiteral("Rosetta (Intel Only): Ancient, Old"),
+                                            QStringLiteral("Unknown: Mystery")}));
+}
+
+TEST_F(LibraryViewModelTest, TypeSectionsUseTheRecordCategoryOrOther)
+{
+    for (const auto& [name, category] : {std::pair{"Zeta", "Synth"}, std::pair{"Alpha", "Synth"},
+                                         std::pair{"Bravo", ""}, std::pair{"Charlie", "eq"},
+                                         std::pair{"Delta", "Reverb"}}) {
+        PluginRecord* record = plugin(QString::fromUtf8(name), QStringLiteral("Example"));
+        record->setCategory(QString::fromUtf8(category));
+    }
+    m_model.filterState()->setGroupingMode(GroupingMode::byType);
+    m_model.update(records());
+    EXPECT_EQ(layout(m_model), (QStringList{QStringLiteral("eq: Charlie"), QStringLiteral("Other: Bravo"),
+                                            QStringLiteral("Reverb: Delta"), QStringLiteral("Synth: Alpha, Zeta")}));
+}
+
+TEST(LibrarySectioningTest, HeadersWithoutFormatsArchitecturesOrRecord)
+{
+    PluginGroup group;
+    group.id = QStringLiteral("nothing");
+    EXPECT_EQ(LibrarySectioning::header(group, GroupingMode::alphabetical, {}), QStringLiteral("#"));
+    EXPECT_EQ(LibrarySectioning::header(group, GroupingMode::byFormat, {}), QStringLiteral("Unknown"));
+    EXPECT_EQ(LibrarySectioning::header(group, GroupingMode::byArchitecture, {}), QStringLiteral("Unknown"));
+    EXPECT_EQ(LibrarySectioning::header(group, GroupingMode::byType, {}), QStringLiteral("Other"));
+    EXPECT_EQ(LibrarySectioning::header(group, GroupingMode::byPublisher, {}), QString());
+    group.architectures = {QStringLiteral("PowerPC")};
+    EXPECT_EQ(LibrarySectioning::header(group, GroupingMode::byArchitecture, {}), QStringLiteral("Unknown"));
+}
+
+TEST(LibrarySectioningTest, InitialsAndCodePointOrder)
+{
+    EXPECT_EQ(LibrarySectioning::initialHeader(QStringLiteral("éclair")), QString::fromUtf8("É"));
+    EXPECT_EQ(LibrarySectioning::initialHeader(QStringLiteral("_x")), QStringLiteral("#"));
+    EXPECT_EQ(LibrarySectioning::initialHeader(QStringLiteral(" x")), QStringLiteral("#"));
+    EXPECT_EQ(LibrarySectioning::initialHeader(QString::fromUtf8("\U0001D400lpha")), QString::fromUtf8("\U0001D400"));
+    // UTF-16 would put the surrogate pair (D835) before the full-width letter (FF21).
+    EXPECT_TRUE(LibrarySectioning::codePointLess(QString::fromUtf8("\uFF21"), QString::fromUtf8("\U0001D400")));
+    EXPECT_FALSE(LibrarySectioning::codePointLess(QString::fromUtf8("\U0001D400"), QString::fromUtf8("\uFF21")));
+    EXPECT_TRUE(LibrarySectioning::codePointLess(QStringLiteral("AU"), QStringLiteral("AU \u00B7 VST3")));
+    EXPECT_FALSE(LibrarySectioning::codePointLess(QStringLiteral("AU"), QStringLiteral("AU")));
+    EXPECT_TRUE(LibrarySectioning::codePointLess(QStringLiteral("Z"), QString::fromUtf8("É")));
+}
+
+TEST_F(LibraryViewModelTest, NotifiesOnlyWhatChanged)
+{
+    plugin(QStringLiteral("Alpha"), QStringLiteral("Example"));
+    plugin(QStringLiteral("Bravo"), QStringLiteral("Example"));
+    QSignalSpy sections(&m_model, &LibraryViewModel::sectionsChanged);
+    QSignalSpy total(&m_model, &LibraryViewModel::totalGroupCountChanged);
+    QSignalSpy lookup(&m_model, &LibraryViewModel::recordLookupChanged);
+    m_model.update(records());
+    m_model.update(records());
+    EXPECT_EQ(sections.count(), 1);
+    EXPECT_EQ(total.count(), 1);
+    EXPECT_EQ(lookup.count(), 1);
+
+    m_model.filterState()->setSearchText(QStringLiteral("alp"));
+    m_model.update(records());
+    EXPECT_EQ(sections.count(), 2);
+    EXPECT_EQ(total.count(), 1);
+    EXPECT_EQ(m_model.totalGroupCount(), 2);
+    EXPECT_EQ(m_model.shownGroupCount(), 1);
+    EXPECT_EQ(lookup.count(), 1);
+}
+
+TEST_F(LibraryViewModelTest, SectionsReadAsVariantMaps)
+{
+    PluginRecord* record = plugin(QStringLiteral("Alpha"), QStringLiteral("Example"));
+    addInstall(record, PluginFormat::vst3, PluginArchitecture::x86_64);
+    m_model.update(records());
+    const QVariantList sections = m_model.property("sections").toList();
+    ASSERT_EQ(sections.size(), 1);
+    const QVariantMap section = sections.first().toMap();
+    EXPECT_EQ(section.value(QStringLiteral("header")).toString(), QStringLiteral("A"));
+    const QVariantList groups = section.value(QStringLiteral("groups")).toList();
+    ASSERT_EQ(groups.size(), 1);
+    const QVariantMap group = groups.first().toMap();
+    EXPECT_EQ(group.value(QStringLiteral("id")).toString(), QStringLiteral("alpha"));
+    EXPECT_EQ(group.value(QStringLiteral("name")).toString(), QStringLiteral("Alpha"));
+    EXPECT_EQ(group.value(QStringLiteral("formats")).toStringList(),
+              (QStringList{QStringLiteral("AU"), QStringLiteral("VST3")}));
+    EXPECT_EQ(group.value(QStringLiteral("architectures")).toStringList(),
+              (QStringList{QStringLiteral("Apple Silicon"), QStringLiteral("Intel 64")}));
+    EXPECT_EQ(group.value(QStringLiteral("totalSizeBytes")).toLongLong(), 2'000'000);
+    EXPECT_EQ(group.value(QStringLiteral("totalSize")).toString(), QStringLiteral("2 MB"));
+    EXPECT_EQ(group.value(QStringLiteral("paths")).toStringList().size(), 2);
+    EXPECT_EQ(m_model.property("totalGroupCount").toInt(), 1);
+}
+
+} // namespace

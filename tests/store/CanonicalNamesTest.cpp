@@ -1,0 +1,193 @@
+#include "store/CanonicalNames.h"
+
+#include <QSet>
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TextCase {
+    const char* input;
+    const char* expected;
+};
+
+std::ostream& operator<<(std::ostream& out, const TextCase& c)
+{
+    return out << '"' << c.input << "\" -> \"" << c.expected << '"';
+}
+
+// Every alias of the publisher table with its key, and the display name it belongs to.
+struct AliasCase {
+    const char* alias;
+    const char* key;
+    const char* display;
+};
+
+const AliasCase aliasTable[] = {
+    {"Analog Obsession", "analogobsession", "Analog Obsession"},
+    {"AnalogObsession", "analogobsession", "Analog Obsession"},
+    {"Audio Damage", "audiodamage", "Audio Damage"},
+    {"Audio Damage, Inc.", "audiodamage", "Audio Damage"},
+    {"Cherry Audio", "cherryaudio", "Cherry Audio"},
+    {"Cherryaudio", "cherryaudio", "Cherry Audio"},
+    {"Velmora Audio", "velmoraaudio", "Velmora Audio"},
+    {"Velmora", "velmora", "Velmora Audio"},
+    {"Velmora Audio LLC", "velmoraaudio", "Velmora Audio"},
+    {"VelmoraAudio", "velmoraaudio", "Velmora Audio"},
+    {"Velmoraaudio", "velmoraaudio", "Velmora Audio"},
+    {"DDMF", "ddmf", "DDMF"},
+    {"Ddmf", "ddmf", "DDMF"},
+    {"Full Bucket Music", "fullbucketmusic", "Full Bucket Music"},
+    {"Fullbucket", "fullbucket", "Full Bucket Music"},
+    {"GS DSP", "gsdsp", "GS DSP"},
+    {"Gs Dsp", "gsdsp", "GS DSP"},
+    {"Genuine Soundware", "genuinesoundware", "Genuine Soundware"},
+    {"GenuineSoundware", "genuinesoundware", "Genuine Soundware"},
+    {"Green Oak Software", "greenoaksoftware", "Green Oak Software"},
+    {"Greenoak", "greenoak", "Green Oak Software"},
+    {"Moog", "moog", "Moog Music"},
+    {"Moogmusic", "moogmusic", "Moog Music"},
+    {"Moog Music", "moogmusic", "Moog Music"},
+    {"Plugin Boutique", "pluginboutique", "Plugin Boutique"},
+    {"Pluginboutique", "pluginboutique", "Plugin Boutique"},
+    {"Polyverse", "polyverse", "Polyverse Music"},
+    {"Polyverse Music", "polyversemusic", "Polyverse Music"},
+    {"Scaler Music", "scalermusic", "Scaler Music"},
+    {"Scalermusic", "scalermusic", "Scaler Music"},
+    {"SoundGhost", "soundghost", "SoundGhosts"},
+    {"SoundGhosts", "soundghosts", "SoundGhosts"},
+    {"Crow Hill", "crowhill", "The Crow Hill Company"},
+    {"The Crow Hill Company", "crowhillcompany", "The Crow Hill Company"},
+    {"Thecrowhillcompany", "thecrowhillcompany", "The Crow Hill Company"},
+    {"Universal Audio", "universalaudio", "Universal Audio"},
+    {"Universal Audio (UADx)", "universalaudio", "Universal Audio"},
+    {"Valhalla DSP", "valhalladsp", "Valhalla DSP"},
+    {"Valhalla DSP, LLC", "valhalladsp", "Valhalla DSP"},
+    {"Vital", "vital", "Vital Audio"},
+    {"Vital Audio", "vitalaudio", "Vital Audio"},
+    {"XILS 3.2", "xils32", "XILS-lab"},
+    {"Xils Lab", "xilslab", "XILS-lab"},
+    {"Xilslab", "xilslab", "XILS-lab"},
+    {"Yamaha", "yamaha", "Yamaha"},
+    {"Yamaha Corporation", "yamaha", "Yamaha"},
+};
+
+class PublisherTableTest : public ::testing::TestWithParam<AliasCase> {};
+
+TEST_P(PublisherTableTest, AliasKeysAndDisplays)
+{
+    const QString alias = QString::fromUtf8(GetParam().alias);
+    const QString display = QString::fromUtf8(GetParam().display);
+    EXPECT_EQ(publisherKey(alias), QString::fromUtf8(GetParam().key));
+    EXPECT_EQ(displayPublisher(alias), display);
+    // A display name is its own display form, and every alias of a row ends on the row's key.
+    EXPECT_EQ(displayPublisher(display), display);
+    EXPECT_EQ(recordKey(QStringLiteral("x"), alias).publisher, publisherKey(display));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllRows, PublisherTableTest, ::testing::ValuesIn(aliasTable));
+
+class PublisherKeyTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(PublisherKeyTest, Keys)
+{
+    EXPECT_EQ(publisherKey(QString::fromUtf8(GetParam().input)), QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgeCases, PublisherKeyTest,
+    ::testing::Values(TextCase{"The Foo Company Inc.", "foocompany"}, TextCase{"Foo Co., Ltd", "foo"},
+                      TextCase{"ACME GmbH & Co. KG", "acmegmbhcokg"}, TextCase{"abc co", "abc"},
+                      TextCase{"co", "co"}, TextCase{"Ab Co", "ab"}, TextCase{"Abco", "abco"},
+                      TextCase{"Abcco", "abc"}, TextCase{"abinc", "abinc"}, TextCase{"abcinc", "abc"},
+                      // Joined pass repeats: "co" goes first, then "inc" on the shortened text.
+                      TextCase{"fooincco", "foo"}, TextCase{"Foo Inc Ltd", "foo"},
+                      TextCase{"Foo Corporation", "foo"}, TextCase{"Foocorporation", "foocorporation"},
+                      TextCase{"Foo Sa Ag Bv Kk Gmbh", "foo"}, TextCase{"Foo-Bar's Audio & Co", "foobarsaudio"},
+                      TextCase{"(UADx)", ""}, TextCase{", Inc.", ""}, TextCase{"", ""},
+                      TextCase{"  Foo Audio \n", "fooaudio"}, TextCase{"Foo (Bar, Baz)", "foo"},
+                      TextCase{"Foo, Bar (Baz)", "foo"}, TextCase{"The", "the"}, TextCase{"Theory Audio", "theoryaudio"},
+                      TextCase{"THE FOO", "foo"}, TextCase{"the\tfoo", "thefoo"}, TextCase{"Foo\tllc", "foo"},
+                      TextCase{"Müller GmbH", "müller"}, TextCase{"ÉCOLE Audio", "écoleaudio"},
+                      TextCase{"Foo²", "foo²"}, TextCase{"E\u0301cole", "e\u0301cole"},
+                      TextCase{"\xF0\x9D\x90\x80udio", "\xF0\x9D\x90\x80udio"},
+                      TextCase{"Foo \xF0\x9F\x8E\xB9 Audio", "fooaudio"}));
+
+class CleanedPluginNameTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(CleanedPluginNameTest, Cleans)
+{
+    EXPECT_EQ(cleanedPluginName(QString::fromUtf8(GetParam().input)), QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgeCases, CleanedPluginNameTest,
+    ::testing::Values(TextCase{"Pro-Q 3 VST3", "Pro-Q 3"}, TextCase{"Serum_x64", "Serum"},
+                      TextCase{"Ozone Stereo FX", "Ozone"}, TextCase{"Massive X Inst", "Massive X"},
+                      TextCase{"AU", "AU"}, TextCase{"Plateau", "Plate"}, TextCase{"Kontakt 7", "Kontakt 7"},
+                      TextCase{"DivaAU", "Diva"}, TextCase{"FM8AU", "FM8AU"}, TextCase{"TAL-AU", "TAL-AU"},
+                      TextCase{"MONOAU", "MONOAU"}, TextCase{"DivaVST", "Diva"}, TextCase{"DivaVSTi", "Diva"},
+                      TextCase{"Divavst", "Diva"}, TextCase{"AU64", "AU64"}, TextCase{"VST", "VST"},
+                      TextCase{"X AU", "X"}, TextCase{"Inst", "Inst"}, TextCase{"Xinst", "X"},
+                      TextCase{"Synth Mono Inst", "Synth"}, TextCase{"PlateauAU", "Plate"},
+                      TextCase{"  Reverb\t", "Reverb"}, TextCase{"Reverb AU VST3", "Reverb"},
+                      TextCase{"Reverb (Mono)", "Reverb (Mono)"}, TextCase{"", ""}, TextCase{" \t ", ""},
+                      TextCase{"Ünïverb AU", "Ünïverb"}, TextCase{"X\xF0\x9D\x91\x8E" "AU", "X\xF0\x9D\x91\x8E"}));
+
+// One row per suffix of the list, in both cases.
+INSTANTIATE_TEST_SUITE_P(
+    SpacedSuffixes, CleanedPluginNameTest,
+    ::testing::Values(TextCase{"Reverb Audio Unit", "Reverb"}, TextCase{"Reverb AU64", "Reverb"},
+                      TextCase{"Reverb AU", "Reverb"}, TextCase{"Reverb VST 3", "Reverb"},
+                      TextCase{"Reverb VST3", "Reverb"}, TextCase{"Reverb VSTi", "Reverb"},
+                      TextCase{"Reverb VST", "Reverb"}, TextCase{"Reverb AAX", "Reverb"},
+                      TextCase{"Reverb CLAP", "Reverb"}, TextCase{"Reverb Surround", "Reverb"},
+                      TextCase{"Reverb Stereo", "Reverb"}, TextCase{"Reverb Mono", "Reverb"},
+                      TextCase{"Reverb FX", "Reverb"}, TextCase{"Reverb_x64", "Reverb"}, TextCase{"ReverbAU64", "Reverb"},
+                      TextCase{"reverb audio unit", "reverb"}, TextCase{"REVERB VST3", "REVERB"},
+                      TextCase{"Reverb_X64", "Reverb"}, TextCase{"Reverb  AU", "Reverb"}));
+
+TEST(RecordKeyTest, SpellingsOfOneProductMeet)
+{
+    EXPECT_EQ(recordKey(QStringLiteral("Reverb AU64"), QStringLiteral("Valhalla DSP, LLC")),
+              recordKey(QStringLiteral("reverb"), QStringLiteral("Valhalla DSP")));
+    const RecordKey key = recordKey(QStringLiteral("  Massive X Inst "), QStringLiteral("Native Instruments GmbH"));
+    EXPECT_EQ(key.name, QStringLiteral("massive x"));
+    EXPECT_EQ(key.publisher, QStringLiteral("nativeinstruments"));
+    for (const char* alias : {"XILS 3.2", "Xils Lab", "Xilslab", "XILS-lab"})
+        EXPECT_EQ(recordKey(QStringLiteral("PolyKB"), QString::fromUtf8(alias)).publisher, QStringLiteral("xilslab"));
+    EXPECT_EQ(recordKey(QStringLiteral("Echo"), QStringLiteral("Moog")).publisher, QStringLiteral("moogmusic"));
+}
+
+TEST(RecordKeyTest, DifferentProductsOrMakersDiffer)
+{
+    EXPECT_NE(recordKey(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP")),
+              recordKey(QStringLiteral("Reverb"), QStringLiteral("Audio Damage")));
+    EXPECT_NE(recordKey(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP")),
+              recordKey(QStringLiteral("Room"), QStringLiteral("Valhalla DSP")));
+}
+
+TEST(RecordKeyTest, HashesLikeItCompares)
+{
+    QSet<RecordKey> keys;
+    keys.insert(recordKey(QStringLiteral("Reverb AU"), QStringLiteral("Valhalla DSP, LLC")));
+    keys.insert(recordKey(QStringLiteral("Reverb VST3"), QStringLiteral("Valhalla DSP")));
+    keys.insert(recordKey(QStringLiteral("Room"), QStringLiteral("Valhalla DSP")));
+    EXPECT_EQ(keys.size(), 2);
+    EXPECT_EQ(qHash(RecordKey{QStringLiteral("a"), QStringLiteral("b")}, 7),
+              qHash(RecordKey{QStringLiteral("a"), QStringLiteral("b")}, 7));
+}
+
+TEST(InstallKeyTest, PathIsExactAndFormatCounts)
+{
+    const InstallKey key{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst3};
+    EXPECT_EQ(key, (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst3}));
+    EXPECT_NE(key, (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst}));
+    EXPECT_NE(key, (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/reverb.vst3"), PluginFormat::vst3}));
+    QSet<InstallKey> keys{key, key, InstallKey{key.filePath, PluginFormat::au}};
+    EXPECT_EQ(keys.size(), 2);
+}
+
+} // namespace

@@ -1,0 +1,342 @@
+#include "UpsertFixture.h"
+
+namespace {
+
+const QString consolidatedOne = QStringLiteral("[UpsertCoordinator] Consolidated 1 duplicate PluginRecords, deleted 1.");
+
+class ConsolidateDuplicatesTest : public UpsertFixture {
+protected:
+    [[nodiscard]] StoreResult consolidate(UpsertSummary* summary = nullptr)
+    {
+        return UpsertCoordinator().consolidateDuplicates(store(), summary);
+    }
+
+    // The one record left, or a failure when there is not exactly one.
+    PluginRecord* onlyRecord()
+    {
+        const QList<PluginRecord*> records = store().records();
+        EXPECT_EQ(records.size(), 1);
+        return records.value(0);
+    }
+
+    static QStringList paths(const PluginRecord* record)
+    {
+        QStringList result;
+        for (const PluginInstall* install : record->installs())
+            result.append(install->filePath() + u' ' + rawValue(install->format()));
+        return result;
+    }
+};
+
+TEST_F(ConsolidateDuplicatesTest, PublisherSpellingsOfOneProductBecomeOneRecord)
+{
+    PluginRecord* withSuffix = addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP, LLC"));
+    withSuffix->setNotes(QStringLiteral("keeper"));
+    addRecord(QStringLiteral("Reverb AU"), QStringLiteral("Valhalla DSP"));
+    addRecord(QStringLiteral("Delay"), QStringLiteral("Valhalla DSP"));
+    ASSERT_TRUE(store().save());
+
+    UpsertSummary summary;
+    const StoreResult result = consolidate(&summary);
+    ASSERT_TRUE(result) << result.errorDescription().toStdString();
+
+    ASSERT_EQ(store().records().size(), 2);
+    EXPECT_EQ(store().records()[0], withSuffix);
+    EXPECT_EQ(withSuffix->name(), QStringLiteral("Reverb"));
+    EXPECT_EQ(withSuffix->publisher(), QStringLiteral("Valhalla DSP"));
+    EXPECT_EQ(summary.recordsConsolidated, 1);
+    // The survivor took its display publisher while merging, so nothing is left to canonicalise.
+    EXPECT_EQ(diagnosticLines(), QStringList{consolidatedOne});
+    EXPECT_FALSE(store().hasChanges());
+
+    reopen();
+    ASSERT_EQ(store().records().size(), 2);
+    EXPECT_EQ(store().records()[0]->publisher(), QStringLiteral("Valhalla DSP"));
+}
+
+struct ScoreCase {
+    const char* label;
+    bool notes;
+    bool favorite;
+    bool tagged;
+    bool described;
+    int installs;
+    int rivalInstalls;
+    bool candidateWins;
+};
+
+std::ostream& operator<<(std::ostream& out, const ScoreCase& c)
+{
+    return out << c.label;
+}
+
+class RecordScoreTest : public ConsolidateDuplicatesTest, public ::testing::WithParamInterface<std::tuple<ScoreCase, bool>> {};
+
+TEST_P(RecordScoreTest, HigherScoreSurvivesWhateverTheOrder)
+{
+    const auto& [c, candidateFirst] = GetParam();
+    const auto makeCandidate = [&, c = c] {
+        PluginRecord* record = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+        if (c.notes)
+            record->setNotes(QStringLiteral("notes"));
+        record->setIsFavorite(c.favorite);
+        if (c.tagged)
+            record->addTag(store().insert(new Tag(QStringLiteral("Lead"))));
+        if (c.described)
+            record->setBundleDescription(QStringLiteral("described"));
+        addInstalls(record, c.installs, QStringLiteral("/candidate"));
+        return record;
+    };
+    const auto makeRival = [&, c = c] {
+        PluginRecord* record = addRecord(QStringLiteral("Synth VST3"), QStringLiteral("Maker Inc"));
+        addInstalls(record, c.rivalInstalls, QStringLiteral("/rival"));
+        return record;
+    };
+    PluginRecord* candidate = nullptr;
+    PluginRecord* rival = nullptr;
+    if (candidateFirst) {
+        candidate = makeCandidate();
+        rival = makeRival();
+    } else {
+        rival = makeRival();
+        candidate = makeCandidate();
+    }
+    ASSERT_TRUE(store().save());
+
+    ASSERT_TRUE(consolidate());
+    PluginRecord* survivor = onlyRecord();
+    EXPECT_EQ(survivor, c.candidateWins ? candidate : rival);
+    EXPECT_EQ(survivor->installs().size(), c.installs + c.rivalInstalls);
+    EXPECT_EQ(survivor->notes().isEmpty(), !c.notes);
+    EXPECT_EQ(survivor->isFavorite(), c.favorite);
+    EXPECT_EQ(survivor->tags().size(), c.tagged ? 1 : 0);
+    EXPECT_EQ(survivor->bundleDescription().isEmpty(), !c.described);
+}
+
+const ScoreCase scoreCases[] = {
+    {"notes and one install (5) over four installs (4)", true, false, false, false, 1, 4, true},
+    {"favourite and tags (5) over four installs (4)", false, true, true, false, 0, 4, true},
+    {"favourite and description (4) under five installs (5)", false, true, false, true, 0, 5, false},
+    {"tags, description and one install (4) over three installs (3)", false, false, true, true, 1, 3, true},
+    {"everything (10) over nine installs (9)", true, true, true, true, 0, 9, true},
+    {"notes alone (4) under five installs (5)", true, false, false, false, 0, 5, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, RecordScoreTest, ::testing::Combine(::testing::ValuesIn(scoreCases), ::testing::Bool()));
+
+TEST_F(ConsolidateDuplicatesTest, EqualScoresAreDecidedByIdentityAndStillMerge)
+{
+    PluginRecord* noted = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+    noted->setNotes(QStringLiteral("mine"));
+    addInstall(noted, QStringLiteral("/a/Synth.vst3"));
+    PluginRecord* installed = addRecord(QStringLiteral("Synth AU"), QStringLiteral("Maker"));
+    addInstalls(installed, 5, QStringLiteral("/b"));
+    ASSERT_TRUE(store().save());
+    PluginRecord* expected = qHash(installed->id(), size_t(0)) < qHash(noted->id(), size_t(0)) ? installed : noted;
+
+    ASSERT_TRUE(consolidate());
+    PluginRecord* survivor = onlyRecord();
+    EXPECT_EQ(survivor, expected);
+    EXPECT_EQ(survivor->notes(), QStringLiteral("mine"));
+    EXPECT_EQ(survivor->installs().size(), 6);
+    EXPECT_EQ(store().installs().size(), 6);
+}
+
+struct NotesCase {
+    const char* survivor;
+    const char* duplicate;
+    const char* merged;
+};
+
+std::ostream& operator<<(std::ostream& out, const NotesCase& c)
+{
+    return out << '"' << c.survivor << "\" + \"" << c.duplicate << '"';
+}
+
+class NotesMergeTest : public ConsolidateDuplicatesTest, public ::testing::WithParamInterface<NotesCase> {};
+
+TEST_P(NotesMergeTest, DuplicateNotesJoinUnlessAlreadyThere)
+{
+    const NotesCase& c = GetParam();
+    PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+    survivor->setNotes(QString::fromUtf8(c.survivor));
+    survivor->setIsFavorite(true);
+    addInstalls(survivor, 2, QStringLiteral("/s"));
+    PluginRecord* duplicate = addRecord(QStringLiteral("synth"), QStringLiteral("Maker"));
+    duplicate->setNotes(QString::fromUtf8(c.duplicate));
+    ASSERT_TRUE(store().save());
+
+    ASSERT_TRUE(consolidate());
+    ASSERT_EQ(onlyRecord(), survivor);
+    EXPECT_EQ(survivor->notes(), QString::fromUtf8(c.merged));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NotesMergeTest,
+                         ::testing::Values(NotesCase{"", "", ""}, NotesCase{"", "from the duplicate", "from the duplicate"},
+                                           NotesCase{"mine", "", "mine"},
+                                           NotesCase{"warm plate, try on vocals", "try on vocals", "warm plate, try on vocals"},
+                                           NotesCase{"same", "same", "same"},
+                                           NotesCase{"mine", "other", "mine\n\nother"},
+                                           NotesCase{"Mine", "mine", "Mine\n\nmine"},
+                                           NotesCase{"one\n\ntwo", "two\n\nthree", "one\n\ntwo\n\ntwo\n\nthree"}));
+
+TEST_F(ConsolidateDuplicatesTest, FavouriteDescriptionAndCategoryFillOnlyWhatIsEmpty)
+{
+    PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+    survivor->setNotes(QStringLiteral("mine"));
+    survivor->setBundleDescription(QStringLiteral("own description"));
+    PluginRecord* duplicate = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+    duplicate->setIsFavorite(true);
+    duplicate->setBundleDescription(QStringLiteral("other description"));
+    duplicate->setCategory(QStringLiteral("Instrument"));
+    ASSERT_TRUE(store().save());
+
+    ASSERT_TRUE(consolidate());
+    ASSERT_EQ(onlyRecord(), survivor);
+    EXPECT_TRUE(survivor->isFavorite());
+    EXPECT_EQ(survivor->bundleDescription(), QStringLiteral("own description"));
+    EXPECT_EQ(survivor->category(), QStringLiteral("Instrument"));
+    EXPECT_EQ(survivor->notes(), QStringLiteral("mine"));
+}
+
+TEST_F(ConsolidateDuplicatesTest, TagsJoinByNameAndTheSurvivorKeepsItsOwn)
+{
+    PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+    survivor->setNotes(QStringLiteral("mine"));
+    Tag* ownSynth = store().insert(new Tag(QStringLiteral("Synth")));
+    survivor->addTag(ownSynth);
+    PluginRecord* duplicate = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+    Tag* otherSynth = store().insert(new Tag(QStringLiteral("Synth")));
+    Tag* pad = store().insert(new Tag(QStringLiteral("Pad")));
+    Tag* lowerSynth = store().insert(new Tag(QStringLiteral("synth")));
+    duplicate->addTag(otherSynth);
+    duplicate->addTag(pad);
+    duplicate->addTag(lowerSynth);
+    ASSERT_TRUE(store().save());
+
+    ASSERT_TRUE(consolidate());
+    ASSERT_EQ(onlyRecord(), survivor);
+    EXPECT_EQ(survivor->tags(), (QList<Tag*>{ownSynth, pad, lowerSynth}));
+    // Tags outlive the records that carried them.
+    EXPECT_EQ(store().tags().size(), 4);
+    EXPECT_TRUE(otherSynth->groups().isEmpty());
+    EXPECT_EQ(pad->groups(), QList<PluginRecord*>{survivor});
+}
+
+TEST_F(ConsolidateDuplicatesTest, InstallsMoveUnlessTheSurvivorHasTheirPathAndFormat)
+{
+    PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+    survivor->setNotes(QStringLiteral("mine"));
+    addInstall(survivor, QStringLiteral("/p/Synth.vst3"), PluginFormat::vst3);
+    PluginRecord* first = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+    PluginInstall* samePathAndFormat = addInstall(first, QStringLiteral("/p/Synth.vst3"), PluginFormat::vst3);
+    addInstall(first, QStringLiteral("/p/Synth.vst3"), PluginFormat::au);
+    addInstall(first, QStringLiteral("/q/Synth.vst3"), PluginFormat::vst3);
+    addInstall(first, QStringLiteral("/P/Synth.vst3"), PluginFormat::vst3);
+    // The survivor's keys are collected again for each duplicate: this one's /q copy stays behind.
+    PluginRecord* second = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
+    addInstall(second, QStringLiteral("/q/Synth.vst3"), PluginFormat::vst3);
+    addInstall(second, QStringLiteral("/r/Synth.clap"), PluginFormat::clap);
+    ASSERT_TRUE(store().save());
+
+    UpsertSummary summary;
+    ASSERT_TRUE(consolidate(&summary));
+    ASSERT_EQ(onlyRecord(), survivor);
+    EXPECT_EQ(summary.recordsConsolidated, 2);
+    EXPECT_EQ(paths(survivor), (QStringList{"/p/Synth.vst3 VST3", "/p/Synth.vst3 AU", "/q/Synth.vst3 VST3",
+                                            "/P/Synth.vst3 VST3", "/r/Synth.clap CLAP"}));
+    EXPECT_EQ(store().installs().size(), 5);
+    EXPECT_FALSE(store().installs().contains(samePathAndFormat));
+    EXPECT_EQ(diagnosticLines(),
+              QStringList{QStringLiteral("[UpsertCoordinator] Consolidated 2 duplicate PluginRecords, deleted 2.")});
+
+    reopen();
+    ASSERT_EQ(store().records().size(), 1);
+    EXPECT_EQ(store().records()[0]->installs().size(), 5);
+    EXPECT_EQ(store().installs().size(), 5);
+}
+
+TEST_F(ConsolidateDuplicatesTest, KnownPublishersTakeTheirDisplaySpelling)
+{
+    PluginRecord* damage = addRecord(QStringLiteral("Dubstation"), QStringLiteral("Audio Damage, Inc."));
+    PluginRecord* universal = addRecord(QStringLiteral("Pultec"), QStringLiteral("Universal Audio (UADx)"));
+    PluginRecord* crowHill = addRecord(QStringLiteral("Hill"), QStringLiteral("Thecrowhillcompany"));
+    PluginRecord* display = addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"));
+    PluginRecord* unknown = addRecord(QStringLiteral("Foo"), QStringLiteral("The Foo Company Inc."));
+    PluginRecord* empty = addRecord(QStringLiteral("Bar"), QString());
+    ASSERT_TRUE(store().save());
+
+    ASSERT_TRUE(consolidate());
+    EXPECT_EQ(damage->publisher(), QStringLiteral("Audio Damage"));
+    EXPECT_EQ(universal->publisher(), QStringLiteral("Universal Audio"));
+    EXPECT_EQ(crowHill->publisher(), QStringLiteral("The Crow Hill Company"));
+    EXPECT_EQ(display->publisher(), QStringLiteral("Valhalla DSP"));
+    EXPECT_EQ(unknown->publisher(), QStringLiteral("The Foo Company Inc."));
+    EXPECT_EQ(empty->publisher(), QString());
+    EXPECT_EQ(diagnosticLines(),
+              QStringList{QStringLiteral("[UpsertCoordinator] Canonicalized publisher display on 3 records.")});
+    EXPECT_FALSE(store().hasChanges());
+
+    reopen();
+    QStringList publishers;
+    for (const PluginRecord* record : store().records())
+        publishers.append(record->publisher());
+    EXPECT_EQ(publishers, (QStringList{"Audio Damage", "Universal Audio", "The Crow Hill Company", "Valhalla DSP",
+                                       "The Foo Company Inc.", ""}));
+}
+
+TEST_F(ConsolidateDuplicatesTest, BothLinesInOrderWhenBothStepsChangeSomething)
+{
+    addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"));
+    addRecord(QStringLiteral("Reverb VST3"), QStringLiteral("Valhalla DSP"));
+    addRecord(QStringLiteral("Synth"), QStringLiteral("Moog"));
+    addRecord(QStringLiteral("Delay"), QStringLiteral("Yamaha Corporation"));
+    ASSERT_TRUE(store().save());
+
+    ASSERT_TRUE(consolidate());
+    EXPECT_EQ(diagnosticLines(),
+              (QStringList{consolidatedOne,
+                           QStringLiteral("[UpsertCoordinator] Canonicalized publisher display on 2 records.")}));
+}
+
+TEST_F(ConsolidateDuplicatesTest, NothingToDoPrintsAndSavesNothing)
+{
+    addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"));
+    addRecord(QStringLiteral("Reverb"), QStringLiteral("Other Maker"));
+    addRecord(QStringLiteral("Reverb"), QString());
+    ASSERT_TRUE(store().save());
+
+    UpsertSummary summary;
+    ASSERT_TRUE(consolidate(&summary));
+    EXPECT_EQ(store().records().size(), 3);
+    EXPECT_EQ(summary, UpsertSummary{});
+    EXPECT_TRUE(diagnosticLines().isEmpty());
+    EXPECT_FALSE(store().hasChanges());
+}
+
+TEST_F(ConsolidateDuplicatesTest, SaveFailureIsReturnedWithoutALineAndKeepsTheChangesPending)
+{
+    addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"));
+    addRecord(QStringLiteral("Reverb AU"), QStringLiteral("Valhalla DSP"));
+    ASSERT_TRUE(store().save());
+    store().setBusyTimeout(50);
+
+    {
+        CatalogWriteLock lock(path());
+        ASSERT_TRUE(lock.locked());
+        const StoreResult failed = consolidate();
+        EXPECT_FALSE(failed);
+        EXPECT_EQ(failed.errorDescription(),
+                  QStringLiteral("Could not save the catalogue \"%1\": The catalogue is locked by another process. "
+                                 "(database is locked)")
+                      .arg(path()));
+        EXPECT_TRUE(diagnosticLines().isEmpty());
+        EXPECT_EQ(store().records().size(), 1);
+        EXPECT_TRUE(store().hasChanges());
+    }
+    ASSERT_TRUE(store().save());
+    reopen();
+    EXPECT_EQ(store().records().size(), 1);
+}
+
+} // namespace

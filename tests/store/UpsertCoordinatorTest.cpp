@@ -1,0 +1,416 @@
+#include "UpsertFixture.h"
+
+namespace {
+
+class UpsertCoordinatorTest : public UpsertFixture {
+protected:
+    PluginRecord* recordNamed(const QString& name)
+    {
+        const QList<PluginRecord*> found = store().fetch<PluginRecord>("name", name);
+        EXPECT_EQ(found.size(), 1) << name.toStdString();
+        return found.value(0);
+    }
+
+    PluginInstall* installAt(const QString& filePath, PluginFormat format)
+    {
+        PluginInstall* match = nullptr;
+        for (PluginInstall* install : store().installs()) {
+            if (install->filePath() == filePath && install->format() == format) {
+                EXPECT_EQ(match, nullptr) << "two installs at " << filePath.toStdString();
+                match = install;
+            }
+        }
+        EXPECT_NE(match, nullptr) << "no install at " << filePath.toStdString();
+        return match;
+    }
+
+    static UpsertSummary summaryOf(int recordsCreated, int installsCreated, int markedNotFound, int foundAgain,
+                                   int consolidated = 0)
+    {
+        return {recordsCreated, installsCreated, markedNotFound, foundAgain, consolidated};
+    }
+};
+
+void PrintTo(const UpsertSummary& s, std::ostream* out)
+{
+    *out << "{created " << s.recordsCreated << ", installs " << s.installsCreated << ", notFound "
+         << s.installsMarkedNotFound << ", foundAgain " << s.installsFoundAgain << ", consolidated "
+         << s.recordsConsolidated << '}';
+}
+
+TEST_F(UpsertCoordinatorTest, FirstScanCreatesRecordsAndInstallsWithEveryScannedField)
+{
+    ScannedPlugin reverb = scanned(QStringLiteral("Reverb VST3"), QStringLiteral("Valhalla DSP, LLC"),
+                                   QStringLiteral("/plugins/VST3/Reverb.vst3"), PluginFormat::vst3,
+                                   QStringLiteral("1.9"));
+    reverb.architecture = PluginArchitecture::arm64;
+    reverb.bundleID = QStringLiteral("com.valhalla.reverb");
+    reverb.fileSize = 12'345'678'901;
+    reverb.dateModified = QDateTime(QDate(2024, 2, 29), QTime(23, 59, 58, 123), Qt::UTC);
+    reverb.installDate = QDateTime(QDate(2023, 1, 2), QTime(3, 4, 5), Qt::UTC);
+    reverb.category = QStringLiteral("Effect");
+    reverb.bundleDescription = QStringLiteral("A reverb");
+    ScannedPlugin component = scanned(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"),
+                                      QStringLiteral("/plugins/Components/Reverb.component"), PluginFormat::au,
+                                      QStringLiteral("1.10"));
+    component.auComponentType = QStringLiteral("aufx");
+    component.auComponentSubType = QStringLiteral("Rvrb");
+    component.auComponentManufacturer = QStringLiteral("oDin");
+    const ScannedPlugin delay = scanned(QStringLiteral("Delay"), QStringLiteral("Echo Works"),
+                                        QStringLiteral("/plugins/VST3/Delay.vst3"));
+
+    UpsertSummary summary;
+    const StoreResult result = upsert({reverb, component, delay}, &summary);
+    ASSERT_TRUE(result) << result.errorDescription().toStdString();
+    EXPECT_EQ(summary, summaryOf(2, 3, 0, 0));
+    EXPECT_FALSE(store().hasChanges());
+    EXPECT_TRUE(diagnosticLines().isEmpty());
+
+    reopen();
+    ASSERT_EQ(store().records().size(), 2);
+    PluginRecord* record = recordNamed(QStringLiteral("Reverb"));
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->publisher(), QStringLiteral("Valhalla DSP"));
+    EXPECT_EQ(record->category(), QStringLiteral("Effect"));
+    EXPECT_EQ(record->bundleDescription(), QStringLiteral("A reverb"));
+    EXPECT_EQ(record->displayVersion(), QStringLiteral("1.10"));
+    EXPECT_FALSE(record->isFavorite());
+    ASSERT_EQ(record->installs().size(), 2);
+
+    const PluginInstall* vst3 = record->installs()[0];
+    EXPECT_EQ(vst3->filePath(), reverb.filePath);
+    EXPECT_EQ(vst3->format(), PluginFormat::vst3);
+    EXPECT_EQ(vst3->version(), QStringLiteral("1.9"));
+    EXPECT_EQ(vst3->architecture(), PluginArchitecture::arm64);
+    EXPECT_EQ(vst3->fileSize(), 12'345'678'901);
+    EXPECT_EQ(vst3->dateModified(), reverb.dateModified);
+    EXPECT_EQ(vst3->installDate(), reverb.installDate);
+    EXPECT_EQ(vst3->bundleID(), QStringLiteral("com.valhalla.reverb"));
+    EXPECT_EQ(vst3->status(), InstallStatus::found);
+    const PluginInstall* au = record->installs()[1];
+    EXPECT_EQ(au->format(), PluginFormat::au);
+    EXPECT_EQ(au->auComponentType(), QStringLiteral("aufx"));
+    EXPECT_EQ(au->auComponentSubType(), QStringLiteral("Rvrb"));
+    EXPECT_EQ(au->auComponentManufacturer(), QStringLiteral("oDin"));
+
+    PluginRecord* other = recordNamed(QStringLiteral("Delay"));
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->publisher(), QStringLiteral("Echo Works"));
+    EXPECT_EQ(other->displayVersion(), QStringLiteral("1.0"));
+}
+
+TEST_F(UpsertCoordinatorTest, RecordsTakeTheGroupedDisplayName)
+{
+    UpsertSummary summary;
+    ASSERT_TRUE(upsert({scanned(QStringLiteral("plate_reverb"), QStringLiteral("Valhalla DSP, LLC"),
+                                QStringLiteral("/p/plate_reverb.vst3")),
+                        scanned(QStringLiteral("Valhalla Room"), QStringLiteral("Valhalla DSP"),
+                                QStringLiteral("/p/Valhalla Room.vst3")),
+                        scanned(QStringLiteral("Pro-Q 3 AU"), QStringLiteral("Equaliser Co"),
+                                QStringLiteral("/p/Pro-Q 3.component"), PluginFormat::au),
+                        scanned(QStringLiteral("Pro-Q 3"), QStringLiteral("Equaliser Co"),
+                                QStringLiteral("/p/Pro-Q 3.vst3"))},
+                       &summary));
+    EXPECT_EQ(summary, summaryOf(3, 4, 0, 0));
+    PluginRecord* plate = recordNamed(QStringLiteral("Plate Reverb"));
+    ASSERT_TRUE(plate);
+    EXPECT_EQ(plate->publisher(), QStringLiteral("Valhalla DSP"));
+    // The group drops the maker's name from the front.
+    PluginRecord* room = recordNamed(QStringLiteral("Room"));
+    ASSERT_TRUE(room);
+    EXPECT_EQ(room->publisher(), QStringLiteral("Valhalla DSP"));
+    PluginRecord* eq = recordNamed(QStringLiteral("Pro-Q 3"));
+    ASSERT_TRUE(eq);
+    EXPECT_EQ(eq->publisher(), QStringLiteral("Equaliser Co"));
+    EXPECT_EQ(eq->installs().size(), 2);
+}
+
+TEST_F(UpsertCoordinatorTest, TheLastScannedPluginOfAProductSetsNameAndPublisher)
+{
+    for (const bool suffixLast : {false, true}) {
+        SCOPED_TRACE(suffixLast);
+        reopen();
+        for (PluginRecord* record : store().records())
+            store().remove(record);
+        PluginRecord* existing = addRecord(QStringLiteral("reverb"), QStringLiteral("Foo"));
+        ASSERT_TRUE(store().save());
+
+        const ScannedPlugin plain = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"));
+        const ScannedPlugin suffixed = scanned(QStringLiteral("Reverb AU"), QStringLiteral("Foo Inc"),
+                                               QStringLiteral("/p/Reverb.component"), PluginFormat::au);
+        UpsertSummary summary;
+        ASSERT_TRUE(upsert(suffixLast ? QList<ScannedPlugin>{plain, suffixed} : QList<ScannedPlugin>{suffixed, plain},
+                           &summary));
+        ASSERT_EQ(store().records(), QList<PluginRecord*>{existing});
+        EXPECT_EQ(existing->name(), QStringLiteral("Reverb"));
+        EXPECT_EQ(existing->publisher(), suffixLast ? QStringLiteral("Foo Inc") : QStringLiteral("Foo"));
+        EXPECT_EQ(summary, summaryOf(0, 2, 0, 0));
+    }
+}
+
+TEST_F(UpsertCoordinatorTest, CategoryAndDescriptionComeFromTheFirstScanThatHasThemAndStay)
+{
+    PluginRecord* existing = addRecord(QStringLiteral("Reverb"), QStringLiteral("Foo"));
+    existing->setCategory(QStringLiteral("Reverb"));
+    ASSERT_TRUE(store().save());
+
+    ScannedPlugin first = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"));
+    first.category = QStringLiteral("Delay");
+    ScannedPlugin second = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.clap"),
+                                   PluginFormat::clap);
+    second.bundleDescription = QStringLiteral("Plate reverb");
+    ScannedPlugin third = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.component"),
+                                  PluginFormat::au);
+    third.bundleDescription = QStringLiteral("Another text");
+    third.category = QStringLiteral("Effect");
+    ScannedPlugin fresh = scanned(QStringLiteral("Synth"), QStringLiteral("Foo"), QStringLiteral("/p/Synth.vst3"));
+    ScannedPlugin freshLater = scanned(QStringLiteral("Synth"), QStringLiteral("Foo"), QStringLiteral("/p/Synth.clap"),
+                                       PluginFormat::clap);
+    freshLater.category = QStringLiteral("Instrument");
+    freshLater.bundleDescription = QStringLiteral("Polysynth");
+
+    ASSERT_TRUE(upsert({first, second, third, fresh, freshLater}));
+    EXPECT_EQ(existing->category(), QStringLiteral("Reverb"));
+    EXPECT_EQ(existing->bundleDescription(), QStringLiteral("Plate reverb"));
+    PluginRecord* synth = recordNamed(QStringLiteral("Synth"));
+    ASSERT_TRUE(synth);
+    EXPECT_EQ(synth->category(), QStringLiteral("Instrument"));
+    EXPECT_EQ(synth->bundleDescription(), QStringLiteral("Polysynth"));
+
+    // A later scan never replaces them.
+    first.category = QStringLiteral("Changed");
+    first.bundleDescription = QStringLiteral("Changed");
+    ASSERT_TRUE(upsert({first}));
+    EXPECT_EQ(existing->category(), QStringLiteral("Reverb"));
+    EXPECT_EQ(existing->bundleDescription(), QStringLiteral("Plate reverb"));
+}
+
+TEST_F(UpsertCoordinatorTest, MissingInstallsAreMarkedNotFoundAndFoundAgainLater)
+{
+    const ScannedPlugin reverb = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"),
+                                         PluginFormat::vst3, QStringLiteral("2.0"));
+    const ScannedPlugin older = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/q/Reverb.vst3"),
+                                        PluginFormat::vst3, QStringLiteral("3.0"));
+    UpsertSummary summary;
+    ASSERT_TRUE(upsert({reverb, older}, &summary));
+    EXPECT_EQ(summary, summaryOf(1, 2, 0, 0));
+    PluginRecord* record = recordNamed(QStringLiteral("Reverb"));
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->displayVersion(), QStringLiteral("3.0"));
+
+    ASSERT_TRUE(upsert({reverb}, &summary));
+    EXPECT_EQ(summary, summaryOf(0, 0, 1, 0));
+    ASSERT_EQ(store().installs().size(), 2);
+    EXPECT_EQ(installAt(older.filePath, PluginFormat::vst3)->status(), InstallStatus::notFound);
+    EXPECT_EQ(installAt(reverb.filePath, PluginFormat::vst3)->status(), InstallStatus::found);
+    EXPECT_EQ(record->displayVersion(), QStringLiteral("2.0"));
+
+    // Once marked, a missing install is not counted again.
+    ASSERT_TRUE(upsert({reverb}, &summary));
+    EXPECT_EQ(summary, summaryOf(0, 0, 0, 0));
+
+    ASSERT_TRUE(upsert({reverb, older}, &summary));
+    EXPECT_EQ(summary, summaryOf(0, 0, 0, 1));
+    EXPECT_EQ(store().installs().size(), 2);
+    EXPECT_EQ(installAt(older.filePath, PluginFormat::vst3)->status(), InstallStatus::found);
+    EXPECT_EQ(record->displayVersion(), QStringLiteral("3.0"));
+    EXPECT_EQ(store().records(), QList<PluginRecord*>{record});
+}
+
+TEST_F(UpsertCoordinatorTest, ARecordWhoseInstallsAllVanishedStays)
+{
+    ASSERT_TRUE(upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"))}));
+    UpsertSummary summary;
+    ASSERT_TRUE(upsert({scanned(QStringLiteral("Delay"), QStringLiteral("Foo"), QStringLiteral("/p/Delay.vst3"))},
+                       &summary));
+    EXPECT_EQ(summary, summaryOf(1, 1, 1, 0));
+    PluginRecord* reverb = recordNamed(QStringLiteral("Reverb"));
+    ASSERT_TRUE(reverb);
+    ASSERT_EQ(reverb->installs().size(), 1);
+    EXPECT_EQ(reverb->installs()[0]->status(), InstallStatus::notFound);
+    // Only records that received a scanned plug-in are recomputed.
+    EXPECT_EQ(reverb->displayVersion(), QStringLiteral("1.0"));
+}
+
+TEST_F(UpsertCoordinatorTest, OnePathInTwoFormatsGivesTwoInstalls)
+{
+    const QString path = QStringLiteral("/p/Reverb.bundle");
+    UpsertSummary summary;
+    ASSERT_TRUE(upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), path, PluginFormat::vst3),
+                        scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), path, PluginFormat::au)},
+                       &summary));
+    EXPECT_EQ(summary, summaryOf(1, 2, 0, 0));
+    ASSERT_EQ(store().installs().size(), 2);
+    EXPECT_EQ(installAt(path, PluginFormat::vst3)->group(), installAt(path, PluginFormat::au)->group());
+
+    ASSERT_TRUE(upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), path, PluginFormat::au)}, &summary));
+    EXPECT_EQ(summary, summaryOf(0, 0, 1, 0));
+    EXPECT_EQ(installAt(path, PluginFormat::vst3)->status(), InstallStatus::notFound);
+    EXPECT_EQ(installAt(path, PluginFormat::au)->status(), InstallStatus::found);
+}
+
+TEST_F(UpsertCoordinatorTest, EmptyScanMarksEverythingNotFoundButStillConsolidates)
+{
+    PluginRecord* reverb = addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"));
+    addInstall(reverb, QStringLiteral("/p/Reverb.vst3"));
+    PluginRecord* duplicate = addRecord(QStringLiteral("Reverb AU"), QStringLiteral("Valhalla DSP, LLC"));
+    addInstall(duplicate, QStringLiteral("/p/Reverb.component"), PluginFormat::au);
+    PluginRecord* delay = addRecord(QStringLiteral("Delay"), QStringLiteral("Foo"));
+    addInstall(delay, QStringLiteral("/p/Delay.vst3"), PluginFormat::vst3, {}, InstallStatus::notFound);
+    ASSERT_TRUE(store().save());
+
+    UpsertSummary summary;
+    ASSERT_TRUE(upsert({}, &summary));
+    EXPECT_EQ(summary, summaryOf(0, 0, 2, 0, 1));
+    EXPECT_EQ(store().records().size(), 2);
+    EXPECT_EQ(store().installs().size(), 3);
+    for (const PluginInstall* install : store().installs())
+        EXPECT_EQ(install->status(), InstallStatus::notFound) << install->filePath().toStdString();
+    EXPECT_EQ(diagnosticLines(), QStringList{QStringLiteral(
+                                     "[UpsertCoordinator] Consolidated 1 duplicate PluginRecords, deleted 1.")});
+    EXPECT_FALSE(store().hasChanges());
+}
+
+TEST_F(UpsertCoordinatorTest, AnInstallMovesToTheRecordOfItsNewProductKey)
+{
+    PluginRecord* old = addRecord(QStringLiteral("Old Name"), QStringLiteral("Foo"));
+    PluginInstall* install = addInstall(old, QStringLiteral("/p/Thing.vst3"));
+    ASSERT_TRUE(store().save());
+
+    UpsertSummary summary;
+    ASSERT_TRUE(upsert({scanned(QStringLiteral("New Name"), QStringLiteral("Foo"), QStringLiteral("/p/Thing.vst3"))},
+                       &summary));
+    EXPECT_EQ(summary, summaryOf(1, 0, 0, 0));
+    PluginRecord* renamed = recordNamed(QStringLiteral("New Name"));
+    ASSERT_TRUE(renamed);
+    EXPECT_EQ(install->group(), renamed);
+    EXPECT_EQ(renamed->installs(), QList<PluginInstall*>{install});
+    EXPECT_TRUE(old->installs().isEmpty());
+    EXPECT_EQ(store().records().size(), 2);
+}
+
+TEST_F(UpsertCoordinatorTest, OfTwoInstallsWithOneKeyOnlyTheLaterIsUpdated)
+{
+    PluginRecord* record = addRecord(QStringLiteral("Reverb"), QStringLiteral("Foo"));
+    PluginInstall* earlier = addInstall(record, QStringLiteral("/p/Reverb.vst3"), PluginFormat::vst3, QStringLiteral("1"),
+                                        InstallStatus::notFound);
+    PluginInstall* later = addInstall(record, QStringLiteral("/p/Reverb.vst3"), PluginFormat::vst3, QStringLiteral("1"),
+                                      InstallStatus::notFound);
+    ASSERT_TRUE(store().save());
+
+    UpsertSummary summary;
+    ASSERT_TRUE(upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"),
+                                PluginFormat::vst3, QStringLiteral("2"))},
+                       &summary));
+    EXPECT_EQ(summary, summaryOf(0, 0, 0, 1));
+    EXPECT_EQ(later->status(), InstallStatus::found);
+    EXPECT_EQ(later->version(), QStringLiteral("2"));
+    EXPECT_EQ(earlier->status(), InstallStatus::notFound);
+    EXPECT_EQ(earlier->version(), QStringLiteral("1"));
+}
+
+TEST_F(UpsertCoordinatorTest, DisplayVersionIsTheHighestFoundOneForNewAndOldRecords)
+{
+    PluginRecord* existing = addRecord(QStringLiteral("Delay"), QStringLiteral("Foo"));
+    existing->setDisplayVersion(QStringLiteral("0.1"));
+    addInstall(existing, QStringLiteral("/old/Delay.vst3"), PluginFormat::vst3, QStringLiteral("9.0"),
+               InstallStatus::notFound);
+    PluginRecord* untouched = addRecord(QStringLiteral("Chorus"), QStringLiteral("Foo"));
+    untouched->setDisplayVersion(QStringLiteral("stale"));
+    ASSERT_TRUE(store().save());
+
+    const auto at = [](const char* name, const char* path, PluginFormat format, const char* version) {
+        return scanned(QString::fromUtf8(name), QStringLiteral("Foo"), QString::fromUtf8(path), format,
+                       QString::fromUtf8(version));
+    };
+    ASSERT_TRUE(upsert({at("Reverb", "/p/Reverb.vst3", PluginFormat::vst3, "1.9"),
+                        at("Reverb", "/p/Reverb.component", PluginFormat::au, "1.10"),
+                        at("Synth", "/p/Synth.vst3", PluginFormat::vst3, "1.0"),
+                        at("Synth", "/p/Synth.clap", PluginFormat::clap, "1"),
+                        at("Pad", "/p/Pad.vst3", PluginFormat::vst3, "1"),
+                        at("Pad", "/p/Pad.clap", PluginFormat::clap, "1.0"),
+                        at("Delay", "/p/Delay.vst3", PluginFormat::vst3, "v2.1"),
+                        at("Delay", "/p/Delay.clap", PluginFormat::clap, "1.5")}));
+    EXPECT_EQ(recordNamed(QStringLiteral("Reverb"))->displayVersion(), QStringLiteral("1.10"));
+    EXPECT_EQ(recordNamed(QStringLiteral("Synth"))->displayVersion(), QStringLiteral("1.0"));
+    EXPECT_EQ(recordNamed(QStringLiteral("Pad"))->displayVersion(), QStringLiteral("1"));
+    // "v2.1" counts as 1, and the not-found "9.0" not at all.
+    EXPECT_EQ(existing->displayVersion(), QStringLiteral("1.5"));
+    EXPECT_EQ(untouched->displayVersion(), QStringLiteral("stale"));
+
+    reopen();
+    EXPECT_EQ(recordNamed(QStringLiteral("Reverb"))->displayVersion(), QStringLiteral("1.10"));
+}
+
+TEST_F(UpsertCoordinatorTest, RescanningTheSameBundlesChangesNothing)
+{
+    const QList<ScannedPlugin> plugins{
+        scanned(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP, LLC"), QStringLiteral("/p/Reverb.vst3")),
+        scanned(QStringLiteral("Synth AU"), QStringLiteral("Moog"), QStringLiteral("/p/Synth.component"),
+                PluginFormat::au)};
+    ASSERT_TRUE(upsert(plugins));
+    const QList<PluginRecord*> records = store().records();
+    const QList<PluginInstall*> installs = store().installs();
+
+    UpsertSummary summary;
+    ASSERT_TRUE(upsert(plugins, &summary));
+    EXPECT_EQ(summary, UpsertSummary{});
+    EXPECT_EQ(store().records(), records);
+    EXPECT_EQ(store().installs(), installs);
+    EXPECT_FALSE(store().hasChanges());
+    EXPECT_TRUE(diagnosticLines().isEmpty());
+}
+
+TEST_F(UpsertCoordinatorTest, FailedRecordSaveKeepsRecordsPendingAndCreatesNoInstall)
+{
+    ASSERT_TRUE(upsert({scanned(QStringLiteral("Delay"), QStringLiteral("Foo"), QStringLiteral("/p/Delay.vst3"))}));
+    store().setBusyTimeout(50);
+    const QList<ScannedPlugin> plugins{
+        scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"))};
+    {
+        CatalogWriteLock lock(path());
+        ASSERT_TRUE(lock.locked());
+        UpsertSummary summary;
+        const StoreResult failed = upsert(plugins, &summary);
+        EXPECT_FALSE(failed);
+        EXPECT_EQ(failed.errorDescription(),
+                  QStringLiteral("Could not save the catalogue \"%1\": The catalogue is locked by another process. "
+                                 "(database is locked)")
+                      .arg(path()));
+        EXPECT_EQ(summary, summaryOf(1, 0, 0, 0));
+        EXPECT_EQ(store().records().size(), 2);
+        EXPECT_EQ(store().installs().size(), 1);
+        EXPECT_EQ(store().installs()[0]->status(), InstallStatus::found);
+        EXPECT_TRUE(store().hasChanges());
+    }
+
+    UpsertSummary summary;
+    ASSERT_TRUE(upsert(plugins, &summary));
+    EXPECT_EQ(summary, summaryOf(0, 1, 1, 0));
+    EXPECT_EQ(store().records().size(), 2);
+    reopen();
+    EXPECT_EQ(store().records().size(), 2);
+    EXPECT_EQ(store().installs().size(), 2);
+}
+
+TEST_F(UpsertCoordinatorTest, FailedConsolidationEndsTheUpsertBeforeAnythingElse)
+{
+    addRecord(QStringLiteral("Reverb"), QStringLiteral("Foo"));
+    addRecord(QStringLiteral("Reverb"), QStringLiteral("Foo"));
+    ASSERT_TRUE(store().save());
+    store().setBusyTimeout(50);
+
+    CatalogWriteLock lock(path());
+    ASSERT_TRUE(lock.locked());
+    UpsertSummary summary;
+    const StoreResult failed =
+        upsert({scanned(QStringLiteral("Synth"), QStringLiteral("Foo"), QStringLiteral("/p/Synth.vst3"))}, &summary);
+    EXPECT_FALSE(failed);
+    EXPECT_TRUE(failed.errorDescription().contains(QStringLiteral("locked by another process")));
+    EXPECT_EQ(summary, summaryOf(0, 0, 0, 0, 1));
+    EXPECT_EQ(store().records().size(), 1);
+    EXPECT_TRUE(store().installs().isEmpty());
+    EXPECT_TRUE(diagnosticLines().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "discovery/ScannedPlugin.h"
+#include "model/CatalogStore.h"
+#include "model/Diagnostics.h"
+#include "store/UpsertCoordinator.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+// A catalogue in a temporary folder, with the diagnostics of each test caught in a file.
+class UpsertFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_diagnostics = std::tmpfile();
+        ASSERT_TRUE(m_diagnostics);
+        Diagnostics::setStream(m_diagnostics);
+        reopen();
+    }
+
+    void TearDown() override
+    {
+        m_store.reset();
+        Diagnostics::setStream(nullptr);
+        if (m_diagnostics)
+            std::fclose(m_diagnostics);
+    }
+
+    QString path() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
+
+    void reopen()
+    {
+        m_store.reset();
+        QString error;
+        m_store = CatalogStore::open(path(), &error);
+        ASSERT_TRUE(m_store) << error.toStdString();
+        m_store->setAutosaveEnabled(false);
+    }
+
+    CatalogStore& store() { return *m_store; }
+
+    PluginRecord* addRecord(const QString& name, const QString& publisher)
+    {
+        return m_store->insert(new PluginRecord(name, publisher));
+    }
+
+    PluginInstall* addInstall(PluginRecord* record, const QString& filePath, PluginFormat format = PluginFormat::vst3,
+                              const QString& version = {}, InstallStatus status = InstallStatus::found)
+    {
+        auto* install = m_store->insert(new PluginInstall(filePath, format));
+        install->setVersion(version);
+        install->setStatus(status);
+        install->setGroup(record);
+        return install;
+    }
+
+    // Several installs at distinct paths, to give a record a score.
+    void addInstalls(PluginRecord* record, int count, const QString& folder)
+    {
+        for (int i = 0; i < count; ++i)
+            addInstall(record, QStringLiteral("%1/Plugin%2.vst3").arg(folder).arg(i));
+    }
+
+    static ScannedPlugin scanned(const QString& name, const QString& publisher, const QString& filePath,
+                                 PluginFormat format = PluginFormat::vst3, const QString& version = QStringLiteral("1.0"))
+    {
+        ScannedPlugin plugin;
+        plugin.name = name;
+        plugin.publisher = publisher;
+        plugin.version = version;
+        plugin.format = format;
+        plugin.architecture = PluginArchitecture::universal;
+        plugin.filePath = filePath;
+        plugin.bundleID = QStringLiteral("com.example.") + name.simplified().remove(u' ');
+        plugin.fileSize = 1000;
+        plugin.dateModified = QDateTime(QDate(2026, 12, 5), QTime(10, 0), Qt::UTC);
+        plugin.installDate = QDateTime(QDate(2025, 3, 17), QTime(8, 30), Qt::UTC);
+        return plugin;
+    }
+
+    [[nodiscard]] StoreResult upsert(const QList<ScannedPlugin>& plugins, UpsertSummary* summary = nullptr)
+    {
+        return UpsertCoordinator().upsert(plugins, *m_store, summary);
+    }
+
+    // Every diagnostic line printed so far.
+    QStringList diagnosticLines()
+    {
+        std::fflush(m_diagnostics);
+        std::rewind(m_diagnostics);
+        QByteArray bytes;
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, m_diagnostics)) > 0;)
+            bytes.append(buffer, qsizetype(n));
+        std::fseek(m_diagnostics, 0, SEEK_END);
+        return QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CatalogStore> m_store;
+    std::FILE* m_diagnostics = nullptr;
+};
+
+// Holds the catalogue's write lock from a second connection, as another process would.
+class CatalogWriteLock {
+public:
+    explicit CatalogWriteLock(const QString& path) : m_name(QStringLiteral("CatalogWriteLock-%1").arg(++s_counter))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        m_locked = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    ~CatalogWriteLock()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            if (m_locked)
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    CatalogWriteLock(const CatalogWriteLock&) = delete;
+    CatalogWriteLock& operator=(const CatalogWriteLock&) = delete;
+
+    [[nodiscard]] bool locked() const { return m_locked; }
+
+private:
+    static inline int s_counter = 0;
+    QString m_name;
+    bool m_locked = false;
+};
