@@ -31,23 +31,21 @@ struct Tree {
 
 std::unique_ptr<Tree> tree;
 
-QList<ScannedPlugin> scanOnce(PluginScanner& scanner)
-{
+QList<ScannedPlugin> scanOnce(PluginScanner& scanner) {
     QFuture<QList<ScannedPlugin>> future = scanner.scan(tree->grants);
     future.waitForFinished();
     return future.resultCount() > 0 ? future.result() : QList<ScannedPlugin>();
 }
 
-bool duOnce()
-{
+bool duOnce() {
     QProcess du;
     du.setStandardOutputFile(QProcess::nullDevice());
-    du.start(QStringLiteral("du"), QStringList{QStringLiteral("-s"), QStringLiteral("--apparent-size")} + tree->folders);
+    du.start(QStringLiteral("du"),
+             QStringList{QStringLiteral("-s"), QStringLiteral("--apparent-size")} + tree->folders);
     return du.waitForFinished(-1) && du.exitStatus() == QProcess::NormalExit && du.exitCode() == 0;
 }
 
-void scan(benchmark::State& state)
-{
+void scan(benchmark::State& state) {
     PluginScanner scanner(ScanRoots{tree->root, DemoLibrary::homeFolder(tree->root)});
     qsizetype found = 0;
     for (auto _ : state) {
@@ -58,8 +56,7 @@ void scan(benchmark::State& state)
     state.counters["bundles"] = double(found);
 }
 
-void du(benchmark::State& state)
-{
+void du(benchmark::State& state) {
     for (auto _ : state) {
         if (!duOnce()) {
             state.SkipWithError("du failed");
@@ -74,14 +71,12 @@ BENCHMARK(du)->Name("du --apparent-size")->Unit(benchmark::kMillisecond)->UseRea
 // Keeps each benchmark's mean wall time so the ratio can be printed after the table.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
+    void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             m_realTimes[run.run_name.function_name] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
-    double realTime(const std::string& name) const
-    {
+    double realTime(const std::string& name) const {
         const auto it = m_realTimes.find(name);
         return it == m_realTimes.end() ? 0.0 : it->second;
     }
@@ -92,8 +87,7 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
 
@@ -111,7 +105,8 @@ int main(int argc, char** argv)
     tree->folders = DemoLibrary::pluginFolders(tree->root);
     for (const QString& folder : tree->folders)
         tree->grants.insert(folder, FolderBookmark::create(folder));
-    std::printf("Sample tree: %d bundles, %lld files, written in %lld ms\n", written.bundles, written.files, timer.elapsed());
+    std::printf("Sample tree: %d bundles, %lld files, written in %lld ms\n", written.bundles, written.files,
+                timer.elapsed());
 
     // Warm the caches for both sides.
     PluginScanner warmer(ScanRoots{tree->root, DemoLibrary::homeFolder(tree->root)});

@@ -19,5 +19,6 @@ public:
     // The command's options, and its positional arguments for the help text.
     virtual void addOptions(QCommandLineParser& parser) const = 0;
     // `arguments` are the positional arguments after the command name. Returns the exit status.
-    virtual int run(const QStringList& arguments, const QCommandLineParser& parser, const CommandContext& context) = 0;
+    virtual int run(const QStringList& arguments, const QCommandLineParser& parser,
+                    const CommandContext& context) = 0;
 };

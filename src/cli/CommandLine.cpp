@@ -16,8 +16,7 @@ namespace {
 
 using ConsoleOutput::programName;
 
-std::vector<std::unique_ptr<Command>> makeCommands()
-{
+std::vector<std::unique_ptr<Command>> makeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<ScanCommand>());
     commands.push_back(std::make_unique<DemoLibraryCommand>());
@@ -25,19 +24,22 @@ std::vector<std::unique_ptr<Command>> makeCommands()
 }
 
 struct GlobalOptions {
-    QCommandLineOption systemRoot{QStringLiteral("system-root"),
-                                  QStringLiteral("Look for the standard plug-in folders under DIR instead of \"/\" "
-                                                 "(a mounted or generated macOS system)."),
-                                  QStringLiteral("DIR")};
-    QCommandLineOption home{QStringLiteral("home"), QStringLiteral("The home folder for the per-user plug-in folders."),
+    QCommandLineOption systemRoot{
+        QStringLiteral("system-root"),
+        QStringLiteral("Look for the standard plug-in folders under DIR instead of \"/\" "
+                       "(a mounted or generated macOS system)."),
+        QStringLiteral("DIR")};
+    QCommandLineOption home{QStringLiteral("home"),
+                            QStringLiteral("The home folder for the per-user plug-in folders."),
                             QStringLiteral("DIR")};
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version and exit.")};
 };
 
 // The first argument that is neither an option nor the value of a global option; -1 if none.
-qsizetype commandIndex(const QStringList& arguments)
-{
+qsizetype commandIndex(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == QLatin1StringView("--"))
@@ -51,32 +53,29 @@ qsizetype commandIndex(const QStringList& arguments)
 }
 
 // QCommandLineParser names the program after argv[0]; the help always uses the program's name.
-QString helpText(const QCommandLineParser& parser, const QString& usageLine)
-{
+QString helpText(const QCommandLineParser& parser, const QString& usageLine) {
     QString text = parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
     text.replace(0, firstLineEnd, QStringLiteral("Usage: ") + programName + u' ' + usageLine + u'\n');
     return text;
 }
 
-QString commandList(const std::vector<std::unique_ptr<Command>>& commands)
-{
+QString commandList(const std::vector<std::unique_ptr<Command>>& commands) {
     qsizetype width = 0;
     for (const auto& command : commands)
         width = qMax(width, command->name().size());
     QString text = QStringLiteral("\nCommands:\n");
     for (const auto& command : commands)
-        text += QStringLiteral("  ") + command->name().leftJustified(width) + QStringLiteral("  ") + command->summary() + u'\n';
+        text += QStringLiteral("  ") + command->name().leftJustified(width) + QStringLiteral("  ") +
+                command->summary() + u'\n';
     return text;
 }
 
-QString absolute(const QString& path)
-{
+QString absolute(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-ScanRoots scanRoots(const QCommandLineParser& parser, const GlobalOptions& options)
-{
+ScanRoots scanRoots(const QCommandLineParser& parser, const GlobalOptions& options) {
     ScanRoots roots = ScanRoots::standard();
     const auto folderOption = [&](const QCommandLineOption& option, QString& folder) {
         if (!parser.isSet(option))
@@ -94,8 +93,7 @@ ScanRoots scanRoots(const QCommandLineParser& parser, const GlobalOptions& optio
 
 namespace CommandLine {
 
-int run(int argc, char** argv)
-{
+int run(int argc, char** argv) {
     std::unique_ptr<QCoreApplication> application;
     if (!QCoreApplication::instance())
         application = std::make_unique<QCoreApplication>(argc, argv);
@@ -116,7 +114,8 @@ int run(int argc, char** argv)
         }
         if (!command) {
             ConsoleOutput::error(QStringLiteral("unknown command \"%1\".").arg(arguments[index]));
-            ConsoleOutput::err(QStringLiteral("Run \"%1 --help\" for the list of commands.\n").arg(programName));
+            ConsoleOutput::err(
+                QStringLiteral("Run \"%1 --help\" for the list of commands.\n").arg(programName));
             return ExitStatus::usage;
         }
     }
@@ -130,7 +129,8 @@ int run(int argc, char** argv)
         command->addOptions(parser);
         usage = helpText(parser, command->name() + u' ' + command->synopsis());
     } else {
-        parser.setApplicationDescription(QStringLiteral("A catalogue of the audio plug-ins installed on a computer."));
+        parser.setApplicationDescription(
+            QStringLiteral("A catalogue of the audio plug-ins installed on a computer."));
         parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("One of the commands below."));
         usage = helpText(parser, QStringLiteral("[options] COMMAND [arguments]")) + commandList(commands);
     }

@@ -6,8 +6,7 @@
 
 namespace {
 
-void write(FILE* stream, const QString& text)
-{
+void write(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
@@ -17,28 +16,23 @@ void write(FILE* stream, const QString& text)
 
 namespace ConsoleOutput {
 
-void out(const QString& text)
-{
+void out(const QString& text) {
     write(stdout, text);
 }
 
-void err(const QString& text)
-{
+void err(const QString& text) {
     write(stderr, text);
 }
 
-void error(const QString& message)
-{
+void error(const QString& message) {
     err(programName + QStringLiteral(": ") + message + u'\n');
 }
 
-void warning(const QString& message)
-{
+void warning(const QString& message) {
     err(programName + QStringLiteral(": warning: ") + message + u'\n');
 }
 
-int usageError(const QString& message, const QString& usage)
-{
+int usageError(const QString& message, const QString& usage) {
     error(message);
     err(u'\n' + usage);
     return ExitStatus::usage;

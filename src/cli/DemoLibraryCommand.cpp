@@ -16,35 +16,35 @@ constexpr int maximumBundles = 100'000;
 
 } // namespace
 
-QString DemoLibraryCommand::name() const
-{
+QString DemoLibraryCommand::name() const {
     return QStringLiteral("demo-library");
 }
 
-QString DemoLibraryCommand::summary() const
-{
+QString DemoLibraryCommand::summary() const {
     return QStringLiteral("Writes a sample plug-in library to try the program on.");
 }
 
-QString DemoLibraryCommand::synopsis() const
-{
+QString DemoLibraryCommand::synopsis() const {
     return QStringLiteral("DIR [--bundles N] [--seed S]");
 }
 
-void DemoLibraryCommand::addOptions(QCommandLineParser& parser) const
-{
-    parser.addOption(QCommandLineOption(bundlesOption,
-                                        QStringLiteral("Number of plug-in bundles (default %1).").arg(DemoLibrary::defaultBundleCount),
-                                        QStringLiteral("N")));
-    parser.addOption(QCommandLineOption(seedOption, QStringLiteral("Seed for sizes, dates and generated names (default 1)."),
-                                        QStringLiteral("S")));
-    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("A new or empty folder to write the library into."));
+void DemoLibraryCommand::addOptions(QCommandLineParser& parser) const {
+    parser.addOption(QCommandLineOption(
+        bundlesOption,
+        QStringLiteral("Number of plug-in bundles (default %1).").arg(DemoLibrary::defaultBundleCount),
+        QStringLiteral("N")));
+    parser.addOption(QCommandLineOption(
+        seedOption, QStringLiteral("Seed for sizes, dates and generated names (default 1)."),
+        QStringLiteral("S")));
+    parser.addPositionalArgument(QStringLiteral("DIR"),
+                                 QStringLiteral("A new or empty folder to write the library into."));
 }
 
-int DemoLibraryCommand::run(const QStringList& arguments, const QCommandLineParser& parser, const CommandContext& context)
-{
+int DemoLibraryCommand::run(const QStringList& arguments, const QCommandLineParser& parser,
+                            const CommandContext& context) {
     if (arguments.size() != 1)
-        return ConsoleOutput::usageError(QStringLiteral("demo-library needs exactly one DIR."), context.usage);
+        return ConsoleOutput::usageError(QStringLiteral("demo-library needs exactly one DIR."),
+                                         context.usage);
 
     DemoLibrary::Options options;
     if (parser.isSet(bundlesOption)) {
@@ -52,7 +52,9 @@ int DemoLibraryCommand::run(const QStringList& arguments, const QCommandLinePars
         options.bundles = parser.value(bundlesOption).toInt(&ok);
         if (!ok || options.bundles < 0 || options.bundles > maximumBundles)
             return ConsoleOutput::usageError(
-                QStringLiteral("--bundles takes a whole number from 0 to %1, not \"%2\".").arg(maximumBundles).arg(parser.value(bundlesOption)),
+                QStringLiteral("--bundles takes a whole number from 0 to %1, not \"%2\".")
+                    .arg(maximumBundles)
+                    .arg(parser.value(bundlesOption)),
                 context.usage);
     }
     if (parser.isSet(seedOption)) {
@@ -60,7 +62,9 @@ int DemoLibraryCommand::run(const QStringList& arguments, const QCommandLinePars
         options.seed = parser.value(seedOption).toULongLong(&ok);
         if (!ok)
             return ConsoleOutput::usageError(
-                QStringLiteral("--seed takes a whole number of 0 or more, not \"%1\".").arg(parser.value(seedOption)), context.usage);
+                QStringLiteral("--seed takes a whole number of 0 or more, not \"%1\".")
+                    .arg(parser.value(seedOption)),
+                context.usage);
     }
 
     const QString root = QDir::cleanPath(QFileInfo(arguments.first()).absoluteFilePath());
@@ -69,10 +73,11 @@ int DemoLibraryCommand::run(const QStringList& arguments, const QCommandLinePars
         ConsoleOutput::error(result.error);
         return ExitStatus::failure;
     }
-    ConsoleOutput::out(QStringLiteral("Wrote %1 plug-in bundles and %2 sample libraries (%3 files, %4) to %5\n")
-                           .arg(result.bundles)
-                           .arg(result.contentLibraries)
-                           .arg(result.files)
-                           .arg(formatByteCount(result.logicalBytes), root));
+    ConsoleOutput::out(
+        QStringLiteral("Wrote %1 plug-in bundles and %2 sample libraries (%3 files, %4) to %5\n")
+            .arg(result.bundles)
+            .arg(result.contentLibraries)
+            .arg(result.files)
+            .arg(formatByteCount(result.logicalBytes), root));
     return ExitStatus::success;
 }

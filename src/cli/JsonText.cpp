@@ -4,20 +4,33 @@
 
 namespace JsonText {
 
-QString quoted(const QString& text)
-{
+QString quoted(const QString& text) {
     QString out;
     out.reserve(text.size() + 2);
     out += u'"';
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'"': out += QStringLiteral("\\\""); break;
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'\b': out += QStringLiteral("\\b"); break;
-        case u'\f': out += QStringLiteral("\\f"); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
+        case u'"':
+            out += QStringLiteral("\\\"");
+            break;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\b':
+            out += QStringLiteral("\\b");
+            break;
+        case u'\f':
+            out += QStringLiteral("\\f");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
         default:
             if (c.unicode() < 0x20)
                 out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
@@ -29,16 +42,14 @@ QString quoted(const QString& text)
     return out;
 }
 
-QString object(const QList<QPair<QString, QString>>& members)
-{
+QString object(const QList<QPair<QString, QString>>& members) {
     QStringList lines;
     for (const auto& [key, value] : members)
         lines.append(QStringLiteral("    ") + quoted(key) + QStringLiteral(": ") + value);
     return QStringLiteral("  {\n") + lines.join(QStringLiteral(",\n")) + QStringLiteral("\n  }");
 }
 
-QString array(const QStringList& elements)
-{
+QString array(const QStringList& elements) {
     if (elements.isEmpty())
         return QStringLiteral("[]\n");
     return QStringLiteral("[\n") + elements.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");

@@ -21,8 +21,7 @@ const QString jsonOption = QStringLiteral("json");
 // Keeps standard output one JSON document: diagnostics go to standard error meanwhile.
 class DiagnosticsToStandardError {
 public:
-    explicit DiagnosticsToStandardError(bool active) : m_previous(Diagnostics::stream())
-    {
+    explicit DiagnosticsToStandardError(bool active) : m_previous(Diagnostics::stream()) {
         if (active)
             Diagnostics::setStream(stderr);
     }
@@ -34,8 +33,7 @@ private:
     FILE* m_previous;
 };
 
-QMap<QString, QByteArray> grantsFor(const QStringList& folders)
-{
+QMap<QString, QByteArray> grantsFor(const QStringList& folders) {
     QMap<QString, QByteArray> grants;
     for (const QString& folder : folders) {
         const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
@@ -54,8 +52,7 @@ QMap<QString, QByteArray> grantsFor(const QStringList& folders)
 }
 
 // The command line may wait; the event loop runs in case the scanner reports back through it.
-QList<ScannedPlugin> waitFor(QFuture<QList<ScannedPlugin>> future)
-{
+QList<ScannedPlugin> waitFor(QFuture<QList<ScannedPlugin>> future) {
     if (!future.isFinished()) {
         QEventLoop loop;
         QFutureWatcher<QList<ScannedPlugin>> watcher;
@@ -70,32 +67,30 @@ QList<ScannedPlugin> waitFor(QFuture<QList<ScannedPlugin>> future)
 
 } // namespace
 
-QString ScanCommand::name() const
-{
+QString ScanCommand::name() const {
     return QStringLiteral("scan");
 }
 
-QString ScanCommand::summary() const
-{
+QString ScanCommand::summary() const {
     return QStringLiteral("Scans folders for plug-in bundles and lists what it finds.");
 }
 
-QString ScanCommand::synopsis() const
-{
+QString ScanCommand::synopsis() const {
     return QStringLiteral("[--json] [--system-root DIR] [--home DIR] FOLDER...");
 }
 
-void ScanCommand::addOptions(QCommandLineParser& parser) const
-{
-    parser.addOption(QCommandLineOption(jsonOption, QStringLiteral("Print one JSON array instead of a table.")));
-    parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 QStringLiteral("A folder to scan, as if granted: a standard plug-in folder is walked as its "
-                                                "format folders, any other folder recursively."),
-                                 QStringLiteral("FOLDER..."));
+void ScanCommand::addOptions(QCommandLineParser& parser) const {
+    parser.addOption(
+        QCommandLineOption(jsonOption, QStringLiteral("Print one JSON array instead of a table.")));
+    parser.addPositionalArgument(
+        QStringLiteral("FOLDER"),
+        QStringLiteral("A folder to scan, as if granted: a standard plug-in folder is walked as its "
+                       "format folders, any other folder recursively."),
+        QStringLiteral("FOLDER..."));
 }
 
-int ScanCommand::run(const QStringList& arguments, const QCommandLineParser& parser, const CommandContext& context)
-{
+int ScanCommand::run(const QStringList& arguments, const QCommandLineParser& parser,
+                     const CommandContext& context) {
     if (arguments.isEmpty())
         return ConsoleOutput::usageError(QStringLiteral("scan needs at least one FOLDER."), context.usage);
     const bool json = parser.isSet(jsonOption);

@@ -9,5 +9,6 @@ public:
     QString summary() const override;
     QString synopsis() const override;
     void addOptions(QCommandLineParser& parser) const override;
-    int run(const QStringList& arguments, const QCommandLineParser& parser, const CommandContext& context) override;
+    int run(const QStringList& arguments, const QCommandLineParser& parser,
+            const CommandContext& context) override;
 };

@@ -8,13 +8,12 @@ namespace {
 
 constexpr int sizeColumn = 5;
 
-QString jsonDate(const QDateTime& date)
-{
-    return date.isValid() ? JsonText::quoted(date.toUTC().toString(Qt::ISODateWithMs)) : QStringLiteral("null");
+QString jsonDate(const QDateTime& date) {
+    return date.isValid() ? JsonText::quoted(date.toUTC().toString(Qt::ISODateWithMs))
+                          : QStringLiteral("null");
 }
 
-QString jsonObject(const ScannedPlugin& plugin)
-{
+QString jsonObject(const ScannedPlugin& plugin) {
     using JsonText::quoted;
     return JsonText::object({
         {QStringLiteral("name"), quoted(plugin.name)},
@@ -39,17 +38,17 @@ QString jsonObject(const ScannedPlugin& plugin)
 
 namespace ScannedPluginText {
 
-QString table(const QList<ScannedPlugin>& plugins)
-{
+QString table(const QList<ScannedPlugin>& plugins) {
     if (plugins.isEmpty())
         return QStringLiteral("No plug-in bundles found.\n");
-    TextTable table({QStringLiteral("Name"), QStringLiteral("Publisher"), QStringLiteral("Version"), QStringLiteral("Format"),
-                     QStringLiteral("Architecture"), QStringLiteral("Size"), QStringLiteral("Path")});
+    TextTable table({QStringLiteral("Name"), QStringLiteral("Publisher"), QStringLiteral("Version"),
+                     QStringLiteral("Format"), QStringLiteral("Architecture"), QStringLiteral("Size"),
+                     QStringLiteral("Path")});
     table.setRightAligned(sizeColumn);
     qint64 total = 0;
     for (const ScannedPlugin& plugin : plugins) {
-        table.addRow({plugin.name, plugin.publisher, plugin.version, rawValue(plugin.format), rawValue(plugin.architecture),
-                      formatByteCount(plugin.fileSize), plugin.filePath});
+        table.addRow({plugin.name, plugin.publisher, plugin.version, rawValue(plugin.format),
+                      rawValue(plugin.architecture), formatByteCount(plugin.fileSize), plugin.filePath});
         total += plugin.fileSize;
     }
     const QString count = plugins.size() == 1 ? QStringLiteral("1 plug-in bundle")
@@ -57,8 +56,7 @@ QString table(const QList<ScannedPlugin>& plugins)
     return table.toString() + QStringLiteral("\n%1, %2 in total\n").arg(count, formatByteCount(total));
 }
 
-QString json(const QList<ScannedPlugin>& plugins)
-{
+QString json(const QList<ScannedPlugin>& plugins) {
     QStringList objects;
     objects.reserve(plugins.size());
     for (const ScannedPlugin& plugin : plugins)

@@ -6,22 +6,19 @@ const QString columnGap = QStringLiteral("  ");
 
 TextTable::TextTable(const QStringList& header) : m_header(header), m_rightAligned(header.size(), false) {}
 
-void TextTable::setRightAligned(int column)
-{
+void TextTable::setRightAligned(int column) {
     if (column >= 0 && column < m_rightAligned.size())
         m_rightAligned[column] = true;
 }
 
-void TextTable::addRow(const QStringList& cells)
-{
+void TextTable::addRow(const QStringList& cells) {
     QStringList row = cells.mid(0, m_header.size());
     while (row.size() < m_header.size())
         row.append(QString());
     m_rows.append(row);
 }
 
-QString TextTable::toString() const
-{
+QString TextTable::toString() const {
     QList<qsizetype> widths(m_header.size(), 0);
     const auto measure = [&](const QStringList& row) {
         for (qsizetype column = 0; column < row.size(); ++column)

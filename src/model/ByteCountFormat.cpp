@@ -31,10 +31,34 @@ constexpr quint64 powerOfTen(int exponent)
     return result;
 }
 
-QString formatMagnitude(quint64 magnitude)
+// Appends the decimal digits of value to out, returning the new end.
+char* appendNumber(char* out, quint64 value)
 {
-    if (magnitude < 1000)
-        return magnitude == 1 ? QStringLiteral("1 byte") : QString::number(magnitude) + QStringLiteral(" bytes");
+    char digits[20];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    while (count > 0)
+        *out++ = digits[--count];
+    return out;
+}
+
+QString formatMagnitude(quint64 magnitude, bool negative)
+{
+    // Sizes are formatted by the thousand when grouping, so the text is built in one buffer.
+    char buffer[48];
+    char* out = buffer;
+    if (negative)
+        *out++ = '-';
+    if (magnitude < 1000) {
+        out = appendNumber(out, magnitude);
+        const char* unit = magnitude == 1 ? " byte" : " bytes";
+        while (*unit)
+            *out++ = *unit++;
+        return QString::fromLatin1(buffer, out - buffer);
+    }
     for (std::size_t i = 0; i < units.size(); ++i) {
         const Unit& unit = units[i];
         const quint64 scale = powerOfTen(unit.decimals);
@@ -43,15 +67,23 @@ QString formatMagnitude(quint64 magnitude)
         const quint64 scaled = (magnitude + step / 2) / step;
         if (scaled >= 1000 * scale && i + 1 < units.size())
             continue;
-        QString text = QString::number(scaled / scale);
-        if (unit.decimals > 0) {
-            QString fraction = QString::number(scaled % scale).rightJustified(unit.decimals, u'0');
-            while (fraction.endsWith(u'0'))
-                fraction.chop(1);
-            if (!fraction.isEmpty())
-                text += u'.' + fraction;
+        out = appendNumber(out, scaled / scale);
+        quint64 fraction = scaled % scale;
+        int decimals = unit.decimals;
+        while (decimals > 0 && fraction % 10 == 0) {
+            fraction /= 10;
+            --decimals;
         }
-        return text + u' ' + QLatin1StringView(unit.name);
+        if (decimals > 0) {
+            *out++ = '.';
+            // Leading zeros of the fraction ("1.05") are kept.
+            for (quint64 place = powerOfTen(decimals - 1); place > 0; place /= 10)
+                *out++ = char('0' + (fraction / place) % 10);
+        }
+        *out++ = ' ';
+        *out++ = unit.name[0];
+        *out++ = unit.name[1];
+        return QString::fromLatin1(buffer, out - buffer);
     }
     return {};
 }
@@ -71,8 +103,8 @@ QString formatByteCount(qint64 bytes)
     if (bytes == 0)
         return QStringLiteral("Zero KB");
     if (bytes < 0)
-        return u'-' + formatMagnitude(quint64(0) - quint64(bytes));
-    return formatMagnitude(quint64(bytes));
+        return formatMagnitude(quint64(0) - quint64(bytes), true);
+    return formatMagnitude(quint64(bytes), false);
 }
 
 qint64 parseSizeText(const QString& text)

@@ -127,6 +127,21 @@ inline QString lowerCased(QStringView text)
     return result;
 }
 
+// The same into a buffer kept by the caller, sparing an allocation per text.
+inline void lowerCasedInto(QStringView text, QString& buffer)
+{
+    buffer.resize(text.size());
+    QChar* out = buffer.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80) {
+            buffer = text.toString().toLower();
+            return;
+        }
+        out[i] = QChar(asciiLower(c));
+    }
+}
+
 // The text without blanks at either end, sharing the text when there are none.
 inline QString trimmedBlanksShared(const QString& text)
 {
@@ -151,20 +166,35 @@ inline QString lowerCasedAlphanumerics(QStringView text)
     return result;
 }
 
-// Whether both texts are equal once lower-cased; spares the copies when both are ASCII.
+// Whether both texts are equal once lower-cased, without building the lower-cased copies.
 inline bool equalLowerCased(QStringView a, QStringView b)
 {
-    const qsizetype common = qMin(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
         const char16_t x = a[i].unicode();
-        const char16_t y = b[i].unicode();
-        if (x >= 0x80 || y >= 0x80)
+        const char16_t y = b[j].unicode();
+        if (x < 0x80 && y < 0x80) {
+            if (asciiLower(x) != asciiLower(y))
+                return false;
+            ++i;
+            ++j;
+            continue;
+        }
+        qsizetype xUnits = 1;
+        qsizetype yUnits = 1;
+        const char32_t cx = codePointAt(a, i, &xUnits);
+        const char32_t cy = codePointAt(b, j, &yUnits);
+        // U+0130 is the one character whose full lower-case form is two characters.
+        if (cx == 0x130 || cy == 0x130)
             return a.toString().toLower() == b.toString().toLower();
-        if (asciiLower(x) != asciiLower(y))
+        if (QChar::toLower(cx) != QChar::toLower(cy))
             return false;
+        i += xUnits;
+        j += yUnits;
     }
-    // An ASCII text is as long lower-cased, and no character lower-cases to nothing.
-    return a.size() == b.size();
+    // Whatever is left over lower-cases to at least one character.
+    return i == a.size() && j == b.size();
 }
 
 // Whether the text equals its lower-cased form.

@@ -9,21 +9,18 @@ std::atomic<FILE*> g_stream{nullptr};
 
 namespace Diagnostics {
 
-void print(const QString& line)
-{
+void print(const QString& line) {
     FILE* out = stream();
     const QByteArray bytes = line.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
     std::fflush(out);
 }
 
-void setStream(FILE* stream)
-{
+void setStream(FILE* stream) {
     g_stream.store(stream);
 }
 
-FILE* stream()
-{
+FILE* stream() {
     FILE* current = g_stream.load();
     return current ? current : stdout;
 }

@@ -1,6 +1,5 @@
 #include "model/LocaleCompare.h"
 
-#include <QCollator>
 #include <QLocale>
 
 #include <optional>
@@ -45,7 +44,7 @@ int localizedStandardCompare(const QString& a, const QString& b)
     return collators().numeric->compare(a, b);
 }
 
-QCollatorSortKey localizedCaseInsensitiveSortKey(const QString& text)
+QCollator localizedCaseInsensitiveCollator()
 {
-    return collators().plain->sortKey(text);
+    return *collators().plain;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QCollatorSortKey>
+#include <QCollator>
 #include <QString>
 
 // Locale-aware, case-insensitive comparison. Under the "C"/POSIX locale a real collation is
@@ -9,5 +9,6 @@ int localizedCaseInsensitiveCompare(const QString& a, const QString& b);
 // The same with numeric runs compared as numbers ("Vol 2" before "Vol 10").
 int localizedStandardCompare(const QString& a, const QString& b);
 
-// Sort key agreeing with localizedCaseInsensitiveCompare, for sorting many texts at once.
-[[nodiscard]] QCollatorSortKey localizedCaseInsensitiveSortKey(const QString& text);
+// The collator behind localizedCaseInsensitiveCompare, for sorting many texts at once on this
+// thread without looking up the current locale for each comparison.
+[[nodiscard]] QCollator localizedCaseInsensitiveCollator();

@@ -5,7 +5,6 @@
 #include <QLocale>
 
 #include <array>
-#include <tuple>
 
 using CharacterClasses::asciiLower;
 
@@ -42,17 +41,38 @@ QString formatWith(QDate day, QStringView month)
     int dayNumber = 0;
     day.getDate(&year, &monthNumber, &dayNumber);
     year = qAbs(year) % 100;
-    QString text;
-    text.reserve(6 + month.size());
+    // Built in place: grouping writes two of these per group.
+    QString text(6 + month.size(), Qt::Uninitialized);
+    QChar* out = text.data();
     if (dayNumber >= 10)
-        text += QChar(u'0' + dayNumber / 10);
-    text += QChar(u'0' + dayNumber % 10);
-    text += u'-';
-    text += month;
-    text += u'-';
-    text += QChar(u'0' + year / 10);
-    text += QChar(u'0' + year % 10);
+        *out++ = QChar(u'0' + dayNumber / 10);
+    *out++ = QChar(u'0' + dayNumber % 10);
+    *out++ = u'-';
+    for (const QChar c : month)
+        *out++ = c;
+    *out++ = u'-';
+    *out++ = QChar(u'0' + year / 10);
+    *out++ = QChar(u'0' + year % 10);
+    text.truncate(out - text.constData());
     return text;
+}
+
+// Gregorian days, worked out here because thousands of row dates are read per grouping.
+bool isValidDay(int year, int month, int day)
+{
+    constexpr std::array<int, 12> lengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= lengths[std::size_t(month - 1)] + (month == 2 && leap ? 1 : 0);
+}
+
+qint64 julianDay(int year, int month, int day)
+{
+    const int a = (14 - month) / 12;
+    const qint64 y = qint64(year) + 4800 - a;
+    const qint64 m = month + 12 * a - 3;
+    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
 }
 
 // Reads a run of ASCII digits; returns how many were read.
@@ -79,10 +99,12 @@ QString formatRowDate(const QDateTime& date)
 
 QString formatDisplayRowDate(const QDateTime& date)
 {
-    if (!date.isValid())
-        return {};
-    const QDate day = date.toUTC().date();
-    return formatWith(day, currentMonthNames()[day.month() - 1]);
+    return date.isValid() ? formatDisplayRowDay(date.toUTC().date()) : QString();
+}
+
+QString formatDisplayRowDay(QDate day)
+{
+    return day.isValid() ? formatWith(day, currentMonthNames()[day.month() - 1]) : QString();
 }
 
 QDateTime parseRowDate(const QString& text)
@@ -113,12 +135,9 @@ QDate parseRowDay(QStringView view, QDate windowStart)
     int month = 0;
     for (int i = 0; i < 12 && month == 0; ++i) {
         const char16_t* name = englishMonths[i];
-        bool same = true;
-        for (int k = 0; k < 3 && same; ++k) {
-            const char16_t c = view[at + k].unicode();
-            same = c < 0x80 && asciiLower(c) == asciiLower(name[k]);
-        }
-        if (same)
+        if (view[at].unicode() < 0x80 && view[at + 1].unicode() < 0x80 && view[at + 2].unicode() < 0x80 &&
+            asciiLower(view[at].unicode()) == asciiLower(name[0]) && asciiLower(view[at + 1].unicode()) == name[1] &&
+            asciiLower(view[at + 2].unicode()) == name[2])
             month = i + 1;
     }
     if (month == 0)
@@ -131,16 +150,20 @@ QDate parseRowDay(QStringView view, QDate windowStart)
 
     if (yearDigits == 2) {
         // The two-digit year lands in [start, start + 100 years).
-        int startYear = 0;
-        int startMonth = 0;
-        int startDay = 0;
-        windowStart.getDate(&startYear, &startMonth, &startDay);
+        // Callers read many dates against one window: keep its year.
+        thread_local QDate cachedStart;
+        thread_local int startYear = 0;
+        if (windowStart != cachedStart) {
+            startYear = windowStart.year();
+            cachedStart = windowStart;
+        }
         year += startYear - startYear % 100;
         if (year < startYear)
             year += 100;
-        if (QDate::isValid(year, month, day) &&
-            std::tie(year, month, day) < std::tie(startYear, startMonth, startDay))
+        if (isValidDay(year, month, day) && julianDay(year, month, day) < windowStart.toJulianDay())
             year += 100;
     }
-    return QDate(year, month, day);
+    if (!isValidDay(year, month, day))
+        return {};
+    return QDate::fromJulianDay(julianDay(year, month, day));
 }

@@ -19,3 +19,4 @@ QDate rowDateWindowStart(const QDateTime& now);
 QDate parseRowDay(QStringView text, QDate windowStart);
 // The same pattern in the user's current locale, for display.
 QString formatDisplayRowDate(const QDateTime& date);
+QString formatDisplayRowDay(QDate day);

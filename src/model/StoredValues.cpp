@@ -30,8 +30,9 @@ QDateTime toDate(const QVariant& value)
     const double seconds = value.toDouble(&ok);
     if (!ok || !std::isfinite(seconds) || std::abs(seconds) > 8.0e12)
         return {};
-    // Milliseconds were divided by 1000 on the way in; rounding restores them exactly.
-    return QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000.0));
+    // Milliseconds were divided by 1000 on the way in; rounding restores them exactly. UTC
+    // because a local-time conversion per date dominates the time to open a catalogue.
+    return QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000.0), Qt::UTC);
 }
 
 } // namespace StoredValues

@@ -10,7 +10,8 @@
 #include <optional>
 
 // Conversions between field values and SQLite column values. Texts and blobs are bound non-null
-// so empty values satisfy NOT NULL; dates are seconds since 1970-01-01 UTC, NULL for none.
+// so empty values satisfy NOT NULL; dates are seconds since 1970-01-01 UTC, NULL for none, and
+// read back as UTC date-times (compare by instant; convert with toLocalTime() for display).
 namespace StoredValues {
 
 QVariant fromText(const QString& text);

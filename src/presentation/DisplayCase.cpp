@@ -102,7 +102,8 @@ QString titleCaseWords(const QString& text)
 
 QString displayCase(const QString& text)
 {
-    QString trimmed = trimmedSpaceAndNewlines(text).toString();
+    const QStringView view = trimmedSpaceAndNewlines(text);
+    QString trimmed = view.size() == text.size() ? text : view.toString();
     if (trimmed.isEmpty())
         return trimmed;
     if (trimmed.contains(u'_'))

@@ -9,7 +9,7 @@
 #include "presentation/PdfTextPage.h"
 #include "presentation/RowLabels.h"
 
-#include <QCollatorSortKey>
+#include <QCollator>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
@@ -141,14 +141,15 @@ QList<PluginRecord*> exportedRecords(const QList<LibrarySection>& sections,
 
 QString csvText(const QList<PluginRecord*>& records)
 {
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(std::size_t(records.size()));
+    const QCollator collator = localizedCaseInsensitiveCollator();
+    QStringList names;
+    names.reserve(records.size());
     for (const PluginRecord* record : records)
-        keys.push_back(localizedCaseInsensitiveSortKey(record->name()));
+        names.append(record->name());
     std::vector<qsizetype> order(std::size_t(records.size()));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
-        return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0;
+    std::stable_sort(order.begin(), order.end(), [&names, &collator](qsizetype a, qsizetype b) {
+        return collator.compare(names[a], names[b]) < 0;
     });
 
     CsvDates dates;

@@ -7,7 +7,7 @@
 #include "presentation/DisplayCase.h"
 #include "store/CanonicalNames.h"
 
-#include <QCollatorSortKey>
+#include <QCollator>
 #include <QDateTime>
 #include <QHash>
 #include <QtNumeric>
@@ -16,6 +16,7 @@
 #include <limits>
 #include <numeric>
 #include <optional>
+#include <span>
 #include <vector>
 
 using namespace CharacterClasses;
@@ -49,33 +50,66 @@ struct PrefixStripper {
         const QStringView first = view.mid(firstStart, at - firstStart);
         while (at < view.size() && isNameSeparator(view[at]))
             ++at;
-        if (at == view.size() || !keys.contains(lowerCasedAlphanumerics(first)))
+        if (at == view.size() || !mayBeKey(first) || !keys.contains(lowerCasedAlphanumerics(first)))
             return name;
         // The remaining pieces joined with single blanks.
         QString rest;
         rest.reserve(view.size() - at);
-        bool pendingBlank = false;
-        for (; at < view.size(); ++at) {
-            if (isNameSeparator(view[at])) {
-                pendingBlank = true;
-                continue;
-            }
-            if (pendingBlank && !rest.isEmpty())
+        while (at < view.size()) {
+            const qsizetype start = at;
+            while (at < view.size() && !isNameSeparator(view[at]))
+                ++at;
+            if (!rest.isEmpty())
                 rest += u' ';
-            pendingBlank = false;
-            rest += view[at];
+            rest += view.mid(start, at - start);
+            while (at < view.size() && isNameSeparator(view[at]))
+                ++at;
         }
         return rest;
     }
 
+    // Cheap test before building the piece's key: an ASCII piece must start like some key.
+    bool mayBeKey(QStringView piece) const
+    {
+        for (const QChar c : piece) {
+            const char16_t unit = c.unicode();
+            if (unit >= 0x80)
+                return true;
+            if ((unit >= u'a' && unit <= u'z') || (unit >= u'0' && unit <= u'9') || (unit >= u'A' && unit <= u'Z'))
+                return keyStarts.contains(QChar(asciiLower(unit)));
+        }
+        return true;
+    }
+
+    static QString startsOf(const QSet<QString>& keys)
+    {
+        QString starts;
+        for (const QString& key : keys)
+            if (!starts.contains(key.front()))
+                starts += key.front();
+        return starts;
+    }
+
     QSet<QString> keys;
     QString publisherAsName;
+    QString keyStarts = startsOf(keys);
 };
 
 // Values shared by the groups of one grouping run.
 struct GroupingContext {
     QDate windowStart = rowDateWindowStart(QDateTime::currentDateTimeUtc());
     QHash<QString, PrefixStripper> strippers;
+    // Architecture labels are few; sharing their texts spares an allocation per row.
+    QStringList architectureLabels;
+
+    QString sharedArchitecture(QStringView text)
+    {
+        for (const QString& label : std::as_const(architectureLabels))
+            if (label == text)
+                return label;
+        architectureLabels.append(text.toString());
+        return architectureLabels.back();
+    }
 
     const PrefixStripper& stripperFor(const QString& publisher)
     {
@@ -89,8 +123,8 @@ struct GroupingContext {
 // The rows of one bucket with their cleaned names, worked out once while bucketing.
 struct Bucket {
     QString key;
-    std::vector<const RawPlugin*> rows;
-    QStringList cleanedNames;
+    std::span<const RawPlugin* const> rows;
+    std::span<const QString> cleanedNames;
 };
 
 // First user-perceived character: the first code point with the marks that follow it.
@@ -143,15 +177,20 @@ bool isBetterCandidate(const QString& a, const QString& b)
     return localizedCaseInsensitiveCompare(a, b) < 0;
 }
 
-QString latestDateText(const std::vector<const RawPlugin*>& rows, QString RawPlugin::*field, QDate windowStart)
+QString latestDateText(std::span<const RawPlugin* const> rows, QString RawPlugin::*field, QDate windowStart)
 {
     QDate latest;
+    const QString* previous = nullptr;
     for (const RawPlugin* row : rows) {
-        const QDate day = parseRowDay(row->*field, windowStart);
+        // The formats of one product are mostly installed on one day.
+        if (previous && *previous == row->*field)
+            continue;
+        previous = &(row->*field);
+        const QDate day = parseRowDay(*previous, windowStart);
         if (day.isValid() && (!latest.isValid() || day > latest))
             latest = day;
     }
-    return latest.isValid() ? formatDisplayRowDate(QDateTime(latest, QTime(0, 0), Qt::UTC)) : rows.front()->*field;
+    return latest.isValid() ? formatDisplayRowDay(latest) : rows.front()->*field;
 }
 
 bool publisherEqualsName(const PluginGroup& group)
@@ -161,14 +200,11 @@ bool publisherEqualsName(const PluginGroup& group)
 
 void sortByName(QList<PluginGroup>& groups)
 {
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(groups.size());
-    for (const PluginGroup& group : std::as_const(groups))
-        keys.push_back(localizedCaseInsensitiveSortKey(group.name));
+    const QCollator collator = localizedCaseInsensitiveCollator();
     std::vector<qsizetype> order(groups.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
-        return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0;
+    std::stable_sort(order.begin(), order.end(), [&groups, &collator](qsizetype a, qsizetype b) {
+        return collator.compare(groups[a].name, groups[b].name) < 0;
     });
     QList<PluginGroup> sorted;
     sorted.reserve(groups.size());
@@ -182,13 +218,28 @@ void sortByName(QList<PluginGroup>& groups)
 // instead of scanning every group.
 void borrowPublishers(QList<PluginGroup>& groups)
 {
-    QHash<QStringView, QList<qsizetype>> indicesByName;
-    indicesByName.reserve(groups.size());
-    for (qsizetype i = 0; i < groups.size(); ++i)
-        indicesByName[QStringView(groups[i].name)].append(i);
+    const auto needsPublisher = [](const PluginGroup& group) {
+        return group.publisher.isEmpty() || publisherEqualsName(group);
+    };
+    if (std::none_of(groups.cbegin(), groups.cend(), needsPublisher))
+        return;
+
+    // Groups by name, each name's groups chained in sorted order.
+    QHash<QStringView, qsizetype> firstByName;
+    firstByName.reserve(groups.size());
+    std::vector<qsizetype> nextWithName(std::size_t(groups.size()), -1);
+    for (qsizetype i = groups.size() - 1; i >= 0; --i) {
+        const auto found = firstByName.find(QStringView(groups[i].name));
+        if (found == firstByName.end()) {
+            firstByName.insert(QStringView(groups[i].name), i);
+        } else {
+            nextWithName[std::size_t(i)] = found.value();
+            found.value() = i;
+        }
+    }
 
     for (PluginGroup& group : groups) {
-        if (!group.publisher.isEmpty() && !publisherEqualsName(group))
+        if (!needsPublisher(group))
             continue;
         const QStringView name(group.name);
         std::optional<qsizetype> lender;
@@ -196,10 +247,10 @@ void borrowPublishers(QList<PluginGroup>& groups)
             // A prefix never ends inside a surrogate pair or before a combining mark.
             if (name[length].isLowSurrogate() || isMark(codePointAt(name, length)))
                 continue;
-            const auto found = indicesByName.constFind(name.left(length));
-            if (found == indicesByName.cend())
+            const auto found = firstByName.constFind(name.left(length));
+            if (found == firstByName.cend())
                 continue;
-            for (const qsizetype index : found.value()) {
+            for (qsizetype index = found.value(); index >= 0; index = nextWithName[std::size_t(index)]) {
                 const PluginGroup& candidate = groups[index];
                 if (!candidate.publisher.isEmpty() && !publisherEqualsName(candidate)) {
                     if (!lender || index < *lender)
@@ -232,12 +283,12 @@ PluginGroup buildGroup(const Bucket& bucket, GroupingContext& context)
 
     const PrefixStripper& stripper = context.stripperFor(publisher);
     QString best;
-    for (qsizetype i = 0; i < bucket.cleanedNames.size(); ++i) {
+    for (std::size_t i = 0; i < bucket.cleanedNames.size(); ++i) {
         const QString& cleaned = bucket.cleanedNames[i];
         QString candidate = stripper.strip(cleaned);
         if (candidate.isEmpty())
             candidate = cleaned;
-        if (i == 0 || isBetterCandidate(candidate, best))
+        if (i == 0 || (candidate != best && isBetterCandidate(candidate, best)))
             best = std::move(candidate);
     }
     group.name = displayCase(best);
@@ -254,7 +305,7 @@ PluginGroup buildGroup(const Bucket& bucket, GroupingContext& context)
         for (const QStringView piece : QStringView(row->archs).tokenize(QStringView(u", "))) {
             const QStringView architecture = trimmedBlanks(piece);
             if (!architecture.isEmpty() && !group.architectures.contains(architecture))
-                group.architectures.append(architecture.toString());
+                group.architectures.append(context.sharedArchitecture(architecture));
         }
         if (qAddOverflow(total, parseSizeText(row->size), &total))
             total = total < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
@@ -276,31 +327,52 @@ PluginGroup buildGroup(const Bucket& bucket, GroupingContext& context)
 
 QList<PluginGroup> PluginGrouper::group(const QList<RawPlugin>& rows) const
 {
-    QHash<QString, qsizetype> bucketByKey;
+    const std::size_t rowCount = std::size_t(rows.size());
+    std::vector<QString> cleanedNames(rowCount);
+    std::vector<qsizetype> bucketOfRow(rowCount);
+    QStringList keys;
+    QHash<QStringView, qsizetype> bucketByKey;
     bucketByKey.reserve(rows.size());
-    std::vector<Bucket> buckets;
-    for (const RawPlugin& row : rows) {
-        QString cleaned = cleanedPluginName(row.name);
-        // The group key, from the cleaned name already at hand.
-        const QString key = trimmedBlanksShared(lowerCased(cleaned));
+    QString lowered;
+    for (std::size_t i = 0; i < rowCount; ++i) {
+        cleanedNames[i] = cleanedPluginName(rows[qsizetype(i)].name);
+        // The group key, from the cleaned name already at hand, in a reused buffer.
+        lowerCasedInto(cleanedNames[i], lowered);
+        const QStringView key = trimmedBlanks(lowered);
         const auto found = bucketByKey.constFind(key);
-        Bucket* bucket = nullptr;
         if (found != bucketByKey.cend()) {
-            bucket = &buckets[std::size_t(found.value())];
+            bucketOfRow[i] = found.value();
         } else {
-            bucketByKey.insert(key, qsizetype(buckets.size()));
-            bucket = &buckets.emplace_back();
-            bucket->key = key;
+            bucketOfRow[i] = keys.size();
+            keys.append(key.toString());
+            bucketByKey.insert(QStringView(keys.back()), bucketOfRow[i]);
         }
-        bucket->rows.push_back(&row);
-        bucket->cleanedNames.append(std::move(cleaned));
+    }
+
+    // Each bucket's rows side by side, in input order.
+    std::vector<std::size_t> offsets(std::size_t(keys.size()) + 1, 0);
+    for (const qsizetype bucket : bucketOfRow)
+        ++offsets[std::size_t(bucket) + 1];
+    std::partial_sum(offsets.begin(), offsets.end(), offsets.begin());
+    std::vector<const RawPlugin*> bucketRows(rowCount);
+    std::vector<QString> bucketNames(rowCount);
+    std::vector<std::size_t> filled(offsets.begin(), offsets.end() - 1);
+    for (std::size_t i = 0; i < rowCount; ++i) {
+        const std::size_t at = filled[std::size_t(bucketOfRow[i])]++;
+        bucketRows[at] = &rows[qsizetype(i)];
+        bucketNames[at] = std::move(cleanedNames[i]);
     }
 
     GroupingContext context;
     QList<PluginGroup> groups;
-    groups.reserve(qsizetype(buckets.size()));
-    for (const Bucket& bucket : buckets)
+    groups.reserve(keys.size());
+    for (qsizetype b = 0; b < keys.size(); ++b) {
+        const std::size_t begin = offsets[std::size_t(b)];
+        const std::size_t count = offsets[std::size_t(b) + 1] - begin;
+        const Bucket bucket{keys[b], std::span(bucketRows).subspan(begin, count),
+                            std::span<const QString>(bucketNames).subspan(begin, count)};
         groups.append(buildGroup(bucket, context));
+    }
     sortByName(groups);
     borrowPublishers(groups);
     return groups;
@@ -308,13 +380,14 @@ QList<PluginGroup> PluginGrouper::group(const QList<RawPlugin>& rows) const
 
 PluginGroup PluginGrouper::makeGroup(const QString& key, const QList<RawPlugin>& rows) const
 {
-    Bucket bucket{key, {}, {}};
+    std::vector<const RawPlugin*> bucketRows;
+    std::vector<QString> cleanedNames;
     for (const RawPlugin& row : rows) {
-        bucket.rows.push_back(&row);
-        bucket.cleanedNames.append(cleanedPluginName(row.name));
+        bucketRows.push_back(&row);
+        cleanedNames.push_back(cleanedPluginName(row.name));
     }
     GroupingContext context;
-    return buildGroup(bucket, context);
+    return buildGroup(Bucket{key, bucketRows, cleanedNames}, context);
 }
 
 QString PluginGrouper::stripPublisherPrefix(const QString& name, const QString& publisher)

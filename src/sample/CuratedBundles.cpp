@@ -10,6 +10,7 @@ using E = ExecutableKind;
 
 // Names, spellings and oddities as installers really leave them: one product under three
 // names, two spellings of one publisher, Intel-only and 32-bit leftovers, broken installs.
+// clang-format off
 const std::array<CuratedBundle, 60> rows{{
     // System Audio Units
     {.place = P::systemAU, .file = "Pro-Q 3.component", .bundleName = "Pro-Q 3 AU", .identifier = "com.fabfilter.Pro-Q.AU.3", .shortVersion = "3.21", .bundleVersion = "3.21.0",
@@ -133,13 +134,13 @@ const std::array<CuratedBundle, 60> rows{{
     {.place = P::drive, .file = "Plug-Ins/Native Instruments/Massive X.vst3", .bundleName = "Massive X", .identifier = "com.native-instruments.MassiveX.vst3", .shortVersion = "1.3.0",
      .bundleVersion = "1.3.0.7", .executable = E::thinX86_64, .weight = W::instrument},
 }};
+// clang-format on
 
 } // namespace
 
 namespace CuratedBundles {
 
-std::span<const CuratedBundle> all()
-{
+std::span<const CuratedBundle> all() {
     return rows;
 }
 

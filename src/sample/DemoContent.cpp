@@ -49,19 +49,21 @@ struct FileKind {
 };
 
 // Where a library keeps its patches and its samples, by the kind of player it is made for.
-std::array<FileKind, 2> layoutFor(Kind kind)
-{
+std::array<FileKind, 2> layoutFor(Kind kind) {
     switch (kind) {
-    case Kind::kontakt: return {{{"Instruments", "nki"}, {"Samples", "ncw"}}};
-    case Kind::spitfire: return {{{"Patches", "nki"}, {"Samples", "nkx"}}};
-    case Kind::wave: return {{{"Presets", "fxp"}, {"Samples", "wav"}}};
-    case Kind::soundbank: return {{{"Presets", "uvip"}, {"Soundbanks", "ufs"}}};
+    case Kind::kontakt:
+        return {{{"Instruments", "nki"}, {"Samples", "ncw"}}};
+    case Kind::spitfire:
+        return {{{"Patches", "nki"}, {"Samples", "nkx"}}};
+    case Kind::wave:
+        return {{{"Presets", "fxp"}, {"Samples", "wav"}}};
+    case Kind::soundbank:
+        return {{{"Presets", "uvip"}, {"Soundbanks", "ufs"}}};
     }
     return {};
 }
 
-bool writeLibrary(const QString& drive, const Library& library, int index, quint64 seed, DemoStamps& stamps)
-{
+bool writeLibrary(const QString& drive, const Library& library, int index, quint64 seed, DemoStamps& stamps) {
     DemoRandom random = DemoRandom::forItem(seed, contentStream, quint64(index));
     const QString folder = drive + u'/' + QString::fromUtf8(library.folder);
     const QString name = folder.section(u'/', -1);
@@ -73,43 +75,51 @@ bool writeLibrary(const QString& drive, const Library& library, int index, quint
 
     const int presetCount = qMax(2, library.sampleFiles / 4);
     for (int i = 1; i <= presetCount; ++i) {
-        const QString file = QStringLiteral("%1/%2 %3.%4").arg(presets, name).arg(i, 2, 10, QLatin1Char('0')).arg(QLatin1StringView(layout[0].extension));
+        const QString file = QStringLiteral("%1/%2 %3.%4")
+                                 .arg(presets, name)
+                                 .arg(i, 2, 10, QLatin1Char('0'))
+                                 .arg(QLatin1StringView(layout[0].extension));
         if (!BundleWriter::writeSparseFile(file, random.between(150'000, 2'500'000)))
             return false;
     }
     for (int i = 1; i <= library.sampleFiles; ++i) {
-        const QString file = QStringLiteral("%1/%2 %3.%4").arg(samples, name).arg(i, 3, 10, QLatin1Char('0')).arg(QLatin1StringView(layout[1].extension));
-        const qint64 size = random.between(library.averageSampleBytes / 2, library.averageSampleBytes * 3 / 2);
+        const QString file = QStringLiteral("%1/%2 %3.%4")
+                                 .arg(samples, name)
+                                 .arg(i, 3, 10, QLatin1Char('0'))
+                                 .arg(QLatin1StringView(layout[1].extension));
+        const qint64 size =
+            random.between(library.averageSampleBytes / 2, library.averageSampleBytes * 3 / 2);
         if (!BundleWriter::writeSparseFile(file, size))
             return false;
     }
-    stamps.set(DemoLayout::samples + u'/' + QString::fromUtf8(library.folder), random.between(7 * day, 3 * 365 * day));
+    stamps.set(DemoLayout::samples + u'/' + QString::fromUtf8(library.folder),
+               random.between(7 * day, 3 * 365 * day));
     return true;
 }
 
-bool writeSmallFile(const QString& path, const QByteArray& bytes)
-{
+bool writeSmallFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return QDir().mkpath(path.section(u'/', 0, -2)) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(path.section(u'/', 0, -2)) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
 }
 
 // What installers, the player and the operating system leave beside the libraries.
-bool writeClutter(const QString& drive)
-{
+bool writeClutter(const QString& drive) {
     return writeSmallFile(drive + QStringLiteral("/Native Instruments/installed_products/Felt Keys.json"),
-                          "{\"product\":\"Felt Keys\",\"version\":\"1.2.0\"}\n")
-        && QDir().mkpath(drive + QStringLiteral("/Cache"))
-        && BundleWriter::writeSparseFile(drive + QStringLiteral("/Cache/Waveforms.db"), 48 * megabyte)
-        && writeSmallFile(drive + QStringLiteral("/.Spotlight-V100/Store-V2/store.db"), QByteArray(4096, '\0'))
-        && writeSmallFile(drive + QStringLiteral("/Read Me.txt"), "Sample libraries. Keep the folder names as the installers made them.\n");
+                          "{\"product\":\"Felt Keys\",\"version\":\"1.2.0\"}\n") &&
+           QDir().mkpath(drive + QStringLiteral("/Cache")) &&
+           BundleWriter::writeSparseFile(drive + QStringLiteral("/Cache/Waveforms.db"), 48 * megabyte) &&
+           writeSmallFile(drive + QStringLiteral("/.Spotlight-V100/Store-V2/store.db"),
+                          QByteArray(4096, '\0')) &&
+           writeSmallFile(drive + QStringLiteral("/Read Me.txt"),
+                          "Sample libraries. Keep the folder names as the installers made them.\n");
 }
 
 } // namespace
 
 namespace DemoContent {
 
-int write(const QString& root, quint64 seed, DemoStamps& stamps)
-{
+int write(const QString& root, quint64 seed, DemoStamps& stamps) {
     const QString drive = root + u'/' + DemoLayout::samples;
     for (std::size_t i = 0; i < libraries.size(); ++i) {
         if (!writeLibrary(drive, libraries[i], int(i), seed, stamps))

@@ -19,39 +19,33 @@ constexpr qint64 day = 24 * 60 * 60;
 // Folders that hold bundles were last touched a little before the reference time.
 constexpr qint64 folderAge = 6 * 60 * 60;
 
-QString absolute(const QString& path)
-{
+QString absolute(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-QString under(const QString& root, const QString& relative)
-{
+QString under(const QString& root, const QString& relative) {
     return root + u'/' + relative;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-bool writeBundle(const QString& root, const BundleSpec& relativeSpec)
-{
+bool writeBundle(const QString& root, const BundleSpec& relativeSpec) {
     BundleSpec spec = relativeSpec;
     spec.path = under(root, relativeSpec.path);
-    return QDir().mkpath(QFileInfo(spec.path).path()) && BundleWriter::write(spec)
-        && writeFile(spec.path + QStringLiteral("/Contents/PkgInfo"), "BNDL????");
+    return QDir().mkpath(QFileInfo(spec.path).path()) && BundleWriter::write(spec) &&
+           writeFile(spec.path + QStringLiteral("/Contents/PkgInfo"), "BNDL????");
 }
 
-bool makeSymlink(const QString& target, const QString& linkPath)
-{
-    return QDir().mkpath(QFileInfo(linkPath).path())
-        && ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(linkPath).constData()) == 0;
+bool makeSymlink(const QString& target, const QString& linkPath) {
+    return QDir().mkpath(QFileInfo(linkPath).path()) &&
+           ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(linkPath).constData()) == 0;
 }
 
 // Finder's folder settings, in the folders people open; hidden, so never counted.
-QByteArray finderSettings()
-{
+QByteArray finderSettings() {
     QByteArray bytes(6148, '\0');
     bytes.replace(0, 8, QByteArray("\0\0\0\1Bud1", 8));
     return bytes;
@@ -59,8 +53,7 @@ QByteArray finderSettings()
 
 // The parts that are not plug-ins of their own: a host application carrying a plug-in, a bundle
 // nested in another, a bundle in the drive's hidden trash, an alias, a link loop, and clutter.
-bool writeSurroundings(const QString& root, DemoStamps& stamps)
-{
+bool writeSurroundings(const QString& root, DemoStamps& stamps) {
     const QString drive = DemoLayout::drive;
     BundleSpec host;
     host.path = drive + QStringLiteral("/Applications/Plugin Host.app");
@@ -102,14 +95,16 @@ bool writeSurroundings(const QString& root, DemoStamps& stamps)
         return false;
 
     const QString aliasTarget = DemoLayout::systemPlugIns + QStringLiteral("/VST3/FabFilter Pro-Q 3.vst3");
-    if (QFileInfo::exists(under(root, aliasTarget))
-        && !makeSymlink(QStringLiteral("../../../../") + aliasTarget, under(root, drive + QStringLiteral("/Plug-Ins/Aliases/Pro-Q 3.vst3"))))
+    if (QFileInfo::exists(under(root, aliasTarget)) &&
+        !makeSymlink(QStringLiteral("../../../../") + aliasTarget,
+                     under(root, drive + QStringLiteral("/Plug-Ins/Aliases/Pro-Q 3.vst3"))))
         return false;
     if (!makeSymlink(QStringLiteral(".."), under(root, drive + QStringLiteral("/Backups/Latest"))))
         return false;
 
     const QByteArray settings = finderSettings();
-    for (const QString& folder : {DemoLayout::systemPlugIns + QStringLiteral("/Components"), DemoLayout::systemPlugIns + QStringLiteral("/VST3"),
+    for (const QString& folder : {DemoLayout::systemPlugIns + QStringLiteral("/Components"),
+                                  DemoLayout::systemPlugIns + QStringLiteral("/VST3"),
                                   DemoLayout::userPlugIns, drive, DemoLayout::samples}) {
         if (!writeFile(under(root, folder) + QStringLiteral("/.DS_Store"), settings))
             return false;
@@ -118,8 +113,7 @@ bool writeSurroundings(const QString& root, DemoStamps& stamps)
                      "Audio Units installed for every account on this computer.\n");
 }
 
-QStringList skeleton()
-{
+QStringList skeleton() {
     QStringList folders;
     for (const QString& base : {DemoLayout::systemPlugIns, DemoLayout::userPlugIns}) {
         for (const char* format : {"Components", "VST", "VST3", "CLAP"})
@@ -129,8 +123,7 @@ QStringList skeleton()
     return folders;
 }
 
-DemoLibrary::Result failure(const QString& error)
-{
+DemoLibrary::Result failure(const QString& error) {
     DemoLibrary::Result result;
     result.error = error;
     return result;
@@ -138,17 +131,19 @@ DemoLibrary::Result failure(const QString& error)
 
 } // namespace
 
-DemoLibrary::Result DemoLibrary::write(const QString& rootPath, const Options& options)
-{
+DemoLibrary::Result DemoLibrary::write(const QString& rootPath, const Options& options) {
     if (options.bundles < 0 || options.bundles > maximumBundles)
         return failure(QStringLiteral("The number of bundles must be between 0 and %1.").arg(maximumBundles));
     const QString root = absolute(rootPath);
     const QFileInfo rootInfo(root);
     if (rootInfo.exists() && !rootInfo.isDir())
         return failure(QStringLiteral("%1 is a file, not a folder.").arg(root));
-    if (rootInfo.isDir() && !QDir(root).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+    if (rootInfo.isDir() &&
+        !QDir(root).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
         return failure(QStringLiteral("The folder %1 is not empty; choose a new or empty folder.").arg(root));
-    const auto cannotWrite = [&] { return failure(QStringLiteral("Could not write the sample library under %1.").arg(root)); };
+    const auto cannotWrite = [&] {
+        return failure(QStringLiteral("Could not write the sample library under %1.").arg(root));
+    };
 
     for (const QString& folder : skeleton()) {
         if (!QDir().mkpath(under(root, folder)))
@@ -172,8 +167,8 @@ DemoLibrary::Result DemoLibrary::write(const QString& rootPath, const Options& o
         return cannotWrite();
 
     const QDateTime reference = options.reference.isValid()
-        ? options.reference
-        : QDateTime(QDateTime::currentDateTimeUtc().date(), QTime(0, 0), Qt::UTC);
+                                    ? options.reference
+                                    : QDateTime(QDateTime::currentDateTimeUtc().date(), QTime(0, 0), Qt::UTC);
     if (!stamps.apply(root, reference))
         return cannotWrite();
     result.files = stamps.files();
@@ -182,34 +177,28 @@ DemoLibrary::Result DemoLibrary::write(const QString& rootPath, const Options& o
     return result;
 }
 
-DemoLibrary::Result DemoLibrary::write(const QString& root)
-{
+DemoLibrary::Result DemoLibrary::write(const QString& root) {
     return write(root, Options{});
 }
 
-QString DemoLibrary::userName()
-{
+QString DemoLibrary::userName() {
     return DemoLayout::userName;
 }
 
-QString DemoLibrary::homeFolder(const QString& root)
-{
+QString DemoLibrary::homeFolder(const QString& root) {
     return under(absolute(root), DemoLayout::home);
 }
 
-QString DemoLibrary::driveFolder(const QString& root)
-{
+QString DemoLibrary::driveFolder(const QString& root) {
     return under(absolute(root), DemoLayout::drive);
 }
 
-QString DemoLibrary::contentFolder(const QString& root)
-{
+QString DemoLibrary::contentFolder(const QString& root) {
     return under(absolute(root), DemoLayout::samples);
 }
 
-QStringList DemoLibrary::pluginFolders(const QString& root)
-{
+QStringList DemoLibrary::pluginFolders(const QString& root) {
     const QString base = absolute(root);
-    return {under(base, DemoLayout::systemPlugIns), under(base, DemoLayout::userPlugIns), under(base, DemoLayout::systemAvid),
-            under(base, DemoLayout::drive)};
+    return {under(base, DemoLayout::systemPlugIns), under(base, DemoLayout::userPlugIns),
+            under(base, DemoLayout::systemAvid), under(base, DemoLayout::drive)};
 }

@@ -20,7 +20,7 @@ public:
 
     struct Result {
         bool ok = false;
-        QString error; // a sentence for the user when not ok
+        QString error;   // a sentence for the user when not ok
         int bundles = 0; // plug-in bundles written, broken ones included
         int brokenBundles = 0;
         int contentLibraries = 0;

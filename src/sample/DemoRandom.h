@@ -9,15 +9,13 @@ public:
     explicit DemoRandom(quint64 seed) : m_state(seed) {}
 
     // An independent stream for one item of the library, so adding items never shifts others.
-    static DemoRandom forItem(quint64 seed, quint64 stream, quint64 index)
-    {
+    static DemoRandom forItem(quint64 seed, quint64 stream, quint64 index) {
         DemoRandom mixer(seed ^ (stream * 0xD1B54A32D192ED03ULL));
         mixer.m_state ^= index * 0x9E3779B97F4A7C15ULL;
         return DemoRandom(mixer.next());
     }
 
-    quint64 next()
-    {
+    quint64 next() {
         quint64 z = (m_state += 0x9E3779B97F4A7C15ULL);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;

@@ -11,16 +11,14 @@
 
 namespace {
 
-bool setTime(int folderFd, const char* name, qint64 seconds)
-{
+bool setTime(int folderFd, const char* name, qint64 seconds) {
     const timespec times[2] = {{time_t(seconds), 0}, {time_t(seconds), 0}};
     return ::utimensat(folderFd, name, times, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 } // namespace
 
-bool DemoStamps::apply(const QString& root, const QDateTime& reference)
-{
+bool DemoStamps::apply(const QString& root, const QDateTime& reference) {
     m_reference = reference.toSecsSinceEpoch();
     m_files = 0;
     m_bytes = 0;
@@ -33,8 +31,7 @@ bool DemoStamps::apply(const QString& root, const QDateTime& reference)
     return ok && setTime(AT_FDCWD, QFile::encodeName(root).constData(), m_reference - rootAge);
 }
 
-bool DemoStamps::applyInside(int folderFd, const QString& relativeFolder, qint64 age)
-{
+bool DemoStamps::applyInside(int folderFd, const QString& relativeFolder, qint64 age) {
     DIR* dir = ::fdopendir(folderFd);
     if (!dir) {
         ::close(folderFd);
@@ -53,7 +50,8 @@ bool DemoStamps::applyInside(int folderFd, const QString& relativeFolder, qint64
             continue;
         }
         if (S_ISDIR(info.st_mode)) {
-            const int childFd = ::openat(folderFd, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            const int childFd =
+                ::openat(folderFd, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             ok = childFd >= 0 && applyInside(childFd, relative, entryAge) && ok;
         } else if (S_ISREG(info.st_mode)) {
             ++m_files;

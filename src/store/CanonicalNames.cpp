@@ -80,25 +80,30 @@ bool isLowerCaseLetterBefore(QStringView text, qsizetype index)
 }
 
 // How many characters one step of the name cleaning removes from the end, 0 when none applies.
-// `lower` is the lower-cased name.
-qsizetype nameSuffixLength(QStringView name, QStringView lower)
+// endsWith(suffix) tells whether the lower-cased name ends with the lower-case suffix.
+template <typename EndsWith> qsizetype nameSuffixLength(QStringView name, EndsWith endsWith)
 {
     static const auto spaced = lowerCased(spacedNameSuffixes);
     static const auto glued = lowerCased(gluedNameSuffixes);
-    if (lower.isEmpty())
-        return 0;
-    // Comparing the last character first spares most of the full comparisons.
-    const QChar last = lower.back();
+    static const QString inst = QStringLiteral("inst");
     for (const QString& suffix : spaced)
-        if (suffix.back() == last && suffix.size() < name.size() && lower.endsWith(suffix))
+        if (suffix.size() < name.size() && endsWith(suffix))
             return suffix.size();
     for (const QString& suffix : glued)
-        if (suffix.back() == last && suffix.size() < name.size() && lower.endsWith(suffix) &&
+        if (suffix.size() < name.size() && endsWith(suffix) &&
             isLowerCaseLetterBefore(name, name.size() - suffix.size()))
             return suffix.size();
-    if (name.size() >= 5 && lower.endsWith(u"inst"))
+    if (name.size() >= 5 && endsWith(inst))
         return 4;
     return 0;
+}
+
+bool isAscii(QStringView text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -151,17 +156,29 @@ QString displayPublisher(const QString& text)
 QString cleanedPluginName(const QString& text)
 {
     QStringView name = trimmedBlanks(text);
-    const QString lower = lowerCased(name);
-    if (lower.size() == name.size()) {
-        // Lower-casing kept every position, so one lower-cased copy serves every step.
-        while (const qsizetype cut = nameSuffixLength(name, QStringView(lower).left(name.size())))
+    if (isAscii(name)) {
+        // Lower-casing ASCII keeps every position, so the suffixes are compared in place.
+        const auto endsWith = [&name](const QString& suffix) {
+            const qsizetype offset = name.size() - suffix.size();
+            if (offset < 0)
+                return false;
+            for (qsizetype k = suffix.size() - 1; k >= 0; --k)
+                if (asciiLower(name[offset + k].unicode()) != suffix[k].unicode())
+                    return false;
+            return true;
+        };
+        while (const qsizetype cut = nameSuffixLength(name, endsWith))
             name = trimmedBlanks(name.chopped(cut));
         return name.size() == text.size() ? text : name.toString();
     }
     QString current = name.toString();
-    while (const qsizetype cut = nameSuffixLength(current, current.toLower()))
+    for (;;) {
+        const QString lower = current.toLower();
+        const qsizetype cut = nameSuffixLength(current, [&lower](const QString& suffix) { return lower.endsWith(suffix); });
+        if (cut == 0)
+            return current;
         current = trimmedBlanks(QStringView(current).chopped(cut)).toString();
-    return current;
+    }
 }
 
 RecordKey recordKey(const QString& name, const QString& publisher)

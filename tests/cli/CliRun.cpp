@@ -15,8 +15,7 @@ namespace {
 // Points a standard descriptor at a temporary file until destroyed.
 class Redirect {
 public:
-    explicit Redirect(int fd) : m_fd(fd)
-    {
+    explicit Redirect(int fd) : m_fd(fd) {
         m_file.open();
         m_saved = ::dup(fd);
         ::dup2(m_file.handle(), fd);
@@ -25,16 +24,14 @@ public:
     Redirect(const Redirect&) = delete;
     Redirect& operator=(const Redirect&) = delete;
 
-    QString text()
-    {
+    QString text() {
         restore();
         QFile file(m_file.fileName());
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
 private:
-    void restore()
-    {
+    void restore() {
         if (m_saved < 0)
             return;
         ::dup2(m_saved, m_fd);
@@ -49,8 +46,7 @@ private:
 
 } // namespace
 
-CliRun runCli(const QStringList& arguments)
-{
+CliRun runCli(const QStringList& arguments) {
     std::vector<QByteArray> storage{"zuzuze-vizozod"};
     for (const QString& argument : arguments)
         storage.push_back(argument.toLocal8Bit());

@@ -6,8 +6,7 @@
 
 namespace {
 
-TEST(JsonText, QuotesAndEscapesWhatJsonRequires)
-{
+TEST(JsonText, QuotesAndEscapesWhatJsonRequires) {
     const QList<QPair<QString, QString>> cases{
         {QString(), QStringLiteral("\"\"")},
         {QStringLiteral("plain"), QStringLiteral("\"plain\"")},
@@ -16,14 +15,14 @@ TEST(JsonText, QuotesAndEscapesWhatJsonRequires)
         {QStringLiteral("tab\tnew\nline\rret"), QStringLiteral("\"tab\\tnew\\nline\\rret\"")},
         {QStringLiteral("\b\f"), QStringLiteral("\"\\b\\f\"")},
         {QString(QChar(0x01)) + QChar(0x1F), QStringLiteral("\"\\u0001\\u001f\"")},
-        {QStringLiteral("/ stays, \u00e9 and \U0001F3B9 stay"), QStringLiteral("\"/ stays, \u00e9 and \U0001F3B9 stay\"")},
+        {QStringLiteral("/ stays, \u00e9 and \U0001F3B9 stay"),
+         QStringLiteral("\"/ stays, \u00e9 and \U0001F3B9 stay\"")},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(JsonText::quoted(text), expected) << text.toStdString();
 }
 
-TEST(JsonText, EveryControlCharacterRoundTrips)
-{
+TEST(JsonText, EveryControlCharacterRoundTrips) {
     QString all;
     for (char16_t c = 0; c < 0x20; ++c)
         all += QChar(c);
@@ -33,9 +32,10 @@ TEST(JsonText, EveryControlCharacterRoundTrips)
     EXPECT_EQ(document.array().first().toString(), all);
 }
 
-TEST(JsonText, ObjectsKeepMemberOrderAndArraysParse)
-{
-    const QString first = JsonText::object({{QStringLiteral("zeta"), QStringLiteral("1")}, {QStringLiteral("alpha"), JsonText::quoted(QStringLiteral("x"))}});
+TEST(JsonText, ObjectsKeepMemberOrderAndArraysParse) {
+    const QString first =
+        JsonText::object({{QStringLiteral("zeta"), QStringLiteral("1")},
+                          {QStringLiteral("alpha"), JsonText::quoted(QStringLiteral("x"))}});
     EXPECT_EQ(first, QStringLiteral("  {\n    \"zeta\": 1,\n    \"alpha\": \"x\"\n  }"));
     const QString json = JsonText::array({first, first});
     EXPECT_TRUE(json.startsWith(QStringLiteral("[\n  {")));

@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "support/QtPrinters.h"
 
 #include "discovery/DirectorySize.h"
 #include "model/ByteCountFormat.h"
@@ -19,11 +20,21 @@
 namespace {
 
 const QStringList fieldNames{
-    QStringLiteral("name"),         QStringLiteral("publisher"),         QStringLiteral("version"),
-    QStringLiteral("format"),       QStringLiteral("architecture"),      QStringLiteral("filePath"),
-    QStringLiteral("bundleID"),     QStringLiteral("fileSize"),          QStringLiteral("dateModified"),
-    QStringLiteral("installDate"),  QStringLiteral("category"),          QStringLiteral("bundleDescription"),
-    QStringLiteral("auComponentType"), QStringLiteral("auComponentSubType"), QStringLiteral("auComponentManufacturer"),
+    QStringLiteral("name"),
+    QStringLiteral("publisher"),
+    QStringLiteral("version"),
+    QStringLiteral("format"),
+    QStringLiteral("architecture"),
+    QStringLiteral("filePath"),
+    QStringLiteral("bundleID"),
+    QStringLiteral("fileSize"),
+    QStringLiteral("dateModified"),
+    QStringLiteral("installDate"),
+    QStringLiteral("category"),
+    QStringLiteral("bundleDescription"),
+    QStringLiteral("auComponentType"),
+    QStringLiteral("auComponentSubType"),
+    QStringLiteral("auComponentManufacturer"),
 };
 
 class ScanCommandTest : public ::testing::Test {
@@ -32,9 +43,9 @@ protected:
 
     QString path(const QString& relative) const { return m_dir.filePath(relative); }
 
-    void writeBundle(const QString& relative, const QVariantMap& info, ExecutableKind executable = ExecutableKind::universalArmIntel,
-                     qint64 bytes = 2'500'000)
-    {
+    void writeBundle(const QString& relative, const QVariantMap& info,
+                     ExecutableKind executable = ExecutableKind::universalArmIntel,
+                     qint64 bytes = 2'500'000) {
         BundleSpec spec;
         spec.path = path(relative);
         spec.info = info;
@@ -44,16 +55,14 @@ protected:
         ASSERT_TRUE(BundleWriter::write(spec)) << relative.toStdString();
     }
 
-    static QVariantMap info(const QString& name, const QString& identifier)
-    {
+    static QVariantMap info(const QString& name, const QString& identifier) {
         return {{QStringLiteral("CFBundleName"), name},
                 {QStringLiteral("CFBundleIdentifier"), identifier},
                 {QStringLiteral("CFBundleShortVersionString"), QStringLiteral("1.2.3")},
                 {QStringLiteral("CFBundleExecutable"), name}};
     }
 
-    static void setModified(const QString& filePath, qint64 secondsSinceEpoch)
-    {
+    static void setModified(const QString& filePath, qint64 secondsSinceEpoch) {
         const timespec times[2] = {{time_t(secondsSinceEpoch), 0}, {time_t(secondsSinceEpoch), 0}};
         ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(filePath).constData(), times, 0), 0);
     }
@@ -61,19 +70,21 @@ protected:
     QTemporaryDir m_dir;
 };
 
-QStringList lines(const QString& text)
-{
+QStringList lines(const QString& text) {
     QStringList result = text.split(u'\n');
     if (!result.isEmpty() && result.last().isEmpty())
         result.removeLast();
     return result;
 }
 
-TEST_F(ScanCommandTest, TablePrintsOneAlignedRowPerBundleSortedByPath)
-{
-    writeBundle(QStringLiteral("b/Alpha.vst3"), info(QStringLiteral("Alpha"), QStringLiteral("com.fabfilter.alpha")));
-    writeBundle(QStringLiteral("a/Zeta.vst3"), info(QStringLiteral("Zeta"), QStringLiteral("com.soundtoys.zeta")), ExecutableKind::thinX86_64);
-    writeBundle(QStringLiteral("a/Mid.component"), info(QStringLiteral("Mid"), QStringLiteral("com.waves.mid")), ExecutableKind::thinArm64,
+TEST_F(ScanCommandTest, TablePrintsOneAlignedRowPerBundleSortedByPath) {
+    writeBundle(QStringLiteral("b/Alpha.vst3"),
+                info(QStringLiteral("Alpha"), QStringLiteral("com.fabfilter.alpha")));
+    writeBundle(QStringLiteral("a/Zeta.vst3"),
+                info(QStringLiteral("Zeta"), QStringLiteral("com.soundtoys.zeta")),
+                ExecutableKind::thinX86_64);
+    writeBundle(QStringLiteral("a/Mid.component"),
+                info(QStringLiteral("Mid"), QStringLiteral("com.waves.mid")), ExecutableKind::thinArm64,
                 1'750'000'000);
 
     const CliRun run = runCli({QStringLiteral("scan"), m_dir.path()});
@@ -81,10 +92,15 @@ TEST_F(ScanCommandTest, TablePrintsOneAlignedRowPerBundleSortedByPath)
     EXPECT_EQ(run.err, QString());
     const QStringList output = lines(run.out);
     ASSERT_EQ(output.size(), 6) << run.out.toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Name +Publisher +Version +Format +Architecture +Size +Path$")).match(output[0]).hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^Name +Publisher +Version +Format +Architecture +Size +Path$"))
+            .match(output[0])
+            .hasMatch())
         << output[0].toStdString();
 
-    const QStringList expectedPaths{path(QStringLiteral("a/Mid.component")), path(QStringLiteral("a/Zeta.vst3")), path(QStringLiteral("b/Alpha.vst3"))};
+    const QStringList expectedPaths{path(QStringLiteral("a/Mid.component")),
+                                    path(QStringLiteral("a/Zeta.vst3")),
+                                    path(QStringLiteral("b/Alpha.vst3"))};
     const qsizetype pathColumn = output[0].indexOf(QStringLiteral("Path"));
     const qsizetype sizeEnd = output[0].indexOf(QStringLiteral("Size")) + 4;
     for (int i = 0; i < 3; ++i) {
@@ -94,9 +110,16 @@ TEST_F(ScanCommandTest, TablePrintsOneAlignedRowPerBundleSortedByPath)
         EXPECT_EQ(row.mid(sizeEnd - size.size(), size.size()), size) << row.toStdString();
     }
     EXPECT_TRUE(output[1].startsWith(QStringLiteral("Mid ")));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Mid +Waves +1\\.2\\.3 +AU +Apple Silicon ")).match(output[1]).hasMatch()) << output[1].toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Zeta +Soundtoys +1\\.2\\.3 +VST3 +Intel 64 ")).match(output[2]).hasMatch());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Alpha +FabFilter +1\\.2\\.3 +VST3 +Universal ")).match(output[3]).hasMatch());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Mid +Waves +1\\.2\\.3 +AU +Apple Silicon "))
+                    .match(output[1])
+                    .hasMatch())
+        << output[1].toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Zeta +Soundtoys +1\\.2\\.3 +VST3 +Intel 64 "))
+                    .match(output[2])
+                    .hasMatch());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Alpha +FabFilter +1\\.2\\.3 +VST3 +Universal "))
+                    .match(output[3])
+                    .hasMatch());
     EXPECT_EQ(output[4], QString());
     qint64 total = 0;
     for (const QString& bundle : expectedPaths)
@@ -104,8 +127,7 @@ TEST_F(ScanCommandTest, TablePrintsOneAlignedRowPerBundleSortedByPath)
     EXPECT_EQ(output[5], QStringLiteral("3 plug-in bundles, %1 in total").arg(formatByteCount(total)));
 }
 
-TEST_F(ScanCommandTest, NothingFoundSaysSo)
-{
+TEST_F(ScanCommandTest, NothingFoundSaysSo) {
     const CliRun table = runCli({QStringLiteral("scan"), m_dir.path()});
     EXPECT_EQ(table.exitCode, 0);
     EXPECT_EQ(table.out, QStringLiteral("No plug-in bundles found.\n"));
@@ -114,8 +136,7 @@ TEST_F(ScanCommandTest, NothingFoundSaysSo)
     EXPECT_EQ(json.out, QStringLiteral("[]\n"));
 }
 
-TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder)
-{
+TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder) {
     writeBundle(QStringLiteral("Verb.component"),
                 {{QStringLiteral("CFBundleName"), QStringLiteral("Verb")},
                  {QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.acme.verb")},
@@ -160,9 +181,11 @@ TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder)
     EXPECT_EQ(object.value(QStringLiteral("bundleID")).toString(), QStringLiteral("com.acme.verb"));
     EXPECT_TRUE(object.value(QStringLiteral("fileSize")).isDouble());
     EXPECT_TRUE(run.out.contains(QStringLiteral("\"fileSize\": %1,").arg(directorySize(bundle))));
-    EXPECT_EQ(object.value(QStringLiteral("dateModified")).toString(), QStringLiteral("2021-03-04T05:06:07.000Z"));
+    EXPECT_EQ(object.value(QStringLiteral("dateModified")).toString(),
+              QStringLiteral("2021-03-04T05:06:07.000Z"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z$"))
-                    .match(object.value(QStringLiteral("installDate")).toString()).hasMatch());
+                    .match(object.value(QStringLiteral("installDate")).toString())
+                    .hasMatch());
     EXPECT_EQ(object.value(QStringLiteral("category")).toString(), QStringLiteral("Effect"));
     EXPECT_EQ(object.value(QStringLiteral("bundleDescription")).toString(), QStringLiteral("Verb 42"));
     EXPECT_EQ(object.value(QStringLiteral("auComponentType")).toString(), QStringLiteral("aufx"));
@@ -170,41 +193,42 @@ TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder)
     EXPECT_EQ(object.value(QStringLiteral("auComponentManufacturer")).toString(), QStringLiteral("Acme"));
 }
 
-TEST_F(ScanCommandTest, JsonKeepsOddTextsIntactAndSortsByPath)
-{
+TEST_F(ScanCommandTest, JsonKeepsOddTextsIntactAndSortsByPath) {
     const QString oddName = QStringLiteral("Say \"Hi\" \\ to\tthe \u00c9cho \U0001F3B9");
     writeBundle(QStringLiteral("z/Odd.vst3"), info(oddName, QStringLiteral("com.acme.odd")));
-    writeBundle(QStringLiteral("A/Plain.vst3"), info(QStringLiteral("Plain"), QStringLiteral("com.acme.plain")));
+    writeBundle(QStringLiteral("A/Plain.vst3"),
+                info(QStringLiteral("Plain"), QStringLiteral("com.acme.plain")));
 
     const CliRun run = runCli({QStringLiteral("scan"), QStringLiteral("--json"), m_dir.path()});
     QJsonParseError error;
     const QJsonArray array = QJsonDocument::fromJson(run.out.toUtf8(), &error).array();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
     ASSERT_EQ(array.size(), 2);
-    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(), path(QStringLiteral("A/Plain.vst3")));
+    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(),
+              path(QStringLiteral("A/Plain.vst3")));
     EXPECT_EQ(array[1].toObject().value(QStringLiteral("name")).toString(), oddName);
 }
 
-TEST_F(ScanCommandTest, MissingFolderWarnsAndTheScanGoesOn)
-{
+TEST_F(ScanCommandTest, MissingFolderWarnsAndTheScanGoesOn) {
     writeBundle(QStringLiteral("Here.vst3"), info(QStringLiteral("Here"), QStringLiteral("com.acme.here")));
     QFile file(path(QStringLiteral("notes.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     const QString missing = path(QStringLiteral("gone"));
 
-    const CliRun run = runCli({QStringLiteral("scan"), QStringLiteral("--json"), missing, path(QStringLiteral("notes.txt")), m_dir.path()});
+    const CliRun run = runCli({QStringLiteral("scan"), QStringLiteral("--json"), missing,
+                               path(QStringLiteral("notes.txt")), m_dir.path()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, QStringLiteral("zuzuze-vizozod: warning: %1 does not exist; skipping it.\n"
                                       "zuzuze-vizozod: warning: %2 is not a folder; skipping it.\n")
                            .arg(missing, path(QStringLiteral("notes.txt"))));
     const QJsonArray array = QJsonDocument::fromJson(run.out.toUtf8()).array();
     ASSERT_EQ(array.size(), 1);
-    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(), path(QStringLiteral("Here.vst3")));
+    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(),
+              path(QStringLiteral("Here.vst3")));
 }
 
-TEST_F(ScanCommandTest, RelativeFoldersAreScannedByTheirAbsolutePath)
-{
+TEST_F(ScanCommandTest, RelativeFoldersAreScannedByTheirAbsolutePath) {
     writeBundle(QStringLiteral("sub/Rel.clap"), info(QStringLiteral("Rel"), QStringLiteral("com.acme.rel")));
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
@@ -212,43 +236,53 @@ TEST_F(ScanCommandTest, RelativeFoldersAreScannedByTheirAbsolutePath)
     QDir::setCurrent(previous);
     const QJsonArray array = QJsonDocument::fromJson(run.out.toUtf8()).array();
     ASSERT_EQ(array.size(), 1) << run.out.toStdString();
-    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(), path(QStringLiteral("sub/Rel.clap")));
+    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(),
+              path(QStringLiteral("sub/Rel.clap")));
 }
 
 // A standard location is walked as its format folders, one level deep; any other grant recursively.
-TEST_F(ScanCommandTest, SystemRootAndHomeDecideWhichFoldersAreStandard)
-{
+TEST_F(ScanCommandTest, SystemRootAndHomeDecideWhichFoldersAreStandard) {
     const QString system = QStringLiteral("mac/Library/Audio/Plug-Ins/VST3");
     const QString user = QStringLiteral("mac/Users/alex/Library/Audio/Plug-Ins/VST3");
     for (const QString& base : {system, user}) {
-        writeBundle(base + QStringLiteral("/Direct.vst3"), info(QStringLiteral("Direct"), QStringLiteral("com.acme.direct")));
-        writeBundle(base + QStringLiteral("/Vendor/Nested.vst3"), info(QStringLiteral("Nested"), QStringLiteral("com.acme.nested")));
+        writeBundle(base + QStringLiteral("/Direct.vst3"),
+                    info(QStringLiteral("Direct"), QStringLiteral("com.acme.direct")));
+        writeBundle(base + QStringLiteral("/Vendor/Nested.vst3"),
+                    info(QStringLiteral("Nested"), QStringLiteral("com.acme.nested")));
     }
     const QString systemFolder = path(QStringLiteral("mac/Library/Audio/Plug-Ins"));
     const QString userFolder = path(QStringLiteral("mac/Users/alex/Library/Audio/Plug-Ins"));
-    const auto count = [](const CliRun& run) { return QJsonDocument::fromJson(run.out.toUtf8()).array().size(); };
+    const auto count = [](const CliRun& run) {
+        return QJsonDocument::fromJson(run.out.toUtf8()).array().size();
+    };
 
-    const CliRun asStandard = runCli({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("--system-root"), path(QStringLiteral("mac")),
-                                      QStringLiteral("--home"), path(QStringLiteral("mac/Users/alex")), systemFolder, userFolder});
+    const CliRun asStandard =
+        runCli({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("--system-root"),
+                path(QStringLiteral("mac")), QStringLiteral("--home"), path(QStringLiteral("mac/Users/alex")),
+                systemFolder, userFolder});
     EXPECT_EQ(asStandard.err, QString());
     EXPECT_EQ(count(asStandard), 2) << asStandard.out.toStdString();
 
-    const CliRun recursive = runCli({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("--system-root"), path(QStringLiteral("elsewhere")),
-                                     QStringLiteral("--home"), path(QStringLiteral("mac/Users/alex")), systemFolder, userFolder});
-    EXPECT_EQ(recursive.err, QStringLiteral("zuzuze-vizozod: warning: there is no folder at %1.\n").arg(path(QStringLiteral("elsewhere"))));
+    const CliRun recursive =
+        runCli({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("--system-root"),
+                path(QStringLiteral("elsewhere")), QStringLiteral("--home"),
+                path(QStringLiteral("mac/Users/alex")), systemFolder, userFolder});
+    EXPECT_EQ(recursive.err, QStringLiteral("zuzuze-vizozod: warning: there is no folder at %1.\n")
+                                 .arg(path(QStringLiteral("elsewhere"))));
     EXPECT_EQ(count(recursive), 3) << recursive.out.toStdString();
 
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
-    const CliRun relativeRoot = runCli({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("--system-root"), QStringLiteral("mac/"),
-                                        QStringLiteral("--home"), QStringLiteral("elsewhere"), QStringLiteral("mac/Library/Audio/Plug-Ins")});
+    const CliRun relativeRoot =
+        runCli({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("--system-root"),
+                QStringLiteral("mac/"), QStringLiteral("--home"), QStringLiteral("elsewhere"),
+                QStringLiteral("mac/Library/Audio/Plug-Ins")});
     QDir::setCurrent(previous);
     EXPECT_EQ(count(relativeRoot), 1) << relativeRoot.out.toStdString();
 }
 
 // A format folder that exists but cannot be listed is the scanner's one diagnostic.
-TEST_F(ScanCommandTest, DiagnosticsGoToStandardOutputExceptUnderJson)
-{
+TEST_F(ScanCommandTest, DiagnosticsGoToStandardOutputExceptUnderJson) {
     const QString plugIns = path(QStringLiteral("mac/Library/Audio/Plug-Ins"));
     ASSERT_TRUE(QDir().mkpath(plugIns));
     QFile blocker(plugIns + QStringLiteral("/VST3"));
@@ -256,13 +290,15 @@ TEST_F(ScanCommandTest, DiagnosticsGoToStandardOutputExceptUnderJson)
     blocker.close();
     const QString diagnostic = QStringLiteral("[PluginScanner] Failed to enumerate %1/VST3: ").arg(plugIns);
 
-    const CliRun table = runCli({QStringLiteral("scan"), QStringLiteral("--system-root"), path(QStringLiteral("mac")), plugIns});
+    const CliRun table = runCli(
+        {QStringLiteral("scan"), QStringLiteral("--system-root"), path(QStringLiteral("mac")), plugIns});
     EXPECT_EQ(table.exitCode, 0);
     EXPECT_TRUE(table.out.startsWith(diagnostic)) << table.out.toStdString();
     EXPECT_TRUE(table.out.endsWith(QStringLiteral("\nNo plug-in bundles found.\n")));
     EXPECT_EQ(table.err, QString());
 
-    const CliRun json = runCli({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("--system-root"), path(QStringLiteral("mac")), plugIns});
+    const CliRun json = runCli({QStringLiteral("scan"), QStringLiteral("--json"),
+                                QStringLiteral("--system-root"), path(QStringLiteral("mac")), plugIns});
     EXPECT_EQ(json.exitCode, 0);
     EXPECT_EQ(json.out, QStringLiteral("[]\n"));
     EXPECT_TRUE(json.err.startsWith(diagnostic)) << json.err.toStdString();

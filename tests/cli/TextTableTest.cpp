@@ -4,8 +4,7 @@
 
 namespace {
 
-TEST(TextTable, PadsColumnsToTheWidestCellAndLeavesTheLastUnpadded)
-{
+TEST(TextTable, PadsColumnsToTheWidestCellAndLeavesTheLastUnpadded) {
     TextTable table({QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Path")});
     table.setRightAligned(1);
     table.addRow({QStringLiteral("Pro-Q 3"), QStringLiteral("21.8 MB"), QStringLiteral("/a")});
@@ -16,8 +15,7 @@ TEST(TextTable, PadsColumnsToTheWidestCellAndLeavesTheLastUnpadded)
                                                "X           1 GB  /longer/path\n"));
 }
 
-TEST(TextTable, ShortRowsAreFilledAndLongRowsCutAndNoLineEndsInSpaces)
-{
+TEST(TextTable, ShortRowsAreFilledAndLongRowsCutAndNoLineEndsInSpaces) {
     TextTable table({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
     table.addRow({QStringLiteral("one")});
     table.addRow({QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"), QStringLiteral("extra")});
@@ -26,9 +24,9 @@ TEST(TextTable, ShortRowsAreFilledAndLongRowsCutAndNoLineEndsInSpaces)
                                                "x    y  z\n"));
 }
 
-TEST(TextTable, HeaderOnlyWhenThereAreNoRows)
-{
-    EXPECT_EQ(TextTable({QStringLiteral("Name"), QStringLiteral("Path")}).toString(), QStringLiteral("Name  Path\n"));
+TEST(TextTable, HeaderOnlyWhenThereAreNoRows) {
+    EXPECT_EQ(TextTable({QStringLiteral("Name"), QStringLiteral("Path")}).toString(),
+              QStringLiteral("Name  Path\n"));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "StoreTesting.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,19 @@ namespace StoreTesting {
 
 bool waitFor(const std::function<bool()>& condition, int timeoutMs)
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
+    if (condition())
+        return true;
+    // A nested loop, unlike processEvents(), also runs deferred deletions.
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (condition())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(10);
+    loop.exec();
+    return condition();
 }
 
 std::unique_ptr<CatalogStore> openStore(const QString& path)

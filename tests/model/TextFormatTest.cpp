@@ -136,18 +136,21 @@ TEST(LocaleCompareTest, StandardCompareReadsNumbersAsNumbers)
     EXPECT_EQ(localizedStandardCompare(QStringLiteral("Strings"), QStringLiteral("STRINGS")), 0);
 }
 
-TEST(LocaleCompareTest, SortKeysAgreeWithCompare)
+TEST(LocaleCompareTest, CollatorAgreesWithCompareAndFollowsTheLocale)
 {
     const QStringList names{QStringLiteral("Éclair"), QStringLiteral("eclair"), QStringLiteral("ECLAIR 2"),
                             QStringLiteral("Zebra"), QStringLiteral("apple"), QStringLiteral("Apple")};
+    const QCollator collator = localizedCaseInsensitiveCollator();
     for (const QString& a : names) {
         for (const QString& b : names) {
             const int direct = localizedCaseInsensitiveCompare(a, b);
-            const int viaKeys = localizedCaseInsensitiveSortKey(a).compare(localizedCaseInsensitiveSortKey(b));
-            EXPECT_EQ(direct < 0, viaKeys < 0) << a.toStdString() << " " << b.toStdString();
-            EXPECT_EQ(direct == 0, viaKeys == 0) << a.toStdString() << " " << b.toStdString();
+            const int viaCollator = collator.compare(a, b);
+            EXPECT_EQ(direct < 0, viaCollator < 0) << a.toStdString() << " " << b.toStdString();
+            EXPECT_EQ(direct == 0, viaCollator == 0) << a.toStdString() << " " << b.toStdString();
         }
     }
+    const DefaultLocale swedish(QLocale(QLocale::Swedish, QLocale::Sweden));
+    EXPECT_GT(localizedCaseInsensitiveCollator().compare(QStringLiteral("öl"), QStringLiteral("zz")), 0);
 }
 
 TEST(RowDateFormatTest, WritesDayMonthAndTwoDigitYearInEnglish)

@@ -1,6 +1,8 @@
 #include "presentation/FilterState.h"
 
-#include <QSignalSpy>
+#include "SignalSpy.h"
+
+#include <QTimeZone>
 
 #include "support/QtPrinters.h"
 
@@ -63,7 +65,7 @@ TEST(FilterStateTest, EachFilterFieldMakesTheStateActiveAndResetClearsIt)
     for (const FieldCase& field : filterFields) {
         FilterState state;
         state.setGroupingMode(GroupingMode::byFormat);
-        QSignalSpy filters(&state, &FilterState::filtersChanged);
+        SignalSpy filters(&state, &FilterState::filtersChanged);
         field.set(state);
         EXPECT_TRUE(state.hasActiveFilters()) << field.name;
         EXPECT_EQ(filters.count(), 1) << field.name;
@@ -77,9 +79,9 @@ TEST(FilterStateTest, EachFilterFieldMakesTheStateActiveAndResetClearsIt)
 TEST(FilterStateTest, GroupingModeIsNoFilter)
 {
     FilterState state;
-    QSignalSpy filters(&state, &FilterState::filtersChanged);
-    QSignalSpy changed(&state, &FilterState::changed);
-    QSignalSpy mode(&state, &FilterState::groupingModeChanged);
+    SignalSpy filters(&state, &FilterState::filtersChanged);
+    SignalSpy changed(&state, &FilterState::changed);
+    SignalSpy mode(&state, &FilterState::groupingModeChanged);
     state.setGroupingMode(GroupingMode::byType);
     EXPECT_FALSE(state.hasActiveFilters());
     EXPECT_EQ(filters.count(), 0);
@@ -99,10 +101,10 @@ TEST(FilterStateTest, WritingAnEqualValueDoesNotNotify)
     state.setInstallDateFrom(someDay);
     state.setInstallDateTo(someDay.addDays(1));
 
-    QSignalSpy changed(&state, &FilterState::changed);
-    QSignalSpy search(&state, &FilterState::searchTextChanged);
-    QSignalSpy formats(&state, &FilterState::selectedFormatsChanged);
-    QSignalSpy from(&state, &FilterState::installDateFromChanged);
+    SignalSpy changed(&state, &FilterState::changed);
+    SignalSpy search(&state, &FilterState::searchTextChanged);
+    SignalSpy formats(&state, &FilterState::selectedFormatsChanged);
+    SignalSpy from(&state, &FilterState::installDateFromChanged);
     state.setSearchText(QStringLiteral("fab"));
     state.setSelectedFormats({PluginFormat::vst3, PluginFormat::au});
     state.setSelectedFormatValues({QStringLiteral("VST3"), QStringLiteral("AU")});
@@ -129,7 +131,7 @@ TEST(FilterStateTest, ResetOnADefaultStateNotifiesNothing)
 {
     FilterState state;
     state.setGroupingMode(GroupingMode::byArchitecture);
-    QSignalSpy changed(&state, &FilterState::changed);
+    SignalSpy changed(&state, &FilterState::changed);
     state.reset();
     EXPECT_EQ(changed.count(), 0);
 }
@@ -162,7 +164,7 @@ TEST(FilterStateTest, SetsReadAndWriteAsRawValues)
 TEST(FilterStateTest, PropertiesAreReachableByName)
 {
     FilterState state;
-    QSignalSpy active(&state, &FilterState::filtersChanged);
+    SignalSpy active(&state, &FilterState::filtersChanged);
     ASSERT_TRUE(state.setProperty("selectedFormats", QStringList{QStringLiteral("VST")}));
     ASSERT_TRUE(state.setProperty("groupingMode", QStringLiteral("Architecture")));
     ASSERT_TRUE(state.setProperty("installDateTo", someDay));

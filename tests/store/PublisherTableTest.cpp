@@ -18,9 +18,9 @@ std::ostream& operator<<(std::ostream& out, const MembershipCase& c)
     return out << '"' << c.text << '"';
 }
 
-class PublisherTableTest : public ::testing::TestWithParam<MembershipCase> {};
+class KnownPublisherDisplayNameTest : public ::testing::TestWithParam<MembershipCase> {};
 
-TEST_P(PublisherTableTest, TellsKnownPublishersFromUnknownOnes)
+TEST_P(KnownPublisherDisplayNameTest, TellsKnownPublishersFromUnknownOnes)
 {
     const MembershipCase& c = GetParam();
     const std::optional<QString> display = knownPublisherDisplayName(QString::fromUtf8(c.text));
@@ -33,7 +33,7 @@ TEST_P(PublisherTableTest, TellsKnownPublishersFromUnknownOnes)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    DisplayNames, PublisherTableTest,
+    DisplayNames, KnownPublisherDisplayNameTest,
     ::testing::Values(MembershipCase{"Analog Obsession", "Analog Obsession"}, MembershipCase{"Audio Damage", "Audio Damage"},
                       MembershipCase{"Cherry Audio", "Cherry Audio"}, MembershipCase{"Velmora Audio", "Velmora Audio"},
                       MembershipCase{"DDMF", "DDMF"}, MembershipCase{"Full Bucket Music", "Full Bucket Music"},
@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MembershipCase{"Yamaha", "Yamaha"}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Aliases, PublisherTableTest,
+    Aliases, KnownPublisherDisplayNameTest,
     ::testing::Values(MembershipCase{"AnalogObsession", "Analog Obsession"},
                       MembershipCase{"Audio Damage, Inc.", "Audio Damage"}, MembershipCase{"Cherryaudio", "Cherry Audio"},
                       MembershipCase{"Velmora", "Velmora Audio"}, MembershipCase{"Velmora Audio LLC", "Velmora Audio"},
@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MembershipCase{"MOOG, Inc.", "Moog Music"}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Unknown, PublisherTableTest,
+    Unknown, KnownPublisherDisplayNameTest,
     ::testing::Values(MembershipCase{"", nullptr}, MembershipCase{"The Foo Company Inc.", nullptr},
                       MembershipCase{"(Valhalla DSP)", nullptr}, MembershipCase{", Yamaha", nullptr},
                       MembershipCase{"Valhalla", nullptr}, MembershipCase{"Moog Music Inc Extra", nullptr},

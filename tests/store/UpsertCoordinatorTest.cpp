@@ -31,13 +31,6 @@ protected:
     }
 };
 
-void PrintTo(const UpsertSummary& s, std::ostream* out)
-{
-    *out << "{created " << s.recordsCreated << ", installs " << s.installsCreated << ", notFound "
-         << s.installsMarkedNotFound << ", foundAgain " << s.installsFoundAgain << ", consolidated "
-         << s.recordsConsolidated << '}';
-}
-
 TEST_F(UpsertCoordinatorTest, FirstScanCreatesRecordsAndInstallsWithEveryScannedField)
 {
     ScannedPlugin reverb = scanned(QStringLiteral("Reverb VST3"), QStringLiteral("Valhalla DSP, LLC"),

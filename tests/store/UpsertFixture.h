@@ -16,6 +16,13 @@
 #include <cstdio>
 #include <memory>
 
+inline void PrintTo(const UpsertSummary& s, std::ostream* out)
+{
+    *out << "{created " << s.recordsCreated << ", installs " << s.installsCreated << ", notFound "
+         << s.installsMarkedNotFound << ", foundAgain " << s.installsFoundAgain << ", consolidated "
+         << s.recordsConsolidated << '}';
+}
+
 // A catalogue in a temporary folder, with the diagnostics of each test caught in a file.
 class UpsertFixture : public ::testing::Test {
 protected:

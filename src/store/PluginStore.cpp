@@ -1,0 +1,115 @@
+#include "store/PluginStore.h"
+
+#include "content/ContentLibraryPersistence.h"
+#include "model/CatalogStore.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QThread>
+
+PluginStore::PluginStore(CatalogStore& context, ScanRoots roots, QObject* parent)
+    : QObject(parent)
+    , m_context(context)
+    , m_scanner(std::move(roots))
+{
+    // The scanners report from their workers; the counts are handed on from this thread.
+    connect(
+        &m_scanner, &PluginScanner::progress, this,
+        [this](int foldersWalked, int bundlesFound) {
+            m_foldersWalked = foldersWalked;
+            m_bundlesFound = bundlesFound;
+            Q_EMIT progress(foldersWalked, bundlesFound, 0);
+        },
+        Qt::QueuedConnection);
+    connect(
+        &m_contentScanner, &ContentLibraryScanner::progress, this,
+        [this](int librariesMeasured) { Q_EMIT progress(m_foldersWalked, m_bundlesFound, librariesMeasured); },
+        Qt::QueuedConnection);
+    connect(&m_scanWatcher, &QFutureWatcherBase::finished, this, &PluginStore::pluginScanFinished);
+    connect(&m_contentWatcher, &QFutureWatcherBase::finished, this, &PluginStore::finishRefresh);
+}
+
+PluginStore::~PluginStore()
+{
+    // The watchers are destroyed before the scanners, which then wait for their workers.
+    m_scanner.cancel();
+    m_contentScanner.cancel();
+}
+
+void PluginStore::refresh()
+{
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, &PluginStore::refresh, Qt::QueuedConnection);
+        return;
+    }
+    if (m_isScanning)
+        return;
+    setScanning(true);
+    setLastError({});
+    m_lastSummary = {};
+    m_foldersWalked = 0;
+    m_bundlesFound = 0;
+
+    // Paths are unique in practice; should two grants share one, the later one is used.
+    QMap<QString, QByteArray> grants;
+    for (const ScanBookmark* bookmark : m_context.scanBookmarks())
+        grants.insert(bookmark->path(), bookmark->bookmarkData());
+    m_scanWatcher.setFuture(m_scanner.scan(grants));
+}
+
+void PluginStore::pluginScanFinished()
+{
+    const QFuture<QList<ScannedPlugin>> scanned = m_scanWatcher.future();
+    // Only a scan stopped from outside ends without a result; merging nothing would mark every
+    // install missing.
+    if (scanned.isCanceled() || scanned.resultCount() == 0) {
+        finishRefresh();
+        return;
+    }
+
+    UpsertSummary summary;
+    const StoreResult upserted = UpsertCoordinator().upsert(scanned.result(), m_context, &summary);
+    m_lastSummary = summary;
+    if (!upserted) {
+        setLastError(upserted.errorDescription());
+        finishRefresh();
+        return;
+    }
+    setLastScanDate(QDateTime::currentDateTimeUtc());
+
+    const QFuture<void> measured = ContentLibraryPersistence::refreshContentLibraries(m_context, m_contentScanner);
+    if (measured.isFinished())
+        finishRefresh();
+    else
+        m_contentWatcher.setFuture(measured);
+}
+
+void PluginStore::finishRefresh()
+{
+    setScanning(false);
+    Q_EMIT refreshFinished();
+}
+
+void PluginStore::setScanning(bool value)
+{
+    if (m_isScanning == value)
+        return;
+    m_isScanning = value;
+    Q_EMIT isScanningChanged();
+}
+
+void PluginStore::setLastScanDate(const QDateTime& value)
+{
+    if (m_lastScanDate == value)
+        return;
+    m_lastScanDate = value;
+    Q_EMIT lastScanDateChanged();
+}
+
+void PluginStore::setLastError(const QString& value)
+{
+    if (m_lastError == value)
+        return;
+    m_lastError = value;
+    Q_EMIT lastErrorChanged();
+}

@@ -1,0 +1,300 @@
+#include "CatalogFixture.h"
+
+#include "presentation/DashboardViewModel.h"
+
+#include "SignalSpy.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr qint64 gigabyte = 1'000'000'000;
+constexpr qint64 day = 24 * 60 * 60;
+
+class DashboardViewModelTest : public CatalogFixture {
+protected:
+    PluginRecord* plugin(const QString& name, const QString& publisher, qint64 size = 1'000'000,
+                         PluginFormat format = PluginFormat::au, const QDateTime& installed = at(2024, 3, 10))
+    {
+        PluginRecord* record = addRecord(name, publisher);
+        InstallSpec spec;
+        spec.format = format;
+        spec.fileSize = size;
+        spec.installDate = installed;
+        addInstall(record, spec);
+        return record;
+    }
+
+    ContentLibraryFolder* folder(const QString& publisher, qint64 bytes,
+                                 ContentLibraryStatus status = ContentLibraryStatus::found)
+    {
+        auto* result = m_store->insert(new ContentLibraryFolder(QStringLiteral("/Volumes/Samples/") + publisher,
+                                                                publisher, publisher));
+        result->setTotalBytes(bytes);
+        result->setStatus(status);
+        return result;
+    }
+
+    ContentLibraryItem* item(const QString& name, const QString& publisher, qint64 bytes,
+                             ContentLibraryStatus status = ContentLibraryStatus::found)
+    {
+        auto* result = m_store->insert(new ContentLibraryItem);
+        result->setRootPath(QStringLiteral("/Volumes/Samples"));
+        result->setPath(QStringLiteral("/Volumes/Samples/") + publisher + u'/' + name);
+        result->setName(name);
+        result->setPublisher(publisher);
+        result->setTotalBytes(bytes);
+        result->setStatus(status);
+        return result;
+    }
+
+    void compute() { m_model.compute(records(), m_store->contentFolders(), m_store->contentItems()); }
+
+    int outdatedWithGap(qint64 seconds)
+    {
+        PluginRecord* old = plugin(QStringLiteral("Old"), QStringLiteral("Example"), 1, PluginFormat::au, at(2022, 1, 1));
+        PluginRecord* recent = plugin(QStringLiteral("New"), QStringLiteral("Example"), 1, PluginFormat::au,
+                                      at(2022, 1, 1).addSecs(seconds));
+        m_model.compute({old, recent}, {}, {});
+        return m_model.possiblyOutdatedCount();
+    }
+
+    DashboardViewModel m_model;
+};
+
+TEST_F(DashboardViewModelTest, EmptyCatalogueGivesZeros)
+{
+    SignalSpy groups(&m_model, &DashboardViewModel::totalGroupsChanged);
+    SignalSpy publishers(&m_model, &DashboardViewModel::byPublisherChanged);
+    PluginRecord* gone = addRecord(QStringLiteral("Gone"), QStringLiteral("Example"));
+    InstallSpec missing;
+    missing.status = InstallStatus::notFound;
+    addInstall(gone, missing);
+    compute();
+    EXPECT_EQ(m_model.totalGroups(), 0);
+    EXPECT_EQ(m_model.totalInstalls(), 0);
+    EXPECT_EQ(m_model.totalBytes(), 0);
+    EXPECT_EQ(m_model.rosettaOnlyCount(), 0);
+    EXPECT_EQ(m_model.possiblyOutdatedCount(), 0);
+    EXPECT_EQ(m_model.contentBytes(), 0);
+    EXPECT_TRUE(m_model.byPublisher().isEmpty());
+    EXPECT_TRUE(m_model.byFormat().isEmpty());
+    EXPECT_TRUE(m_model.contentByPublisher().isEmpty());
+    EXPECT_TRUE(m_model.contentByLibrary().isEmpty());
+    EXPECT_EQ(groups.count(), 0);
+    EXPECT_EQ(publishers.count(), 0);
+}
+
+TEST_F(DashboardViewModelTest, OnePluginInThreeFormatsIsOneGroupOfThreeInstalls)
+{
+    PluginRecord* record = plugin(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"), 2'000'000);
+    InstallSpec spec;
+    spec.format = PluginFormat::vst3;
+    spec.fileSize = 1'000'000;
+    addInstall(record, spec);
+    spec.format = PluginFormat::clap;
+    spec.fileSize = 3'000'000;
+    addInstall(record, spec);
+    spec.format = PluginFormat::vst;
+    spec.status = InstallStatus::notFound;
+    addInstall(record, spec);
+    compute();
+    EXPECT_EQ(m_model.totalGroups(), 1);
+    EXPECT_EQ(m_model.totalInstalls(), 3);
+    EXPECT_EQ(m_model.totalBytes(), 6'000'000);
+    EXPECT_EQ(m_model.byFormat(), (QList<FormatUsage>{{PluginFormat::clap, 3'000'000},
+                                                      {PluginFormat::au, 2'000'000},
+                                                      {PluginFormat::vst3, 1'000'000}}));
+    EXPECT_EQ(m_model.byPublisher(), (QList<PublisherUsage>{{QStringLiteral("FabFilter"), 6'000'000}}));
+}
+
+TEST_F(DashboardViewModelTest, RosettaOnlyCountsGroupsWithIntelAndNoAppleSilicon)
+{
+    const struct {
+        const char* name;
+        std::initializer_list<PluginArchitecture> architectures;
+        bool counted;
+    } cases[]{
+        {"Intel", {PluginArchitecture::x86_64, PluginArchitecture::x86_64}, true},
+        {"Mixed", {PluginArchitecture::arm64, PluginArchitecture::x86_64}, false},
+        {"Mystery", {PluginArchitecture::unknown, PluginArchitecture::unknown}, false},
+        {"Fat", {PluginArchitecture::universal}, false},
+        {"Half Known", {PluginArchitecture::unknown, PluginArchitecture::x86_64}, true},
+    };
+    int expected = 0;
+    for (const auto& c : cases) {
+        PluginRecord* record = addRecord(QString::fromUtf8(c.name), QStringLiteral("Example"));
+        int index = 0;
+        for (const PluginArchitecture architecture : c.architectures)
+            addInstall(record, allCases<PluginFormat>()[std::size_t(index++)], architecture);
+        expected += c.counted ? 1 : 0;
+        compute();
+        EXPECT_EQ(m_model.rosettaOnlyCount(), expected) << c.name;
+    }
+}
+
+TEST_F(DashboardViewModelTest, PublishersAreKeyedByTheStoredTextExactly)
+{
+    plugin(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"), 5);
+    plugin(QStringLiteral("Saturn 2"), QStringLiteral("fabfilter"), 7);
+    plugin(QStringLiteral("Timeless 3"), QStringLiteral("FabFilter"), 1);
+    plugin(QStringLiteral("Nameless"), QString(), 2);
+    compute();
+    EXPECT_EQ(m_model.byPublisher(), (QList<PublisherUsage>{{QStringLiteral("fabfilter"), 7},
+                                                            {QStringLiteral("FabFilter"), 6},
+                                                            {QString(), 2}}));
+}
+
+TEST_F(DashboardViewModelTest, PossiblyOutdatedNeedsMoreThan365Days)
+{
+    EXPECT_EQ(outdatedWithGap(365 * day), 0);
+    EXPECT_EQ(outdatedWithGap(365 * day + 1), 1);
+    EXPECT_EQ(outdatedWithGap(400 * day), 1);
+    EXPECT_EQ(outdatedWithGap(-400 * day), 1);
+}
+
+TEST_F(DashboardViewModelTest, PossiblyOutdatedComparesWithinOnePublisherOnly)
+{
+    PluginRecord* old = plugin(QStringLiteral("Old"), QStringLiteral("Example"), 1, PluginFormat::au, at(2020, 1, 1));
+    PluginRecord* other = plugin(QStringLiteral("Other"), QStringLiteral("example"), 1, PluginFormat::au,
+                                 at(2024, 1, 1));
+    InstallSpec lost;
+    lost.installDate = at(2024, 1, 1);
+    lost.status = InstallStatus::notFound;
+    lost.format = PluginFormat::vst3;
+    addInstall(old, lost);
+    m_model.compute({old, other}, {}, {});
+    EXPECT_EQ(m_model.possiblyOutdatedCount(), 0);
+
+    // Its own found installs far apart are enough.
+    InstallSpec later;
+    later.installDate = at(2021, 6, 1);
+    later.format = PluginFormat::clap;
+    addInstall(old, later);
+    m_model.compute({old, other}, {}, {});
+    EXPECT_EQ(m_model.possiblyOutdatedCount(), 1);
+}
+
+TEST_F(DashboardViewModelTest, LatestInstallByPublisher)
+{
+    PluginRecord* a = plugin(QStringLiteral("A"), QStringLiteral("Example"), 1, PluginFormat::au, at(2021, 1, 1));
+    PluginRecord* b = plugin(QStringLiteral("B"), QStringLiteral("Example"), 1, PluginFormat::au, at(2023, 5, 5));
+    PluginRecord* c = plugin(QStringLiteral("C"), QStringLiteral("example"), 1, PluginFormat::au, at(2022, 2, 2));
+    InstallSpec lost;
+    lost.installDate = at(2025, 1, 1);
+    lost.status = InstallStatus::notFound;
+    lost.format = PluginFormat::vst3;
+    addInstall(a, lost);
+    PluginRecord* gone = addRecord(QStringLiteral("D"), QStringLiteral("Gone Audio"));
+    addInstall(gone, lost);
+
+    const QHash<QString, QDateTime> latest = DashboardViewModel::latestInstallByPublisher({a, b, c, gone});
+    EXPECT_EQ(latest.size(), 3);
+    EXPECT_EQ(latest.value(QStringLiteral("Example")), at(2023, 5, 5));
+    EXPECT_EQ(latest.value(QStringLiteral("example")), at(2022, 2, 2));
+    EXPECT_EQ(latest.value(QStringLiteral("Gone Audio")), DashboardViewModel::earliestDate());
+    EXPECT_EQ(DashboardViewModel::earliestDate().date(), QDate(1, 1, 1));
+    EXPECT_TRUE(DashboardViewModel::isPossiblyOutdated(*a, latest));
+    EXPECT_FALSE(DashboardViewModel::isPossiblyOutdated(*b, latest));
+    EXPECT_FALSE(DashboardViewModel::isPossiblyOutdated(*gone, latest));
+    EXPECT_FALSE(DashboardViewModel::isPossiblyOutdated(*a, {}));
+}
+
+TEST_F(DashboardViewModelTest, ContentComesFromItemsWhenThereAreAny)
+{
+    folder(QStringLiteral("Vendor"), 20 * gigabyte);
+    item(QStringLiteral("Small"), QStringLiteral("Vendor"), 5 * gigabyte);
+    item(QStringLiteral("Large"), QStringLiteral("Vendor"), 10 * gigabyte);
+    item(QStringLiteral("Missing"), QStringLiteral("Vendor"), 3 * gigabyte, ContentLibraryStatus::notFound);
+    item(QStringLiteral("Empty"), QStringLiteral("Other"), 0);
+    compute();
+    EXPECT_EQ(m_model.contentBytes(), 15 * gigabyte);
+    EXPECT_EQ(m_model.contentByPublisher(), (QList<PublisherUsage>{{QStringLiteral("Vendor"), 15 * gigabyte}}));
+    EXPECT_EQ(m_model.contentByLibrary(),
+              (QList<ContentUsage>{{QStringLiteral("/Volumes/Samples/Vendor/Large"), QStringLiteral("Large"),
+                                    QStringLiteral("Vendor"), 10 * gigabyte},
+                                   {QStringLiteral("/Volumes/Samples/Vendor/Small"), QStringLiteral("Small"),
+                                    QStringLiteral("Vendor"), 5 * gigabyte}}));
+    EXPECT_EQ(m_model.totalBytes(), 0);
+}
+
+TEST_F(DashboardViewModelTest, ContentFallsBackToFoldersWithoutUsableItems)
+{
+    folder(QStringLiteral("Vendor"), 20 * gigabyte);
+    folder(QStringLiteral("Small Vendor"), 4 * gigabyte);
+    folder(QStringLiteral("Unplugged"), 9 * gigabyte, ContentLibraryStatus::notFound);
+    folder(QStringLiteral("Empty"), 0);
+    item(QStringLiteral("Missing"), QStringLiteral("Vendor"), 3 * gigabyte, ContentLibraryStatus::notFound);
+    item(QStringLiteral("Zero"), QStringLiteral("Vendor"), 0);
+    compute();
+    EXPECT_EQ(m_model.contentBytes(), 24 * gigabyte);
+    EXPECT_EQ(m_model.contentByPublisher(), (QList<PublisherUsage>{{QStringLiteral("Vendor"), 20 * gigabyte},
+                                                                   {QStringLiteral("Small Vendor"), 4 * gigabyte}}));
+    EXPECT_TRUE(m_model.contentByLibrary().isEmpty());
+}
+
+TEST_F(DashboardViewModelTest, EqualBytesKeepTheirFirstSeenOrder)
+{
+    plugin(QStringLiteral("One"), QStringLiteral("Mid"), 5);
+    plugin(QStringLiteral("Two"), QStringLiteral("Zulu"), 9);
+    plugin(QStringLiteral("Three"), QStringLiteral("Alpha"), 9);
+    plugin(QStringLiteral("Four"), QStringLiteral("Kilo"), 9);
+    item(QStringLiteral("Second"), QStringLiteral("B"), 7);
+    item(QStringLiteral("First"), QStringLiteral("A"), 7);
+    item(QStringLiteral("Big"), QStringLiteral("A"), 8);
+    compute();
+    EXPECT_EQ(m_model.byPublisher(), (QList<PublisherUsage>{{QStringLiteral("Zulu"), 9},
+                                                            {QStringLiteral("Alpha"), 9},
+                                                            {QStringLiteral("Kilo"), 9},
+                                                            {QStringLiteral("Mid"), 5}}));
+    QStringList libraries;
+    for (const ContentUsage& usage : m_model.contentByLibrary())
+        libraries.append(usage.name);
+    EXPECT_EQ(libraries, (QStringList{QStringLiteral("Big"), QStringLiteral("Second"), QStringLiteral("First")}));
+    EXPECT_EQ(m_model.contentByPublisher(),
+              (QList<PublisherUsage>{{QStringLiteral("A"), 15}, {QStringLiteral("B"), 7}}));
+}
+
+TEST_F(DashboardViewModelTest, EqualFiguresDoNotNotifyAgain)
+{
+    plugin(QStringLiteral("One"), QStringLiteral("Example"), 5);
+    SignalSpy groups(&m_model, &DashboardViewModel::totalGroupsChanged);
+    SignalSpy bytes(&m_model, &DashboardViewModel::totalBytesChanged);
+    SignalSpy formats(&m_model, &DashboardViewModel::byFormatChanged);
+    SignalSpy content(&m_model, &DashboardViewModel::contentBytesChanged);
+    compute();
+    compute();
+    EXPECT_EQ(groups.count(), 1);
+    EXPECT_EQ(bytes.count(), 1);
+    EXPECT_EQ(formats.count(), 1);
+    EXPECT_EQ(content.count(), 0);
+
+    plugin(QStringLiteral("Two"), QStringLiteral("Example"), 0);
+    compute();
+    EXPECT_EQ(groups.count(), 2);
+    EXPECT_EQ(bytes.count(), 1);
+    EXPECT_EQ(formats.count(), 1);
+}
+
+TEST_F(DashboardViewModelTest, ListsReadAsVariantMaps)
+{
+    plugin(QStringLiteral("One"), QStringLiteral("Example"), 5, PluginFormat::vst3);
+    item(QStringLiteral("Strings"), QStringLiteral("Orchestral Co"), 12);
+    compute();
+    const QVariantList formats = m_model.property("byFormat").toList();
+    ASSERT_EQ(formats.size(), 1);
+    EXPECT_EQ(formats.first().toMap().value(QStringLiteral("format")).toString(), QStringLiteral("VST3"));
+    EXPECT_EQ(formats.first().toMap().value(QStringLiteral("totalBytes")).toLongLong(), 5);
+    const QVariantList libraries = m_model.property("contentByLibrary").toList();
+    ASSERT_EQ(libraries.size(), 1);
+    EXPECT_EQ(libraries.first().toMap().value(QStringLiteral("name")).toString(), QStringLiteral("Strings"));
+    EXPECT_EQ(libraries.first().toMap().value(QStringLiteral("publisher")).toString(), QStringLiteral("Orchestral Co"));
+    EXPECT_EQ(m_model.property("totalInstalls").toInt(), 1);
+    EXPECT_EQ(m_model.property("contentBytes").toLongLong(), 12);
+    EXPECT_EQ(m_model.property("byPublisher").toList().first().toMap().value(QStringLiteral("publisher")).toString(),
+              QStringLiteral("Example"));
+}
+
+} // namespace
