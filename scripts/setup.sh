@@ -12,7 +12,7 @@ packages=(
     qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qt-labs-settings
     qml6-module-qtquick-shapes qml6-module-qtcore
     libplist-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core poppler-utils
+    fonts-dejavu-core poppler-utils xvfb xauth adwaita-icon-theme
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "model/LocaleCompare.h"
 #include "model/RowDateFormat.h"
 #include "presentation/DisplayCase.h"
+#include "presentation/PublisherPrefix.h"
 #include "store/CanonicalNames.h"
 
 #include <QCollator>
@@ -23,82 +24,10 @@ using namespace CharacterClasses;
 
 namespace {
 
-bool isNameSeparator(QChar c)
-{
-    return c == u' ' || c == u'_' || c == u'-';
-}
-
-// The publisher's prefix keys and its own cleaned name, worked out once per publisher.
-struct PrefixStripper {
-    explicit PrefixStripper(const QString& publisher)
-        : keys(PluginGrouper::publisherPrefixKeys(publisher)), publisherAsName(cleanedPluginName(publisher))
-    {
-    }
-
-    QString strip(const QString& name) const
-    {
-        // A bundle without a maker reports its own name as publisher; that is no maker prefix.
-        if (keys.isEmpty() || equalLowerCased(name, publisherAsName))
-            return name;
-        const QStringView view(name);
-        qsizetype at = 0;
-        while (at < view.size() && isNameSeparator(view[at]))
-            ++at;
-        const qsizetype firstStart = at;
-        while (at < view.size() && !isNameSeparator(view[at]))
-            ++at;
-        const QStringView first = view.mid(firstStart, at - firstStart);
-        while (at < view.size() && isNameSeparator(view[at]))
-            ++at;
-        if (at == view.size() || !mayBeKey(first) || !keys.contains(lowerCasedAlphanumerics(first)))
-            return name;
-        // The remaining pieces joined with single blanks.
-        QString rest;
-        rest.reserve(view.size() - at);
-        while (at < view.size()) {
-            const qsizetype start = at;
-            while (at < view.size() && !isNameSeparator(view[at]))
-                ++at;
-            if (!rest.isEmpty())
-                rest += u' ';
-            rest += view.mid(start, at - start);
-            while (at < view.size() && isNameSeparator(view[at]))
-                ++at;
-        }
-        return rest;
-    }
-
-    // Cheap test before building the piece's key: an ASCII piece must start like some key.
-    bool mayBeKey(QStringView piece) const
-    {
-        for (const QChar c : piece) {
-            const char16_t unit = c.unicode();
-            if (unit >= 0x80)
-                return true;
-            if ((unit >= u'a' && unit <= u'z') || (unit >= u'0' && unit <= u'9') || (unit >= u'A' && unit <= u'Z'))
-                return keyStarts.contains(QChar(asciiLower(unit)));
-        }
-        return true;
-    }
-
-    static QString startsOf(const QSet<QString>& keys)
-    {
-        QString starts;
-        for (const QString& key : keys)
-            if (!starts.contains(key.front()))
-                starts += key.front();
-        return starts;
-    }
-
-    QSet<QString> keys;
-    QString publisherAsName;
-    QString keyStarts = startsOf(keys);
-};
-
 // Values shared by the groups of one grouping run.
 struct GroupingContext {
     QDate windowStart = rowDateWindowStart(QDateTime::currentDateTimeUtc());
-    QHash<QString, PrefixStripper> strippers;
+    QHash<QString, PublisherPrefix> prefixes;
     // Architecture labels are few; sharing their texts spares an allocation per row.
     QStringList architectureLabels;
 
@@ -111,11 +40,12 @@ struct GroupingContext {
         return architectureLabels.back();
     }
 
-    const PrefixStripper& stripperFor(const QString& publisher)
+    // Most bundles name one of a few makers.
+    const PublisherPrefix& prefixOf(const QString& publisher)
     {
-        auto found = strippers.find(publisher);
-        if (found == strippers.end())
-            found = strippers.emplace(publisher, publisher);
+        auto found = prefixes.find(publisher);
+        if (found == prefixes.end())
+            found = prefixes.emplace(publisher, publisher);
         return found.value();
     }
 };
@@ -126,21 +56,6 @@ struct Bucket {
     std::span<const RawPlugin* const> rows;
     std::span<const QString> cleanedNames;
 };
-
-// First user-perceived character: the first code point with the marks that follow it.
-QStringView firstCharacter(QStringView word)
-{
-    qsizetype units = 1;
-    codePointAt(word, 0, &units);
-    qsizetype end = units;
-    while (end < word.size()) {
-        qsizetype next = 1;
-        if (!isMark(codePointAt(word, end, &next)))
-            break;
-        end += next;
-    }
-    return word.left(end);
-}
 
 QString rowTypeLabel(const QString& type)
 {
@@ -155,6 +70,21 @@ QString rowTypeLabel(const QString& type)
     if (equalLowerCased(type, u"clap"))
         return QStringLiteral("CLAP");
     return type.toUpper();
+}
+
+int formatPosition(const QString& label);
+
+// Stable insertion sort by position: the lists hold a handful of labels.
+void sortFormats(QStringList& formats)
+{
+    for (qsizetype i = 1; i < formats.size(); ++i) {
+        const int position = formatPosition(formats[i]);
+        qsizetype j = i;
+        while (j > 0 && formatPosition(formats[j - 1]) > position) {
+            formats.swapItemsAt(j, j - 1);
+            --j;
+        }
+    }
 }
 
 int formatPosition(const QString& label)
@@ -203,8 +133,9 @@ void sortByName(QList<PluginGroup>& groups)
     const QCollator collator = localizedCaseInsensitiveCollator();
     std::vector<qsizetype> order(groups.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&groups, &collator](qsizetype a, qsizetype b) {
-        return collator.compare(groups[a].name, groups[b].name) < 0;
+    const QList<PluginGroup>& unsorted = groups;
+    std::stable_sort(order.begin(), order.end(), [&unsorted, &collator](qsizetype a, qsizetype b) {
+        return collator.compare(unsorted[a].name, unsorted[b].name) < 0;
     });
     QList<PluginGroup> sorted;
     sorted.reserve(groups.size());
@@ -245,7 +176,7 @@ void borrowPublishers(QList<PluginGroup>& groups)
         std::optional<qsizetype> lender;
         for (qsizetype length = 0; length < name.size(); ++length) {
             // A prefix never ends inside a surrogate pair or before a combining mark.
-            if (name[length].isLowSurrogate() || isMark(codePointAt(name, length)))
+            if (length > 0 && (name[length].isLowSurrogate() || isMark(codePointAt(name, length))))
                 continue;
             const auto found = firstByName.constFind(name.left(length));
             if (found == firstByName.cend())
@@ -281,11 +212,11 @@ PluginGroup buildGroup(const Bucket& bucket, GroupingContext& context)
         }
     }
 
-    const PrefixStripper& stripper = context.stripperFor(publisher);
+    const PublisherPrefix& prefix = context.prefixOf(publisher);
     QString best;
     for (std::size_t i = 0; i < bucket.cleanedNames.size(); ++i) {
         const QString& cleaned = bucket.cleanedNames[i];
-        QString candidate = stripper.strip(cleaned);
+        QString candidate = prefix.strip(cleaned);
         if (candidate.isEmpty())
             candidate = cleaned;
         if (i == 0 || (candidate != best && isBetterCandidate(candidate, best)))
@@ -295,6 +226,8 @@ PluginGroup buildGroup(const Bucket& bucket, GroupingContext& context)
     group.publisher = displayCase(publisher);
     group.version = rows.front()->version;
 
+    group.formats.reserve(qMin(qsizetype(rows.size()), qsizetype(5)));
+    group.architectures.reserve(2);
     group.pluginIDs.reserve(qsizetype(rows.size()));
     group.paths.reserve(qsizetype(rows.size()));
     qint64 total = 0;
@@ -312,8 +245,7 @@ PluginGroup buildGroup(const Bucket& bucket, GroupingContext& context)
         group.pluginIDs.append(row->pluginID);
         group.paths.append(row->path);
     }
-    std::stable_sort(group.formats.begin(), group.formats.end(),
-                     [](const QString& a, const QString& b) { return formatPosition(a) < formatPosition(b); });
+    sortFormats(group.formats);
     std::sort(group.architectures.begin(), group.architectures.end());
 
     group.dated = latestDateText(rows, &RawPlugin::dated, context.windowStart);
@@ -392,42 +324,11 @@ PluginGroup PluginGrouper::makeGroup(const QString& key, const QList<RawPlugin>&
 
 QString PluginGrouper::stripPublisherPrefix(const QString& name, const QString& publisher)
 {
-    return PrefixStripper(publisher).strip(name);
+    return PublisherPrefix(publisher).strip(name);
 }
 
 QSet<QString> PluginGrouper::publisherPrefixKeys(const QString& publisher)
 {
-    QList<QString> words;
-    const QStringView view(publisher);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= view.size();) {
-        qsizetype units = 1;
-        if (i == view.size() || !isAlphanumeric(codePointAt(view, i, &units))) {
-            if (i > start)
-                words.append(view.mid(start, i - start).toString().toLower());
-            if (i == view.size())
-                break;
-            start = i + units;
-        }
-        i += units;
-    }
-    if (words.isEmpty())
-        return {};
-
-    QStringList keys{words.join(QString()), words.first()};
-    QString initials;
-    for (const QString& word : std::as_const(words))
-        initials += firstCharacter(word);
-    keys.append(initials);
-    if (words.size() >= 2) {
-        keys.append(words.first() + words.last());
-        keys.append(firstCharacter(words.first()).toString() + words.last());
-    }
-    QSet<QString> result;
-    for (const QString& key : std::as_const(keys)) {
-        const QString reduced = alphanumericsOnly(key.toLower());
-        if (!reduced.isEmpty())
-            result.insert(reduced);
-    }
-    return result;
+    const QStringList keys = PublisherPrefix(publisher).keys();
+    return QSet<QString>(keys.cbegin(), keys.cend());
 }

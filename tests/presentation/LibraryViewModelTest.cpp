@@ -2,6 +2,8 @@
 
 #include "presentation/LibrarySectioning.h"
 #include "presentation/LibraryViewModel.h"
+#include "model/LocaleCompare.h"
+#include <QDebug>
 
 #include "SignalSpy.h"
 
@@ -145,6 +147,7 @@ TEST_F(LibraryViewModelTest, SearchMatchesNameOrPublisherLiterally)
     plugin(QStringLiteral("Saturn 2"), QStringLiteral("FabFilter"));
     plugin(QStringLiteral("Supermassive"), QStringLiteral("Valhalla DSP"));
     plugin(QStringLiteral("Étude"), QStringLiteral("Example Audio"));
+    qDebug() << "DEBUG" << localizedCaseInsensitiveCompare(QStringLiteral("Étude"), QStringLiteral("Pro-Q 3")) << QLocale().name() << localizedCaseInsensitiveCollator().locale().name();
 
     const struct {
         const char* search;

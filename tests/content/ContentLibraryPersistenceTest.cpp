@@ -1,0 +1,405 @@
+#include "ContentTree.h"
+
+#include "content/ContentLibraryPersistence.h"
+#include "content/ContentLibraryScanner.h"
+#include "discovery/FolderBookmark.h"
+#include "model/CatalogStore.h"
+
+#include <QDir>
+#include <QFutureWatcher>
+#include <QPointer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Holds the catalogue's write lock from a second connection, as another process would.
+class WriteLock {
+public:
+    explicit WriteLock(const QString& path)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
+        db.setDatabaseName(path);
+        m_locked = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    ~WriteLock()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name(), false);
+            if (m_locked)
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name());
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+    [[nodiscard]] bool locked() const { return m_locked; }
+
+private:
+    static QString name() { return QStringLiteral("ContentLibraryPersistenceTest-lock"); }
+    bool m_locked = false;
+};
+
+struct Library {
+    QString rootPath;
+    QString path;
+    QString name;
+    QString publisher;
+    qint64 totalBytes;
+    ContentLibraryStatus status;
+
+    bool operator==(const Library&) const = default;
+};
+
+void PrintTo(const Library& library, std::ostream* out)
+{
+    *out << '{' << library.rootPath.toStdString() << " | " << library.path.toStdString() << " | "
+         << library.name.toStdString() << " | " << library.publisher.toStdString() << " | " << library.totalBytes
+         << " | " << rawValue(library.status).toStdString() << '}';
+}
+
+class ContentLibraryPersistenceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_tree.isValid());
+        ASSERT_TRUE(m_storeDir.isValid());
+        reopen();
+    }
+
+    QString storePath() const { return m_storeDir.filePath(QStringLiteral("catalog.sqlite")); }
+
+    void reopen()
+    {
+        m_store.reset();
+        QString error;
+        m_store = CatalogStore::open(storePath(), &error);
+        ASSERT_TRUE(m_store) << error.toStdString();
+        m_store->setAutosaveEnabled(false);
+    }
+
+    ContentLibraryFolder* addFolder(const QString& relative)
+    {
+        const QString path = m_tree.path(relative);
+        return m_store->insert(new ContentLibraryFolder(path, QStringLiteral("Label"), QStringLiteral("Maker"),
+                                                        FolderBookmark::create(path)));
+    }
+
+    ContentLibraryItem* addItem(const QString& rootPath, const QString& path, qint64 totalBytes)
+    {
+        auto* item = new ContentLibraryItem;
+        item->setRootPath(rootPath);
+        item->setPath(path);
+        item->setName(QDir(path).dirName());
+        item->setTotalBytes(totalBytes);
+        item->setLastScannedAt(m_longAgo);
+        return m_store->insert(item);
+    }
+
+    [[nodiscard]] QFuture<void> start() { return ContentLibraryPersistence::refreshContentLibraries(*m_store, m_scanner); }
+
+    static void finish(QFuture<void> future)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return future.isFinished(); }, 60000));
+        EXPECT_FALSE(future.isCanceled());
+    }
+
+    void refresh() { finish(start()); }
+
+    ContentLibraryItem* item(const QString& relative) const
+    {
+        ContentLibraryItem* found = nullptr;
+        for (ContentLibraryItem* item : m_store->contentItems()) {
+            if (item->path() == m_tree.path(relative)) {
+                EXPECT_EQ(found, nullptr) << "two items for " << relative.toStdString();
+                found = item;
+            }
+        }
+        return found;
+    }
+
+    QList<Library> libraries() const
+    {
+        QList<Library> list;
+        for (const ContentLibraryItem* item : m_store->contentItems())
+            list.append({item->rootPath(), item->path(), item->name(), item->publisher(), item->totalBytes(),
+                         item->status()});
+        return list;
+    }
+
+    Library library(const QString& root, const QString& relative, const QString& publisher, qint64 bytes,
+                    ContentLibraryStatus status = ContentLibraryStatus::found) const
+    {
+        return {m_tree.path(root), m_tree.path(relative), QDir(relative).dirName(), publisher, bytes, status};
+    }
+
+    ContentTree m_tree;
+    QTemporaryDir m_storeDir;
+    std::unique_ptr<CatalogStore> m_store;
+    ContentLibraryScanner m_scanner;
+    const QDateTime m_longAgo = QDateTime(QDate(2020, 1, 2), QTime(3, 4), Qt::UTC);
+};
+
+TEST_F(ContentLibraryPersistenceTest, NoContentFoldersScansAndSavesNothing)
+{
+    m_tree.file("Drive/Spitfire Audio/Albion One/a.wav", 20);
+    m_store->insert(new ScanBookmark(QStringLiteral("/pending"), QByteArray("/pending")));
+    ASSERT_TRUE(m_store->hasChanges());
+
+    // Done before returning: a scan would need the event loop to deliver its results.
+    const QFuture<void> future = start();
+    EXPECT_TRUE(future.isFinished());
+    EXPECT_FALSE(future.isCanceled());
+    EXPECT_TRUE(m_store->hasChanges());
+    EXPECT_TRUE(m_store->contentItems().isEmpty());
+}
+
+TEST_F(ContentLibraryPersistenceTest, StoresTheRootsTotalAndOneItemPerLibraryAndSaves)
+{
+    m_tree.file("Drive/Spitfire Audio/Solo Strings/a.wav", 10);
+    m_tree.file("Drive/Spitfire Audio/Albion One/a.wav", 20);
+    m_tree.file("Drive/Heavyocity/Damage/a.wav", 40);
+    m_tree.file("Drive/Holiday Photos/a.jpg", 1000);
+    ContentLibraryFolder* folder = addFolder(QStringLiteral("Drive"));
+    folder->setStatus(ContentLibraryStatus::notFound);
+
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    refresh();
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+
+    EXPECT_EQ(folder->totalBytes(), 70);
+    EXPECT_EQ(folder->status(), ContentLibraryStatus::found);
+    EXPECT_LE(before, folder->lastScannedAt());
+    EXPECT_LE(folder->lastScannedAt(), after);
+    EXPECT_EQ(folder->name(), QStringLiteral("Label"));
+    EXPECT_EQ(folder->publisher(), QStringLiteral("Maker"));
+    EXPECT_EQ(folder->path(), m_tree.path(QStringLiteral("Drive")));
+    EXPECT_EQ(libraries(), (QList<Library>{
+                               library("Drive", "Drive/Heavyocity", "Heavyocity", 40),
+                               library("Drive", "Drive/Spitfire Audio/Albion One", "Spitfire Audio", 20),
+                               library("Drive", "Drive/Spitfire Audio/Solo Strings", "Spitfire Audio", 10),
+                           }));
+    for (const ContentLibraryItem* item : m_store->contentItems())
+        EXPECT_EQ(item->lastScannedAt(), folder->lastScannedAt());
+    EXPECT_FALSE(m_store->hasChanges());
+
+    const QList<Library> stored = libraries();
+    reopen();
+    EXPECT_EQ(libraries(), stored);
+    ASSERT_EQ(m_store->contentFolders().size(), 1);
+    EXPECT_EQ(m_store->contentFolders()[0]->totalBytes(), 70);
+}
+
+TEST_F(ContentLibraryPersistenceTest, RenamedLibraryLeavesTheOldItemNotFoundAndAddsTheNewOne)
+{
+    m_tree.file("Native Instruments/Kontakt Factory/a.nki", 100);
+    m_tree.file("Native Instruments/Massive Expansion/b.bin", 200);
+    ContentLibraryFolder* folder = addFolder(QStringLiteral("Native Instruments"));
+    refresh();
+    ContentLibraryItem* kontakt = item(QStringLiteral("Native Instruments/Kontakt Factory"));
+    ContentLibraryItem* massive = item(QStringLiteral("Native Instruments/Massive Expansion"));
+    ASSERT_TRUE(kontakt && massive);
+
+    ASSERT_TRUE(QDir().rename(m_tree.path(QStringLiteral("Native Instruments/Massive Expansion")),
+                              m_tree.path(QStringLiteral("Native Instruments/Massive X"))));
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    refresh();
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+
+    EXPECT_EQ(libraries(), (QList<Library>{
+                               library("Native Instruments", "Native Instruments/Kontakt Factory", "Native Instruments", 100),
+                               library("Native Instruments", "Native Instruments/Massive Expansion", "Native Instruments",
+                                       0, ContentLibraryStatus::notFound),
+                               library("Native Instruments", "Native Instruments/Massive X", "Native Instruments", 200),
+                           }));
+    EXPECT_EQ(item(QStringLiteral("Native Instruments/Kontakt Factory")), kontakt);
+    EXPECT_EQ(item(QStringLiteral("Native Instruments/Massive Expansion")), massive);
+    EXPECT_LE(before, massive->lastScannedAt());
+    EXPECT_LE(massive->lastScannedAt(), after);
+    EXPECT_EQ(folder->totalBytes(), 300);
+
+    // Back again: the stored item is found again, never duplicated.
+    ASSERT_TRUE(QDir().rename(m_tree.path(QStringLiteral("Native Instruments/Massive X")),
+                              m_tree.path(QStringLiteral("Native Instruments/Massive Expansion"))));
+    refresh();
+    EXPECT_EQ(item(QStringLiteral("Native Instruments/Massive Expansion")), massive);
+    EXPECT_EQ(massive->status(), ContentLibraryStatus::found);
+    EXPECT_EQ(massive->totalBytes(), 200);
+    EXPECT_EQ(item(QStringLiteral("Native Instruments/Massive X"))->status(), ContentLibraryStatus::notFound);
+    EXPECT_EQ(m_store->contentItems().size(), 3);
+}
+
+TEST_F(ContentLibraryPersistenceTest, UnreachableRootMarksTheRootAndAllItsLibrariesNotFound)
+{
+    for (const bool badGrant : {false, true}) {
+        SCOPED_TRACE(badGrant ? "grant cannot be resolved" : "folder is gone");
+        const QString root = badGrant ? QStringLiteral("Grant") : QStringLiteral("Gone");
+        m_tree.file(root + QStringLiteral("/Spitfire Audio/Solo Strings/a.wav"), 10);
+        m_tree.file(root + QStringLiteral("/Spitfire Audio/Albion One/a.wav"), 20);
+        ContentLibraryFolder* folder = addFolder(root);
+        refresh();
+        ASSERT_EQ(m_store->contentItemsWithRootPath(folder->path()).size(), 2);
+
+        if (badGrant)
+            folder->setBookmarkData(QByteArray("not/absolute"));
+        else
+            ASSERT_TRUE(QDir(m_tree.path(root)).removeRecursively());
+        const QDateTime before = QDateTime::currentDateTimeUtc();
+        refresh();
+        const QDateTime after = QDateTime::currentDateTimeUtc();
+
+        EXPECT_EQ(folder->status(), ContentLibraryStatus::notFound);
+        EXPECT_EQ(folder->totalBytes(), 0);
+        EXPECT_LE(before, folder->lastScannedAt());
+        EXPECT_LE(folder->lastScannedAt(), after);
+        const QList<ContentLibraryItem*> items = m_store->contentItemsWithRootPath(folder->path());
+        ASSERT_EQ(items.size(), 2);
+        for (const ContentLibraryItem* item : items) {
+            EXPECT_EQ(item->status(), ContentLibraryStatus::notFound);
+            EXPECT_EQ(item->totalBytes(), 0);
+            EXPECT_LE(before, item->lastScannedAt());
+            EXPECT_LE(item->lastScannedAt(), after);
+        }
+    }
+}
+
+TEST_F(ContentLibraryPersistenceTest, LibraryFoundUnderAnotherRootKeepsItsItemAndTakesTheNewRoot)
+{
+    m_tree.file("Drive/Spitfire Audio/Solo Strings/a.wav", 10);
+    m_tree.file("Drive/Heavyocity/Damage/a.wav", 40);
+    ContentLibraryFolder* vendor = addFolder(QStringLiteral("Drive/Spitfire Audio"));
+    refresh();
+    ContentLibraryItem* strings = item(QStringLiteral("Drive/Spitfire Audio/Solo Strings"));
+    ASSERT_TRUE(strings);
+    EXPECT_EQ(strings->rootPath(), m_tree.path(QStringLiteral("Drive/Spitfire Audio")));
+
+    m_store->remove(vendor);
+    addFolder(QStringLiteral("Drive"));
+    refresh();
+
+    EXPECT_EQ(item(QStringLiteral("Drive/Spitfire Audio/Solo Strings")), strings);
+    EXPECT_EQ(libraries(), (QList<Library>{
+                               library("Drive", "Drive/Spitfire Audio/Solo Strings", "Spitfire Audio", 10),
+                               library("Drive", "Drive/Heavyocity", "Heavyocity", 40),
+                           }));
+}
+
+TEST_F(ContentLibraryPersistenceTest, ItemsOfRootsNoLongerStoredAreLeftAlone)
+{
+    m_tree.file("Drive/Spitfire Audio/Solo Strings/a.wav", 10);
+    addFolder(QStringLiteral("Drive"));
+    ContentLibraryItem* orphan = addItem(m_tree.path(QStringLiteral("Old")), m_tree.path(QStringLiteral("Old/Lib")), 123);
+
+    refresh();
+
+    EXPECT_EQ(orphan->status(), ContentLibraryStatus::found);
+    EXPECT_EQ(orphan->totalBytes(), 123);
+    EXPECT_EQ(orphan->lastScannedAt(), m_longAgo);
+    EXPECT_EQ(m_store->contentItems().size(), 2);
+}
+
+TEST_F(ContentLibraryPersistenceTest, RootRemovedWhileItsScanRunsGetsNothingWritten)
+{
+    m_tree.file("Kept/Spitfire Audio/Solo Strings/a.wav", 10);
+    m_tree.file("Removed/Spitfire Audio/Albion One/a.wav", 20);
+    addFolder(QStringLiteral("Kept"));
+    ContentLibraryFolder* removed = addFolder(QStringLiteral("Removed"));
+    refresh();
+    ContentLibraryItem* albion = item(QStringLiteral("Removed/Spitfire Audio/Albion One"));
+    ASSERT_TRUE(albion);
+    const QDateTime scannedAt = albion->lastScannedAt();
+
+    // One library renamed, one added: both would be written if the results were used.
+    ASSERT_TRUE(QDir().rename(m_tree.path(QStringLiteral("Removed/Spitfire Audio/Albion One")),
+                              m_tree.path(QStringLiteral("Removed/Spitfire Audio/Albion Two"))));
+    m_tree.file("Removed/Spitfire Audio/Originals/a.wav", 30);
+    m_tree.file("Kept/Spitfire Audio/Originals/a.wav", 30);
+
+    const QFuture<void> future = start();
+    m_store->remove(removed); // before the event loop can deliver the results
+    finish(future);
+
+    EXPECT_EQ(m_store->contentFolders().size(), 1);
+    EXPECT_TRUE(m_store->contentItemsWithRootPath(m_tree.path(QStringLiteral("Kept"))).size() == 2);
+    EXPECT_EQ(item(QStringLiteral("Removed/Spitfire Audio/Albion One")), albion);
+    EXPECT_EQ(albion->status(), ContentLibraryStatus::found);
+    EXPECT_EQ(albion->totalBytes(), 20);
+    EXPECT_EQ(albion->lastScannedAt(), scannedAt);
+    EXPECT_EQ(item(QStringLiteral("Removed/Spitfire Audio/Albion Two")), nullptr);
+    EXPECT_EQ(item(QStringLiteral("Removed/Spitfire Audio/Originals")), nullptr);
+    EXPECT_EQ(m_store->contentItems().size(), 3);
+}
+
+TEST_F(ContentLibraryPersistenceTest, ItemRemovedWhileTheScanRunsIsNotTouched)
+{
+    m_tree.file("Drive/Spitfire Audio/Solo Strings/a.wav", 10);
+    m_tree.file("Drive/Spitfire Audio/Albion One/a.wav", 20);
+    addFolder(QStringLiteral("Drive"));
+    refresh();
+    QPointer<ContentLibraryItem> strings = item(QStringLiteral("Drive/Spitfire Audio/Solo Strings"));
+    ContentLibraryItem* albion = item(QStringLiteral("Drive/Spitfire Audio/Albion One"));
+    ASSERT_TRUE(strings && albion);
+
+    const QFuture<void> future = start();
+    m_store->remove(strings);
+    finish(future);
+
+    // Gone before the results were written, so holding on to it would have been a dangling write.
+    EXPECT_TRUE(strings.isNull());
+    ContentLibraryItem* again = item(QStringLiteral("Drive/Spitfire Audio/Solo Strings"));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->status(), ContentLibraryStatus::found);
+    EXPECT_EQ(again->totalBytes(), 10);
+    EXPECT_EQ(item(QStringLiteral("Drive/Spitfire Audio/Albion One")), albion);
+    EXPECT_EQ(m_store->contentItems().size(), 2);
+}
+
+TEST_F(ContentLibraryPersistenceTest, FailedSaveIsIgnoredAndTheChangesStayPending)
+{
+    m_tree.file("Drive/Spitfire Audio/Solo Strings/a.wav", 10);
+    ContentLibraryFolder* folder = addFolder(QStringLiteral("Drive"));
+    ASSERT_TRUE(m_store->save());
+    m_store->setBusyTimeout(50);
+    {
+        WriteLock lock(storePath());
+        ASSERT_TRUE(lock.locked());
+        refresh();
+        EXPECT_EQ(folder->totalBytes(), 10);
+        EXPECT_EQ(m_store->contentItems().size(), 1);
+        EXPECT_TRUE(m_store->hasChanges());
+    }
+    ASSERT_TRUE(m_store->save());
+    reopen();
+    EXPECT_EQ(m_store->contentItems().size(), 1);
+}
+
+TEST_F(ContentLibraryPersistenceTest, StoreDestroyedWhileTheScanRunsCancelsTheFuture)
+{
+    m_tree.file("Drive/Spitfire Audio/Solo Strings/a.wav", 10);
+    addFolder(QStringLiteral("Drive"));
+    const QFuture<void> future = start();
+    m_store.reset();
+    EXPECT_TRUE(future.isFinished());
+    EXPECT_TRUE(future.isCanceled());
+    QCoreApplication::processEvents();
+}
+
+TEST_F(ContentLibraryPersistenceTest, NothingIsLeftBehindInTheStore)
+{
+    m_tree.file("Drive/Spitfire Audio/Solo Strings/a.wav", 10);
+    addFolder(QStringLiteral("Drive"));
+    refresh();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_store->findChildren<QFutureWatcherBase*>().isEmpty(); }, 60000));
+}
+
+} // namespace
