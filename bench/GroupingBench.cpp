@@ -16,23 +16,30 @@ namespace {
 // another's.
 QList<RawPlugin> syntheticRows(int count)
 {
-    const QStringList publishers{QStringLiteral("FabFilter"),         QStringLiteral("Valhalla DSP, LLC"),
-                                 QStringLiteral("Native Instruments"), QStringLiteral("Soundtoys"),
-                                 QStringLiteral("u-he"),               QStringLiteral("Audio Damage, Inc."),
-                                 QStringLiteral("Universal Audio (UADx)"), QStringLiteral("Arturia"),
-                                 QStringLiteral("Xfer Records"),       QStringLiteral("Cherry Audio"),
-                                 QStringLiteral("Tokyo Dawn Labs"),    QStringLiteral("Plugin Alliance")};
-    const QStringList first{QStringLiteral("Pro"),    QStringLiteral("Vintage"), QStringLiteral("Echo"),
-                            QStringLiteral("Space"),  QStringLiteral("Tape"),    QStringLiteral("Über"),
-                            QStringLiteral("Crystal"), QStringLiteral("Decap"),  QStringLiteral("Mono"),
-                            QStringLiteral("Shimmer"), QStringLiteral("Éclat"),  QStringLiteral("Nova")};
-    const QStringList second{QStringLiteral("Verb"),  QStringLiteral("Delay"), QStringLiteral("Comp"),
-                             QStringLiteral("Q"),     QStringLiteral("Synth"), QStringLiteral("Drive"),
+    const QStringList publishers{QStringLiteral("FabFilter"),
+                                 QStringLiteral("Valhalla DSP, LLC"),
+                                 QStringLiteral("Native Instruments"),
+                                 QStringLiteral("Soundtoys"),
+                                 QStringLiteral("u-he"),
+                                 QStringLiteral("Audio Damage, Inc."),
+                                 QStringLiteral("Universal Audio (UADx)"),
+                                 QStringLiteral("Arturia"),
+                                 QStringLiteral("Xfer Records"),
+                                 QStringLiteral("Cherry Audio"),
+                                 QStringLiteral("Tokyo Dawn Labs"),
+                                 QStringLiteral("Plugin Alliance")};
+    const QStringList first{QStringLiteral("Pro"),     QStringLiteral("Vintage"), QStringLiteral("Echo"),
+                            QStringLiteral("Space"),   QStringLiteral("Tape"),    QStringLiteral("Über"),
+                            QStringLiteral("Crystal"), QStringLiteral("Decap"),   QStringLiteral("Mono"),
+                            QStringLiteral("Shimmer"), QStringLiteral("Éclat"),   QStringLiteral("Nova")};
+    const QStringList second{QStringLiteral("Verb"),   QStringLiteral("Delay"),  QStringLiteral("Comp"),
+                             QStringLiteral("Q"),      QStringLiteral("Synth"),  QStringLiteral("Drive"),
                              QStringLiteral("Phaser"), QStringLiteral("Chorus"), QStringLiteral("EQ"),
                              QStringLiteral("Limiter")};
-    const QStringList types{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3"), QStringLiteral("AAX"),
-                            QStringLiteral("CLAP")};
-    const QStringList suffixes{QString(), QStringLiteral(" AU"), QString(), QStringLiteral(" VST3"), QStringLiteral("_x64")};
+    const QStringList types{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3"),
+                            QStringLiteral("AAX"), QStringLiteral("CLAP")};
+    const QStringList suffixes{QString(), QStringLiteral(" AU"), QString(), QStringLiteral(" VST3"),
+                               QStringLiteral("_x64")};
     const QStringList archs{QStringLiteral("Apple Silicon, Intel 64"), QStringLiteral("Intel 64"),
                             QStringLiteral("Apple Silicon")};
 
@@ -60,7 +67,8 @@ QList<RawPlugin> syntheticRows(int count)
             row.installed = formatRowDate(base.addDays(random() % 4000));
             row.size = QString::number(qint64(random() % 400'000'000));
             row.pluginID = QStringLiteral("com.example.p%1").arg(product);
-            row.path = QStringLiteral("/Library/Audio/Plug-Ins/%1/%2.%3").arg(types[format], row.name, types[format].toLower());
+            row.path = QStringLiteral("/Library/Audio/Plug-Ins/%1/%2.%3")
+                           .arg(types[format], row.name, types[format].toLower());
             rows.append(row);
         }
     }

@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -71,6 +73,8 @@ BENCHMARK(du)->Name("du --apparent-size")->Unit(benchmark::kMillisecond)->UseRea
 // Keeps each benchmark's mean wall time so the ratio can be printed after the table.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             m_realTimes[run.run_name.function_name] = run.GetAdjustedRealTime();

@@ -7,5 +7,6 @@
 // What the global options and the dispatcher hand to every command.
 struct CommandContext {
     ScanRoots roots;
+    QString storePath; // the catalogue file, absolute
     QString usage; // the command's help text, repeated on a usage error
 };

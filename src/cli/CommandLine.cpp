@@ -1,9 +1,17 @@
 #include "cli/CommandLine.h"
 
+#include "cli/AddContentCommand.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/DemoCommand.h"
 #include "cli/DemoLibraryCommand.h"
+#include "cli/FoldersCommand.h"
+#include "cli/GrantCommand.h"
+#include "cli/RefreshCommand.h"
+#include "cli/RemoveContentCommand.h"
+#include "cli/RevokeCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/ScanCommand.h"
+#include "model/CatalogStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +28,13 @@ std::vector<std::unique_ptr<Command>> makeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<ScanCommand>());
     commands.push_back(std::make_unique<DemoLibraryCommand>());
+    commands.push_back(std::make_unique<DemoCommand>());
+    commands.push_back(std::make_unique<GrantCommand>());
+    commands.push_back(std::make_unique<RevokeCommand>());
+    commands.push_back(std::make_unique<AddContentCommand>());
+    commands.push_back(std::make_unique<RemoveContentCommand>());
+    commands.push_back(std::make_unique<FoldersCommand>());
+    commands.push_back(std::make_unique<RefreshCommand>());
     return commands;
 }
 
@@ -29,6 +44,9 @@ struct GlobalOptions {
         QStringLiteral("Look for the standard plug-in folders under DIR instead of \"/\" "
                        "(a mounted or generated macOS system)."),
         QStringLiteral("DIR")};
+    QCommandLineOption store{QStringLiteral("store"),
+                             QStringLiteral("The catalogue file to use instead of the user's catalogue."),
+                             QStringLiteral("PATH")};
     QCommandLineOption home{QStringLiteral("home"),
                             QStringLiteral("The home folder for the per-user plug-in folders."),
                             QStringLiteral("DIR")};
@@ -44,7 +62,8 @@ qsizetype commandIndex(const QStringList& arguments) {
         const QString& argument = arguments[i];
         if (argument == QLatin1StringView("--"))
             return i + 1 < arguments.size() ? i + 1 : -1;
-        if (argument == QLatin1StringView("--system-root") || argument == QLatin1StringView("--home"))
+        if (argument == QLatin1StringView("--system-root") || argument == QLatin1StringView("--home") ||
+            argument == QLatin1StringView("--store"))
             ++i;
         else if (!argument.startsWith(u'-') || argument == QLatin1StringView("-"))
             return i;
@@ -122,7 +141,7 @@ int run(int argc, char** argv) {
 
     const GlobalOptions options;
     QCommandLineParser parser;
-    parser.addOptions({options.systemRoot, options.home, options.help, options.version});
+    parser.addOptions({options.systemRoot, options.home, options.store, options.help, options.version});
     QString usage;
     if (command) {
         parser.setApplicationDescription(command->summary());
@@ -148,7 +167,9 @@ int run(int argc, char** argv) {
     if (!command)
         return ConsoleOutput::usageError(QStringLiteral("no command given."), usage);
 
-    const CommandContext context{scanRoots(parser, options), usage};
+    const QString storePath =
+        parser.isSet(options.store) ? absolute(parser.value(options.store)) : CatalogStore::defaultPath();
+    const CommandContext context{scanRoots(parser, options), storePath, usage};
     const QStringList commandArguments = parser.positionalArguments().mid(1);
     return command->run(commandArguments, parser, context);
 }

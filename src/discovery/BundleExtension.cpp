@@ -11,11 +11,8 @@ struct Entry {
 };
 
 constexpr Entry table[] = {
-    {PluginFormat::au, "component"},
-    {PluginFormat::vst, "vst"},
-    {PluginFormat::vst3, "vst3"},
-    {PluginFormat::aax, "aaxplugin"},
-    {PluginFormat::clap, "clap"},
+    {PluginFormat::au, "component"},  {PluginFormat::vst, "vst"},   {PluginFormat::vst3, "vst3"},
+    {PluginFormat::aax, "aaxplugin"}, {PluginFormat::clap, "clap"},
 };
 
 qsizetype extensionDot(QStringView fileName)

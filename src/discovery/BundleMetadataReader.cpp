@@ -1,24 +1,19 @@
 #include "discovery/BundleMetadataReader.h"
 
 #include "discovery/BundleExtension.h"
+#include "discovery/ExecutableArchitecture.h"
 #include "discovery/KnownVendors.h"
 #include "discovery/PropertyList.h"
 
-#include <QFile>
 #include <QStringList>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr const char* reverseDomainFirstLabels[] = {"com", "net", "org", "io", "co", "app", "audio", "pro", "de",
-                                                    "uk", "fr", "se", "es", "no", "tv", "us", "eu"};
+constexpr const char* reverseDomainFirstLabels[] = {"com",   "net", "org", "io", "co", "app",
+                                                    "audio", "pro", "de",  "uk", "fr", "se",
+                                                    "es",    "no",  "tv",  "us", "eu"};
 
 struct CategoryEntry {
     const char* type;
@@ -26,9 +21,9 @@ struct CategoryEntry {
 };
 
 constexpr CategoryEntry categories[] = {
-    {"aumu", "Instrument"},     {"aumz", "Instrument"}, {"aufx", "Effect"},
-    {"aumf", "MIDI Effect"},    {"aumi", "Mixer"},      {"auol", "Offline Effect"},
-    {"aupn", "Panner"},         {"aufc", "Format Converter"}, {"augn", "Generator"},
+    {"aumu", "Instrument"}, {"aumz", "Instrument"},     {"aufx", "Effect"}, {"aumf", "MIDI Effect"},
+    {"aumi", "Mixer"},      {"auol", "Offline Effect"}, {"aupn", "Panner"}, {"aufc", "Format Converter"},
+    {"augn", "Generator"},
 };
 
 QString stringOrEmpty(const QVariantMap& map, const QString& key)
@@ -75,89 +70,6 @@ QString lastPathComponent(const QString& path)
     return view.mid(view.lastIndexOf(u'/') + 1).toString();
 }
 
-PluginArchitecture architectureOfCpuType(quint32 cpuType)
-{
-    switch (cpuType) {
-    case 0x0100000C: return PluginArchitecture::arm64;
-    case 0x01000007: return PluginArchitecture::x86_64;
-    default: return PluginArchitecture::unknown;
-    }
-}
-
-quint32 little32(const uchar* bytes)
-{
-    return quint32(bytes[0]) | quint32(bytes[1]) << 8 | quint32(bytes[2]) << 16 | quint32(bytes[3]) << 24;
-}
-
-quint32 big32(const uchar* bytes)
-{
-    return quint32(bytes[0]) << 24 | quint32(bytes[1]) << 16 | quint32(bytes[2]) << 8 | quint32(bytes[3]);
-}
-
-// Fills up to `count` bytes; -1 on a read error.
-qsizetype readUpTo(int fd, uchar* buffer, qsizetype count)
-{
-    qsizetype filled = 0;
-    while (filled < count) {
-        const ssize_t got = ::read(fd, buffer + filled, size_t(count - filled));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return -1;
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    return filled;
-}
-
-PluginArchitecture architectureOfOpenFile(int fd)
-{
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return PluginArchitecture::unknown;
-
-    uchar head[8];
-    const qsizetype headSize = readUpTo(fd, head, sizeof head);
-    if (headSize < 4)
-        return PluginArchitecture::unknown;
-
-    const quint32 magic = little32(head);
-    if (magic == 0xFEEDFACF || magic == 0xFEEDFACE)
-        return headSize < 8 ? PluginArchitecture::unknown : architectureOfCpuType(little32(head + 4));
-    if (magic == 0xCFFAEDFE || magic == 0xCEFAEDFE)
-        return headSize < 8 ? PluginArchitecture::unknown : architectureOfCpuType(big32(head + 4));
-
-    const quint32 fatMagic = big32(head);
-    if (fatMagic != 0xCAFEBABE && fatMagic != 0xCAFEBABF)
-        return PluginArchitecture::unknown;
-    if (headSize < 8)
-        return PluginArchitecture::unknown;
-    const quint32 count = big32(head + 4);
-    if (count == 0 || count > 8)
-        return PluginArchitecture::unknown;
-    const qsizetype stride = fatMagic == 0xCAFEBABE ? 20 : 32;
-    uchar records[8 * 32];
-    const qsizetype wanted = qsizetype(count) * stride;
-    if (readUpTo(fd, records, wanted) < wanted)
-        return PluginArchitecture::unknown;
-
-    bool hasArm = false;
-    bool hasIntel = false;
-    for (quint32 i = 0; i < count; ++i) {
-        const PluginArchitecture slice = architectureOfCpuType(big32(records + qsizetype(i) * stride));
-        hasArm = hasArm || slice == PluginArchitecture::arm64;
-        hasIntel = hasIntel || slice == PluginArchitecture::x86_64;
-    }
-    if (hasArm && hasIntel)
-        return PluginArchitecture::universal;
-    if (hasArm)
-        return PluginArchitecture::arm64;
-    if (hasIntel)
-        return PluginArchitecture::x86_64;
-    return PluginArchitecture::unknown;
-}
-
 } // namespace
 
 namespace BundleMetadataReader {
@@ -193,8 +105,8 @@ Metadata metadataFromPlist(const QVariantMap& plist, const QString& bundlePath)
     metadata.bundleID = stringOrEmpty(plist, u"CFBundleIdentifier"_s);
     metadata.version = PropertyList::string(plist, u"CFBundleShortVersionString"_s)
                            .value_or(stringOrEmpty(plist, u"CFBundleVersion"_s));
-    metadata.publisher = publisherFromAudioComponents(plist)
-                             .value_or(publisherFromBundleID(metadata.bundleID).value_or(metadata.name));
+    metadata.publisher = publisherFromAudioComponents(plist).value_or(
+        publisherFromBundleID(metadata.bundleID).value_or(metadata.name));
     metadata.category = categoryFromAudioComponents(plist);
     metadata.bundleDescription = PropertyList::string(plist, u"CFBundleGetInfoString"_s)
                                      .value_or(stringOrEmpty(plist, u"NSHumanReadableCopyright"_s));
@@ -208,20 +120,15 @@ Metadata metadataFromPlist(const QVariantMap& plist, const QString& bundlePath)
 std::optional<QString> executablePath(const QVariantMap& plist, const QString& bundlePath)
 {
     const std::optional<QString> name = PropertyList::string(plist, u"CFBundleExecutable"_s);
-    if (!name || name->isEmpty() || name->contains(u'/') || name->contains(QChar(0)) || *name == u"."_s || *name == u".."_s)
+    if (!name || name->isEmpty() || name->contains(u'/') || name->contains(QChar(0)) || *name == u"."_s ||
+        *name == u".."_s)
         return std::nullopt;
     return bundlePath + u"/Contents/MacOS/"_s + *name;
 }
 
 PluginArchitecture readArchitecture(const QString& executablePath)
 {
-    // Non-blocking so that a FIFO in place of the executable cannot stall the scan.
-    const int fd = ::open(QFile::encodeName(executablePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return PluginArchitecture::unknown;
-    const PluginArchitecture architecture = architectureOfOpenFile(fd);
-    ::close(fd);
-    return architecture;
+    return ExecutableArchitecture::read(executablePath);
 }
 
 std::optional<QString> publisherFromAudioComponents(const QVariantMap& plist)

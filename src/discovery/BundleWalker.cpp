@@ -45,8 +45,8 @@ BundleDates datesOf(const QString& bundlePath)
         const QDateTime now = QDateTime::currentDateTimeUtc();
         return {now, now};
     }
-    const QDateTime modified = (info.stx_mask & STATX_MTIME) ? utcFromTimestamp(info.stx_mtime)
-                                                              : QDateTime::currentDateTimeUtc();
+    const QDateTime modified =
+        (info.stx_mask & STATX_MTIME) ? utcFromTimestamp(info.stx_mtime) : QDateTime::currentDateTimeUtc();
     const QDateTime installed = (info.stx_mask & STATX_BTIME) ? utcFromTimestamp(info.stx_btime) : modified;
     return {modified, installed};
 }
@@ -104,7 +104,8 @@ QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPat
         QStringView remainder = QStringView(folder.path).mid(rootPath.size());
         while (remainder.startsWith(u'/'))
             remainder = remainder.mid(1);
-        const QString url = remainder.isEmpty() ? folderPath : appendingComponent(folderPath, remainder.toString());
+        const QString url =
+            remainder.isEmpty() ? folderPath : appendingComponent(folderPath, remainder.toString());
         output.append(scanFormatFolder(url, folder.format));
     }
     return output;
@@ -117,8 +118,8 @@ QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, P
         return {};
     DirectoryReader reader(path, true);
     if (!reader.isOpen()) {
-        DiagnosticOutput::printLine(u"[PluginScanner] Failed to enumerate "_s + folderPath + u": "_s
-                                    + qt_error_string(reader.error()));
+        DiagnosticOutput::printLine(u"[PluginScanner] Failed to enumerate "_s + folderPath + u": "_s +
+                                    qt_error_string(reader.error()));
         return {};
     }
     countFolder();
@@ -168,7 +169,8 @@ std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bund
     const std::optional<QVariantMap> plist = BundleMetadataReader::readInfoPlist(bundlePath);
     if (!plist)
         return std::nullopt;
-    const BundleMetadataReader::Metadata metadata = BundleMetadataReader::metadataFromPlist(*plist, bundlePath);
+    const BundleMetadataReader::Metadata metadata =
+        BundleMetadataReader::metadataFromPlist(*plist, bundlePath);
     const BundleDates dates = datesOf(bundlePath);
     const std::optional<QString> executable = BundleMetadataReader::executablePath(*plist, bundlePath);
 
@@ -177,7 +179,8 @@ std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bund
     plugin.publisher = metadata.publisher;
     plugin.version = metadata.version;
     plugin.format = format;
-    plugin.architecture = executable ? BundleMetadataReader::readArchitecture(*executable) : PluginArchitecture::unknown;
+    plugin.architecture =
+        executable ? BundleMetadataReader::readArchitecture(*executable) : PluginArchitecture::unknown;
     plugin.filePath = bundlePath;
     plugin.bundleID = metadata.bundleID;
     plugin.fileSize = directorySize(bundlePath);

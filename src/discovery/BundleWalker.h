@@ -27,12 +27,14 @@ public:
 
     BundleWalker(QList<FormatFolder> formatFolders, Hooks hooks);
 
-    [[nodiscard]] QList<ScannedPlugin> scanStandardLocation(const QString& folderPath, const QString& rootPath);
+    [[nodiscard]] QList<ScannedPlugin> scanStandardLocation(const QString& folderPath,
+                                                            const QString& rootPath);
     [[nodiscard]] QList<ScannedPlugin> scanFormatFolder(const QString& folderPath, PluginFormat format);
     [[nodiscard]] QList<ScannedPlugin> scanRecursively(const QString& folderPath);
 
     // No value when the bundle has no readable property list.
-    [[nodiscard]] static std::optional<ScannedPlugin> makeScannedPlugin(const QString& bundlePath, PluginFormat format);
+    [[nodiscard]] static std::optional<ScannedPlugin> makeScannedPlugin(const QString& bundlePath,
+                                                                        PluginFormat format);
 
     [[nodiscard]] int foldersWalked() const { return m_foldersWalked; }
     [[nodiscard]] int bundlesFound() const { return m_bundlesFound; }

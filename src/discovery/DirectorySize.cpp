@@ -31,8 +31,7 @@ qint64 directorySize(const QString& folderPath)
                     total += qint64(info.st_size);
                 break;
             }
-            case DirectoryReader::Kind::other:
-                break;
+            case DirectoryReader::Kind::other: break;
             }
         }
     }

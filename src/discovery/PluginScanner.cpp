@@ -46,7 +46,9 @@ QFuture<QList<ScannedPlugin>> PluginScanner::scan(const QMap<QString, QByteArray
     promise->start();
     const quint64 scanNumber = ++m_scansIssued;
     m_pool.start([this, grants, scanNumber, promise] {
-        const auto isCancelled = [&] { return promise->isCanceled() || m_cancelledThrough.load() >= scanNumber; };
+        const auto isCancelled = [&] {
+            return promise->isCanceled() || m_cancelledThrough.load() >= scanNumber;
+        };
         QList<ScannedPlugin> found = runScan(grants, isCancelled);
         if (isCancelled())
             promise->future().cancel();
@@ -79,8 +81,9 @@ QList<ScannedPlugin> PluginScanner::runScan(const QMap<QString, QByteArray>& gra
         if (!folder)
             continue;
         FolderBookmark::startAccessing(*folder);
-        const QList<ScannedPlugin> found = isStandardLocation(path) ? walker.scanStandardLocation(*folder, path)
-                                                                    : walker.scanRecursively(*folder);
+        const QList<ScannedPlugin> found = isStandardLocation(path)
+                                               ? walker.scanStandardLocation(*folder, path)
+                                               : walker.scanRecursively(*folder);
         for (const ScannedPlugin& plugin : found)
             byPath.insert(plugin.filePath, plugin);
         FolderBookmark::stopAccessing(*folder);
@@ -93,8 +96,10 @@ QList<ScannedPlugin> PluginScanner::runScan(const QMap<QString, QByteArray>& gra
 QList<StandardLocation> PluginScanner::standardLocations() const
 {
     const StandardLocation table[] = {
-        {m_roots.underSystem(systemPlugIns), u"System Audio Plug-Ins folder — covers AU, VST, VST3, and CLAP"_s},
-        {m_roots.underHome(systemPlugIns), u"User Audio Plug-Ins folder — catches plugins installed only for your account"_s},
+        {m_roots.underSystem(systemPlugIns),
+         u"System Audio Plug-Ins folder — covers AU, VST, VST3, and CLAP"_s},
+        {m_roots.underHome(systemPlugIns),
+         u"User Audio Plug-Ins folder — catches plugins installed only for your account"_s},
         {m_roots.underSystem(avidPlugIns), u"System Avid folder — covers AAX"_s},
         {m_roots.underHome(avidPlugIns), u"User Avid folder — catches account-only AAX plugins"_s},
     };
@@ -114,9 +119,9 @@ bool PluginScanner::isStandardLocation(const QString& path) const
 
 bool PluginScanner::isContainerPluginFolder(const QString& path)
 {
-    return path.contains(u"/Library/Containers/"_s)
-        && (path.endsWith(u"/Data/Library/Audio/Plug-Ins"_s)
-            || path.endsWith(u"/Data/Library/Application Support/Avid/Audio/Plug-Ins"_s));
+    return path.contains(u"/Library/Containers/"_s) &&
+           (path.endsWith(u"/Data/Library/Audio/Plug-Ins"_s) ||
+            path.endsWith(u"/Data/Library/Application Support/Avid/Audio/Plug-Ins"_s));
 }
 
 QList<FormatFolder> PluginScanner::formatFolders() const

@@ -37,7 +37,7 @@ QString ScanRoots::accountHome()
     long hint = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(size_t(hint > 0 ? hint : 16384));
     for (;;) {
-        passwd entry {};
+        passwd entry{};
         passwd* result = nullptr;
         const int status = ::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &result);
         if (status == ERANGE && buffer.size() < (1u << 20)) {

@@ -1,15 +1,12 @@
 #include "model/CatalogStore.h"
 
+#include "model/CatalogConnection.h"
 #include "model/CatalogLoader.h"
 #include "model/CatalogSchema.h"
 #include "model/CatalogWriter.h"
-#include "model/SqlErrorText.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 
 using Kind = CatalogObject::Kind;
@@ -26,31 +23,16 @@ int signalBit(Kind kind)
 }
 constexpr int editedBit = 1 << 8;
 
-QString nextConnectionName()
-{
-    static int counter = 0;
-    return QStringLiteral("CatalogStore-%1").arg(++counter);
-}
-
-bool exec(QSqlDatabase& db, const QString& sql, QSqlError* error = nullptr)
-{
-    QSqlQuery query(db);
-    if (query.exec(sql))
-        return true;
-    if (error)
-        *error = query.lastError();
-    return false;
-}
-
 } // namespace
 
-CatalogStore::CatalogStore(const QString& path) : m_path(path)
+CatalogStore::CatalogStore(const QString& path)
+    : m_path(path), m_connection(std::make_unique<CatalogConnection>(path))
 {
     m_quietTimer.setSingleShot(true);
     m_quietTimer.setInterval(quietMSecs);
     m_deadlineTimer.setSingleShot(true);
     m_deadlineTimer.setInterval(deadlineMSecs);
-    connect(&m_quietTimer, &QTimer::timeout, this, &CatalogStore::autosave);
+    connect(&m_quietTimer, &QTimer::timeout, this, &CatalogStore::quietPeriodEnded);
     connect(&m_deadlineTimer, &QTimer::timeout, this, &CatalogStore::autosave);
 }
 
@@ -58,7 +40,6 @@ CatalogStore::~CatalogStore()
 {
     if (hasChanges())
         (void)save();
-    closeConnection();
 }
 
 QString CatalogStore::defaultPath()
@@ -86,14 +67,12 @@ std::unique_ptr<CatalogStore> CatalogStore::openDefault(QString* errorDescriptio
 std::unique_ptr<CatalogStore> CatalogStore::open(const QString& path, QString* errorDescription)
 {
     std::unique_ptr<CatalogStore> store(new CatalogStore(path));
-    StoreResult result = store->openConnection();
+    StoreResult result = store->m_connection->open(store->m_busyTimeout);
     if (result)
-        result = store->prepareFile();
+        result = store->m_connection->prepare();
     CatalogContents contents;
-    if (result) {
-        const QSqlDatabase db = QSqlDatabase::database(store->m_connectionName, false);
-        result = CatalogLoader(db, path).load(contents);
-    }
+    if (result)
+        result = CatalogLoader(store->m_connection->database(), path).load(contents);
     if (!result) {
         if (errorDescription)
             *errorDescription = result.errorDescription();
@@ -101,95 +80,6 @@ std::unique_ptr<CatalogStore> CatalogStore::open(const QString& path, QString* e
     }
     store->adopt(contents);
     return store;
-}
-
-StoreResult CatalogStore::openConnection()
-{
-    m_connectionName = nextConnectionName();
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    db.setDatabaseName(m_path);
-    QSqlError error;
-    if (!db.open())
-        error = db.lastError();
-    else if (exec(db, QStringLiteral("PRAGMA foreign_keys = ON"), &error) &&
-             exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(m_busyTimeout), &error))
-        return StoreResult::success();
-    return StoreResult::failure(QStringLiteral("The catalogue \"%1\" cannot be opened or created: %2")
-                                    .arg(m_path, SqlErrorText::describe(error)));
-}
-
-void CatalogStore::closeConnection()
-{
-    if (m_connectionName.isEmpty())
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connectionName);
-    m_connectionName.clear();
-}
-
-// Looks before it writes: nothing is written to a file that is not ours or is too new.
-StoreResult CatalogStore::prepareFile()
-{
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    const auto refuse = [this](const QString& why) {
-        return StoreResult::failure(QStringLiteral("The catalogue \"%1\" cannot be opened: %2").arg(m_path, why));
-    };
-
-    QSqlQuery tables(db);
-    if (!tables.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        const int code = SqlErrorText::sqliteCode(tables.lastError());
-        if (code == 26)
-            return refuse(QStringLiteral("the file is not a plug-in catalogue."));
-        return refuse(SqlErrorText::describe(tables.lastError()));
-    }
-    QStringList names;
-    while (tables.next())
-        names.append(tables.value(0).toString());
-    tables.finish();
-
-    QSqlError error;
-    if (names.isEmpty()) {
-        // A new or empty file becomes a catalogue.
-        if (!exec(db, QStringLiteral("PRAGMA journal_mode = WAL"), &error) ||
-            !exec(db, QStringLiteral("BEGIN IMMEDIATE"), &error))
-            return refuse(SqlErrorText::describe(error));
-        QStringList statements = CatalogSchema::createStatements();
-        statements.append(QStringLiteral("INSERT INTO \"%1\" (\"key\", \"value\") VALUES ('schemaVersion', '%2')")
-                              .arg(QLatin1StringView(CatalogSchema::metadataTable), schemaVersion()));
-        statements.append(QStringLiteral("COMMIT"));
-        for (const QString& statement : statements) {
-            if (!exec(db, statement, &error)) {
-                (void)exec(db, QStringLiteral("ROLLBACK"));
-                return refuse(SqlErrorText::describe(error));
-            }
-        }
-    } else {
-        if (!names.contains(QLatin1StringView(CatalogSchema::metadataTable)))
-            return refuse(QStringLiteral("the file is not a plug-in catalogue."));
-        QSqlQuery version(db);
-        if (!version.exec(QStringLiteral("SELECT \"value\" FROM \"%1\" WHERE \"key\" = 'schemaVersion'")
-                              .arg(QLatin1StringView(CatalogSchema::metadataTable))))
-            return refuse(QStringLiteral("the file is not a plug-in catalogue."));
-        if (!version.next())
-            return refuse(QStringLiteral("the file is not a plug-in catalogue."));
-        const QString stored = version.value(0).toString();
-        version.finish();
-        const int order = CatalogSchema::compareVersions(stored, schemaVersion());
-        if (order > 0)
-            return refuse(QStringLiteral("it was written by a newer version of the application (schema %1; this "
-                                         "version reads %2).")
-                              .arg(stored, schemaVersion()));
-        if (order < 0)
-            return refuse(QStringLiteral("its schema version %1 is not supported.").arg(stored));
-        // A read-only file keeps its journal mode; it still opens for reading.
-        (void)exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
-    }
-    // FULL: a commit that returned has reached the disk.
-    (void)exec(db, QStringLiteral("PRAGMA synchronous = FULL"));
-    return StoreResult::success();
 }
 
 void CatalogStore::adopt(CatalogContents& contents)
@@ -392,10 +282,23 @@ void CatalogStore::noteEdit()
         QMetaObject::invokeMethod(this, &CatalogStore::emitPendingSignals, Qt::QueuedConnection);
     }
     if (m_autosaveEnabled) {
-        m_quietTimer.start(quietMSecs);
+        // Restarting a timer on each of thousands of edits in a refresh costs; the quiet timer
+        // instead checks on expiry whether the quiet period really passed.
+        m_sinceLastEdit.start();
+        if (!m_quietTimer.isActive())
+            m_quietTimer.start(quietMSecs);
         if (!m_deadlineTimer.isActive())
             m_deadlineTimer.start(deadlineMSecs);
     }
+}
+
+void CatalogStore::quietPeriodEnded()
+{
+    const qint64 remaining = quietMSecs - m_sinceLastEdit.elapsed();
+    if (remaining > 0)
+        m_quietTimer.start(int(remaining));
+    else
+        autosave();
 }
 
 void CatalogStore::emitPendingSignals()
@@ -434,8 +337,7 @@ StoreResult CatalogStore::save()
     if (m_reconnectBeforeSave) {
         // The cause of the last failure may be gone (a read-only file made writable again),
         // but SQLite keeps the mode it opened the file with.
-        closeConnection();
-        if (StoreResult opened = openConnection(); !opened)
+        if (StoreResult opened = m_connection->open(m_busyTimeout); !opened)
             return opened;
         m_reconnectBeforeSave = false;
     }
@@ -447,7 +349,7 @@ StoreResult CatalogStore::save()
     changes.nextId = m_nextId;
 
     const StoreResult result =
-        CatalogWriter(QSqlDatabase::database(m_connectionName, false), m_path).write(changes);
+        CatalogWriter(m_connection->database(), m_path).write(changes);
     if (!result) {
         m_reconnectBeforeSave = true;
         return result;
@@ -480,6 +382,7 @@ void CatalogStore::setAutosaveEnabled(bool enabled)
         m_quietTimer.stop();
         m_deadlineTimer.stop();
     } else if (hasChanges()) {
+        m_sinceLastEdit.start();
         m_quietTimer.start(quietMSecs);
     }
 }
@@ -487,6 +390,5 @@ void CatalogStore::setAutosaveEnabled(bool enabled)
 void CatalogStore::setBusyTimeout(int milliseconds)
 {
     m_busyTimeout = milliseconds;
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    (void)exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds));
+    m_connection->setBusyTimeout(milliseconds);
 }

@@ -11,6 +11,7 @@
 #include "model/Tag.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -22,6 +23,7 @@
 #include <memory>
 #include <type_traits>
 
+class CatalogConnection;
 struct CatalogContents;
 
 // The catalogue: one SQLite file, held wholly in memory once opened, used from the
@@ -108,9 +110,6 @@ private:
 
     explicit CatalogStore(const QString& path);
 
-    [[nodiscard]] StoreResult openConnection();
-    void closeConnection();
-    [[nodiscard]] StoreResult prepareFile();
     void adopt(CatalogContents& contents);
 
     void insertObject(CatalogObject* object);
@@ -120,12 +119,13 @@ private:
     void setChanged(CatalogObject::Kind kind);
     void noteEdit();
     void emitPendingSignals();
+    void quietPeriodEnded();
     void autosave();
 
     static bool lessByFields(const QObject* a, const QObject* b, const QList<QByteArray>& fields);
 
     QString m_path;
-    QString m_connectionName;
+    std::unique_ptr<CatalogConnection> m_connection;
     bool m_reconnectBeforeSave = false;
     int m_busyTimeout = 5000;
     qint64 m_nextId = 1;
@@ -147,6 +147,7 @@ private:
     bool m_signalsPosted = false;
     bool m_autosaveEnabled = true;
     QTimer m_quietTimer;
+    QElapsedTimer m_sinceLastEdit;
     QTimer m_deadlineTimer;
 };
 

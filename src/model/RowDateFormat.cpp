@@ -11,7 +11,7 @@ using CharacterClasses::asciiLower;
 namespace {
 
 constexpr std::array<const char16_t*, 12> englishMonths{u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
-                                                       u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+                                                        u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
 
 // Grouping formats thousands of dates, so the month names of the current locale are looked up
 // once per locale and thread rather than per date.
@@ -136,8 +136,8 @@ QDate parseRowDay(QStringView view, QDate windowStart)
     for (int i = 0; i < 12 && month == 0; ++i) {
         const char16_t* name = englishMonths[i];
         if (view[at].unicode() < 0x80 && view[at + 1].unicode() < 0x80 && view[at + 2].unicode() < 0x80 &&
-            asciiLower(view[at].unicode()) == asciiLower(name[0]) && asciiLower(view[at + 1].unicode()) == name[1] &&
-            asciiLower(view[at + 2].unicode()) == name[2])
+            asciiLower(view[at].unicode()) == asciiLower(name[0]) &&
+            asciiLower(view[at + 1].unicode()) == name[1] && asciiLower(view[at + 2].unicode()) == name[2])
             month = i + 1;
     }
     if (month == 0)

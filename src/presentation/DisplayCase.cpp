@@ -59,9 +59,12 @@ bool isNumberThenLetters(QStringView word)
 
 bool isAcronym(const QString& lowerWord)
 {
-    static const QSet<QString> acronyms{QStringLiteral("au"),  QStringLiteral("vst"), QStringLiteral("vst3"), QStringLiteral("aax"), QStringLiteral("clap"), QStringLiteral("fx"),
-                                        QStringLiteral("eq"),  QStringLiteral("api"), QStringLiteral("ssl"),  QStringLiteral("dbx"), QStringLiteral("bx"),   QStringLiteral("ua"),
-                                        QStringLiteral("ni"),  QStringLiteral("ik"),  QStringLiteral("mk1"),  QStringLiteral("mk2"), QStringLiteral("mkii"), QStringLiteral("ips")};
+    static const QSet<QString> acronyms{QStringLiteral("au"),  QStringLiteral("vst"),  QStringLiteral("vst3"),
+                                        QStringLiteral("aax"), QStringLiteral("clap"), QStringLiteral("fx"),
+                                        QStringLiteral("eq"),  QStringLiteral("api"),  QStringLiteral("ssl"),
+                                        QStringLiteral("dbx"), QStringLiteral("bx"),   QStringLiteral("ua"),
+                                        QStringLiteral("ni"),  QStringLiteral("ik"),   QStringLiteral("mk1"),
+                                        QStringLiteral("mk2"), QStringLiteral("mkii"), QStringLiteral("ips")};
     return acronyms.contains(lowerWord);
 }
 

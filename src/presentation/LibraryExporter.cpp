@@ -55,6 +55,13 @@ void appendQuoted(QString& out, const QString& value)
     out += u'"';
 }
 
+// The C locale's short forms are "d MMM yyyy" and a time with seconds: numeric ISO forms serve
+// better there.
+bool isCLocale(const QLocale& locale)
+{
+    return locale.language() == QLocale::C;
+}
+
 // Numeric local dates, each distinct day formatted once: a catalogue repeats few days many times.
 class CsvDates {
 public:
@@ -65,12 +72,13 @@ public:
         const QDate day = date.toLocalTime().date();
         auto found = m_cache.constFind(day.toJulianDay());
         if (found == m_cache.cend())
-            found = m_cache.insert(day.toJulianDay(), m_locale.toString(day, QLocale::ShortFormat));
+            found = m_cache.insert(day.toJulianDay(), m_locale.toString(day, m_pattern));
         return found.value();
     }
 
 private:
     QLocale m_locale;
+    QString m_pattern = isCLocale(m_locale) ? QStringLiteral("yyyy-MM-dd") : m_locale.dateFormat(QLocale::ShortFormat);
     QHash<qint64, QString> m_cache;
 };
 
@@ -236,8 +244,9 @@ QString exportDateText(const QDateTime& date)
     if (!date.isValid())
         return {};
     const QLocale locale;
+    const QString timePattern = isCLocale(locale) ? QStringLiteral("HH:mm") : locale.timeFormat(QLocale::ShortFormat);
     return formatAbbreviatedDate(date, locale) + QStringLiteral(", ") +
-           locale.toString(date.toLocalTime().time(), QLocale::ShortFormat);
+           locale.toString(date.toLocalTime().time(), timePattern);
 }
 
 QString suggestedFileName(ExportFormat format)

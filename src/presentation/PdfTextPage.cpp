@@ -25,15 +25,17 @@ void prepare(QTextDocument& document, QPaintDevice& device, const QString& text)
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     document.setDefaultFont(font);
-    document.setDocumentMargin(padding);
+    // The layout scales its own margin by the device's resolution against the screen's, so the
+    // padding is applied when drawing instead, where a point is a point.
+    document.setDocumentMargin(0);
     document.documentLayout()->setPaintDevice(&device);
     document.setPlainText(text);
-    document.setTextWidth(columnWidth);
+    document.setTextWidth(columnWidth - 2 * padding);
 }
 
 QSizeF laidOutSize(QTextDocument& document)
 {
-    return {columnWidth, std::ceil(document.size().height())};
+    return {columnWidth, std::ceil(document.size().height() + 2 * padding)};
 }
 
 } // namespace
@@ -69,6 +71,7 @@ bool write(QIODevice& device, const QString& text, QString* errorDescription)
             *errorDescription = QStringLiteral("The PDF document could not be created.");
         return false;
     }
+    painter.translate(padding, padding);
     document.drawContents(&painter);
     painter.end();
     return true;

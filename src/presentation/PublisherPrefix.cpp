@@ -113,7 +113,8 @@ bool PublisherPrefix::mayBeKey(QStringView piece) const
         const char16_t unit = c.unicode();
         if (unit >= 0x80)
             return true;
-        if ((unit >= u'a' && unit <= u'z') || (unit >= u'0' && unit <= u'9') || (unit >= u'A' && unit <= u'Z'))
+        if ((unit >= u'a' && unit <= u'z') || (unit >= u'0' && unit <= u'9') ||
+            (unit >= u'A' && unit <= u'Z'))
             return m_keyStarts.contains(QChar(asciiLower(unit)));
     }
     return true;

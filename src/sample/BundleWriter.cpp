@@ -21,9 +21,9 @@ constexpr quint32 cpuTypeX86_64 = 0x01000007;
 constexpr quint32 cpuTypeArm64 = 0x0100000C;
 constexpr quint32 cpuSubtypeAll = 0;
 constexpr quint32 cpuSubtypeX86All = 3;
-constexpr quint32 fileTypeBundle = 8;          // MH_BUNDLE: how plug-in executables are linked
-constexpr qint64 sliceAlignment = 0x4000;      // 2^14, the arm64 page size
-constexpr qint64 sliceSize = 96 * 1024;        // small but plausible code size per architecture
+constexpr quint32 fileTypeBundle = 8;     // MH_BUNDLE: how plug-in executables are linked
+constexpr qint64 sliceAlignment = 0x4000; // 2^14, the arm64 page size
+constexpr qint64 sliceSize = 96 * 1024;   // small but plausible code size per architecture
 constexpr int plistDepthLimit = 64;
 
 void appendLittle32(QByteArray& out, quint32 value)
@@ -58,11 +58,11 @@ QByteArray thinHeader(quint32 cpuType, bool is64, bool bigEndian)
     put(cpuType);
     put(subtypeFor(cpuType));
     put(fileTypeBundle);
-    put(18);     // ncmds
-    put(2'136);  // sizeofcmds
+    put(18);         // ncmds
+    put(2'136);      // sizeofcmds
     put(0x00218085); // the flags a linker typically sets on a bundle
     if (is64)
-        put(0);  // reserved
+        put(0); // reserved
     return out;
 }
 
@@ -155,17 +155,13 @@ PlistPtr toPlist(const QVariant& value, int depth)
     if (depth > plistDepthLimit)
         return {};
     switch (value.typeId()) {
-    case QMetaType::QString:
-        return PlistPtr(plist_new_string(value.toString().toUtf8().constData()));
-    case QMetaType::Bool:
-        return PlistPtr(plist_new_bool(value.toBool() ? 1 : 0));
+    case QMetaType::QString: return PlistPtr(plist_new_string(value.toString().toUtf8().constData()));
+    case QMetaType::Bool: return PlistPtr(plist_new_bool(value.toBool() ? 1 : 0));
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return PlistPtr(plist_new_uint(value.toULongLong()));
-    case QMetaType::Double:
-        return PlistPtr(plist_new_real(value.toDouble()));
+    case QMetaType::ULongLong: return PlistPtr(plist_new_uint(value.toULongLong()));
+    case QMetaType::Double: return PlistPtr(plist_new_real(value.toDouble()));
     case QMetaType::QByteArray: {
         const QByteArray data = value.toByteArray();
         return PlistPtr(plist_new_data(data.constData(), quint64(data.size())));
@@ -187,10 +183,8 @@ PlistPtr toPlist(const QVariant& value, int depth)
         }
         return array;
     }
-    case QMetaType::QVariantMap:
-        return dictionaryToPlist(value.toMap(), depth);
-    default:
-        return {};
+    case QMetaType::QVariantMap: return dictionaryToPlist(value.toMap(), depth);
+    default: return {};
     }
 }
 
@@ -210,13 +204,14 @@ bool writeAll(int fd, const char* data, qint64 size)
 
 bool writeImage(const QString& filePath, const Image& image, mode_t mode)
 {
-    const int fd = ::open(QFile::encodeName(filePath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    const int fd =
+        ::open(QFile::encodeName(filePath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0)
         return false;
     bool ok = true;
     for (const Chunk& chunk : image.chunks) {
-        ok = ok && ::lseek(fd, off_t(chunk.offset), SEEK_SET) == off_t(chunk.offset)
-            && writeAll(fd, chunk.bytes.constData(), chunk.bytes.size());
+        ok = ok && ::lseek(fd, off_t(chunk.offset), SEEK_SET) == off_t(chunk.offset) &&
+             writeAll(fd, chunk.bytes.constData(), chunk.bytes.size());
     }
     // Extending past the written bytes leaves a hole: realistic sizes without writing them.
     ok = ok && ::ftruncate(fd, off_t(image.size)) == 0;
@@ -269,13 +264,15 @@ bool write(const BundleSpec& spec)
     const QString contents = spec.path + QStringLiteral("/Contents");
     if (!QDir().mkpath(contents))
         return false;
-    if (spec.writePlist && !writePropertyList(contents + QStringLiteral("/Info.plist"), spec.info, spec.binaryPlist))
+    if (spec.writePlist &&
+        !writePropertyList(contents + QStringLiteral("/Info.plist"), spec.info, spec.binaryPlist))
         return false;
 
     const QString executableName = spec.info.value(QStringLiteral("CFBundleExecutable")).toString();
     if (!executableName.isEmpty() && spec.executable != ExecutableKind::missing) {
         const QString macOS = contents + QStringLiteral("/MacOS");
-        if (!QDir().mkpath(macOS) || !writeImage(macOS + u'/' + executableName, executableImage(spec.executable), 0755))
+        if (!QDir().mkpath(macOS) ||
+            !writeImage(macOS + u'/' + executableName, executableImage(spec.executable), 0755))
             return false;
     }
 
@@ -286,7 +283,8 @@ bool write(const BundleSpec& spec)
         const qint64 each = spec.resourceBytes / spec.resourceFiles;
         const qint64 remainder = spec.resourceBytes % spec.resourceFiles;
         for (int i = 0; i < spec.resourceFiles; ++i) {
-            const QString name = QStringLiteral("%1/Resource %2.dat").arg(resources).arg(i + 1, 3, 10, QLatin1Char('0'));
+            const QString name =
+                QStringLiteral("%1/Resource %2.dat").arg(resources).arg(i + 1, 3, 10, QLatin1Char('0'));
             if (!writeSparseFile(name, each + (i == 0 ? remainder : 0)))
                 return false;
         }

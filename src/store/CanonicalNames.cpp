@@ -42,16 +42,16 @@ const std::array<PublisherRow, 20> publisherRows{{
 }};
 
 // Removed only as separate trailing words; the order does not matter.
-constexpr std::array<const char16_t*, 11> wordSuffixes{u"llc", u"inc",  u"ltd", u"corp", u"corporation", u"co",
-                                                       u"gmbh", u"ag", u"sa",  u"bv",   u"kk"};
+constexpr std::array<const char16_t*, 11> wordSuffixes{
+    u"llc", u"inc", u"ltd", u"corp", u"corporation", u"co", u"gmbh", u"ag", u"sa", u"bv", u"kk"};
 // Removed when glued to the end; "corporation" is missing on purpose and "co" comes last.
 constexpr std::array<const char16_t*, 10> joinedSuffixes{u"llc", u"inc", u"ltd", u"corp", u"gmbh",
                                                          u"ag",  u"sa",  u"bv",  u"kk",   u"co"};
 
 // Tried in this order; matched against the lower-cased name.
 constexpr std::array<const char16_t*, 15> spacedNameSuffixes{
-    u" Audio Unit", u" AU64",   u" AU",   u" VST 3", u" VST3", u" VSTi",  u" VST", u" AAX",
-    u" CLAP",       u" Surround", u" Stereo", u" Mono", u" FX",   u"_x64", u"AU64"};
+    u" Audio Unit", u" AU64",     u" AU",     u" VST 3", u" VST3", u" VSTi", u" VST", u" AAX",
+    u" CLAP",       u" Surround", u" Stereo", u" Mono",  u" FX",   u"_x64",  u"AU64"};
 constexpr std::array<const char16_t*, 3> gluedNameSuffixes{u"AU", u"VST", u"VSTi"};
 
 template <std::size_t N> std::array<QString, N> lowerCased(const std::array<const char16_t*, N>& texts)
@@ -174,7 +174,8 @@ QString cleanedPluginName(const QString& text)
     QString current = name.toString();
     for (;;) {
         const QString lower = current.toLower();
-        const qsizetype cut = nameSuffixLength(current, [&lower](const QString& suffix) { return lower.endsWith(suffix); });
+        const qsizetype cut =
+            nameSuffixLength(current, [&lower](const QString& suffix) { return lower.endsWith(suffix); });
         if (cut == 0)
             return current;
         current = trimmedBlanks(QStringView(current).chopped(cut)).toString();
@@ -183,5 +184,6 @@ QString cleanedPluginName(const QString& text)
 
 RecordKey recordKey(const QString& name, const QString& publisher)
 {
-    return {trimmedBlanksShared(lowerCased(cleanedPluginName(name))), publisherKey(displayPublisher(publisher))};
+    return {trimmedBlanksShared(lowerCased(cleanedPluginName(name))),
+            publisherKey(displayPublisher(publisher))};
 }

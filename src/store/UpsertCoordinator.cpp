@@ -3,8 +3,9 @@
 #include "model/CatalogStore.h"
 #include "model/Diagnostics.h"
 #include "presentation/PluginGrouper.h"
-#include "store/CanonicalNames.h"
-#include "store/PublisherTable.h"
+#include "store/InstallKey.h"
+#include "store/PublisherForms.h"
+#include "store/RecordKey.h"
 #include "store/ScannedPluginRow.h"
 #include "store/VersionOrder.h"
 
@@ -83,11 +84,11 @@ void mergeInto(PluginRecord* survivor, PluginRecord* duplicate)
 }
 
 // Returns how many records of the group were deleted.
-int consolidateGroup(CatalogStore& store, const QList<PluginRecord*>& group)
+int consolidateGroup(CatalogStore& store, const QList<PluginRecord*>& group, PublisherForms& publishers)
 {
     PluginRecord* survivor = chooseSurvivor(group);
     for (const PluginRecord* record : group) {
-        if (const std::optional<QString> display = knownPublisherDisplayName(record->publisher())) {
+        if (const std::optional<QString> display = publishers.of(record->publisher()).knownDisplay) {
             survivor->setPublisher(*display);
             break;
         }
@@ -117,9 +118,7 @@ void applyScan(PluginInstall* install, const ScannedPlugin& scanned)
     install->setStatus(InstallStatus::found);
 }
 
-} // namespace
-
-StoreResult UpsertCoordinator::consolidateDuplicates(CatalogStore& store, UpsertSummary* summary)
+StoreResult consolidate(CatalogStore& store, UpsertSummary* summary, PublisherForms& publishers)
 {
     const QList<PluginRecord*> records = store.records();
 
@@ -128,7 +127,7 @@ StoreResult UpsertCoordinator::consolidateDuplicates(CatalogStore& store, Upsert
     QList<QList<PluginRecord*>> groups;
     groupIndex.reserve(records.size());
     for (PluginRecord* record : records) {
-        const RecordKey key = recordKey(record->name(), record->publisher());
+        const RecordKey key = publishers.recordKey(record->name(), record->publisher());
         const auto found = groupIndex.constFind(key);
         if (found == groupIndex.cend()) {
             groupIndex.insert(key, groups.size());
@@ -141,7 +140,7 @@ StoreResult UpsertCoordinator::consolidateDuplicates(CatalogStore& store, Upsert
     int deleted = 0;
     for (const QList<PluginRecord*>& group : std::as_const(groups))
         if (group.size() > 1)
-            deleted += consolidateGroup(store, group);
+            deleted += consolidateGroup(store, group, publishers);
     if (summary)
         summary->recordsConsolidated = deleted;
     if (deleted > 0) {
@@ -155,7 +154,7 @@ StoreResult UpsertCoordinator::consolidateDuplicates(CatalogStore& store, Upsert
     for (PluginRecord* record : records) {
         if (record->isDeleted())
             continue;
-        const std::optional<QString> display = knownPublisherDisplayName(record->publisher());
+        const std::optional<QString> display = publishers.of(record->publisher()).knownDisplay;
         if (display && *display != record->publisher()) {
             record->setPublisher(*display);
             ++canonicalized;
@@ -170,6 +169,14 @@ StoreResult UpsertCoordinator::consolidateDuplicates(CatalogStore& store, Upsert
     return StoreResult::success();
 }
 
+} // namespace
+
+StoreResult UpsertCoordinator::consolidateDuplicates(CatalogStore& store, UpsertSummary* summary)
+{
+    PublisherForms publishers;
+    return consolidate(store, summary, publishers);
+}
+
 StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, CatalogStore& store, UpsertSummary* summary)
 {
     UpsertSummary counts;
@@ -178,7 +185,8 @@ StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, Catal
             *summary = counts;
         return result;
     };
-    if (StoreResult consolidated = consolidateDuplicates(store, &counts); !consolidated)
+    PublisherForms publishers;
+    if (StoreResult consolidated = consolidate(store, &counts, publishers); !consolidated)
         return report(consolidated);
 
     QList<RawPlugin> rows;
@@ -196,7 +204,7 @@ StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, Catal
     QHash<RecordKey, PluginRecord*> recordsByKey;
     recordsByKey.reserve(records.size() + scanned.size());
     for (PluginRecord* record : records)
-        recordsByKey.insert(recordKey(record->name(), record->publisher()), record);
+        recordsByKey.insert(publishers.recordKey(record->name(), record->publisher()), record);
     QHash<InstallKey, PluginInstall*> installsByKey;
     installsByKey.reserve(installs.size() + scanned.size());
     for (PluginInstall* install : installs)
@@ -209,8 +217,8 @@ StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, Catal
     QList<PluginRecord*> touchedInOrder;
     for (const ScannedPlugin& plugin : scanned) {
         const QString name = groupNameByPath.value(plugin.filePath, plugin.name);
-        keys.push_back(recordKey(name, plugin.publisher));
-        const QString display = displayPublisher(plugin.publisher);
+        keys.push_back(publishers.recordKey(name, plugin.publisher));
+        const QString display = publishers.of(plugin.publisher).display;
         PluginRecord*& record = recordsByKey[keys.back()];
         if (record) {
             record->setName(name);

@@ -45,6 +45,11 @@ struct NameCase {
     const char* expected;
 };
 
+void PrintTo(const NameCase& c, std::ostream* out)
+{
+    *out << c.fileName;
+}
+
 class NameChoiceTest : public BundleMetadataReaderTest, public ::testing::WithParamInterface<NameCase> {};
 
 TEST_P(NameChoiceTest, PrefersTheSpacedSpelling)
@@ -70,12 +75,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(BundleMetadataReaderTest, VersionFallsBackToBundleVersion)
 {
-    EXPECT_EQ(describe(u"a.vst3"_s, {{u"CFBundleShortVersionString"_s, u"3.21"_s}, {u"CFBundleVersion"_s, u"3210"_s}}).version, u"3.21"_s);
+    EXPECT_EQ(describe(u"a.vst3"_s,
+                       {{u"CFBundleShortVersionString"_s, u"3.21"_s}, {u"CFBundleVersion"_s, u"3210"_s}})
+                  .version,
+              u"3.21"_s);
     EXPECT_EQ(describe(u"b.vst3"_s, {{u"CFBundleVersion"_s, u"3210"_s}}).version, u"3210"_s);
     EXPECT_EQ(describe(u"c.vst3"_s, {}).version, QString());
-    EXPECT_EQ(describe(u"d.vst3"_s, {{u"CFBundleShortVersionString"_s, 3}, {u"CFBundleVersion"_s, u"3.0"_s}}).version, u"3.0"_s);
+    EXPECT_EQ(describe(u"d.vst3"_s, {{u"CFBundleShortVersionString"_s, 3}, {u"CFBundleVersion"_s, u"3.0"_s}})
+                  .version,
+              u"3.0"_s);
     // An empty text is still a stated version.
-    EXPECT_EQ(describe(u"e.vst3"_s, {{u"CFBundleShortVersionString"_s, u""_s}, {u"CFBundleVersion"_s, u"3.0"_s}}).version, QString());
+    EXPECT_EQ(
+        describe(u"e.vst3"_s, {{u"CFBundleShortVersionString"_s, u""_s}, {u"CFBundleVersion"_s, u"3.0"_s}})
+            .version,
+        QString());
 }
 
 TEST_F(BundleMetadataReaderTest, PublisherFromComponentBeatsIdentifier)
@@ -90,7 +103,13 @@ struct PublisherCase {
     const char* expected;
 };
 
-class PublisherFromIdentifierTest : public BundleMetadataReaderTest, public ::testing::WithParamInterface<PublisherCase> {};
+void PrintTo(const PublisherCase& c, std::ostream* out)
+{
+    *out << '"' << c.identifier << '"';
+}
+
+class PublisherFromIdentifierTest : public BundleMetadataReaderTest,
+                                    public ::testing::WithParamInterface<PublisherCase> {};
 
 TEST_P(PublisherFromIdentifierTest, FallsBackToTheDisplayName)
 {
@@ -125,21 +144,26 @@ TEST(BundleMetadataReader, PublisherFromAudioComponentsNeedsVendorColonSpace)
     EXPECT_FALSE(from(u" : Verb"_s));
     EXPECT_FALSE(from(42));
     EXPECT_FALSE(BundleMetadataReader::publisherFromAudioComponents({}));
-    EXPECT_FALSE(BundleMetadataReader::publisherFromAudioComponents({{u"AudioComponents"_s, QVariantList{}}}));
+    EXPECT_FALSE(
+        BundleMetadataReader::publisherFromAudioComponents({{u"AudioComponents"_s, QVariantList{}}}));
 }
 
 TEST(BundleMetadataReader, AudioComponentsMustBeAnArrayOfDictionaries)
 {
-    const QVariantMap good{{u"type"_s, u"aufx"_s}, {u"subtype"_s, u"bvrb"_s}, {u"manufacturer"_s, u"Acme"_s},
+    const QVariantMap good{{u"type"_s, u"aufx"_s},
+                           {u"subtype"_s, u"bvrb"_s},
+                           {u"manufacturer"_s, u"Acme"_s},
                            {u"name"_s, u"Acme: Verb"_s}};
     const QVariantMap mixed{{u"AudioComponents"_s, QVariantList{good, u"stray"_s}}};
     const QVariantMap notArray{{u"AudioComponents"_s, good}};
     for (const QVariantMap& plist : {mixed, notArray}) {
         EXPECT_FALSE(BundleMetadataReader::publisherFromAudioComponents(plist));
         EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(plist), QString());
-        EXPECT_EQ(BundleMetadataReader::audioComponentCodes(plist), BundleMetadataReader::AudioComponentCodes{});
+        EXPECT_EQ(BundleMetadataReader::audioComponentCodes(plist),
+                  BundleMetadataReader::AudioComponentCodes{});
     }
-    const QVariantMap twoComponents{{u"AudioComponents"_s, QVariantList{good, QVariantMap{{u"type"_s, u"aumu"_s}}}}};
+    const QVariantMap twoComponents{
+        {u"AudioComponents"_s, QVariantList{good, QVariantMap{{u"type"_s, u"aumu"_s}}}}};
     EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(twoComponents), u"Effect"_s);
     EXPECT_EQ(BundleMetadataReader::audioComponentCodes(twoComponents),
               (BundleMetadataReader::AudioComponentCodes{u"aufx"_s, u"bvrb"_s, u"Acme"_s}));
@@ -148,26 +172,34 @@ TEST(BundleMetadataReader, AudioComponentsMustBeAnArrayOfDictionaries)
 TEST(BundleMetadataReader, CategoryTable)
 {
     const std::pair<const char*, const char*> table[] = {
-        {"aumu", "Instrument"}, {"aumz", "Instrument"}, {"aufx", "Effect"},
-        {"aumf", "MIDI Effect"}, {"aumi", "Mixer"}, {"auol", "Offline Effect"},
-        {"aupn", "Panner"}, {"aufc", "Format Converter"}, {"augn", "Generator"},
-        {"AUFX", "Audio Unit"}, {"zzzz", "Audio Unit"}, {"", "Audio Unit"},
+        {"aumu", "Instrument"}, {"aumz", "Instrument"},
+        {"aufx", "Effect"},     {"aumf", "MIDI Effect"},
+        {"aumi", "Mixer"},      {"auol", "Offline Effect"},
+        {"aupn", "Panner"},     {"aufc", "Format Converter"},
+        {"augn", "Generator"},  {"AUFX", "Audio Unit"},
+        {"zzzz", "Audio Unit"}, {"", "Audio Unit"},
     };
     for (const auto& [type, category] : table)
-        EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"type"_s, QString::fromLatin1(type)}})),
-                  QString::fromLatin1(category)) << type;
+        EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(
+                      component({{u"type"_s, QString::fromLatin1(type)}})),
+                  QString::fromLatin1(category))
+            << type;
     EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents({}), QString());
-    EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"subtype"_s, u"x"_s}})), QString());
+    EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"subtype"_s, u"x"_s}})),
+              QString());
     EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"type"_s, 1}})), QString());
 }
 
 TEST_F(BundleMetadataReaderTest, DescriptionPrefersGetInfoString)
 {
-    EXPECT_EQ(describe(u"a.vst"_s, {{u"CFBundleGetInfoString"_s, u"Verb 1.0"_s}, {u"NSHumanReadableCopyright"_s, u"© Acme"_s}})
+    EXPECT_EQ(describe(u"a.vst"_s, {{u"CFBundleGetInfoString"_s, u"Verb 1.0"_s},
+                                    {u"NSHumanReadableCopyright"_s, u"© Acme"_s}})
                   .bundleDescription,
               u"Verb 1.0"_s);
-    EXPECT_EQ(describe(u"b.vst"_s, {{u"NSHumanReadableCopyright"_s, u"© Acme"_s}}).bundleDescription, u"© Acme"_s);
-    EXPECT_EQ(describe(u"c.vst"_s, {{u"CFBundleGetInfoString"_s, false}, {u"NSHumanReadableCopyright"_s, u"© Acme"_s}})
+    EXPECT_EQ(describe(u"b.vst"_s, {{u"NSHumanReadableCopyright"_s, u"© Acme"_s}}).bundleDescription,
+              u"© Acme"_s);
+    EXPECT_EQ(describe(u"c.vst"_s,
+                       {{u"CFBundleGetInfoString"_s, false}, {u"NSHumanReadableCopyright"_s, u"© Acme"_s}})
                   .bundleDescription,
               u"© Acme"_s);
     EXPECT_EQ(describe(u"d.vst"_s, {}).bundleDescription, QString());
@@ -180,11 +212,14 @@ TEST_F(BundleMetadataReaderTest, FullAudioUnitDescriptionFromBinaryList)
         {u"CFBundleIdentifier"_s, u"com.acme.bigverb"_s},
         {u"CFBundleShortVersionString"_s, u"2.4.1"_s},
         {u"CFBundleGetInfoString"_s, u"Big Verb 2.4.1"_s},
-        {u"AudioComponents"_s, QVariantList{QVariantMap{{u"name"_s, u"Acme Audio: Big Verb"_s}, {u"type"_s, u"aufx"_s},
-                                                         {u"subtype"_s, u"BgVb"_s}, {u"version"_s, 132097}}}},
+        {u"AudioComponents"_s, QVariantList{QVariantMap{{u"name"_s, u"Acme Audio: Big Verb"_s},
+                                                        {u"type"_s, u"aufx"_s},
+                                                        {u"subtype"_s, u"BgVb"_s},
+                                                        {u"version"_s, 132097}}}},
     };
-    const Metadata expected{u"Big Verb"_s, u"Acme Audio"_s, u"2.4.1"_s, u"com.acme.bigverb"_s, u"Effect"_s,
-                            u"Big Verb 2.4.1"_s, u"aufx"_s, u"BgVb"_s, QString()};
+    const Metadata expected{u"Big Verb"_s, u"Acme Audio"_s,     u"2.4.1"_s, u"com.acme.bigverb"_s,
+                            u"Effect"_s,   u"Big Verb 2.4.1"_s, u"aufx"_s,  u"BgVb"_s,
+                            QString()};
     EXPECT_EQ(describe(u"BigVerb.component"_s, info, true), expected);
     EXPECT_EQ(describe(u"BigVerbXml.component"_s, info, false).publisher, expected.publisher);
 }
@@ -198,7 +233,8 @@ TEST_F(BundleMetadataReaderTest, NoPropertyListNoMetadata)
     EXPECT_FALSE(BundleMetadataReader::readMetadata(spec.path));
 
     const QString malformed = m_dir.filePath(u"Malformed.vst3"_s);
-    BundleTree::file(malformed + u"/Contents/Info.plist"_s, "<?xml version=\"1.0\"?><plist><dict><key>CFBundleName");
+    BundleTree::file(malformed + u"/Contents/Info.plist"_s,
+                     "<?xml version=\"1.0\"?><plist><dict><key>CFBundleName");
     EXPECT_FALSE(BundleMetadataReader::readMetadata(malformed));
 
     EXPECT_FALSE(BundleMetadataReader::readMetadata(m_dir.filePath(u"Nowhere.vst3"_s)));
@@ -206,18 +242,24 @@ TEST_F(BundleMetadataReaderTest, NoPropertyListNoMetadata)
 
 TEST(BundleMetadataReader, ExecutablePathComesFromBundleExecutable)
 {
-    EXPECT_EQ(BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, u"Pro-Q 3"_s}}, u"/x/Pro-Q 3.vst3"_s),
-              u"/x/Pro-Q 3.vst3/Contents/MacOS/Pro-Q 3"_s);
+    EXPECT_EQ(
+        BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, u"Pro-Q 3"_s}}, u"/x/Pro-Q 3.vst3"_s),
+        u"/x/Pro-Q 3.vst3/Contents/MacOS/Pro-Q 3"_s);
     EXPECT_FALSE(BundleMetadataReader::executablePath({}, u"/x/a.vst3"_s));
     EXPECT_FALSE(BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, 5}}, u"/x/a.vst3"_s));
-    EXPECT_FALSE(BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, u"../../etc"_s}}, u"/x/a.vst3"_s));
+    EXPECT_FALSE(
+        BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, u"../../etc"_s}}, u"/x/a.vst3"_s));
 }
 
 TEST(BundleMetadataReader, TitleCaseLabel)
 {
     const std::pair<QString, QString> table[] = {
-        {u"sonic-charge"_s, u"Sonic Charge"_s}, {u"acmeAudio"_s, u"AcmeAudio"_s}, {u""_s, u""_s},
-        {u"a--b"_s, u"A  B"_s},                 {u"-x"_s, u" X"_s},              {u"émile-zola"_s, u"Émile Zola"_s},
+        {u"sonic-charge"_s, u"Sonic Charge"_s},
+        {u"acmeAudio"_s, u"AcmeAudio"_s},
+        {u""_s, u""_s},
+        {u"a--b"_s, u"A  B"_s},
+        {u"-x"_s, u" X"_s},
+        {u"émile-zola"_s, u"Émile Zola"_s},
         {u"3rd-party"_s, u"3rd Party"_s},
     };
     for (const auto& [label, expected] : table)

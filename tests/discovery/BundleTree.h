@@ -25,8 +25,8 @@ inline QVariantMap info(const QString& name, const QString& identifier = {}, con
     return map;
 }
 
-inline void bundle(const QString& path, const QVariantMap& plist, ExecutableKind executable = ExecutableKind::thinArm64,
-                   bool binary = false)
+inline void bundle(const QString& path, const QVariantMap& plist,
+                   ExecutableKind executable = ExecutableKind::thinArm64, bool binary = false)
 {
     BundleSpec spec;
     spec.path = path;

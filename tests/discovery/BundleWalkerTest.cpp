@@ -17,7 +17,8 @@ namespace {
 QDateTime setModified(const QString& path, const QDateTime& when)
 {
     const qint64 ms = when.toMSecsSinceEpoch();
-    const timespec times[2] = {{ms / 1000, (ms % 1000) * 1'000'000 + 123}, {ms / 1000, (ms % 1000) * 1'000'000 + 456}};
+    const timespec times[2] = {{ms / 1000, (ms % 1000) * 1'000'000 + 123},
+                               {ms / 1000, (ms % 1000) * 1'000'000 + 456}};
     EXPECT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
     return when;
 }
@@ -25,10 +26,12 @@ QDateTime setModified(const QString& path, const QDateTime& when)
 std::optional<QDateTime> birthTime(const QString& path)
 {
     struct statx info {};
-    if (::statx(AT_FDCWD, QFile::encodeName(path).constData(), AT_SYMLINK_NOFOLLOW, STATX_BTIME, &info) != 0
-        || !(info.stx_mask & STATX_BTIME))
+    if (::statx(AT_FDCWD, QFile::encodeName(path).constData(), AT_SYMLINK_NOFOLLOW, STATX_BTIME, &info) !=
+            0 ||
+        !(info.stx_mask & STATX_BTIME))
         return std::nullopt;
-    return QDateTime::fromMSecsSinceEpoch(qint64(info.stx_btime.tv_sec) * 1000 + info.stx_btime.tv_nsec / 1'000'000, Qt::UTC);
+    return QDateTime::fromMSecsSinceEpoch(
+        qint64(info.stx_btime.tv_sec) * 1000 + info.stx_btime.tv_nsec / 1'000'000, Qt::UTC);
 }
 
 TEST(BundleWalker, MakeScannedPluginFillsEveryField)
@@ -42,15 +45,18 @@ TEST(BundleWalker, MakeScannedPluginFillsEveryField)
         {u"CFBundleExecutable"_s, u"BigVerb"_s},
         {u"CFBundleVersion"_s, u"245"_s},
         {u"NSHumanReadableCopyright"_s, u"© 2024 Acme"_s},
-        {u"AudioComponents"_s, QVariantList{QVariantMap{{u"name"_s, u"Acme Audio: Big Verb"_s}, {u"type"_s, u"aufx"_s},
-                                                         {u"subtype"_s, u"BgVb"_s}, {u"manufacturer"_s, u"Acme"_s}}}},
+        {u"AudioComponents"_s, QVariantList{QVariantMap{{u"name"_s, u"Acme Audio: Big Verb"_s},
+                                                        {u"type"_s, u"aufx"_s},
+                                                        {u"subtype"_s, u"BgVb"_s},
+                                                        {u"manufacturer"_s, u"Acme"_s}}}},
     };
     spec.binaryPlist = true;
     spec.executable = ExecutableKind::universalArmIntel;
     spec.resourceFiles = 3;
     spec.resourceBytes = 1'000'000;
     ASSERT_TRUE(BundleWriter::write(spec));
-    const QDateTime modified = setModified(spec.path, QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7, 891), Qt::UTC));
+    const QDateTime modified =
+        setModified(spec.path, QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7, 891), Qt::UTC));
 
     const std::optional<ScannedPlugin> plugin = BundleWalker::makeScannedPlugin(spec.path, PluginFormat::au);
     ASSERT_TRUE(plugin);

@@ -58,7 +58,8 @@ TEST_F(DirectorySizeTest, SymlinksCountTheirOwnSizeAndAreNeverFollowed)
     BundleTree::symlink(QFile::decodeName(folderTarget), path(QStringLiteral("root/toFolder")));
     BundleTree::symlink(QStringLiteral(".."), path(QStringLiteral("root/parent")));
     BundleTree::symlink(QStringLiteral("loop"), path(QStringLiteral("root/loop")));
-    EXPECT_EQ(directorySize(path(QStringLiteral("root"))), 3 + fileTarget.size() + folderTarget.size() + 2 + 4);
+    EXPECT_EQ(directorySize(path(QStringLiteral("root"))),
+              3 + fileTarget.size() + folderTarget.size() + 2 + 4);
 }
 
 TEST_F(DirectorySizeTest, FollowsALinkGivenAsTheFolderItself)

@@ -26,12 +26,13 @@ TEST_F(PluginScannerAsyncTest, RunsOnTheScannersOwnThreadAndReportsProgress)
     PluginScanner scanner(m_roots);
     std::atomic<QThread*> workerThread{nullptr};
     QObject::connect(
-        &scanner, &PluginScanner::progress, &scanner, [&](int, int) { workerThread = QThread::currentThread(); },
-        Qt::DirectConnection);
+        &scanner, &PluginScanner::progress, &scanner,
+        [&](int, int) { workerThread = QThread::currentThread(); }, Qt::DirectConnection);
     QObject receiver; // lives on this thread, so reports reach it queued
     QList<std::pair<int, int>> reports;
-    QObject::connect(&scanner, &PluginScanner::progress, &receiver,
-                     [&](int folders, int bundles) { reports.append({folders, bundles}); });
+    QObject::connect(&scanner, &PluginScanner::progress, &receiver, [&](int folders, int bundles) {
+        reports.append({folders, bundles});
+    });
     QFuture<QList<ScannedPlugin>> future = scanner.scan(grants({other(u"Drive"_s)}));
     EXPECT_EQ(future.result().size(), 2);
     ASSERT_NE(workerThread.load(), nullptr);
@@ -89,7 +90,8 @@ TEST_F(PluginScannerAsyncTest, CancellingTheFutureStopsTheScan)
     PluginScanner scanner(m_roots);
     QFuture<QList<ScannedPlugin>> future;
     QObject::connect(
-        &scanner, &PluginScanner::progress, &scanner, [&](int, int) { future.cancel(); }, Qt::DirectConnection);
+        &scanner, &PluginScanner::progress, &scanner, [&](int, int) { future.cancel(); },
+        Qt::DirectConnection);
     future = scanner.scan(grants({other(u"Drive"_s), other(u"Drive/Sub"_s)}));
     future.waitForFinished();
     EXPECT_TRUE(future.isCanceled());

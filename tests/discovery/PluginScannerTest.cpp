@@ -74,7 +74,8 @@ TEST_F(PluginScannerTest, UserAndAvidLocations)
         {u"mac/Users/tester/Library/Audio/Plug-Ins/VST3/Mine.vst3"_s, PluginFormat::vst3},
         {u"mac/Users/tester/Library/Audio/Plug-Ins/Components/Mine.component"_s, PluginFormat::au},
         {u"mac/Library/Application Support/Avid/Audio/Plug-Ins/Pro Limiter.aaxplugin"_s, PluginFormat::aax},
-        {u"mac/Users/tester/Library/Application Support/Avid/Audio/Plug-Ins/Own.AAXPlugin"_s, PluginFormat::aax},
+        {u"mac/Users/tester/Library/Application Support/Avid/Audio/Plug-Ins/Own.AAXPlugin"_s,
+         PluginFormat::aax},
     };
     EXPECT_EQ(found(scan({home(plugIns), sys(avid), home(avid)})), expected);
 }
@@ -126,7 +127,8 @@ TEST_F(PluginScannerTest, SymbolicLinksAreDescribedButNeverWalked)
     BundleTree::symlink(drive, drive + u"/Sub/up"_s);
 
     const QList<ScannedPlugin> plugins = scan({drive});
-    const Found expected{{u"Drive/Real.vst3"_s, PluginFormat::vst3}, {u"Drive/Linked.vst3"_s, PluginFormat::vst3}};
+    const Found expected{{u"Drive/Real.vst3"_s, PluginFormat::vst3},
+                         {u"Drive/Linked.vst3"_s, PluginFormat::vst3}};
     EXPECT_EQ(found(plugins), expected);
     for (const ScannedPlugin& plugin : plugins)
         EXPECT_GT(plugin.fileSize, 0) << plugin.filePath.toStdString();
@@ -194,7 +196,9 @@ TEST_F(PluginScannerTest, AFormatFolderThatCannotBeListedIsReported)
     ::testing::internal::CaptureStdout();
     const QList<ScannedPlugin> plugins = scan({sys(plugIns)});
     const std::string output = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(output, (u"[PluginScanner] Failed to enumerate "_s + sys(plugIns) + u"/VST3: Not a directory\n"_s).toStdString());
+    EXPECT_EQ(output,
+              (u"[PluginScanner] Failed to enumerate "_s + sys(plugIns) + u"/VST3: Not a directory\n"_s)
+                  .toStdString());
     EXPECT_EQ(plugins.size(), 1);
 }
 

@@ -20,7 +20,8 @@ const QVariantMap sample{
     {QStringLiteral("Blob"), QByteArray("\x01\x02\x03", 3)},
     {QStringLiteral("Built"), QDateTime(QDate(2023, 5, 1), QTime(12, 0), Qt::UTC)},
     {QStringLiteral("AudioComponents"),
-     QVariantList{QVariantMap{{QStringLiteral("name"), QStringLiteral("Acme: Verb")}, {QStringLiteral("version"), 65536}}}},
+     QVariantList{QVariantMap{{QStringLiteral("name"), QStringLiteral("Acme: Verb")},
+                              {QStringLiteral("version"), 65536}}}},
 };
 
 class PropertyListTest : public ::testing::Test {
@@ -42,7 +43,8 @@ TEST_F(PropertyListTest, ReadsXmlAndBinaryAlike)
     const QVariantList components = xml->value(QStringLiteral("AudioComponents")).toList();
     ASSERT_EQ(components.size(), 1);
     EXPECT_EQ(components.first().typeId(), QMetaType::QVariantMap);
-    EXPECT_EQ(PropertyList::string(components.first().toMap(), QStringLiteral("name")), QStringLiteral("Acme: Verb"));
+    EXPECT_EQ(PropertyList::string(components.first().toMap(), QStringLiteral("name")),
+              QStringLiteral("Acme: Verb"));
 }
 
 TEST_F(PropertyListTest, OnlyStringsCountAsStrings)
@@ -69,22 +71,26 @@ TEST_F(PropertyListTest, UnusableFilesHaveNoValue)
 {
     BundleTree::file(path("empty.plist"), {});
     BundleTree::file(path("text.plist"), "just some text\n");
-    BundleTree::file(path("broken.plist"), "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>A</key><string>x</dict>");
-    BundleTree::file(path("array.plist"),
-                     "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>x</string></array></plist>");
-    BundleTree::file(path("string.plist"), "<?xml version=\"1.0\"?><plist version=\"1.0\"><string>x</string></plist>");
+    BundleTree::file(path("broken.plist"),
+                     "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>A</key><string>x</dict>");
+    BundleTree::file(
+        path("array.plist"),
+        "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>x</string></array></plist>");
+    BundleTree::file(path("string.plist"),
+                     "<?xml version=\"1.0\"?><plist version=\"1.0\"><string>x</string></plist>");
     BundleTree::file(path("badbinary.plist"), QByteArray("bplist00") + QByteArray(40, '\xff'));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.plist")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.plist")).constData(), 0644), 0);
 
-    for (const char* name : {"missing.plist", "empty.plist", "text.plist", "broken.plist", "array.plist", "string.plist",
-                             "badbinary.plist", "folder.plist", "fifo.plist"})
+    for (const char* name : {"missing.plist", "empty.plist", "text.plist", "broken.plist", "array.plist",
+                             "string.plist", "badbinary.plist", "folder.plist", "fifo.plist"})
         EXPECT_FALSE(PropertyList::readDictionary(path(name))) << name;
 }
 
 TEST_F(PropertyListTest, BinaryKeyWithNulCharacterIsRefused)
 {
-    ASSERT_TRUE(BundleWriter::writePropertyList(path("p.plist"), {{QStringLiteral("AQB"), QStringLiteral("xQy")}}, true));
+    ASSERT_TRUE(BundleWriter::writePropertyList(path("p.plist"),
+                                                {{QStringLiteral("AQB"), QStringLiteral("xQy")}}, true));
     QFile file(path("p.plist"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QByteArray data = file.readAll();
@@ -104,7 +110,8 @@ TEST_F(PropertyListTest, BinaryKeyWithNulCharacterIsRefused)
 TEST_F(PropertyListTest, RefusesFilesAboveTheSizeLimit)
 {
     // A valid dictionary padded with trailing white space past the limit.
-    QByteArray xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>A</key><string>x</string></dict></plist>";
+    QByteArray xml =
+        "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>A</key><string>x</string></dict></plist>";
     BundleTree::file(path("small.plist"), xml);
     EXPECT_TRUE(PropertyList::readDictionary(path("small.plist")));
     xml.append(QByteArray(PropertyList::maximumFileSize, ' '));

@@ -14,20 +14,25 @@ class ReadOnlyScanTest : public ScanFixture {};
 // Tests run as root, so read-only permissions would prove nothing: the tree itself is compared.
 TEST_F(ReadOnlyScanTest, ScanningChangesNothingOnDisk)
 {
-    const ExecutableKind kinds[] = {ExecutableKind::thinArm64,          ExecutableKind::thinX86_64,
-                                    ExecutableKind::universalArmIntel,  ExecutableKind::universalIntelI386,
-                                    ExecutableKind::universal64ArmIntel, ExecutableKind::thin32,
-                                    ExecutableKind::shellScript,        ExecutableKind::truncated,
+    const ExecutableKind kinds[] = {ExecutableKind::thinArm64,
+                                    ExecutableKind::thinX86_64,
+                                    ExecutableKind::universalArmIntel,
+                                    ExecutableKind::universalIntelI386,
+                                    ExecutableKind::universal64ArmIntel,
+                                    ExecutableKind::thin32,
+                                    ExecutableKind::shellScript,
+                                    ExecutableKind::truncated,
                                     ExecutableKind::missing};
-    const QStringList folders{sys(plugIns) + u"/VST3"_s, sys(plugIns) + u"/Components"_s, home(plugIns) + u"/CLAP"_s,
-                              other(u"Drive/Vendor"_s)};
+    const QStringList folders{sys(plugIns) + u"/VST3"_s, sys(plugIns) + u"/Components"_s,
+                              home(plugIns) + u"/CLAP"_s, other(u"Drive/Vendor"_s)};
     int index = 0;
     for (const QString& folder : folders) {
         for (ExecutableKind kind : kinds) {
             BundleSpec spec;
-            spec.path = u"%1/Plugin %2.%3"_s.arg(folder).arg(index++).arg(folder.endsWith(u"Components"_s) ? u"component"_s
-                                                                           : folder.endsWith(u"CLAP"_s)     ? u"clap"_s
-                                                                                                            : u"vst3"_s);
+            spec.path = u"%1/Plugin %2.%3"_s.arg(folder).arg(index++).arg(
+                folder.endsWith(u"Components"_s) ? u"component"_s
+                : folder.endsWith(u"CLAP"_s)     ? u"clap"_s
+                                                 : u"vst3"_s);
             spec.info = BundleTree::info(u"Plugin %1"_s.arg(index));
             spec.binaryPlist = index % 2 == 0;
             spec.executable = kind;
@@ -45,7 +50,9 @@ TEST_F(ReadOnlyScanTest, ScanningChangesNothingOnDisk)
     ASSERT_TRUE(QDir().mkpath(fifoBundle + u"/MacOS"_s));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifoBundle + u"/MacOS/Fifo"_s).constData(), 0644), 0);
     ASSERT_TRUE(QDir().mkpath(other(u"Drive/FifoPlist.vst3/Contents"_s)));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(other(u"Drive/FifoPlist.vst3/Contents/Info.plist"_s)).constData(), 0644), 0);
+    ASSERT_EQ(
+        ::mkfifo(QFile::encodeName(other(u"Drive/FifoPlist.vst3/Contents/Info.plist"_s)).constData(), 0644),
+        0);
 
     const auto before = treeSnapshot(m_dir.path());
     ASSERT_GT(before.size(), 200);

@@ -24,7 +24,10 @@ TEST_F(StandardLocationsTest, OnlyExistingLocationsInTableOrder)
     ASSERT_TRUE(QDir().mkpath(sys(avid)));
     const QList<StandardLocation> all = scanner.standardLocations();
     ASSERT_EQ(all.size(), 4);
-    EXPECT_EQ(all.at(1), (StandardLocation{home(plugIns), u"User Audio Plug-Ins folder — catches plugins installed only for your account"_s}));
+    EXPECT_EQ(all.at(1),
+              (StandardLocation{
+                  home(plugIns),
+                  u"User Audio Plug-Ins folder — catches plugins installed only for your account"_s}));
     EXPECT_EQ(all.at(2), (StandardLocation{sys(avid), u"System Avid folder — covers AAX"_s}));
 }
 
@@ -43,11 +46,16 @@ TEST_F(StandardLocationsTest, TenFormatFoldersInOrder)
 {
     const PluginScanner scanner(m_roots);
     const QList<FormatFolder> expected{
-        {sys(plugIns) + u"/Components"_s, PluginFormat::au},  {sys(plugIns) + u"/VST"_s, PluginFormat::vst},
-        {sys(plugIns) + u"/VST3"_s, PluginFormat::vst3},      {sys(plugIns) + u"/CLAP"_s, PluginFormat::clap},
-        {home(plugIns) + u"/Components"_s, PluginFormat::au}, {home(plugIns) + u"/VST"_s, PluginFormat::vst},
-        {home(plugIns) + u"/VST3"_s, PluginFormat::vst3},     {home(plugIns) + u"/CLAP"_s, PluginFormat::clap},
-        {sys(avid), PluginFormat::aax},                       {home(avid), PluginFormat::aax},
+        {sys(plugIns) + u"/Components"_s, PluginFormat::au},
+        {sys(plugIns) + u"/VST"_s, PluginFormat::vst},
+        {sys(plugIns) + u"/VST3"_s, PluginFormat::vst3},
+        {sys(plugIns) + u"/CLAP"_s, PluginFormat::clap},
+        {home(plugIns) + u"/Components"_s, PluginFormat::au},
+        {home(plugIns) + u"/VST"_s, PluginFormat::vst},
+        {home(plugIns) + u"/VST3"_s, PluginFormat::vst3},
+        {home(plugIns) + u"/CLAP"_s, PluginFormat::clap},
+        {sys(avid), PluginFormat::aax},
+        {home(avid), PluginFormat::aax},
     };
     EXPECT_EQ(scanner.formatFolders(), expected);
 }
@@ -56,7 +64,8 @@ TEST_F(StandardLocationsTest, RealRootsUseTheMacPathsAsTheyAre)
 {
     const PluginScanner scanner(ScanRoots{u"/"_s, u"/home/ana"_s});
     EXPECT_EQ(scanner.formatFolders().first().path, u"/Library/Audio/Plug-Ins/Components"_s);
-    EXPECT_EQ(scanner.formatFolders().last().path, u"/home/ana/Library/Application Support/Avid/Audio/Plug-Ins"_s);
+    EXPECT_EQ(scanner.formatFolders().last().path,
+              u"/home/ana/Library/Application Support/Avid/Audio/Plug-Ins"_s);
 }
 
 TEST(PluginScanner, ContainerPluginFolderTest)

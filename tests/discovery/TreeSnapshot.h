@@ -24,9 +24,12 @@ inline QMap<QByteArray, QByteArray> treeSnapshot(const QString& folder)
             snapshot.insert(path, "unreadable");
             continue;
         }
-        QByteArray entry = QByteArray::number(info.st_mode, 8) + ' ' + QByteArray::number(qint64(info.st_size)) + ' '
-            + QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.' + QByteArray::number(qint64(info.st_mtim.tv_nsec)) + ' '
-            + QByteArray::number(qint64(info.st_ctim.tv_sec)) + '.' + QByteArray::number(qint64(info.st_ctim.tv_nsec));
+        QByteArray entry = QByteArray::number(info.st_mode, 8) + ' ' +
+                           QByteArray::number(qint64(info.st_size)) + ' ' +
+                           QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.' +
+                           QByteArray::number(qint64(info.st_mtim.tv_nsec)) + ' ' +
+                           QByteArray::number(qint64(info.st_ctim.tv_sec)) + '.' +
+                           QByteArray::number(qint64(info.st_ctim.tv_nsec));
         if (S_ISLNK(info.st_mode)) {
             char target[4096];
             const ssize_t length = ::readlink(path.constData(), target, sizeof target);

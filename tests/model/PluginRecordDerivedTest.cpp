@@ -168,6 +168,11 @@ struct AbbreviatedCase {
     const char* expected;
 };
 
+void PrintTo(const AbbreviatedCase& c, std::ostream* out)
+{
+    *out << c.locale;
+}
+
 class AbbreviatedDateTest : public ::testing::TestWithParam<AbbreviatedCase> {};
 
 TEST_P(AbbreviatedDateTest, DropsTheWeekdayAndShortensTheMonth)

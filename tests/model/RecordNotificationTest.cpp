@@ -54,6 +54,11 @@ struct RecordType {
     int fieldCount;
 };
 
+void PrintTo(const RecordType& type, std::ostream* out)
+{
+    *out << type.name;
+}
+
 class RecordNotificationTest : public ::testing::TestWithParam<RecordType> {};
 
 // Every stored field: a different value notifies once and marks the object for saving; the same

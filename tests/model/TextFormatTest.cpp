@@ -44,25 +44,21 @@ TEST_P(ByteCountTest, WritesFileStyleText)
     EXPECT_EQ(formatByteCount(GetParam().bytes), QString::fromUtf8(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Boundaries, ByteCountTest,
-                         ::testing::Values(ByteCountCase{0, "Zero KB"}, ByteCountCase{1, "1 byte"},
-                                           ByteCountCase{2, "2 bytes"}, ByteCountCase{999, "999 bytes"},
-                                           ByteCountCase{1000, "1 KB"}, ByteCountCase{1499, "1 KB"},
-                                           ByteCountCase{1500, "2 KB"}, ByteCountCase{3548, "4 KB"},
-                                           ByteCountCase{999'499, "999 KB"}, ByteCountCase{999'500, "1 MB"},
-                                           ByteCountCase{1'000'000, "1 MB"}, ByteCountCase{1'049'999, "1 MB"},
-                                           ByteCountCase{1'050'000, "1.1 MB"}, ByteCountCase{1'500'000, "1.5 MB"},
-                                           ByteCountCase{12'345'678, "12.3 MB"},
-                                           ByteCountCase{999'949'999, "999.9 MB"},
-                                           ByteCountCase{999'950'000, "1 GB"},
-                                           ByteCountCase{1'005'000'000, "1.01 GB"},
-                                           ByteCountCase{1'234'567'890, "1.23 GB"},
-                                           ByteCountCase{1'500'000'000, "1.5 GB"},
-                                           ByteCountCase{1'000'000'000'000, "1 TB"},
-                                           ByteCountCase{1'234'567'890'123, "1.23 TB"},
-                                           ByteCountCase{std::numeric_limits<qint64>::max(), "9.22 EB"},
-                                           ByteCountCase{-1, "-1 byte"}, ByteCountCase{-1500, "-2 KB"},
-                                           ByteCountCase{std::numeric_limits<qint64>::min(), "-9.22 EB"}));
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, ByteCountTest,
+    ::testing::Values(ByteCountCase{0, "Zero KB"}, ByteCountCase{1, "1 byte"}, ByteCountCase{2, "2 bytes"},
+                      ByteCountCase{999, "999 bytes"}, ByteCountCase{1000, "1 KB"},
+                      ByteCountCase{1499, "1 KB"}, ByteCountCase{1500, "2 KB"}, ByteCountCase{3548, "4 KB"},
+                      ByteCountCase{999'499, "999 KB"}, ByteCountCase{999'500, "1 MB"},
+                      ByteCountCase{1'000'000, "1 MB"}, ByteCountCase{1'049'999, "1 MB"},
+                      ByteCountCase{1'050'000, "1.1 MB"}, ByteCountCase{1'500'000, "1.5 MB"},
+                      ByteCountCase{12'345'678, "12.3 MB"}, ByteCountCase{999'949'999, "999.9 MB"},
+                      ByteCountCase{999'950'000, "1 GB"}, ByteCountCase{1'005'000'000, "1.01 GB"},
+                      ByteCountCase{1'234'567'890, "1.23 GB"}, ByteCountCase{1'500'000'000, "1.5 GB"},
+                      ByteCountCase{1'000'000'000'000, "1 TB"}, ByteCountCase{1'234'567'890'123, "1.23 TB"},
+                      ByteCountCase{std::numeric_limits<qint64>::max(), "9.22 EB"},
+                      ByteCountCase{-1, "-1 byte"}, ByteCountCase{-1500, "-2 KB"},
+                      ByteCountCase{std::numeric_limits<qint64>::min(), "-9.22 EB"}));
 
 struct SizeTextCase {
     const char* text;
@@ -91,8 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ByteCountRoundTripTest, ParseReadsBackWhatFormatWrites)
 {
-    for (const qint64 bytes : {qint64(0), qint64(1), qint64(999), qint64(1000), qint64(54'321), qint64(1'500'000),
-                               qint64(987'654'321), qint64(12'345'678'901), qint64(4'321'000'000'000)}) {
+    for (const qint64 bytes :
+         {qint64(0), qint64(1), qint64(999), qint64(1000), qint64(54'321), qint64(1'500'000),
+          qint64(987'654'321), qint64(12'345'678'901), qint64(4'321'000'000'000)}) {
         const QString text = formatByteCount(bytes);
         const qint64 back = parseSizeText(text);
         // Within the rounding of the unit the text was written in.
@@ -139,7 +136,7 @@ TEST(LocaleCompareTest, StandardCompareReadsNumbersAsNumbers)
 TEST(LocaleCompareTest, CollatorAgreesWithCompareAndFollowsTheLocale)
 {
     const QStringList names{QStringLiteral("Éclair"), QStringLiteral("eclair"), QStringLiteral("ECLAIR 2"),
-                            QStringLiteral("Zebra"), QStringLiteral("apple"), QStringLiteral("Apple")};
+                            QStringLiteral("Zebra"),  QStringLiteral("apple"),  QStringLiteral("Apple")};
     const QCollator collator = localizedCaseInsensitiveCollator();
     for (const QString& a : names) {
         for (const QString& b : names) {
@@ -191,8 +188,8 @@ TEST(RowDateFormatTest, ReadsVariantsAndRefusesMalformedTexts)
     EXPECT_EQ(parseRowDate(QStringLiteral("5-DEC-26"), now), utc(2026, 12, 5));
     EXPECT_EQ(parseRowDate(QStringLiteral("5-Dec-1926"), now), utc(1926, 12, 5));
     EXPECT_EQ(parseRowDate(QStringLiteral("29-Feb-24"), now), utc(2024, 2, 29));
-    for (const char* text : {"", "5-Dec", "5-Dec-", "32-Dec-26", "29-Feb-25", "5-Foo-26", "5 Dec 26", "5-Dec-26x",
-                             "x5-Dec-26", "123-Dec-26", "5-Dez-26", "5-Dec-12345"})
+    for (const char* text : {"", "5-Dec", "5-Dec-", "32-Dec-26", "29-Feb-25", "5-Foo-26", "5 Dec 26",
+                             "5-Dec-26x", "x5-Dec-26", "123-Dec-26", "5-Dez-26", "5-Dec-12345"})
         EXPECT_FALSE(parseRowDate(QString::fromUtf8(text), now).isValid()) << text;
 }
 

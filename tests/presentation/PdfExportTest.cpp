@@ -121,7 +121,7 @@ TEST_F(PdfExportTest, LibraryIsOnePage720PointsWideAsTallAsItsText)
 
     const QString shown = runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     EXPECT_TRUE(shown.startsWith(QStringLiteral("Zuzuze Vizozod\n24 plugins\n"))) << shown.left(200).toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral("Plugin 0024 \u2014 Soundtoys")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Plugin 0024 \u2014 Arturia")));
     EXPECT_TRUE(shown.contains(QStringLiteral("  Formats: AU, VST3, CLAP")) ||
                 shown.contains(QStringLiteral("Formats: AU, VST3, CLAP")));
 

@@ -1,6 +1,6 @@
+#include "presentation/PluginGrouper.h"
 #include "model/RowDateFormat.h"
 #include "presentation/GroupKey.h"
-#include "presentation/PluginGrouper.h"
 #include "presentation/RowLabels.h"
 #include "store/CanonicalNames.h"
 
@@ -73,7 +73,8 @@ TEST(GroupKeyTest, CleansLowerCasesAndTrims)
     EXPECT_EQ(groupKey(QStringLiteral("  Reverb VST3\t")), QStringLiteral("reverb"));
     EXPECT_EQ(groupKey(QStringLiteral("ÜBERVERB")), QStringLiteral("überverb"));
     for (const char* name : {"Pro-Q 3 AU", "Massive X Inst", " Serum_x64 ", "DivaAU", "Kontakt 7"})
-        EXPECT_EQ(groupKey(QString::fromUtf8(name)), recordKey(QString::fromUtf8(name), QString()).name) << name;
+        EXPECT_EQ(groupKey(QString::fromUtf8(name)), recordKey(QString::fromUtf8(name), QString()).name)
+            << name;
 }
 
 TEST_F(PluginGrouperTest, EmptyInputGivesNoGroups)
@@ -83,26 +84,30 @@ TEST_F(PluginGrouperTest, EmptyInputGivesNoGroups)
 
 TEST_F(PluginGrouperTest, SpellingsOfOneNameFormOneGroup)
 {
-    const auto groups = m_grouper.group({row(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter")),
-                                         row(QStringLiteral("Pro-Q 3 AU"), QStringLiteral("FabFilter"), QStringLiteral("VST")),
-                                         row(QStringLiteral("pro-q 3 vst3"), QStringLiteral("FabFilter"), QStringLiteral("VST3"))});
+    const auto groups = m_grouper.group(
+        {row(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter")),
+         row(QStringLiteral("Pro-Q 3 AU"), QStringLiteral("FabFilter"), QStringLiteral("VST")),
+         row(QStringLiteral("pro-q 3 vst3"), QStringLiteral("FabFilter"), QStringLiteral("VST3"))});
     ASSERT_EQ(groups.size(), 1);
     EXPECT_EQ(groups[0].id, QStringLiteral("pro-q 3"));
     EXPECT_EQ(groups[0].name, QStringLiteral("Pro-Q 3"));
     EXPECT_EQ(groups[0].publisher, QStringLiteral("FabFilter"));
-    EXPECT_EQ(groups[0].formats, (QStringList{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3")}));
+    EXPECT_EQ(groups[0].formats,
+              (QStringList{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3")}));
     EXPECT_EQ(groups[0].paths.size(), 3);
 }
 
 TEST_F(PluginGrouperTest, PublisherIsTheFirstUsableOne)
 {
     const QString key = QStringLiteral("reverb");
-    auto rows = QList<RawPlugin>{row(key, QString()), row(key, QStringLiteral("Example Inc.")),
-                                 row(key, QStringLiteral("Example Audio")), row(key, QStringLiteral("Other"))};
+    auto rows =
+        QList<RawPlugin>{row(key, QString()), row(key, QStringLiteral("Example Inc.")),
+                         row(key, QStringLiteral("Example Audio")), row(key, QStringLiteral("Other"))};
     EXPECT_EQ(m_grouper.makeGroup(key, rows).publisher, QStringLiteral("Example Audio"));
 
     // Blank publishers and the plug-in's own name are no maker.
-    rows = {row(key, QStringLiteral(" \t")), row(key, QStringLiteral(" REVERB ")), row(key, QStringLiteral("acme audio "))};
+    rows = {row(key, QStringLiteral(" \t")), row(key, QStringLiteral(" REVERB ")),
+            row(key, QStringLiteral("acme audio "))};
     EXPECT_EQ(m_grouper.makeGroup(key, rows).publisher, QStringLiteral("Acme Audio"));
 
     // Nothing usable: the first row's publisher, even when empty.
@@ -115,17 +120,25 @@ TEST_F(PluginGrouperTest, PublisherIsTheFirstUsableOne)
 TEST_F(PluginGrouperTest, NameCandidatesPreferBlanksThenShortThenCollation)
 {
     const QString key = QStringLiteral("k");
-    EXPECT_EQ(m_grouper.makeGroup(key, {row(QStringLiteral("ValhallaVintageVerb")), row(QStringLiteral("Vintage Verb"))}).name,
-              QStringLiteral("Vintage Verb"));
-    EXPECT_EQ(m_grouper.makeGroup(key, {row(QStringLiteral("Alpha Beta")), row(QStringLiteral("Alpha Be"))}).name,
-              QStringLiteral("Alpha Be"));
-    EXPECT_EQ(m_grouper.makeGroup(key, {row(QStringLiteral("Beta One")), row(QStringLiteral("Acta One"))}).name,
-              QStringLiteral("Acta One"));
+    EXPECT_EQ(
+        m_grouper
+            .makeGroup(key, {row(QStringLiteral("ValhallaVintageVerb")), row(QStringLiteral("Vintage Verb"))})
+            .name,
+        QStringLiteral("Vintage Verb"));
+    EXPECT_EQ(
+        m_grouper.makeGroup(key, {row(QStringLiteral("Alpha Beta")), row(QStringLiteral("Alpha Be"))}).name,
+        QStringLiteral("Alpha Be"));
+    EXPECT_EQ(
+        m_grouper.makeGroup(key, {row(QStringLiteral("Beta One")), row(QStringLiteral("Acta One"))}).name,
+        QStringLiteral("Acta One"));
     // Candidates are cleaned, stripped of the maker and re-cased.
     EXPECT_EQ(m_grouper.makeGroup(key, {row(QStringLiteral("valhalla_vintage_verb VST3"))}).name,
               QStringLiteral("Valhalla Vintage Verb"));
-    EXPECT_EQ(m_grouper.makeGroup(key, {row(QStringLiteral("NI Massive X Inst"), QStringLiteral("Native Instruments"))}).name,
-              QStringLiteral("Massive X"));
+    EXPECT_EQ(
+        m_grouper
+            .makeGroup(key, {row(QStringLiteral("NI Massive X Inst"), QStringLiteral("Native Instruments"))})
+            .name,
+        QStringLiteral("Massive X"));
 }
 
 TEST_F(PluginGrouperTest, PublisherThatIsTheOwnNameCutsNothing)
@@ -135,7 +148,8 @@ TEST_F(PluginGrouperTest, PublisherThatIsTheOwnNameCutsNothing)
     EXPECT_EQ(groups[0].name, QStringLiteral("Echoboy Jr"));
     EXPECT_EQ(groups[0].publisher, QStringLiteral("Echoboy Jr"));
 
-    groups = m_grouper.group({row(QStringLiteral("Template Plugin VST3"), QStringLiteral("template plugin"))});
+    groups =
+        m_grouper.group({row(QStringLiteral("Template Plugin VST3"), QStringLiteral("template plugin"))});
     ASSERT_EQ(groups.size(), 1);
     EXPECT_EQ(groups[0].name, QStringLiteral("Template Plugin"));
 }
@@ -150,7 +164,8 @@ class StripPublisherPrefixTest : public ::testing::TestWithParam<StripCase> {};
 
 TEST_P(StripPublisherPrefixTest, Strips)
 {
-    EXPECT_EQ(PluginGrouper::stripPublisherPrefix(QString::fromUtf8(GetParam().name), QString::fromUtf8(GetParam().publisher)),
+    EXPECT_EQ(PluginGrouper::stripPublisherPrefix(QString::fromUtf8(GetParam().name),
+                                                  QString::fromUtf8(GetParam().publisher)),
               QString::fromUtf8(GetParam().expected));
 }
 
@@ -193,17 +208,19 @@ TEST(PublisherPrefixKeysTest, Spellings)
 TEST_F(PluginGrouperTest, FormatsInCanonicalOrderThenOthers)
 {
     const QString key = QStringLiteral("k");
-    auto rows = QList<RawPlugin>{row(key, {}, QStringLiteral("VST3")), row(key, {}, QStringLiteral("AU")),
-                                 row(key, {}, QStringLiteral("audio unit")), row(key, {}, QStringLiteral("CLAP"))};
+    auto rows =
+        QList<RawPlugin>{row(key, {}, QStringLiteral("VST3")), row(key, {}, QStringLiteral("AU")),
+                         row(key, {}, QStringLiteral("audio unit")), row(key, {}, QStringLiteral("CLAP"))};
     EXPECT_EQ(m_grouper.makeGroup(key, rows).formats,
               (QStringList{QStringLiteral("AU"), QStringLiteral("VST3"), QStringLiteral("CLAP")}));
 
-    rows = {row(key, {}, QStringLiteral("lv2")), row(key, {}, QStringLiteral("clap")), row(key, {}, QStringLiteral("Aax")),
-            row(key, {}, QStringLiteral("vst 3")), row(key, {}, QStringLiteral("Vst")), row(key, {}, QStringLiteral("Audio Unit")),
+    rows = {row(key, {}, QStringLiteral("lv2")), row(key, {}, QStringLiteral("clap")),
+            row(key, {}, QStringLiteral("Aax")), row(key, {}, QStringLiteral("vst 3")),
+            row(key, {}, QStringLiteral("Vst")), row(key, {}, QStringLiteral("Audio Unit")),
             row(key, {}, QStringLiteral("LV2"))};
     EXPECT_EQ(m_grouper.makeGroup(key, rows).formats,
-              (QStringList{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3"), QStringLiteral("AAX"),
-                           QStringLiteral("CLAP"), QStringLiteral("LV2")}));
+              (QStringList{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3"),
+                           QStringLiteral("AAX"), QStringLiteral("CLAP"), QStringLiteral("LV2")}));
 }
 
 TEST_F(PluginGrouperTest, ArchitecturesAreDistinctLabels)
@@ -266,9 +283,11 @@ TEST_F(PluginGrouperTest, SizesAddUp)
     EXPECT_EQ(group.totalSizeBytes, 0);
     EXPECT_EQ(group.totalSize, QStringLiteral("Zero KB"));
     EXPECT_EQ(m_grouper.makeGroup(key, {sized("12  MB")}).totalSizeBytes, 12);
-    EXPECT_EQ(m_grouper.makeGroup(key, {sized("1.5 MB"), sized("250 KB")}).totalSize, QStringLiteral("1.8 MB"));
-    EXPECT_EQ(m_grouper.makeGroup(key, {sized("9000000000000000000"), sized("9000000000000000000")}).totalSizeBytes,
-              std::numeric_limits<qint64>::max());
+    EXPECT_EQ(m_grouper.makeGroup(key, {sized("1.5 MB"), sized("250 KB")}).totalSize,
+              QStringLiteral("1.8 MB"));
+    EXPECT_EQ(
+        m_grouper.makeGroup(key, {sized("9000000000000000000"), sized("9000000000000000000")}).totalSizeBytes,
+        std::numeric_limits<qint64>::max());
 }
 
 TEST_F(PluginGrouperTest, RowFieldsCarriedInRowOrder)
@@ -292,8 +311,9 @@ TEST_F(PluginGrouperTest, GroupsSortByNameWithAccentsBesideBaseLetters)
     const auto groups = m_grouper.group({row(QStringLiteral("zeta")), row(QStringLiteral("Foxtrot")),
                                          row(QStringLiteral("Éclair")), row(QStringLiteral("beta")),
                                          row(QStringLiteral("Alpha")), row(QStringLiteral("delta"))});
-    EXPECT_EQ(names(groups), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Delta"),
-                                          QStringLiteral("Éclair"), QStringLiteral("Foxtrot"), QStringLiteral("Zeta")}));
+    EXPECT_EQ(names(groups),
+              (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Delta"),
+                           QStringLiteral("Éclair"), QStringLiteral("Foxtrot"), QStringLiteral("Zeta")}));
 }
 
 TEST_F(PluginGrouperTest, GroupWithoutMakerBorrowsFromItsNamePrefix)
@@ -353,7 +373,8 @@ TEST_F(PluginGrouperTest, GroupsWithDistinctKeysHaveDistinctIds)
     QSet<QString> ids;
     for (const PluginGroup& group : groups)
         ids.insert(group.id);
-    EXPECT_EQ(ids, (QSet<QString>{QStringLiteral("reverb"), QStringLiteral("room"), QStringLiteral("plate")}));
+    EXPECT_EQ(ids,
+              (QSet<QString>{QStringLiteral("reverb"), QStringLiteral("room"), QStringLiteral("plate")}));
     EXPECT_EQ(findGroup(groups, QStringLiteral("Plate"))->paths.size(), 3);
 }
 

@@ -18,10 +18,16 @@ QByteArray hex(const char* text)
 }
 
 struct HeaderCase {
+    const char* label;
     ExecutableKind kind;
     QByteArray expectedPrefix;
     qsizetype expectedSize;
 };
+
+void PrintTo(const HeaderCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
 
 class ExecutableHeaderTest : public ::testing::TestWithParam<HeaderCase> {};
 
@@ -37,22 +43,32 @@ TEST_P(ExecutableHeaderTest, StartsWithTheMachOBytes)
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, ExecutableHeaderTest,
-    ::testing::Values(
-        HeaderCase{ExecutableKind::thinArm64, hex("cffaedfe0c000001"), 32},
-        HeaderCase{ExecutableKind::thinX86_64, hex("cffaedfe07000001"), 32},
-        HeaderCase{ExecutableKind::thinArm64BigEndian, hex("feedfacf0100000c"), 32},
-        HeaderCase{ExecutableKind::thin32, hex("cefaedfe07000000"), 28},
-        // count 2, then records of 20 bytes: cputype, subtype, offset, size, align
-        HeaderCase{ExecutableKind::universalArmIntel,
-                   hex("cafebabe00000002"
-                       "0100000c" "00000000" "00004000" "00018000" "0000000e"
-                       "01000007" "00000003" "0001c000" "00018000" "0000000e"),
-                   8 + 2 * 20},
-        HeaderCase{ExecutableKind::universalIntelI386, hex("cafebabe0000000201000007"), 8 + 2 * 20},
-        HeaderCase{ExecutableKind::universal64ArmIntel, hex("cafebabf000000020100000c"), 8 + 2 * 32},
-        HeaderCase{ExecutableKind::shellScript, QByteArray("#!/bin/sh\n"), -1},
-        HeaderCase{ExecutableKind::truncated, hex("cffaed"), 3},
-        HeaderCase{ExecutableKind::missing, QByteArray(), 0}));
+    ::testing::Values(HeaderCase{"thinArm64", ExecutableKind::thinArm64, hex("cffaedfe0c000001"), 32},
+                      HeaderCase{"thinX86_64", ExecutableKind::thinX86_64, hex("cffaedfe07000001"), 32},
+                      HeaderCase{"thinArm64BigEndian", ExecutableKind::thinArm64BigEndian,
+                                 hex("feedfacf0100000c"), 32},
+                      HeaderCase{"thin32", ExecutableKind::thin32, hex("cefaedfe07000000"), 28},
+                      // count 2, then records of 20 bytes: cputype, subtype, offset, size, align
+                      HeaderCase{"universalArmIntel", ExecutableKind::universalArmIntel,
+                                 hex("cafebabe00000002"
+                                     "0100000c"
+                                     "00000000"
+                                     "00004000"
+                                     "00018000"
+                                     "0000000e"
+                                     "01000007"
+                                     "00000003"
+                                     "0001c000"
+                                     "00018000"
+                                     "0000000e"),
+                                 8 + 2 * 20},
+                      HeaderCase{"universalIntelI386", ExecutableKind::universalIntelI386,
+                                 hex("cafebabe0000000201000007"), 8 + 2 * 20},
+                      HeaderCase{"universal64ArmIntel", ExecutableKind::universal64ArmIntel,
+                                 hex("cafebabf000000020100000c"), 8 + 2 * 32},
+                      HeaderCase{"shellScript", ExecutableKind::shellScript, QByteArray("#!/bin/sh\n"), -1},
+                      HeaderCase{"truncated", ExecutableKind::truncated, hex("cffaed"), 3},
+                      HeaderCase{"missing", ExecutableKind::missing, QByteArray(), 0}));
 
 quint32 big32(const QByteArray& bytes, qsizetype at)
 {
@@ -96,7 +112,8 @@ TEST(BundleWriter, WritesTheBundleLayout)
     executable.seek(big32(header, 8 + 8));
     EXPECT_EQ(executable.read(8).toHex(), QByteArray("cffaedfe0c000001"));
 
-    const QFileInfoList resources = QDir(spec.path + QStringLiteral("/Contents/Resources")).entryInfoList(QDir::Files);
+    const QFileInfoList resources =
+        QDir(spec.path + QStringLiteral("/Contents/Resources")).entryInfoList(QDir::Files);
     ASSERT_EQ(resources.size(), 3);
     qint64 total = 0;
     for (const QFileInfo& info : resources)

@@ -98,22 +98,21 @@ TEST_P(PublisherKeyTest, Keys)
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, PublisherKeyTest,
-    ::testing::Values(TextCase{"The Foo Company Inc.", "foocompany"}, TextCase{"Foo Co., Ltd", "foo"},
-                      TextCase{"ACME GmbH & Co. KG", "acmegmbhcokg"}, TextCase{"abc co", "abc"},
-                      TextCase{"co", "co"}, TextCase{"Ab Co", "ab"}, TextCase{"Abco", "abco"},
-                      TextCase{"Abcco", "abc"}, TextCase{"abinc", "abinc"}, TextCase{"abcinc", "abc"},
-                      // Joined pass repeats: "co" goes first, then "inc" on the shortened text.
-                      TextCase{"fooincco", "foo"}, TextCase{"Foo Inc Ltd", "foo"},
-                      TextCase{"Foo Corporation", "foo"}, TextCase{"Foocorporation", "foocorporation"},
-                      TextCase{"Foo Sa Ag Bv Kk Gmbh", "foo"}, TextCase{"Foo-Bar's Audio & Co", "foobarsaudio"},
-                      TextCase{"(UADx)", ""}, TextCase{", Inc.", ""}, TextCase{"", ""},
-                      TextCase{"  Foo Audio \n", "fooaudio"}, TextCase{"Foo (Bar, Baz)", "foo"},
-                      TextCase{"Foo, Bar (Baz)", "foo"}, TextCase{"The", "the"}, TextCase{"Theory Audio", "theoryaudio"},
-                      TextCase{"THE FOO", "foo"}, TextCase{"the\tfoo", "thefoo"}, TextCase{"Foo\tllc", "foo"},
-                      TextCase{"Müller GmbH", "müller"}, TextCase{"ÉCOLE Audio", "écoleaudio"},
-                      TextCase{"Foo²", "foo²"}, TextCase{"E\u0301cole", "e\u0301cole"},
-                      TextCase{"\xF0\x9D\x90\x80udio", "\xF0\x9D\x90\x80udio"},
-                      TextCase{"Foo \xF0\x9F\x8E\xB9 Audio", "fooaudio"}));
+    ::testing::Values(
+        TextCase{"The Foo Company Inc.", "foocompany"}, TextCase{"Foo Co., Ltd", "foo"},
+        TextCase{"ACME GmbH & Co. KG", "acmegmbhcokg"}, TextCase{"abc co", "abc"}, TextCase{"co", "co"},
+        TextCase{"Ab Co", "ab"}, TextCase{"Abco", "abco"}, TextCase{"Abcco", "abc"},
+        TextCase{"abinc", "abinc"}, TextCase{"abcinc", "abc"},
+        // Joined pass repeats: "co" goes first, then "inc" on the shortened text.
+        TextCase{"fooincco", "foo"}, TextCase{"Foo Inc Ltd", "foo"}, TextCase{"Foo Corporation", "foo"},
+        TextCase{"Foocorporation", "foocorporation"}, TextCase{"Foo Sa Ag Bv Kk Gmbh", "foo"},
+        TextCase{"Foo-Bar's Audio & Co", "foobarsaudio"}, TextCase{"(UADx)", ""}, TextCase{", Inc.", ""},
+        TextCase{"", ""}, TextCase{"  Foo Audio \n", "fooaudio"}, TextCase{"Foo (Bar, Baz)", "foo"},
+        TextCase{"Foo, Bar (Baz)", "foo"}, TextCase{"The", "the"}, TextCase{"Theory Audio", "theoryaudio"},
+        TextCase{"THE FOO", "foo"}, TextCase{"the\tfoo", "thefoo"}, TextCase{"Foo\tllc", "foo"},
+        TextCase{"Müller GmbH", "müller"}, TextCase{"ÉCOLE Audio", "écoleaudio"}, TextCase{"Foo²", "foo²"},
+        TextCase{"E\u0301cole", "e\u0301cole"}, TextCase{"\xF0\x9D\x90\x80udio", "\xF0\x9D\x90\x80udio"},
+        TextCase{"Foo \xF0\x9F\x8E\xB9 Audio", "fooaudio"}));
 
 class CleanedPluginNameTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -134,7 +133,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"Synth Mono Inst", "Synth"}, TextCase{"PlateauAU", "Plate"},
                       TextCase{"  Reverb\t", "Reverb"}, TextCase{"Reverb AU VST3", "Reverb"},
                       TextCase{"Reverb (Mono)", "Reverb (Mono)"}, TextCase{"", ""}, TextCase{" \t ", ""},
-                      TextCase{"Ünïverb AU", "Ünïverb"}, TextCase{"X\xF0\x9D\x91\x8E" "AU", "X\xF0\x9D\x91\x8E"}));
+                      TextCase{"Ünïverb AU", "Ünïverb"},
+                      TextCase{"X\xF0\x9D\x91\x8E"
+                               "AU",
+                               "X\xF0\x9D\x91\x8E"}));
 
 // One row per suffix of the list, in both cases.
 INSTANTIATE_TEST_SUITE_P(
@@ -145,20 +147,24 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"Reverb VST", "Reverb"}, TextCase{"Reverb AAX", "Reverb"},
                       TextCase{"Reverb CLAP", "Reverb"}, TextCase{"Reverb Surround", "Reverb"},
                       TextCase{"Reverb Stereo", "Reverb"}, TextCase{"Reverb Mono", "Reverb"},
-                      TextCase{"Reverb FX", "Reverb"}, TextCase{"Reverb_x64", "Reverb"}, TextCase{"ReverbAU64", "Reverb"},
-                      TextCase{"reverb audio unit", "reverb"}, TextCase{"REVERB VST3", "REVERB"},
-                      TextCase{"Reverb_X64", "Reverb"}, TextCase{"Reverb  AU", "Reverb"}));
+                      TextCase{"Reverb FX", "Reverb"}, TextCase{"Reverb_x64", "Reverb"},
+                      TextCase{"ReverbAU64", "Reverb"}, TextCase{"reverb audio unit", "reverb"},
+                      TextCase{"REVERB VST3", "REVERB"}, TextCase{"Reverb_X64", "Reverb"},
+                      TextCase{"Reverb  AU", "Reverb"}));
 
 TEST(RecordKeyTest, SpellingsOfOneProductMeet)
 {
     EXPECT_EQ(recordKey(QStringLiteral("Reverb AU64"), QStringLiteral("Valhalla DSP, LLC")),
               recordKey(QStringLiteral("reverb"), QStringLiteral("Valhalla DSP")));
-    const RecordKey key = recordKey(QStringLiteral("  Massive X Inst "), QStringLiteral("Native Instruments GmbH"));
+    const RecordKey key =
+        recordKey(QStringLiteral("  Massive X Inst "), QStringLiteral("Native Instruments GmbH"));
     EXPECT_EQ(key.name, QStringLiteral("massive x"));
     EXPECT_EQ(key.publisher, QStringLiteral("nativeinstruments"));
     for (const char* alias : {"XILS 3.2", "Xils Lab", "Xilslab", "XILS-lab"})
-        EXPECT_EQ(recordKey(QStringLiteral("PolyKB"), QString::fromUtf8(alias)).publisher, QStringLiteral("xilslab"));
-    EXPECT_EQ(recordKey(QStringLiteral("Echo"), QStringLiteral("Moog")).publisher, QStringLiteral("moogmusic"));
+        EXPECT_EQ(recordKey(QStringLiteral("PolyKB"), QString::fromUtf8(alias)).publisher,
+                  QStringLiteral("xilslab"));
+    EXPECT_EQ(recordKey(QStringLiteral("Echo"), QStringLiteral("Moog")).publisher,
+              QStringLiteral("moogmusic"));
 }
 
 TEST(RecordKeyTest, DifferentProductsOrMakersDiffer)
@@ -183,9 +189,12 @@ TEST(RecordKeyTest, HashesLikeItCompares)
 TEST(InstallKeyTest, PathIsExactAndFormatCounts)
 {
     const InstallKey key{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst3};
-    EXPECT_EQ(key, (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst3}));
-    EXPECT_NE(key, (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst}));
-    EXPECT_NE(key, (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/reverb.vst3"), PluginFormat::vst3}));
+    EXPECT_EQ(key,
+              (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst3}));
+    EXPECT_NE(key,
+              (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst}));
+    EXPECT_NE(key,
+              (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/reverb.vst3"), PluginFormat::vst3}));
     QSet<InstallKey> keys{key, key, InstallKey{key.filePath, PluginFormat::au}};
     EXPECT_EQ(keys.size(), 2);
 }

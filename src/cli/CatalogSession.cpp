@@ -1,0 +1,32 @@
+#include "cli/CatalogSession.h"
+
+#include "cli/ConsoleOutput.h"
+#include "model/CatalogStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace CatalogSession {
+
+std::unique_ptr<CatalogStore> open(const QString& path) {
+    QString description;
+    std::unique_ptr<CatalogStore> store = path == CatalogStore::defaultPath()
+                                              ? CatalogStore::openDefault(&description)
+                                              : CatalogStore::open(path, &description);
+    if (!store)
+        ConsoleOutput::error(QStringLiteral("Failed to create ModelContainer: ") + description);
+    return store;
+}
+
+bool save(CatalogStore& store) {
+    const StoreResult saved = store.save();
+    if (!saved)
+        ConsoleOutput::error(QStringLiteral("Could not save the catalogue: ") + saved.errorDescription());
+    return saved.ok();
+}
+
+QString absolutePath(const QString& argument) {
+    return QDir::cleanPath(QFileInfo(argument).absoluteFilePath());
+}
+
+} // namespace CatalogSession

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/UpsertCoordinator.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+class CatalogStore;
+
+// What one refresh changed and what the catalogue holds afterwards, for the terminal and --json.
+struct RefreshSummary {
+    UpsertSummary changes;
+    QStringList missingPaths;    // installs found before and not found now
+    QStringList foundAgainPaths; // installs not found before and found now
+    int plugins = 0;             // records with at least one found install
+    int installs = 0;            // found installs
+    qint64 pluginBytes = 0;
+    int contentLibraries = 0; // found libraries
+    qint64 contentBytes = 0;
+
+    // Install statuses keyed by path and format, taken before the refresh.
+    using Snapshot = QHash<QString, bool>;
+    [[nodiscard]] static Snapshot snapshot(const CatalogStore& store);
+    [[nodiscard]] static RefreshSummary after(const Snapshot& before, const UpsertSummary& changes,
+                                              const CatalogStore& store);
+    // Only the totals, from what the store holds.
+    [[nodiscard]] static RefreshSummary totalsOf(const CatalogStore& store);
+
+    [[nodiscard]] QString text() const;
+    [[nodiscard]] QString totalsText() const;
+    [[nodiscard]] QString json() const;
+};

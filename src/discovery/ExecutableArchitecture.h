@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/PluginArchitecture.h"
+
+#include <QString>
+
+// Tells from the first bytes of a Mach-O file which architectures it carries. Reads at most
+// 8 + 8 × 32 bytes, never maps the file, and answers `unknown` on any problem.
+namespace ExecutableArchitecture {
+
+[[nodiscard]] PluginArchitecture read(const QString& executablePath);
+
+} // namespace ExecutableArchitecture

@@ -1,0 +1,148 @@
+#include "model/CatalogConnection.h"
+
+#include "model/CatalogSchema.h"
+#include "model/SqlErrorText.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace {
+
+constexpr int notADatabase = 26;
+
+QString nextConnectionName()
+{
+    static int counter = 0;
+    return QStringLiteral("CatalogStore-%1").arg(++counter);
+}
+
+bool exec(const QSqlDatabase& db, const QString& sql, QSqlError* error = nullptr)
+{
+    QSqlQuery query(db);
+    if (query.exec(sql))
+        return true;
+    if (error)
+        *error = query.lastError();
+    return false;
+}
+
+QString notACatalogue()
+{
+    return QStringLiteral("the file is not a plug-in catalogue.");
+}
+
+} // namespace
+
+StoreResult CatalogConnection::open(int busyTimeoutMSecs)
+{
+    close();
+    m_name = nextConnectionName();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    db.setDatabaseName(m_path);
+    QSqlError error;
+    if (!db.open())
+        error = db.lastError();
+    else if (exec(db, QStringLiteral("PRAGMA foreign_keys = ON"), &error) &&
+             exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMSecs), &error))
+        return StoreResult::success();
+    return StoreResult::failure(QStringLiteral("The catalogue \"%1\" cannot be opened or created: %2")
+                                    .arg(m_path, SqlErrorText::describe(error)));
+}
+
+void CatalogConnection::close()
+{
+    if (m_name.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+    m_name.clear();
+}
+
+QSqlDatabase CatalogConnection::database() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
+void CatalogConnection::setBusyTimeout(int milliseconds)
+{
+    if (!m_name.isEmpty())
+        (void)exec(database(), QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds));
+}
+
+StoreResult CatalogConnection::refuse(const QString& why) const
+{
+    return StoreResult::failure(QStringLiteral("The catalogue \"%1\" cannot be opened: %2").arg(m_path, why));
+}
+
+StoreResult CatalogConnection::prepare()
+{
+    QSqlQuery tables(database());
+    if (!tables.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        if (SqlErrorText::sqliteCode(tables.lastError()) == notADatabase)
+            return refuse(notACatalogue());
+        return refuse(SqlErrorText::describe(tables.lastError()));
+    }
+    QStringList names;
+    while (tables.next())
+        names.append(tables.value(0).toString());
+    tables.finish();
+
+    StoreResult result = StoreResult::success();
+    if (names.isEmpty())
+        result = createSchema();
+    else if (!names.contains(QLatin1StringView(CatalogSchema::metadataTable)))
+        result = refuse(notACatalogue());
+    else
+        result = checkVersion();
+    if (result) {
+        // A read-only file keeps its journal mode and still opens for reading. FULL: a commit
+        // that returned has reached the disk.
+        (void)exec(database(), QStringLiteral("PRAGMA journal_mode = WAL"));
+        (void)exec(database(), QStringLiteral("PRAGMA synchronous = FULL"));
+    }
+    return result;
+}
+
+StoreResult CatalogConnection::createSchema()
+{
+    const QSqlDatabase db = database();
+    QSqlError error;
+    if (!exec(db, QStringLiteral("PRAGMA journal_mode = WAL"), &error) ||
+        !exec(db, QStringLiteral("BEGIN IMMEDIATE"), &error))
+        return refuse(SqlErrorText::describe(error));
+    QStringList statements = CatalogSchema::createStatements();
+    statements.append(QStringLiteral("INSERT INTO \"%1\" (\"key\", \"value\") VALUES ('schemaVersion', '%2')")
+                          .arg(QLatin1StringView(CatalogSchema::metadataTable),
+                               QLatin1StringView(CatalogSchema::version)));
+    statements.append(QStringLiteral("COMMIT"));
+    for (const QString& statement : std::as_const(statements)) {
+        if (!exec(db, statement, &error)) {
+            (void)exec(db, QStringLiteral("ROLLBACK"));
+            return refuse(SqlErrorText::describe(error));
+        }
+    }
+    return StoreResult::success();
+}
+
+StoreResult CatalogConnection::checkVersion()
+{
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("SELECT \"value\" FROM \"%1\" WHERE \"key\" = 'schemaVersion'")
+                        .arg(QLatin1StringView(CatalogSchema::metadataTable))) ||
+        !query.next())
+        return refuse(notACatalogue());
+    const QString stored = query.value(0).toString();
+    const QString supported = QLatin1StringView(CatalogSchema::version);
+    const int order = CatalogSchema::compareVersions(stored, supported);
+    if (order > 0)
+        return refuse(
+            QStringLiteral("it was written by a newer version of the application (schema %1; this version reads %2).")
+                .arg(stored, supported));
+    if (order < 0)
+        return refuse(QStringLiteral("its schema version %1 is not supported.").arg(stored));
+    return StoreResult::success();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+class PluginRecord;
+
+// What a plug-in card and its detail show, worked out from the group and its record.
+class CardPresentation : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    explicit CardPresentation(QObject* parent = nullptr);
+
+    // The shipped description's category, else the record's, else "Effect".
+    [[nodiscard]] Q_INVOKABLE static QString categoryText(const QString& name, const QString& publisher,
+                                                          const QString& recordCategory);
+    // The shipped description, else the bundle's own; empty when neither exists.
+    [[nodiscard]] Q_INVOKABLE static QString aboutText(const QString& name, const QString& publisher,
+                                                       const QString& bundleDescription);
+    // The first four formats get a badge; the rest are counted as "+n".
+    [[nodiscard]] Q_INVOKABLE static QStringList badgeFormats(const QStringList& formats);
+    [[nodiscard]] Q_INVOKABLE static QString overflowText(const QStringList& formats);
+    // Intel code and no Apple Silicon code.
+    [[nodiscard]] Q_INVOKABLE static bool showsRosetta(const QStringList& architectures);
+    [[nodiscard]] Q_INVOKABLE static QString outdatedTooltip(const QString& publisher);
+    // One map per install: found before not found, then AU, VST, VST3, AAX, CLAP, then stored
+    // order. Keys: format, architecture, notFound, sizeText, filePath, bundleID, version,
+    // installed, modified.
+    [[nodiscard]] Q_INVOKABLE static QVariantList orderedInstalls(const PluginRecord* record);
+    // Character by character.
+    [[nodiscard]] Q_INVOKABLE static QStringList sortedTagNames(const PluginRecord* record);
+};

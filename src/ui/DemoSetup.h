@@ -1,0 +1,22 @@
+#pragma once
+
+#include "discovery/ScanRoots.h"
+
+#include <QString>
+
+class CatalogStore;
+
+// The sample library as the desktop demo uses it: written once, its plug-in folders granted and
+// its sample drive added as a content root, so the folder sheet shows them and a refresh finds them.
+namespace DemoSetup {
+
+[[nodiscard]] QString defaultLibraryPath();
+[[nodiscard]] QString defaultStorePath();
+// Writes the sample library into root unless the folder already has something in it.
+[[nodiscard]] bool ensureLibrary(const QString& root, QString* errorDescription);
+// The sample library as the system to scan: its root, and its user's home.
+[[nodiscard]] ScanRoots roots(const QString& root);
+// Adds what is missing and saves; grants that exist are left alone.
+void grantFolders(CatalogStore& store, const QString& root);
+
+} // namespace DemoSetup

@@ -1,0 +1,233 @@
+#include "ui/LibraryController.h"
+
+#include "model/LocaleCompare.h"
+#include "presentation/DashboardViewModel.h"
+#include "ui/LibraryTexts.h"
+#include "ui/ScopeChips.h"
+
+#include <algorithm>
+
+LibraryController::LibraryController(QObject* parent)
+    : QObject(parent)
+    , m_viewModel(new LibraryViewModel(this))
+    , m_listModel(new LibraryListModel(this))
+    , m_exportFlow(new ExportFlow(*m_viewModel, this))
+{
+    m_searchTimer.setSingleShot(true);
+    m_searchTimer.setTimerType(Qt::PreciseTimer);
+    m_searchTimer.setInterval(searchDelay());
+    connect(&m_searchTimer, &QTimer::timeout, this, &LibraryController::commitSearch);
+
+    connect(filterState(), &FilterState::changed, this, [this] {
+        Q_EMIT filterStateChanged();
+        rebuild();
+    });
+}
+
+LibraryController::~LibraryController() = default;
+
+FilterState* LibraryController::filterState() const
+{
+    return m_viewModel->filterState();
+}
+
+void LibraryController::setStore(CatalogStore* store)
+{
+    if (m_store == store)
+        return;
+    if (m_store)
+        disconnect(m_store, nullptr, this, nullptr);
+    m_store = store;
+    if (m_store) {
+        connect(m_store, &CatalogStore::recordsChanged, this, &LibraryController::recordsMaybeChanged);
+        connect(m_store, &CatalogStore::edited, this, &LibraryController::recordsMaybeChanged);
+        connect(m_store, &CatalogStore::tagsChanged, this, &LibraryController::tagsChanged);
+        connect(m_store, &CatalogStore::scanBookmarksChanged, this, &LibraryController::hasScanBookmarksChanged);
+    }
+    m_allGroups.clear();
+    m_sortedNames.clear();
+    Q_EMIT storeChanged();
+    Q_EMIT tagsChanged();
+    Q_EMIT hasScanBookmarksChanged();
+    if (m_complete)
+        recordsMaybeChanged();
+}
+
+void LibraryController::setPluginStore(PluginStore* pluginStore)
+{
+    if (m_pluginStore == pluginStore)
+        return;
+    if (m_pluginStore)
+        disconnect(m_pluginStore, nullptr, this, nullptr);
+    m_pluginStore = pluginStore;
+    if (m_pluginStore)
+        connect(m_pluginStore, &PluginStore::isScanningChanged, this, [this] {
+            Q_EMIT isScanningChanged();
+            updateContentState();
+        });
+    Q_EMIT pluginStoreChanged();
+    Q_EMIT isScanningChanged();
+    updateContentState();
+}
+
+void LibraryController::componentComplete()
+{
+    m_complete = true;
+    recordsMaybeChanged();
+    // The view has come on screen: it always shows a freshly built list.
+    if (m_rebuildCount == 0)
+        rebuild();
+}
+
+QString LibraryController::pluginCountText() const
+{
+    return LibraryTexts::pluginCountText(m_viewModel->shownGroupCount(), m_viewModel->totalGroupCount(),
+                                         filterState()->hasActiveFilters());
+}
+
+int LibraryController::activeFilterCount() const
+{
+    return LibraryTexts::activeFilterCount(*filterState());
+}
+
+QString LibraryController::filtersButtonText() const
+{
+    return LibraryTexts::filtersButtonText(activeFilterCount());
+}
+
+bool LibraryController::hasActiveFilters() const
+{
+    return filterState()->hasActiveFilters();
+}
+
+QStringList LibraryController::chipTitles() const
+{
+    return ScopeChips::titles();
+}
+
+QStringList LibraryController::selectedChips() const
+{
+    return ScopeChips::selectedTitles(*filterState());
+}
+
+QString LibraryController::chipSymbol(const QString& title)
+{
+    return ScopeChips::symbol(title);
+}
+
+QString LibraryController::contentStateText() const
+{
+    switch (m_contentState) {
+    case ContentState::list:
+        return QStringLiteral("list");
+    case ContentState::noPlugins:
+        return QStringLiteral("noPlugins");
+    case ContentState::noMatches:
+        return QStringLiteral("noMatches");
+    }
+    return {};
+}
+
+bool LibraryController::isScanning() const
+{
+    return m_pluginStore && m_pluginStore->isScanning();
+}
+
+bool LibraryController::hasScanBookmarks() const
+{
+    return m_store && !m_store->scanBookmarks().isEmpty();
+}
+
+QList<Tag*> LibraryController::tags() const
+{
+    if (!m_store)
+        return {};
+    QList<Tag*> sorted = m_store->tags();
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Tag* a, const Tag* b) { return localizedStandardCompare(a->name(), b->name()) < 0; });
+    return sorted;
+}
+
+void LibraryController::editSearch(const QString& text)
+{
+    m_pendingSearch = text;
+    const bool wasPending = m_searchTimer.isActive();
+    m_searchTimer.start(); // restarting drops the edit still waiting
+    if (!wasPending)
+        Q_EMIT isSearchPendingChanged();
+}
+
+void LibraryController::commitSearch()
+{
+    Q_EMIT isSearchPendingChanged();
+    filterState()->setSearchText(m_pendingSearch);
+}
+
+void LibraryController::activateChip(const QString& title)
+{
+    ScopeChips::activate(title, *filterState());
+}
+
+void LibraryController::refresh()
+{
+    if (m_pluginStore)
+        m_pluginStore->refresh();
+}
+
+void LibraryController::rebuild()
+{
+    // Removed records are destroyed before their removal is announced: read the list afresh.
+    syncRecords();
+    m_viewModel->update(m_allGroups);
+    m_listModel->setContents(m_viewModel->sections(), m_viewModel->recordLookup(),
+                             DashboardViewModel::latestInstallByPublisher(m_allGroups));
+    ++m_rebuildCount;
+    Q_EMIT listChanged();
+    updateContentState();
+}
+
+void LibraryController::recordsMaybeChanged()
+{
+    if (syncRecords() && m_complete)
+        rebuild();
+}
+
+bool LibraryController::syncRecords()
+{
+    const QList<PluginRecord*> records = m_store ? m_store->records() : QList<PluginRecord*>();
+    // Field edits (a note, a favourite) arrive here too; only names decide the order.
+    bool unchanged = records.size() == m_sortedNames.size();
+    for (qsizetype i = 0; unchanged && i < records.size(); ++i) {
+        const auto known = m_sortedNames.constFind(records[i]);
+        unchanged = known != m_sortedNames.cend() && *known == records[i]->name();
+    }
+    if (unchanged)
+        return false;
+
+    QList<PluginRecord*> sorted = records;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const PluginRecord* a, const PluginRecord* b) {
+        return localizedStandardCompare(a->name(), b->name()) < 0;
+    });
+    m_sortedNames.clear();
+    for (PluginRecord* record : std::as_const(sorted))
+        m_sortedNames.insert(record, record->name());
+    if (sorted == m_allGroups)
+        return false;
+    m_allGroups = sorted;
+    return true;
+}
+
+void LibraryController::updateContentState()
+{
+    ContentState state = ContentState::list;
+    if (!isScanning()) {
+        if (m_allGroups.isEmpty())
+            state = ContentState::noPlugins;
+        else if (m_viewModel->sections().isEmpty())
+            state = ContentState::noMatches;
+    }
+    if (state == m_contentState)
+        return;
+    m_contentState = state;
+    Q_EMIT contentStateChanged();
+}

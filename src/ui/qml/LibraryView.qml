@@ -1,0 +1,127 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Dialogs
+import QtQuick.Layouts
+import ZuzuzeVizozod
+
+// The library tab: toolbar, chips, and the sectioned list of plug-in cards, with the filter and
+// folder sheets and the export dialogs.
+Item {
+    id: library
+
+    property CatalogStore catalogStore
+    property PluginStore pluginStore
+    property bool showFilters: false
+    property bool showScanPermission: false
+    readonly property string windowTitle: "Zuzuze Vizozod " + libraryController.pluginCountText
+    readonly property alias controller: libraryController
+    readonly property alias searchField: toolbar.searchField
+    readonly property alias list: list
+    readonly property alias exportMessage: exportMessage
+
+    function startExport(format) {
+        const fileName = libraryController.exportFlow.begin(format)
+        if (fileName.length === 0)
+            return
+        saveDialog.nameFilters = libraryController.exportFlow.nameFilters(format)
+        saveDialog.selectedFile = libraryController.exportFlow.suggestedFileUrl(fileName)
+        saveDialog.open()
+    }
+
+    LibraryController {
+        id: libraryController
+        store: library.catalogStore
+        pluginStore: library.pluginStore
+    }
+
+    Connections {
+        target: libraryController.exportFlow
+        function onFailed(message) { exportMessage.show(message) }
+    }
+
+    // A first run, with no folder granted, starts in the folder sheet.
+    Component.onCompleted: if (!libraryController.hasScanBookmarks) showScanPermission = true
+
+    onShowFiltersChanged: if (showFilters) filterPanel.open()
+    onShowScanPermissionChanged: if (showScanPermission) folderSheet.open()
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        LibraryToolbar {
+            id: toolbar
+            Layout.fillWidth: true
+            controller: libraryController
+            onExportRequested: (format) => library.startExport(format)
+            onFoldersRequested: library.showScanPermission = true
+        }
+
+        LibraryTopBar {
+            Layout.fillWidth: true
+            controller: libraryController
+            onFiltersRequested: library.showFilters = true
+        }
+
+        Item {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            EmptyStateView {
+                objectName: "noPluginsState"
+                anchors.fill: parent
+                visible: libraryController.contentState === "noPlugins"
+                icon: "square.grid.2x2"
+                title: "No Plugins Found"
+                message: "Grant access to your plugin folders, then tap Refresh."
+            }
+
+            EmptyStateView {
+                objectName: "noMatchesState"
+                anchors.fill: parent
+                visible: libraryController.contentState === "noMatches"
+                icon: "line.3.horizontal.decrease.circle"
+                title: "No Matching Plugins"
+                message: "Try clearing the current search or filters."
+            }
+
+            LibraryList {
+                id: list
+                anchors.fill: parent
+                visible: libraryController.contentState === "list"
+                controller: libraryController
+            }
+
+            ExportMessage {
+                id: exportMessage
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 16
+            }
+        }
+    }
+
+    FileDialog {
+        id: saveDialog
+        objectName: "saveDialog"
+        title: "Export"
+        fileMode: FileDialog.SaveFile
+        onAccepted: libraryController.exportFlow.finish(selectedFile)
+        onRejected: libraryController.exportFlow.cancel()
+    }
+
+    FilterPanel {
+        id: filterPanel
+        filterState: libraryController.filterState
+        tags: libraryController.tags
+        onClosed: library.showFilters = false
+    }
+
+    FolderAccessSheet {
+        id: folderSheet
+        catalogStore: library.catalogStore
+        pluginStore: library.pluginStore
+        onComplete: libraryController.refresh()
+        onClosed: library.showScanPermission = false
+    }
+}

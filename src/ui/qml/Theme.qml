@@ -1,0 +1,64 @@
+pragma Singleton
+import QtQuick
+import ZuzuzeVizozod
+
+// The colours and type sizes of the current appearance. Colours given as "the primary text
+// colour at opacity x" are built with faded(Theme.ink, x).
+QtObject {
+    readonly property bool dark: ZuzuzeVizozodApp.isDark
+
+    // Text and strokes.
+    readonly property color ink: dark ? "#ffffff" : "#000000"
+    readonly property color primary: dark ? Qt.rgba(1, 1, 1, 0.92) : Qt.rgba(0, 0, 0, 0.86)
+    readonly property color secondary: dark ? Qt.rgba(1, 1, 1, 0.56) : Qt.rgba(0, 0, 0, 0.52)
+    readonly property color tertiary: dark ? Qt.rgba(1, 1, 1, 0.32) : Qt.rgba(0, 0, 0, 0.3)
+    readonly property color quaternary: dark ? Qt.rgba(1, 1, 1, 0.16) : Qt.rgba(0, 0, 0, 0.12)
+    readonly property color quaternaryFill: dark ? Qt.rgba(1, 1, 1, 0.07) : Qt.rgba(0, 0, 0, 0.045)
+    readonly property color textBackground: dark ? "#15191b" : "#ffffff"
+
+    // System colours.
+    readonly property color accent: dark ? Qt.rgba(0.04, 0.52, 1.0, 1) : Qt.rgba(0.0, 0.48, 1.0, 1)
+    readonly property color yellow: dark ? Qt.rgba(1.0, 0.84, 0.04, 1) : Qt.rgba(1.0, 0.8, 0.0, 1)
+    readonly property color orange: dark ? Qt.rgba(1.0, 0.62, 0.04, 1) : Qt.rgba(1.0, 0.58, 0.0, 1)
+    readonly property color red: dark ? Qt.rgba(1.0, 0.27, 0.23, 1) : Qt.rgba(1.0, 0.23, 0.19, 1)
+    readonly property color green: dark ? Qt.rgba(0.19, 0.82, 0.35, 1) : Qt.rgba(0.2, 0.78, 0.35, 1)
+    readonly property color blue: dark ? Qt.rgba(0.04, 0.52, 1.0, 1) : Qt.rgba(0.0, 0.48, 1.0, 1)
+    readonly property color grey: Qt.rgba(0.56, 0.56, 0.58, 1)
+    readonly property color runtime: Qt.rgba(0.48, 0.63, 0.76, 1)
+
+    // The window's diagonal background.
+    readonly property var backgroundStops: dark
+        ? [Qt.rgba(0.075, 0.095, 0.105, 1), Qt.rgba(0.105, 0.13, 0.135, 1), Qt.rgba(0.075, 0.09, 0.095, 1)]
+        : [Qt.rgba(0.965, 0.972, 0.972, 1), Qt.rgba(0.92, 0.94, 0.94, 1), Qt.rgba(0.975, 0.978, 0.975, 1)]
+
+    // Controls (the Fusion palette).
+    readonly property color windowColor: dark ? "#161b1e" : "#eef1f1"
+    readonly property color baseColor: dark ? "#1d2427" : "#ffffff"
+    readonly property color buttonColor: dark ? "#2a3236" : "#f6f7f7"
+    readonly property color sidebarColor: dark ? Qt.rgba(1, 1, 1, 0.025) : Qt.rgba(0, 0, 0, 0.025)
+    readonly property color material: dark ? Qt.rgba(0.09, 0.11, 0.12, 0.72) : Qt.rgba(0.97, 0.975, 0.975, 0.72)
+
+    // Type sizes in pixels.
+    readonly property int caption: 11
+    readonly property int caption2: 10
+    readonly property int callout: 13
+    readonly property int subheadline: 12
+    readonly property int headline: 14
+    readonly property int body: 13
+
+    function faded(base, opacity) {
+        return Qt.rgba(base.r, base.g, base.b, opacity)
+    }
+
+    // AU, VST, VST3, AAX and CLAP have colours of their own; anything else is grey.
+    function formatColor(format) {
+        switch (String(format)) {
+        case "AU": return Qt.rgba(0.0, 0.48, 1.0, 1)
+        case "VST": return Qt.rgba(0.2, 0.78, 0.35, 1)
+        case "VST3": return Qt.rgba(0.69, 0.32, 0.87, 1)
+        case "AAX": return Qt.rgba(1.0, 0.58, 0.0, 1)
+        case "CLAP": return Qt.rgba(1.0, 0.23, 0.19, 1)
+        }
+        return grey
+    }
+}

@@ -1,0 +1,126 @@
+#include "UiCatalog.h"
+
+#include "model/PluginInstall.h"
+#include "model/PluginRecord.h"
+#include "ui/CardPresentation.h"
+#include "ui/TagActions.h"
+
+#include <QTemporaryDir>
+#include <QVariantMap>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CardPresentationTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString error;
+        m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("c.sqlite")), &error);
+        ASSERT_TRUE(m_store) << error.toStdString();
+        m_store->setAutosaveEnabled(false);
+    }
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<CatalogStore> m_store;
+};
+
+TEST_F(CardPresentationTest, BadgesTakeTheFirstFourFormatsAndCountTheRest)
+{
+    const QStringList five{"AU", "VST", "VST3", "AAX", "CLAP"};
+    EXPECT_EQ(CardPresentation::badgeFormats(five), (QStringList{"AU", "VST", "VST3", "AAX"}));
+    EXPECT_EQ(CardPresentation::overflowText(five), QStringLiteral("+1"));
+    EXPECT_EQ(CardPresentation::overflowText(five.mid(0, 4)), QString());
+    EXPECT_EQ(CardPresentation::badgeFormats({}), QStringList());
+}
+
+TEST_F(CardPresentationTest, RosettaOnlyWithoutAppleSilicon)
+{
+    EXPECT_TRUE(CardPresentation::showsRosetta({QStringLiteral("Intel 64")}));
+    EXPECT_FALSE(CardPresentation::showsRosetta({QStringLiteral("Apple Silicon"), QStringLiteral("Intel 64")}));
+    EXPECT_FALSE(CardPresentation::showsRosetta({QStringLiteral("Universal")}));
+    EXPECT_FALSE(CardPresentation::showsRosetta({}));
+}
+
+TEST_F(CardPresentationTest, OutdatedTooltipNamesThePublisher)
+{
+    EXPECT_EQ(CardPresentation::outdatedTooltip(QStringLiteral("u-he")),
+              QStringLiteral("Possibly outdated \u2014 a newer plugin from u-he was installed recently."));
+}
+
+TEST_F(CardPresentationTest, CategoryAndAboutFallBackToTheRecord)
+{
+    const QString name = QStringLiteral("Zzq Unlisted Thing");
+    const QString publisher = QStringLiteral("Nobody In Particular");
+    EXPECT_EQ(CardPresentation::categoryText(name, publisher, {}), QStringLiteral("Effect"));
+    EXPECT_EQ(CardPresentation::categoryText(name, publisher, QStringLiteral("Dynamics")), QStringLiteral("Dynamics"));
+    EXPECT_EQ(CardPresentation::aboutText(name, publisher, {}), QString());
+    EXPECT_EQ(CardPresentation::aboutText(name, publisher, QStringLiteral("Own words.")), QStringLiteral("Own words."));
+}
+
+TEST_F(CardPresentationTest, InstallsFoundFirstThenInFormatOrderThenStoredOrder)
+{
+    PluginRecord* record = UiCatalog::addRecord(*m_store, QStringLiteral("Mixed"), QStringLiteral("Example"), {});
+    UiCatalog::addInstall(*m_store, record, QStringLiteral("CLAP"), QStringLiteral("Apple Silicon"), true, QStringLiteral("/1"));
+    UiCatalog::addInstall(*m_store, record, QStringLiteral("AU"), QStringLiteral("Intel 64"), false, QStringLiteral("/2"));
+    UiCatalog::addInstall(*m_store, record, QStringLiteral("VST3"), QStringLiteral("Universal"), true, QStringLiteral("/3"));
+    UiCatalog::addInstall(*m_store, record, QStringLiteral("AU"), QStringLiteral("Apple Silicon"), true, QStringLiteral("/4"));
+    UiCatalog::addInstall(*m_store, record, QStringLiteral("VST3"), QStringLiteral("Apple Silicon"), true, QStringLiteral("/5"));
+    QStringList paths;
+    for (const QVariant& install : CardPresentation::orderedInstalls(record))
+        paths.append(install.toMap().value(QStringLiteral("filePath")).toString());
+    EXPECT_EQ(paths, (QStringList{"/4", "/3", "/5", "/1", "/2"}));
+    const QVariantMap last = CardPresentation::orderedInstalls(record).last().toMap();
+    EXPECT_TRUE(last.value(QStringLiteral("notFound")).toBool());
+    EXPECT_EQ(last.value(QStringLiteral("architecture")).toString(), QStringLiteral("Intel 64"));
+    EXPECT_EQ(last.value(QStringLiteral("sizeText")).toString(), QStringLiteral("1.5 MB"));
+    EXPECT_TRUE(CardPresentation::orderedInstalls(nullptr).isEmpty());
+}
+
+TEST_F(CardPresentationTest, TagNamesAreLowerCasedAndTrimmedOfBlanksOnly)
+{
+    EXPECT_EQ(TagActions::tagName(QStringLiteral("  Mixing\t")), QStringLiteral("mixing"));
+    EXPECT_EQ(TagActions::tagName(QStringLiteral("\nBus \n")), QStringLiteral("\nbus \n"));
+    EXPECT_EQ(TagActions::tagName(QStringLiteral(" \t ")), QString());
+}
+
+TEST_F(CardPresentationTest, AddingATagReusesTheStoredNameAndSkipsDuplicates)
+{
+    PluginRecord* first = UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {});
+    PluginRecord* second = UiCatalog::addRecord(*m_store, QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"), {});
+    EXPECT_TRUE(TagActions::addTag(first, QStringLiteral(" Mixing ")));
+    EXPECT_FALSE(TagActions::addTag(first, QStringLiteral("MIXING")));
+    EXPECT_FALSE(TagActions::addTag(first, QStringLiteral("   ")));
+    EXPECT_TRUE(TagActions::addTag(second, QStringLiteral("mixing")));
+    ASSERT_EQ(m_store->tags().size(), 1);
+    EXPECT_EQ(first->tags(), second->tags());
+    EXPECT_TRUE(TagActions::addTag(second, QStringLiteral("eq")));
+    EXPECT_EQ(CardPresentation::sortedTagNames(second), (QStringList{"eq", "mixing"}));
+}
+
+TEST_F(CardPresentationTest, RemovingTheLastUseKeepsTheTag)
+{
+    PluginRecord* record = UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {});
+    ASSERT_TRUE(TagActions::addTag(record, QStringLiteral("warm")));
+    TagActions::removeTag(record, QStringLiteral("warm"));
+    EXPECT_TRUE(record->tags().isEmpty());
+    ASSERT_EQ(m_store->tags().size(), 1);
+    EXPECT_EQ(m_store->tags().first()->name(), QStringLiteral("warm"));
+    TagActions::removeTag(record, QStringLiteral("absent"));
+    EXPECT_TRUE(record->tags().isEmpty());
+}
+
+TEST_F(CardPresentationTest, TagsSortByCharacterCodes)
+{
+    PluginRecord* record = UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {});
+    for (const char* name : {"zeta", "Émigré", "alpha", "Beta"}) {
+        // Added as stored tags directly: the tag field would lower-case them.
+        auto* tag = m_store->insert(new Tag(QString::fromUtf8(name)));
+        record->addTag(tag);
+    }
+    EXPECT_EQ(CardPresentation::sortedTagNames(record),
+              (QStringList{"Beta", "alpha", "zeta", QString::fromUtf8("Émigré")}));
+}
+
+} // namespace

@@ -1,0 +1,143 @@
+#include "model/CatalogStore.h"
+#include "sample/DemoLibrary.h"
+#include "ui/DemoSetup.h"
+#include "ui/DesktopApp.h"
+#include "ui/DesktopSession.h"
+#include "ui/ZuzuzeVizozodApp.h"
+
+#include <QFile>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EnvironmentOverride {
+public:
+    EnvironmentOverride(const char* name, const QByteArray& value)
+        : m_name(name)
+        , m_had(qEnvironmentVariableIsSet(name))
+        , m_old(qgetenv(name))
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~EnvironmentOverride()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+TEST(DesktopSessionTest, DisplayAvailability)
+{
+    struct Case {
+        QByteArray platform, display, wayland;
+        bool expected;
+    };
+    const QList<Case> cases{
+        {"offscreen", ":0", {}, false}, {"minimal", {}, {}, false}, {"xcb", {}, {}, true},
+        {{}, ":1", {}, true},           {{}, {}, "wayland-0", true}, {{}, {}, {}, false},
+    };
+    for (const Case& c : cases) {
+        EnvironmentOverride platform("QT_QPA_PLATFORM", c.platform);
+        EnvironmentOverride display("DISPLAY", c.display);
+        EnvironmentOverride wayland("WAYLAND_DISPLAY", c.wayland);
+        EXPECT_EQ(DesktopApp::displayAvailable(), c.expected) << c.platform.constData() << "|" << c.display.constData();
+    }
+}
+
+TEST(DesktopSessionTest, AStoreThatCannotBeOpenedIsReported)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("not-a-catalogue.sqlite"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("This is a text file, not a catalogue.\n");
+    file.close();
+
+    DesktopSession session(DesktopOptions{path, ScanRoots{folder.path(), folder.path()}, false, {}});
+    QString error;
+    EXPECT_FALSE(session.start(&error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Failed to create ModelContainer: "))) << error.toStdString();
+    EXPECT_GT(error.size(), QStringLiteral("Failed to create ModelContainer: ").size());
+    EXPECT_EQ(session.app(), nullptr);
+}
+
+TEST(DesktopSessionTest, OpensOneWindowOnTheLibraryAndScansNothing)
+{
+    QTemporaryDir folder;
+    DesktopSession session(
+        DesktopOptions{folder.filePath(QStringLiteral("c.sqlite")), ScanRoots{folder.path(), folder.path()}, false, {}});
+    QString error;
+    ASSERT_TRUE(session.start(&error)) << error.toStdString();
+    ASSERT_EQ(session.app()->windowCount(), 1);
+    QQuickWindow* window = session.app()->windows().first();
+    EXPECT_EQ(window->width(), 880);
+    EXPECT_EQ(window->height(), 640);
+    EXPECT_EQ(window->minimumSize(), QSize(700, 600));
+    EXPECT_EQ(window->property("selectedTab").toString(), QStringLiteral("Library"));
+    EXPECT_EQ(window->title(), QStringLiteral("Zuzuze Vizozod 0 plugins"));
+    QObject* pluginStore = window->property("pluginStore").value<QObject*>();
+    ASSERT_NE(pluginStore, nullptr);
+    QTest::qWait(50);
+    EXPECT_FALSE(pluginStore->property("isScanning").toBool());
+    EXPECT_FALSE(pluginStore->property("lastScanDate").toDateTime().isValid());
+}
+
+TEST(DesktopSessionTest, RefreshLibraryRefreshesEveryWindow)
+{
+    QTemporaryDir folder;
+    DesktopSession session(
+        DesktopOptions{folder.filePath(QStringLiteral("c.sqlite")), ScanRoots{folder.path(), folder.path()}, false, {}});
+    QString error;
+    ASSERT_TRUE(session.start(&error)) << error.toStdString();
+    ASSERT_NE(session.app()->newWindow(), nullptr);
+    ASSERT_EQ(session.app()->windowCount(), 2);
+    QList<QObject*> stores;
+    for (QQuickWindow* window : session.app()->windows())
+        stores.append(window->property("pluginStore").value<QObject*>());
+    ASSERT_NE(stores[0], stores[1]);
+    session.app()->refreshLibrary();
+    for (QObject* store : stores)
+        EXPECT_TRUE(store->property("isScanning").toBool());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !stores[0]->property("isScanning").toBool() && !stores[1]->property("isScanning").toBool();
+    }));
+}
+
+TEST(DesktopSessionTest, TheDemoGrantsTheSampleLibraryOnce)
+{
+    QTemporaryDir folder;
+    const QString library = folder.filePath(QStringLiteral("demo"));
+    DemoLibrary::Options options;
+    options.bundles = 6;
+    ASSERT_TRUE(DemoLibrary::write(library, options).ok);
+    QString error;
+    auto store = CatalogStore::open(folder.filePath(QStringLiteral("c.sqlite")), &error);
+    ASSERT_TRUE(store);
+    DemoSetup::grantFolders(*store, library);
+    DemoSetup::grantFolders(*store, library);
+    QStringList granted;
+    for (const ScanBookmark* bookmark : store->scanBookmarks())
+        granted.append(bookmark->path());
+    EXPECT_EQ(granted, DemoLibrary::pluginFolders(library));
+    ASSERT_EQ(store->contentFolders().size(), 1);
+    EXPECT_EQ(store->contentFolders().first()->path(), DemoLibrary::contentFolder(library));
+    const ScanRoots roots = DemoSetup::roots(library);
+    EXPECT_EQ(roots.systemRoot, library);
+    EXPECT_EQ(roots.home, DemoLibrary::homeFolder(library));
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+#include "model/CatalogStore.h"
+#include "sample/DemoLibrary.h"
+#include "ui/DemoSetup.h"
+#include "ui/DesktopSession.h"
+#include "ui/ZuzuzeVizozodApp.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int scanTimeout = 60'000;
+
+// The visible item of that name, nearest the top of the window.
+QQuickItem* findVisible(QQuickWindow* window, const QString& objectName)
+{
+    QQuickItem* best = nullptr;
+    for (QQuickItem* item : window->contentItem()->findChildren<QQuickItem*>(objectName)) {
+        if (!item->isVisible() || item->width() <= 0)
+            continue;
+        if (!best || item->mapToScene({0, 0}).y() < best->mapToScene({0, 0}).y())
+            best = item;
+    }
+    return best;
+}
+
+void click(QQuickWindow* window, QQuickItem* item)
+{
+    ASSERT_NE(item, nullptr);
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+QObject* controllerOf(QQuickWindow* window)
+{
+    QObject* library = window->property("libraryView").value<QObject*>();
+    return library ? library->property("controller").value<QObject*>() : nullptr;
+}
+
+PluginRecord* recordNamed(CatalogStore& store, const QString& name)
+{
+    for (PluginRecord* record : store.records())
+        if (record->name() == name)
+            return record;
+    return nullptr;
+}
+
+TEST(EndToEndTest, EditsMadeInTheWindowAreStoredAcrossARestart)
+{
+    QTemporaryDir folder;
+    const QString library = folder.filePath(QStringLiteral("library"));
+    DemoLibrary::Options sample;
+    sample.bundles = 20;
+    ASSERT_TRUE(DemoLibrary::write(library, sample).ok);
+    const QString storePath = folder.filePath(QStringLiteral("catalog.sqlite"));
+    {
+        // The grants as the folder sheet leaves them.
+        QString error;
+        auto store = CatalogStore::open(storePath, &error);
+        ASSERT_TRUE(store) << error.toStdString();
+        DemoSetup::grantFolders(*store, library);
+    }
+    const DesktopOptions options{storePath, DemoSetup::roots(library), false, {}};
+
+    QString editedName;
+    {
+        DesktopSession session(options);
+        QString error;
+        ASSERT_TRUE(session.start(&error)) << error.toStdString();
+        QQuickWindow* window = session.app()->windows().value(0);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        CatalogStore& store = *session.store();
+        EXPECT_TRUE(store.records().isEmpty()) << "nothing is scanned at launch";
+
+        click(window, findVisible(window, QStringLiteral("refreshButton")));
+        QObject* controller = controllerOf(window);
+        ASSERT_NE(controller, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !controller->property("isScanning").toBool() && !store.records().isEmpty(); }, scanTimeout));
+        EXPECT_EQ(controller->property("contentState").toString(), QStringLiteral("list"));
+
+        click(window, findVisible(window, QStringLiteral("searchField")));
+        QTest::keyClicks(window, QStringLiteral("pro-q"));
+        auto* filter = controller->property("filterState").value<QObject*>();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return filter->property("searchText").toString() == QStringLiteral("pro-q"); }));
+        EXPECT_TRUE(window->title().startsWith(QStringLiteral("Zuzuze Vizozod 1 of "))) << window->title().toStdString();
+
+        QQuickItem* cardButton = findVisible(window, QStringLiteral("cardMainButton"));
+        click(window, cardButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return findVisible(window, QStringLiteral("notesEditor")) != nullptr; }));
+
+        QQuickItem* card = cardButton;
+        while (card && !card->property("record").isValid())
+            card = card->parentItem();
+        ASSERT_NE(card, nullptr);
+        auto* record = card->property("record").value<PluginRecord*>();
+        ASSERT_NE(record, nullptr);
+        editedName = record->name();
+
+        click(window, findVisible(window, QStringLiteral("favoriteButton")));
+        EXPECT_TRUE(record->isFavorite());
+
+        click(window, findVisible(window, QStringLiteral("tagField")));
+        QTest::keyClicks(window, QStringLiteral(" Mixing "));
+        QTest::keyClick(window, Qt::Key_Return);
+        ASSERT_EQ(record->tags().size(), 1);
+        EXPECT_EQ(record->tags().first()->name(), QStringLiteral("mixing"));
+
+        click(window, findVisible(window, QStringLiteral("notesEditor")));
+        QTest::keyClicks(window, QStringLiteral("Bright on vocals"));
+        EXPECT_EQ(record->notes(), QStringLiteral("Bright on vocals"));
+
+        // Closed at once: no save was asked for, the catalogue writes what is pending on its way out.
+        window->close();
+        QTest::qWait(0);
+    }
+
+    QString error;
+    auto reopened = CatalogStore::open(storePath, &error);
+    ASSERT_TRUE(reopened) << error.toStdString();
+    PluginRecord* stored = recordNamed(*reopened, editedName);
+    ASSERT_NE(stored, nullptr) << editedName.toStdString();
+    EXPECT_TRUE(stored->isFavorite());
+    EXPECT_EQ(stored->notes(), QStringLiteral("Bright on vocals"));
+    ASSERT_EQ(stored->tags().size(), 1);
+    EXPECT_EQ(stored->tags().first()->name(), QStringLiteral("mixing"));
+    reopened.reset();
+
+    // And the window shows them again.
+    DesktopSession again(options);
+    ASSERT_TRUE(again.start(&error)) << error.toStdString();
+    QQuickWindow* window = again.app()->windows().value(0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QObject* controller = controllerOf(window);
+    controller->property("filterState").value<QObject*>()->setProperty("favoritesOnly", true);
+    EXPECT_EQ(window->title(), QStringLiteral("Zuzuze Vizozod 1 of %1 plugins")
+                                   .arg(controller->property("viewModel").value<QObject*>()->property("totalGroupCount").toInt()));
+}
+
+} // namespace

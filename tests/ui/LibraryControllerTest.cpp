@@ -1,0 +1,143 @@
+#include "UiCatalog.h"
+
+#include "model/PluginRecord.h"
+#include "ui/LibraryController.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LibraryControllerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString error;
+        m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("c.sqlite")), &error);
+        ASSERT_TRUE(m_store) << error.toStdString();
+        m_store->setAutosaveEnabled(false);
+        m_diva = UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {QStringLiteral("AU")});
+        m_zeta = UiCatalog::addRecord(*m_store, QStringLiteral("Zeta"), QStringLiteral("Example"), {QStringLiteral("VST3")});
+        settle();
+        m_controller.setStore(m_store.get());
+        m_controller.classBegin();
+        m_controller.componentComplete();
+    }
+
+    // The store reports changes once per turn of the event loop.
+    static void settle() { QTest::qWait(0); }
+
+    QStringList names() const
+    {
+        QStringList result;
+        for (int row = 0; row < m_controller.listModel()->rowCount(); ++row) {
+            const QModelIndex index = m_controller.listModel()->index(row);
+            if (!index.data(LibraryListModel::isHeaderRole).toBool())
+                result.append(index.data(LibraryListModel::nameRole).toString());
+        }
+        return result;
+    }
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<CatalogStore> m_store;
+    PluginRecord* m_diva = nullptr;
+    PluginRecord* m_zeta = nullptr;
+    LibraryController m_controller;
+};
+
+TEST_F(LibraryControllerTest, BuildsTheListWhenShown)
+{
+    EXPECT_EQ(m_controller.rebuildCount(), 1);
+    EXPECT_EQ(names(), (QStringList{"Diva", "Zeta"}));
+    EXPECT_EQ(m_controller.contentStateText(), QStringLiteral("list"));
+}
+
+TEST_F(LibraryControllerTest, RebuildsWhenTheRecordsComeGoOrMoveInTheNameOrder)
+{
+    UiCatalog::addRecord(*m_store, QStringLiteral("Serum"), QStringLiteral("Xfer"), {QStringLiteral("VST")});
+    settle();
+    EXPECT_EQ(m_controller.rebuildCount(), 2);
+    EXPECT_EQ(names(), (QStringList{"Diva", "Serum", "Zeta"}));
+
+    m_zeta->setName(QStringLiteral("Aardvark"));
+    settle();
+    EXPECT_EQ(m_controller.rebuildCount(), 3);
+    EXPECT_EQ(names(), (QStringList{"Aardvark", "Diva", "Serum"}));
+
+    m_store->remove(m_diva);
+    settle();
+    EXPECT_EQ(m_controller.rebuildCount(), 4);
+    EXPECT_EQ(names(), (QStringList{"Aardvark", "Serum"}));
+}
+
+TEST_F(LibraryControllerTest, FieldEditsOfARecordThatKeepsItsPlaceDoNotRebuild)
+{
+    m_diva->setNotes(QStringLiteral("warm"));
+    m_diva->setIsFavorite(true);
+    m_zeta->setName(QStringLiteral("Zeta 2"));
+    settle();
+    EXPECT_EQ(m_controller.rebuildCount(), 1);
+}
+
+TEST_F(LibraryControllerTest, EveryFilterFieldRebuilds)
+{
+    FilterState& filter = *m_controller.filterState();
+    filter.setSearchText(QStringLiteral("d"));
+    filter.setSelectedFormats({PluginFormat::au});
+    filter.setSelectedArchitectures({PluginArchitecture::arm64});
+    filter.setFavoritesOnly(true);
+    filter.setSelectedTags({QStringLiteral("x")});
+    filter.setGroupingMode(GroupingMode::byPublisher);
+    filter.setInstallDateFrom(QDateTime(QDate(2020, 1, 1), QTime(0, 0), QTimeZone::UTC));
+    filter.setInstallDateTo(QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone::UTC));
+    EXPECT_EQ(m_controller.rebuildCount(), 9);
+}
+
+TEST_F(LibraryControllerTest, AnUnfavouritedCardStaysUntilTheNextRebuild)
+{
+    m_diva->setIsFavorite(true);
+    m_controller.activateChip(QStringLiteral("Favorites"));
+    EXPECT_EQ(names(), QStringList{"Diva"});
+    m_diva->setIsFavorite(false);
+    settle();
+    EXPECT_EQ(names(), QStringList{"Diva"});
+    m_controller.rebuild();
+    EXPECT_EQ(names(), QStringList());
+    EXPECT_EQ(m_controller.contentStateText(), QStringLiteral("noMatches"));
+}
+
+TEST_F(LibraryControllerTest, OnlyTheLastEditOfABurstReachesTheFilter)
+{
+    QSignalSpy changes(m_controller.filterState(), &FilterState::searchTextChanged);
+    m_controller.editSearch(QStringLiteral("d"));
+    m_controller.editSearch(QStringLiteral("di"));
+    m_controller.editSearch(QStringLiteral("div"));
+    EXPECT_TRUE(m_controller.isSearchPending());
+    EXPECT_EQ(changes.count(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_controller.isSearchPending(); }));
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(m_controller.filterState()->searchText(), QStringLiteral("div"));
+    EXPECT_EQ(m_controller.pluginCountText(), QStringLiteral("1 of 2 plugins"));
+}
+
+TEST_F(LibraryControllerTest, TagsAreSortedAndBookmarksCounted)
+{
+    QSignalSpy tagChanges(&m_controller, &LibraryController::tagsChanged);
+    for (const char* name : {"mixing", "bus", "eq"})
+        m_store->insert(new Tag(QString::fromLatin1(name)));
+    settle();
+    EXPECT_GE(tagChanges.count(), 1);
+    QStringList tagNames;
+    for (const Tag* tag : m_controller.tags())
+        tagNames.append(tag->name());
+    EXPECT_EQ(tagNames, (QStringList{"bus", "eq", "mixing"}));
+
+    EXPECT_FALSE(m_controller.hasScanBookmarks());
+    UiCatalog::addBookmark(*m_store, QStringLiteral("/Library/Audio/Plug-Ins"));
+    EXPECT_TRUE(m_controller.hasScanBookmarks());
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#include "UiCatalog.h"
+
+#include "model/PluginRecord.h"
+#include "ui/LibraryListModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+PluginGroup group(const QString& id)
+{
+    PluginGroup g;
+    g.id = id;
+    g.name = id;
+    g.publisher = QStringLiteral("Example");
+    g.formats = {QStringLiteral("AU")};
+    return g;
+}
+
+class LibraryListModelTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString error;
+        m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("c.sqlite")), &error);
+        ASSERT_TRUE(m_store) << error.toStdString();
+        m_store->setAutosaveEnabled(false);
+        for (const char* name : {"a", "b", "c", "d", "e"})
+            m_records.insert(QString::fromLatin1(name),
+                             UiCatalog::addRecord(*m_store, QString::fromLatin1(name), QStringLiteral("Example"),
+                                                  {QStringLiteral("AU")}));
+    }
+
+    QStringList keys() const
+    {
+        QStringList result;
+        for (int row = 0; row < m_model.rowCount(); ++row)
+            result.append(m_model.data(m_model.index(row), LibraryListModel::keyRole).toString());
+        return result;
+    }
+
+    void show(const QList<LibrarySection>& sections) { m_model.setContents(sections, m_records, {}); }
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<CatalogStore> m_store;
+    QHash<QString, PluginRecord*> m_records;
+    LibraryListModel m_model;
+    QAbstractItemModelTester m_tester{&m_model, QAbstractItemModelTester::FailureReportingMode::Fatal};
+};
+
+TEST_F(LibraryListModelTest, FlattensHeadersAndCardsAndSkipsGroupsWithoutRecord)
+{
+    show({{QStringLiteral("A"), {group("a"), group("zz")}}, {QStringLiteral("B"), {group("b")}}});
+    EXPECT_EQ(keys(), (QStringList{"h:A", "g:a", "h:B", "g:b"}));
+    EXPECT_TRUE(m_model.data(m_model.index(0), LibraryListModel::isHeaderRole).toBool());
+    // The header counts the section's groups, the one without a record too.
+    EXPECT_EQ(m_model.data(m_model.index(0), LibraryListModel::countRole).toInt(), 2);
+    EXPECT_EQ(m_model.data(m_model.index(1), LibraryListModel::recordRole).value<PluginRecord*>(), m_records["a"]);
+    EXPECT_EQ(m_model.rowOfGroup(QStringLiteral("b")), 3);
+    EXPECT_EQ(m_model.rowOfGroup(QStringLiteral("zz")), -1);
+}
+
+TEST_F(LibraryListModelTest, NarrowingKeepsRowsAndTheirExpansionWithoutAReset)
+{
+    show({{QStringLiteral("All"), {group("a"), group("b"), group("c"), group("d")}}});
+    m_model.setExpanded(m_model.rowOfGroup(QStringLiteral("c")), true);
+    QSignalSpy resets(&m_model, &QAbstractItemModel::modelReset);
+    QSignalSpy removals(&m_model, &QAbstractItemModel::rowsRemoved);
+
+    show({{QStringLiteral("All"), {group("a"), group("c")}}});
+    EXPECT_EQ(keys(), (QStringList{"h:All", "g:a", "g:c"}));
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(removals.count(), 2);
+    EXPECT_TRUE(m_model.data(m_model.index(2), LibraryListModel::expandedRole).toBool());
+    EXPECT_FALSE(m_model.data(m_model.index(1), LibraryListModel::expandedRole).toBool());
+
+    show({{QStringLiteral("All"), {group("a"), group("b"), group("c"), group("e")}}});
+    EXPECT_EQ(keys(), (QStringList{"h:All", "g:a", "g:b", "g:c", "g:e"}));
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_TRUE(m_model.data(m_model.index(3), LibraryListModel::expandedRole).toBool());
+}
+
+TEST_F(LibraryListModelTest, ChangedContentIsReportedInPlace)
+{
+    show({{QStringLiteral("All"), {group("a")}}});
+    QSignalSpy changes(&m_model, &QAbstractItemModel::dataChanged);
+    PluginGroup renamed = group("a");
+    renamed.totalSize = QStringLiteral("3 MB");
+    show({{QStringLiteral("All"), {renamed}}});
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.first().at(0).value<QModelIndex>().row(), 1);
+    EXPECT_EQ(m_model.data(m_model.index(1), LibraryListModel::totalSizeRole).toString(), QStringLiteral("3 MB"));
+    show({{QStringLiteral("All"), {renamed}}});
+    EXPECT_EQ(changes.count(), 1);
+}
+
+TEST_F(LibraryListModelTest, AnotherOrderResetsButKeepsExpansion)
+{
+    show({{QStringLiteral("A"), {group("a")}}, {QStringLiteral("B"), {group("b")}}});
+    m_model.setExpanded(m_model.rowOfGroup(QStringLiteral("b")), true);
+    QSignalSpy resets(&m_model, &QAbstractItemModel::modelReset);
+    show({{QStringLiteral("B"), {group("b")}}, {QStringLiteral("A"), {group("a")}}});
+    EXPECT_EQ(keys(), (QStringList{"h:B", "g:b", "h:A", "g:a"}));
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_TRUE(m_model.data(m_model.index(1), LibraryListModel::expandedRole).toBool());
+}
+
+TEST_F(LibraryListModelTest, OnlyCardsExpand)
+{
+    show({{QStringLiteral("A"), {group("a")}}});
+    EXPECT_FALSE(m_model.setData(m_model.index(0), true, LibraryListModel::expandedRole));
+    EXPECT_FALSE(m_model.setData(m_model.index(1), QStringLiteral("x"), LibraryListModel::nameRole));
+    EXPECT_TRUE(m_model.setData(m_model.index(1), true, LibraryListModel::expandedRole));
+    EXPECT_TRUE(m_model.data(m_model.index(1), LibraryListModel::expandedRole).toBool());
+}
+
+TEST_F(LibraryListModelTest, MarksRecordsMuchOlderThanTheirPublishersLatestInstall)
+{
+    // The fixture's installs are dated 1 March 2024.
+    const QDateTime recent(QDate(2025, 6, 1), QTime(0, 0), QTimeZone::UTC);
+    m_model.setContents({{QStringLiteral("A"), {group("a")}}}, m_records, {{QStringLiteral("Example"), recent}});
+    EXPECT_TRUE(m_model.data(m_model.index(1), LibraryListModel::possiblyOutdatedRole).toBool());
+    m_model.setContents({{QStringLiteral("A"), {group("a")}}}, m_records, {});
+    EXPECT_FALSE(m_model.data(m_model.index(1), LibraryListModel::possiblyOutdatedRole).toBool());
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "ui/SymbolCatalog.h"
+#include "ui/SymbolImageProvider.h"
+
+#include <QFile>
+#include <QIcon>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int paintedPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+    return count;
+}
+
+bool onlyColour(const QImage& image, QRgb rgb)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = QColor::fromRgba(image.pixel(x, y));
+            if (pixel.alpha() > 64 && (qAbs(pixel.red() - qRed(rgb)) > 2 || qAbs(pixel.green() - qGreen(rgb)) > 2 ||
+                                       qAbs(pixel.blue() - qBlue(rgb)) > 2))
+                return false;
+        }
+    return true;
+}
+
+TEST(SymbolImageProviderTest, EverySymbolHasThemeNamesAndAGlyph)
+{
+    for (const QString& symbol : SymbolCatalog::symbols()) {
+        EXPECT_FALSE(SymbolCatalog::themeNames(symbol).isEmpty()) << symbol.toStdString();
+        EXPECT_NE(SymbolCatalog::glyph(symbol), QStringLiteral("?")) << symbol.toStdString();
+    }
+    EXPECT_TRUE(SymbolCatalog::themeNames(QStringLiteral("no.such.symbol")).isEmpty());
+}
+
+TEST(SymbolImageProviderTest, EverySymbolHasABundledDrawing)
+{
+    for (const QString& symbol : SymbolCatalog::symbols())
+        EXPECT_TRUE(QFile::exists(SymbolCatalog::bundledPath(symbol))) << symbol.toStdString();
+}
+
+TEST(SymbolImageProviderTest, NoSymbolIsBlankWithoutAnIconTheme)
+{
+    const QStringList savedPaths = QIcon::themeSearchPaths();
+    const QString savedTheme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({});
+    QIcon::setThemeName(QStringLiteral("no-such-theme"));
+    for (const QString& symbol : SymbolCatalog::symbols()) {
+        const QImage image = SymbolImageProvider::render(symbol, 24, Qt::red);
+        EXPECT_EQ(image.size(), QSize(24, 24));
+        EXPECT_GT(paintedPixels(image), 4) << symbol.toStdString();
+    }
+    QIcon::setThemeSearchPaths(savedPaths);
+    QIcon::setThemeName(savedTheme);
+}
+
+TEST(SymbolImageProviderTest, DrawsInTheRequestedColourAndSize)
+{
+    SymbolImageProvider::prepareIconTheme();
+    SymbolImageProvider provider;
+    QSize size;
+    const QImage image = provider.requestImage(QStringLiteral("star.fill/ffff8000"), &size, QSize(20, 20));
+    EXPECT_EQ(size, QSize(20, 20));
+    EXPECT_GT(paintedPixels(image), 20);
+    EXPECT_TRUE(onlyColour(image, qRgb(0xff, 0x80, 0x00)));
+    const QImage plain = provider.requestImage(QStringLiteral("chevron.right"), &size, QSize());
+    EXPECT_EQ(size, QSize(32, 32));
+    EXPECT_TRUE(onlyColour(plain, qRgb(0, 0, 0)));
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// Renders the README's pictures of the desktop application: the library in dark and in light, and
+// a card opened on its detail. Runs on the sample library in a temporary folder; writes PNG files
+// into the folder given as the only argument.
+
+#include "model/CatalogStore.h"
+#include "model/PluginRecord.h"
+#include "sample/DemoLibrary.h"
+#include "ui/DemoSetup.h"
+#include "ui/DesktopSession.h"
+#include "ui/LibraryController.h"
+#include "ui/TagActions.h"
+#include "ui/ZuzuzeVizozodApp.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+bool save(QQuickWindow* window, const QString& path)
+{
+    QTest::qWait(600); // animations and image loading settle
+    const QImage image = window->grabWindow();
+    if (image.isNull() || !image.save(path)) {
+        QTextStream(stderr) << "Could not write " << path << Qt::endl;
+        return false;
+    }
+    QTextStream(stdout) << "Wrote " << path << Qt::endl;
+    return true;
+}
+
+PluginRecord* recordNamed(CatalogStore& store, const QString& name)
+{
+    for (PluginRecord* record : store.records())
+        if (record->name() == name)
+            return record;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication application(argc, argv);
+    if (application.arguments().size() != 2) {
+        QTextStream(stderr) << "Usage: ui_screenshots OUTPUT_FOLDER" << Qt::endl;
+        return 2;
+    }
+    const QDir output(application.arguments().at(1));
+    QTemporaryDir folder;
+    const QString library = folder.filePath(QStringLiteral("library"));
+    if (!DemoLibrary::write(library).ok)
+        return 1;
+    const QString storePath = folder.filePath(QStringLiteral("catalog.sqlite"));
+    {
+        QString error;
+        auto store = CatalogStore::open(storePath, &error);
+        if (!store)
+            return 1;
+        DemoSetup::grantFolders(*store, library);
+    }
+
+    DesktopSession session(DesktopOptions{storePath, DemoSetup::roots(library), false, {}},
+                           folder.filePath(QStringLiteral("settings.ini")));
+    QString error;
+    if (!session.start(&error)) {
+        QTextStream(stderr) << error << Qt::endl;
+        return 1;
+    }
+    QQuickWindow* window = session.app()->windows().first();
+    window->resize(1080, 760);
+    QTest::qWaitForWindowExposed(window);
+
+    auto* controller = window->property("libraryView").value<QObject*>()->property("controller").value<LibraryController*>();
+    controller->refresh();
+    if (!QTest::qWaitFor([&] { return !controller->isScanning() && controller->recordCount() > 0; }, 120'000))
+        return 1;
+
+    // A lived-in catalogue: a few favourites, tags and a note.
+    CatalogStore& store = *session.store();
+    for (const char* name : {"Pro-Q 3", "Diva", "Kontakt 7"})
+        if (PluginRecord* record = recordNamed(store, QString::fromLatin1(name)))
+            record->setIsFavorite(true);
+    if (PluginRecord* record = recordNamed(store, QStringLiteral("Pro-Q 3"))) {
+        for (const char* tag : {"mixing", "eq", "surgical", "mastering"})
+            TagActions::addTag(record, QString::fromLatin1(tag));
+        record->setNotes(QStringLiteral("Dynamic EQ on the vocal bus; keep the preset \"Air lift\"."));
+    }
+
+    bool ok = true;
+    session.app()->setAppearanceMode(QStringLiteral("dark"));
+    ok = save(window, output.filePath(QStringLiteral("library-dark.png"))) && ok;
+    session.app()->setAppearanceMode(QStringLiteral("light"));
+    ok = save(window, output.filePath(QStringLiteral("library-light.png"))) && ok;
+
+    session.app()->setAppearanceMode(QStringLiteral("dark"));
+    const PluginRecord* proQ = recordNamed(store, QStringLiteral("Pro-Q 3"));
+    LibraryListModel* rows = controller->listModel();
+    for (int row = 0; proQ && row < rows->rowCount(); ++row) {
+        if (rows->index(row).data(LibraryListModel::recordRole).value<PluginRecord*>() != proQ)
+            continue;
+        rows->setExpanded(row, true);
+        auto* list = window->property("libraryView").value<QObject*>()->property("list").value<QQuickItem*>();
+        QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, row - 1), Q_ARG(int, 1));
+        break;
+    }
+    ok = save(window, output.filePath(QStringLiteral("card-expanded-dark.png"))) && ok;
+    session.app()->setAppearanceMode(QStringLiteral("light"));
+    ok = save(window, output.filePath(QStringLiteral("card-expanded-light.png"))) && ok;
+    return ok ? 0 : 1;
+}
