@@ -88,10 +88,12 @@ private:
     std::unique_ptr<CatalogStore> m_store;
 };
 
+// Built once in main and gone before the application: the store needs it to close.
+std::unique_ptr<Catalogue> g_catalogue;
+
 Catalogue& catalogue()
 {
-    static Catalogue instance;
-    return instance;
+    return *g_catalogue;
 }
 
 void updateLibrary(benchmark::State& state, const QString& search)
@@ -154,7 +156,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    g_catalogue = std::make_unique<Catalogue>();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    g_catalogue.reset();
     return 0;
 }

@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
-# Builds the program, generates the sample library and runs the main job on it.
+# Builds the program and catalogues the generated sample library (written once into the user's
+# cache folder, with a catalogue of its own there; the user's catalogue is never touched).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DZV_BUILD_TESTS=OFF
 cmake --build build --target zuzuze-vizozod
-demo=build/demo-library
-rm -rf "$demo"
-build/bin/zuzuze-vizozod demo-library "$demo"
-build/bin/zuzuze-vizozod scan --system-root "$demo" --home "$demo/Users/alex" \
-    "$demo/Library/Audio/Plug-Ins" "$demo/Users/alex/Library/Audio/Plug-Ins" \
-    "$demo/Library/Application Support/Avid/Audio/Plug-Ins" "$demo/Volumes/Studio SSD"
+build/bin/zuzuze-vizozod demo

@@ -57,6 +57,9 @@ template <typename T> QVariantList variantList(const QList<T>& list)
     return result;
 }
 
+constexpr qint64 noDate = std::numeric_limits<qint64>::min();
+constexpr qint64 yearMSecs = 31'536'000LL * 1000;
+
 const QString appleSilicon = QStringLiteral("Apple Silicon");
 const QString intel64 = QStringLiteral("Intel 64");
 
@@ -98,6 +101,7 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
     constexpr auto formats = allCases<PluginFormat>();
     std::array<qint64, formats.size()> formatBytes{};
     std::array<bool, formats.size()> formatSeen{};
+    m_instants.revalidate();
     PublisherTotals publishers;
     QList<PluginRecord*> active;
     QList<RawPlugin> rows;
@@ -125,7 +129,7 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
         installCount += found;
         installBytes = add(installBytes, recordBytes);
         publishers.add(record->publisher(), recordBytes);
-        appendRawPlugins(*record, rows);
+        appendRawPlugins(*record, rows, m_instants);
     }
 
     const QList<PluginGroup> groups = m_grouper.group(rows);
@@ -134,11 +138,18 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
         if (!group.architectures.contains(appleSilicon) && group.architectures.contains(intel64))
             ++rosetta;
 
-    const QHash<QString, QDateTime> latest = latestInstallByPublisher(active);
+    // hasInstallOlderThanAYear against each publisher's latest install, on instants read once.
+    const QHash<QString, qint64> latest = latestInstallMSecs(active, m_instants);
     int outdated = 0;
-    for (const PluginRecord* record : std::as_const(active))
-        if (isPossiblyOutdated(*record, latest))
+    for (const PluginRecord* record : std::as_const(active)) {
+        qint64 earliest = std::numeric_limits<qint64>::max();
+        for (const PluginInstall* install : record->installs())
+            if (install->isFound() && install->installDate().isValid())
+                earliest = std::min(earliest, m_instants.msecsSinceEpoch(install->installDate()));
+        const qint64 asOf = latest.value(record->publisher(), noDate);
+        if (earliest != std::numeric_limits<qint64>::max() && asOf != noDate && asOf - earliest > yearMSecs)
             ++outdated;
+    }
 
     QList<FormatUsage> byFormat;
     for (std::size_t i = 0; i < formats.size(); ++i)
@@ -177,28 +188,34 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
     assign(m_contentByLibrary, largestFirst(std::move(libraries)), &DashboardViewModel::contentByLibraryChanged);
 }
 
-QHash<QString, QDateTime> DashboardViewModel::latestInstallByPublisher(const QList<PluginRecord*>& records)
+QHash<QString, qint64> DashboardViewModel::latestInstallMSecs(const QList<PluginRecord*>& records,
+                                                              InstantCache& instants)
 {
-    constexpr qint64 none = std::numeric_limits<qint64>::min();
     QHash<QString, qint64> latest;
     for (const PluginRecord* record : records) {
         if (!record)
             continue;
-        qint64 recordLatest = none;
+        qint64 recordLatest = noDate;
         for (const PluginInstall* install : record->installs())
             if (install->isFound() && install->installDate().isValid())
-                recordLatest = std::max(recordLatest, install->installDate().toMSecsSinceEpoch());
+                recordLatest = std::max(recordLatest, instants.msecsSinceEpoch(install->installDate()));
         auto entry = latest.find(record->publisher());
         if (entry == latest.end())
             latest.insert(record->publisher(), recordLatest);
         else
             entry.value() = std::max(entry.value(), recordLatest);
     }
+    return latest;
+}
+
+QHash<QString, QDateTime> DashboardViewModel::latestInstallByPublisher(const QList<PluginRecord*>& records)
+{
+    InstantCache instants;
+    const QHash<QString, qint64> latest = latestInstallMSecs(records, instants);
     QHash<QString, QDateTime> result;
     result.reserve(latest.size());
-    const QDateTime earliest = earliestDate();
     for (auto it = latest.cbegin(); it != latest.cend(); ++it)
-        result.insert(it.key(), it.value() == none ? earliest : QDateTime::fromMSecsSinceEpoch(it.value(), Qt::UTC));
+        result.insert(it.key(), it.value() == noDate ? earliestDate() : QDateTime::fromMSecsSinceEpoch(it.value(), Qt::UTC));
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "presentation/ContentUsage.h"
 #include "presentation/FormatUsage.h"
+#include "presentation/InstantCache.h"
 #include "presentation/PluginGrouper.h"
 #include "presentation/PublisherUsage.h"
 
@@ -81,8 +82,11 @@ Q_SIGNALS:
 
 private:
     template <typename T> void assign(T& member, T&& value, void (DashboardViewModel::*signal)());
+    // Per publisher, the latest found install in milliseconds since the epoch (minimum: none).
+    static QHash<QString, qint64> latestInstallMSecs(const QList<PluginRecord*>& records, InstantCache& instants);
 
     PluginGrouper m_grouper;
+    InstantCache m_instants;
     int m_totalGroups = 0;
     int m_totalInstalls = 0;
     qint64 m_totalBytes = 0;

@@ -87,20 +87,23 @@ QString header(const PluginGroup& group, GroupingMode mode, const QHash<QString,
     return {};
 }
 
-QList<LibrarySection> sections(const QList<PluginGroup>& groups, GroupingMode mode,
+QList<LibrarySection> sections(QList<PluginGroup> groups, GroupingMode mode,
                                const QHash<QString, PluginRecord*>& recordLookup)
 {
     QList<LibrarySection> result;
     QHash<QString, qsizetype> indexByHeader;
-    for (const PluginGroup& group : groups) {
+    for (PluginGroup& group : groups) {
         const QString text = header(group, mode, recordLookup);
         const auto found = indexByHeader.constFind(text);
+        qsizetype index = 0;
         if (found != indexByHeader.cend()) {
-            result[found.value()].groups.append(group);
+            index = found.value();
         } else {
-            indexByHeader.insert(text, result.size());
-            result.append(LibrarySection{text, {group}});
+            index = result.size();
+            indexByHeader.insert(text, index);
+            result.append(LibrarySection{text, {}});
         }
+        result[index].groups.append(std::move(group));
     }
     // Groups arrive in name order and keep it, so re-sorting a section by name would change nothing.
     const bool byLocale = sortsByLocale(mode);

@@ -13,7 +13,7 @@ class PluginRecord;
 namespace LibrarySectioning {
 
 // Groups keep their order within a section; sections come in the mode's header order.
-[[nodiscard]] QList<LibrarySection> sections(const QList<PluginGroup>& groups, GroupingMode mode,
+[[nodiscard]] QList<LibrarySection> sections(QList<PluginGroup> groups, GroupingMode mode,
                                              const QHash<QString, PluginRecord*>& recordLookup);
 
 // The section header of one group in the given mode.

@@ -5,6 +5,7 @@
 #include "model/PluginInstall.h"
 #include "model/Tag.h"
 #include "presentation/GroupKey.h"
+#include "presentation/InstantCache.h"
 #include "presentation/LibrarySectioning.h"
 #include "presentation/MakeRawPlugin.h"
 
@@ -62,7 +63,7 @@ struct LibraryViewModel::Criteria {
             upper = to.toMSecsSinceEpoch();
     }
 
-    bool passes(const PluginGroup& group, const PluginRecord* record) const
+    bool passes(const PluginGroup& group, const PluginRecord* record, InstantCache& instants) const
     {
         if (!search.isEmpty() && !group.name.toLower().contains(search) &&
             !group.publisher.toLower().contains(search))
@@ -79,10 +80,9 @@ struct LibraryViewModel::Criteria {
                         continue;
                     foundFormats |= bit(install->format());
                     foundArchitectures |= bit(install->architecture());
-                    const QDateTime installed = install->installDate();
-                    if (installed.isValid()) {
-                        const qint64 at = installed.toMSecsSinceEpoch();
-                        inRange = inRange || (lower <= at && at <= upper);
+                    if (hasDates && !inRange && install->installDate().isValid()) {
+                        const qint64 at = instants.msecsSinceEpoch(install->installDate());
+                        inRange = lower <= at && at <= upper;
                     }
                 }
             }
@@ -144,6 +144,7 @@ int LibraryViewModel::shownGroupCount() const
 
 void LibraryViewModel::update(const QList<PluginRecord*>& records)
 {
+    m_instants.revalidate();
     QHash<QString, PluginRecord*> lookup;
     QList<RawPlugin> rows;
     rows.reserve(records.size() * 2);
@@ -156,7 +157,7 @@ void LibraryViewModel::update(const QList<PluginRecord*>& records)
             lookup.insert(key, record);
         else if (prefer(*record, *stored.value()))
             stored.value() = record;
-        appendRawPlugins(*record, rows);
+        appendRawPlugins(*record, rows, m_instants);
     }
     if (lookup != m_recordLookup) {
         m_recordLookup = std::move(lookup);
@@ -173,11 +174,11 @@ void LibraryViewModel::update(const QList<PluginRecord*>& records)
     QList<PluginGroup> kept;
     kept.reserve(groups.size());
     for (PluginGroup& group : groups)
-        if (criteria.passes(group, m_recordLookup.value(group.id)))
+        if (criteria.passes(group, m_recordLookup.value(group.id), m_instants))
             kept.append(std::move(group));
 
     QList<LibrarySection> sections =
-        LibrarySectioning::sections(kept, m_filterState->groupingMode(), m_recordLookup);
+        LibrarySectioning::sections(std::move(kept), m_filterState->groupingMode(), m_recordLookup);
     if (sections != m_sections) {
         m_sections = std::move(sections);
         m_sectionsModelValid = false;
@@ -187,7 +188,8 @@ void LibraryViewModel::update(const QList<PluginRecord*>& records)
 
 bool LibraryViewModel::matches(const PluginGroup& group, const PluginRecord* record) const
 {
-    return Criteria(*m_filterState).passes(group, record);
+    InstantCache instants;
+    return Criteria(*m_filterState).passes(group, record, instants);
 }
 
 bool LibraryViewModel::prefer(const PluginRecord& candidate, const PluginRecord& stored)

@@ -2,6 +2,7 @@
 
 #include "model/PluginRecord.h"
 #include "presentation/FilterState.h"
+#include "presentation/InstantCache.h"
 #include "presentation/LibrarySection.h"
 #include "presentation/PluginGrouper.h"
 
@@ -56,6 +57,7 @@ private:
 
     FilterState* m_filterState;
     PluginGrouper m_grouper;
+    InstantCache m_instants;
     QList<LibrarySection> m_sections;
     int m_totalGroupCount = 0;
     QHash<QString, PluginRecord*> m_recordLookup;

@@ -3,9 +3,12 @@
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
 #include "model/RowDateFormat.h"
+#include "presentation/InstantCache.h"
 #include "presentation/RowLabels.h"
 
-RawPlugin makeRawPlugin(const PluginInstall& install, const PluginRecord& record)
+namespace {
+
+RawPlugin rowWithoutDates(const PluginInstall& install, const PluginRecord& record)
 {
     RawPlugin row;
     row.name = record.name();
@@ -13,17 +16,33 @@ RawPlugin makeRawPlugin(const PluginInstall& install, const PluginRecord& record
     row.version = install.version();
     row.type = formatLabel(install.format());
     row.archs = architectureLabel(install.architecture());
-    row.dated = formatRowDate(install.dateModified());
-    row.installed = formatRowDate(install.installDate());
     row.size = QString::number(install.fileSize());
     row.pluginID = install.bundleID();
     row.path = install.filePath();
     return row;
 }
 
-void appendRawPlugins(const PluginRecord& record, QList<RawPlugin>& rows)
+} // namespace
+
+RawPlugin makeRawPlugin(const PluginInstall& install, const PluginRecord& record)
+{
+    RawPlugin row = rowWithoutDates(install, record);
+    row.dated = formatRowDate(install.dateModified());
+    row.installed = formatRowDate(install.installDate());
+    return row;
+}
+
+RawPlugin makeRawPlugin(const PluginInstall& install, const PluginRecord& record, InstantCache& instants)
+{
+    RawPlugin row = rowWithoutDates(install, record);
+    row.dated = instants.rowDateText(install.dateModified());
+    row.installed = instants.rowDateText(install.installDate());
+    return row;
+}
+
+void appendRawPlugins(const PluginRecord& record, QList<RawPlugin>& rows, InstantCache& instants)
 {
     for (const PluginInstall* install : record.installs())
         if (install->isFound())
-            rows.append(makeRawPlugin(*install, record));
+            rows.append(makeRawPlugin(*install, record, instants));
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "model/PluginRecord.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
-
-class PluginRecord;
 
 // What a plug-in card and its detail show, worked out from the group and its record.
 class CardPresentation : public QObject {

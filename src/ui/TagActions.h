@@ -1,10 +1,10 @@
 #pragma once
 
+#include "model/PluginRecord.h"
+
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
-
-class PluginRecord;
 
 // Adding and removing a record's tags from its detail view. Tags are shared records of the
 // catalogue: a name is stored once and outlives its last use. Saving is left to the store.

@@ -7,15 +7,14 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QQmlEngine>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
 #include <memory>
 
-class QJSEngine;
-class QQmlEngine;
-class QQuickWindow;
 class SystemColorScheme;
 
 // The application as its windows see it: the one catalogue, the appearance preference, the

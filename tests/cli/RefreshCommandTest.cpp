@@ -1,0 +1,208 @@
+#include "CatalogTree.h"
+#include "CliRun.h"
+#include "support/QtPrinters.h"
+
+#include "model/CatalogStore.h"
+
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+
+class RefreshCommandTest : public CatalogTree {
+protected:
+    void SetUp() override {
+        CatalogTree::SetUp();
+        writeTree();
+        ASSERT_EQ(run({QStringLiteral("grant"), path(QStringLiteral("Plugins"))}).exitCode, 0);
+        ASSERT_EQ(run({QStringLiteral("add-content"), path(QStringLiteral("Content"))}).exitCode, 0);
+    }
+
+    CliRun run(QStringList arguments) const {
+        arguments.prepend(store());
+        arguments.prepend(QStringLiteral("--store"));
+        return runCli(arguments);
+    }
+
+    QJsonObject refreshJson() const {
+        const CliRun refreshed = run({QStringLiteral("refresh"), QStringLiteral("--json")});
+        EXPECT_EQ(refreshed.exitCode, 0) << refreshed.err.toStdString();
+        return jsonObject(refreshed.out);
+    }
+
+    static int number(const QJsonObject& object, const char* key) {
+        return object.value(QLatin1StringView(key)).toInt(-1);
+    }
+
+    std::unique_ptr<CatalogStore> openStore() const {
+        QString error;
+        auto opened = CatalogStore::open(store(), &error);
+        EXPECT_TRUE(opened) << error.toStdString();
+        return opened;
+    }
+
+    const ContentLibraryItem* item(const CatalogStore& catalogue, const QString& relative) const {
+        for (const ContentLibraryItem* candidate : catalogue.contentItems())
+            if (candidate->path() == path(relative))
+                return candidate;
+        return nullptr;
+    }
+};
+
+TEST_F(RefreshCommandTest, JsonSummaryHasExactlyTheseKeys) {
+    const QJsonObject summary = refreshJson();
+    QStringList keys = summary.keys();
+    keys.sort();
+    QStringList expected{QStringLiteral("newPlugins"),      QStringLiteral("newInstalls"),
+                         QStringLiteral("installsMissing"), QStringLiteral("installsFoundAgain"),
+                         QStringLiteral("duplicatesMerged"), QStringLiteral("missingPaths"),
+                         QStringLiteral("foundAgainPaths"), QStringLiteral("plugins"),
+                         QStringLiteral("installs"),        QStringLiteral("pluginBytes"),
+                         QStringLiteral("contentLibraries"), QStringLiteral("contentBytes")};
+    expected.sort();
+    EXPECT_EQ(keys, expected);
+}
+
+TEST_F(RefreshCommandTest, FirstRefreshFindsTheBundlesAndLibraries) {
+    const QJsonObject summary = refreshJson();
+    EXPECT_EQ(number(summary, "newPlugins"), 3);
+    EXPECT_EQ(number(summary, "newInstalls"), 3);
+    EXPECT_EQ(number(summary, "installsMissing"), 0);
+    EXPECT_EQ(number(summary, "installsFoundAgain"), 0);
+    EXPECT_EQ(number(summary, "plugins"), 3);
+    EXPECT_EQ(number(summary, "installs"), 3);
+    EXPECT_GE(summary.value(QStringLiteral("pluginBytes")).toInteger(), 3'000'000);
+    EXPECT_EQ(number(summary, "contentLibraries"), 2);
+    EXPECT_EQ(summary.value(QStringLiteral("contentBytes")).toInteger(), 300);
+    EXPECT_EQ(summary.value(QStringLiteral("missingPaths")).toArray(), QJsonArray());
+
+    const auto catalogue = openStore();
+    QStringList names;
+    for (const PluginRecord* record : catalogue->records())
+        names.append(record->name());
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")}));
+    ASSERT_NE(item(*catalogue, QStringLiteral("Content/Native Instruments/Library Two")), nullptr);
+
+    // Nothing changed on disk: nothing new, nothing missing, the same totals.
+    const QJsonObject second = refreshJson();
+    EXPECT_EQ(number(second, "newPlugins"), 0);
+    EXPECT_EQ(number(second, "newInstalls"), 0);
+    EXPECT_EQ(number(second, "installs"), 3);
+    EXPECT_EQ(number(second, "contentLibraries"), 2);
+}
+
+TEST_F(RefreshCommandTest, DeletedBundleIsMissingThenFoundAgain) {
+    ASSERT_EQ(refreshJson().value(QStringLiteral("installs")).toInt(), 3);
+    const QString beta = path(QStringLiteral("Plugins/Beta.vst3"));
+    ASSERT_TRUE(QDir().rename(beta, path(QStringLiteral("Beta.vst3.aside"))));
+
+    const CliRun missing = run({QStringLiteral("refresh")});
+    EXPECT_EQ(missing.exitCode, 0);
+    EXPECT_TRUE(missing.out.contains(QStringLiteral("Installs now missing:       1\n    %1\n").arg(beta)))
+        << missing.out.toStdString();
+    EXPECT_TRUE(missing.out.contains(QStringLiteral("\nPlug-ins:                   2\n"))) << missing.out.toStdString();
+    {
+        const auto catalogue = openStore();
+        EXPECT_EQ(catalogue->installs().size(), 3);
+    }
+
+    ASSERT_TRUE(QDir().rename(path(QStringLiteral("Beta.vst3.aside")), beta));
+    const QJsonObject back = refreshJson();
+    EXPECT_EQ(number(back, "installsFoundAgain"), 1);
+    EXPECT_EQ(back.value(QStringLiteral("foundAgainPaths")).toArray(), QJsonArray{beta});
+    EXPECT_EQ(number(back, "newInstalls"), 0);
+    EXPECT_EQ(number(back, "installsMissing"), 0);
+    EXPECT_EQ(number(back, "installs"), 3);
+}
+
+TEST_F(RefreshCommandTest, MissingBundleInJson) {
+    refreshJson();
+    ASSERT_TRUE(QDir(path(QStringLiteral("Plugins/Nested"))).removeRecursively());
+    const QJsonObject summary = refreshJson();
+    EXPECT_EQ(number(summary, "installsMissing"), 1);
+    EXPECT_EQ(summary.value(QStringLiteral("missingPaths")).toArray(),
+              QJsonArray{path(QStringLiteral("Plugins/Nested/Gamma.vst3"))});
+    EXPECT_EQ(number(summary, "plugins"), 2);
+}
+
+TEST_F(RefreshCommandTest, RenamedLibraryLeavesTheOldOneNotFound) {
+    refreshJson();
+    ASSERT_TRUE(QDir().rename(path(QStringLiteral("Content/Native Instruments/Library Two")),
+                              path(QStringLiteral("Content/Native Instruments/Library Three"))));
+    const QJsonObject summary = refreshJson();
+    EXPECT_EQ(number(summary, "contentLibraries"), 2);
+
+    const auto catalogue = openStore();
+    const ContentLibraryItem* old = item(*catalogue, QStringLiteral("Content/Native Instruments/Library Two"));
+    const ContentLibraryItem* renamed = item(*catalogue, QStringLiteral("Content/Native Instruments/Library Three"));
+    ASSERT_NE(old, nullptr);
+    ASSERT_NE(renamed, nullptr);
+    EXPECT_EQ(old->status(), ContentLibraryStatus::notFound);
+    EXPECT_EQ(old->totalBytes(), 0);
+    EXPECT_EQ(renamed->status(), ContentLibraryStatus::found);
+    EXPECT_EQ(renamed->totalBytes(), 200);
+}
+
+TEST_F(RefreshCommandTest, RevokedFolderMarksItsInstallsMissing) {
+    refreshJson();
+    ASSERT_EQ(run({QStringLiteral("revoke"), path(QStringLiteral("Plugins"))}).exitCode, 0);
+    const QJsonObject summary = refreshJson();
+    EXPECT_EQ(number(summary, "installsMissing"), 3);
+    EXPECT_EQ(number(summary, "plugins"), 0);
+}
+
+TEST_F(RefreshCommandTest, TextSummaryListsChangesThenTotals) {
+    const CliRun refreshed = run({QStringLiteral("refresh")});
+    EXPECT_EQ(refreshed.exitCode, 0);
+    EXPECT_EQ(refreshed.err, QString());
+    const QStringList lines = refreshed.out.split(u'\n');
+    ASSERT_GE(lines.size(), 8);
+    EXPECT_EQ(lines[0], QStringLiteral("New plug-ins:               3"));
+    EXPECT_EQ(lines[1], QStringLiteral("New installs:               3"));
+    EXPECT_EQ(lines[2], QStringLiteral("Installs now missing:       0"));
+    EXPECT_EQ(lines[3], QStringLiteral("Installs found again:       0"));
+    EXPECT_EQ(lines[4], QString());
+    EXPECT_EQ(lines[5], QStringLiteral("Plug-ins:                   3"));
+    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Installs found:             3  "))) << lines[6].toStdString();
+    EXPECT_EQ(lines[7], QStringLiteral("Content libraries:          2  300 bytes"));
+}
+
+TEST_F(RefreshCommandTest, ArgumentsAreAUsageError) {
+    const CliRun bad = run({QStringLiteral("refresh"), path(QStringLiteral("Plugins"))});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.startsWith(QStringLiteral("zuzuze-vizozod: refresh takes no arguments.\n")));
+}
+
+TEST(DemoCommand, CataloguesTheSampleLibraryInTheCacheFolder) {
+    QTemporaryDir cache;
+    ASSERT_TRUE(cache.isValid());
+    const QByteArray previous = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    const QString cacheFolder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    const CliRun first = runCli({QStringLiteral("demo")});
+    const CliRun second = runCli({QStringLiteral("demo")});
+    if (previous.isEmpty())
+        qunsetenv("XDG_CACHE_HOME");
+    else
+        qputenv("XDG_CACHE_HOME", previous);
+
+    ASSERT_TRUE(cacheFolder.startsWith(cache.path()));
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    // Diagnostic lines of the refresh, if any, come before the list.
+    const QRegularExpression header(QStringLiteral("^Name +Publisher +Formats +Version +Size$"),
+                                    QRegularExpression::MultilineOption);
+    const qsizetype listStart = first.out.indexOf(header);
+    ASSERT_GE(listStart, 0) << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("\nPlug-ins:  "))) << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Sample library: %1/demo-library\n").arg(cacheFolder)));
+    EXPECT_TRUE(QFileInfo::exists(cacheFolder + QStringLiteral("/demo-catalog.sqlite")));
+    EXPECT_FALSE(QFileInfo::exists(cacheFolder + QStringLiteral("/demo-library.partial")));
+    // The second run reuses the library and its catalogue and finds the same.
+    EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
+    EXPECT_EQ(second.out.mid(second.out.indexOf(header)), first.out.mid(listStart));
+    EXPECT_FALSE(second.err.contains(QStringLiteral("Writing the sample library")));
+}
+
+} // namespace
