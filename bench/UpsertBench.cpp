@@ -20,24 +20,43 @@ constexpr int productCount = 2500;
 
 // 50 × 50 distinct product names; the makers include spellings of the known-publisher table.
 constexpr std::array<const char*, 50> adjectives{
-    "Velvet", "Crystal", "Analog", "Vintage", "Modern", "Warm", "Bright", "Deep", "Silver", "Golden",
-    "Echo",   "Plasma",  "Neon",   "Urban",   "Glass",  "Iron", "Copper", "Dusty", "Lunar", "Solar",
-    "Arctic", "Desert",  "Ocean",  "Forest",  "Storm",  "Quiet", "Royal", "Rapid", "Hyper", "Micro",
-    "Mega",   "Retro",   "Nova",   "Prime",   "Pure",   "Raw",  "Smooth", "Wild", "Tiny",  "Giant",
-    "Twin",   "Triple",  "Magic",  "Sonic",   "Tube",   "Tape", "Spring", "Plate", "Room", "Hall"};
+    "Velvet", "Crystal", "Analog", "Vintage", "Modern", "Warm",  "Bright", "Deep",  "Silver", "Golden",
+    "Echo",   "Plasma",  "Neon",   "Urban",   "Glass",  "Iron",  "Copper", "Dusty", "Lunar",  "Solar",
+    "Arctic", "Desert",  "Ocean",  "Forest",  "Storm",  "Quiet", "Royal",  "Rapid", "Hyper",  "Micro",
+    "Mega",   "Retro",   "Nova",   "Prime",   "Pure",   "Raw",   "Smooth", "Wild",  "Tiny",   "Giant",
+    "Twin",   "Triple",  "Magic",  "Sonic",   "Tube",   "Tape",  "Spring", "Plate", "Room",   "Hall"};
 constexpr std::array<const char*, 50> nouns{
-    "Compressor", "Limiter", "Reverb",   "Delay",     "Chorus",   "Flanger", "Phaser",  "Equalizer", "Filter",
-    "Saturator",  "Synth",   "Sampler",  "Drums",     "Bass",     "Keys",    "Strings", "Pads",      "Gate",
-    "Expander",   "Exciter", "Tremolo",  "Vibrato",   "Vocoder",  "Tuner",   "Meter",   "Analyzer",  "Imager",
-    "Widener",    "Clipper", "Maximizer", "Channel",  "Console",  "Preamp",  "Amp",     "Cabinet",   "Pedal",
-    "Looper",     "Glitch",  "Granular", "Shimmer",   "Echoes",   "Organ",   "Piano",   "Choir",     "Brass",
-    "Lead",       "Arp",     "Sequencer", "Modulator", "Resonator"};
-constexpr std::array<const char*, 24> makers{
-    "Aurora Audio",      "Bluefin DSP, LLC", "Cobalt Sound Inc.", "Driftwood",          "Ember Instruments",
-    "Fjord Audio GmbH",  "Granite Labs",     "Harbor Plugins",    "Indigo Sound Co.",   "Juniper Audio",
-    "Kestrel DSP",       "Lantern Music",    "Valhalla DSP, LLC", "Moog",               "Yamaha Corporation",
-    "Audio Damage, Inc.", "Cherryaudio",     "Universal Audio (UADx)", "Xilslab",       "Polyverse",
-    "Nimbus Audio Ltd",  "Orchid Sound",     "Pinnacle Audio",    "Quartz Instruments"};
+    "Compressor", "Limiter",   "Reverb",   "Delay",   "Chorus",  "Flanger",   "Phaser",   "Equalizer",
+    "Filter",     "Saturator", "Synth",    "Sampler", "Drums",   "Bass",      "Keys",     "Strings",
+    "Pads",       "Gate",      "Expander", "Exciter", "Tremolo", "Vibrato",   "Vocoder",  "Tuner",
+    "Meter",      "Analyzer",  "Imager",   "Widener", "Clipper", "Maximizer", "Channel",  "Console",
+    "Preamp",     "Amp",       "Cabinet",  "Pedal",   "Looper",  "Glitch",    "Granular", "Shimmer",
+    "Echoes",     "Organ",     "Piano",    "Choir",   "Brass",   "Lead",      "Arp",      "Sequencer",
+    "Modulator",  "Resonator"};
+constexpr std::array<const char*, 24> makers{"Aurora Audio",
+                                             "Bluefin DSP, LLC",
+                                             "Cobalt Sound Inc.",
+                                             "Driftwood",
+                                             "Ember Instruments",
+                                             "Fjord Audio GmbH",
+                                             "Granite Labs",
+                                             "Harbor Plugins",
+                                             "Indigo Sound Co.",
+                                             "Juniper Audio",
+                                             "Kestrel DSP",
+                                             "Lantern Music",
+                                             "Valhalla DSP, LLC",
+                                             "Moog",
+                                             "Yamaha Corporation",
+                                             "Audio Damage, Inc.",
+                                             "Cherryaudio",
+                                             "Universal Audio (UADx)",
+                                             "Xilslab",
+                                             "Polyverse",
+                                             "Nimbus Audio Ltd",
+                                             "Orchid Sound",
+                                             "Pinnacle Audio",
+                                             "Quartz Instruments"};
 
 struct SecondFormat {
     PluginFormat format;
@@ -51,8 +70,7 @@ constexpr std::array<SecondFormat, 4> secondFormats{{{PluginFormat::au, "Compone
                                                      {PluginFormat::aax, "AAX", "aaxplugin", ""}}};
 
 ScannedPlugin makePlugin(int product, const QString& name, const QString& maker, PluginFormat format,
-                         const QString& path)
-{
+                         const QString& path) {
     ScannedPlugin plugin;
     plugin.name = name;
     plugin.publisher = maker;
@@ -75,29 +93,29 @@ ScannedPlugin makePlugin(int product, const QString& name, const QString& maker,
 }
 
 // 2,500 products in two formats each: every one as VST3, and one other format in turn.
-const QList<ScannedPlugin>& scan()
-{
+const QList<ScannedPlugin>& scan() {
     static const QList<ScannedPlugin> plugins = [] {
         QList<ScannedPlugin> list;
         list.reserve(productCount * 2);
         for (int product = 0; product < productCount; ++product) {
-            const QString name = QStringLiteral("%1 %2").arg(QLatin1StringView(adjectives[std::size_t(product % 50)]),
-                                                              QLatin1StringView(nouns[std::size_t(product / 50)]));
+            const QString name =
+                QStringLiteral("%1 %2").arg(QLatin1StringView(adjectives[std::size_t(product % 50)]),
+                                            QLatin1StringView(nouns[std::size_t(product / 50)]));
             const QString maker = QLatin1StringView(makers[std::size_t(product * 7 % int(makers.size()))]);
             list.append(makePlugin(product, name, maker, PluginFormat::vst3,
                                    QStringLiteral("/Library/Audio/Plug-Ins/VST3/%1.vst3").arg(name)));
             const SecondFormat& other = secondFormats[std::size_t(product % int(secondFormats.size()))];
-            list.append(makePlugin(product, name + QLatin1StringView(other.nameSuffix), maker, other.format,
-                                   QStringLiteral("/Library/Audio/Plug-Ins/%1/%2.%3")
-                                       .arg(QLatin1StringView(other.folder), name, QLatin1StringView(other.extension))));
+            list.append(makePlugin(
+                product, name + QLatin1StringView(other.nameSuffix), maker, other.format,
+                QStringLiteral("/Library/Audio/Plug-Ins/%1/%2.%3")
+                    .arg(QLatin1StringView(other.folder), name, QLatin1StringView(other.extension))));
         }
         return list;
     }();
     return plugins;
 }
 
-std::unique_ptr<CatalogStore> openStore(const QString& path, benchmark::State& state)
-{
+std::unique_ptr<CatalogStore> openStore(const QString& path, benchmark::State& state) {
     QString error;
     std::unique_ptr<CatalogStore> store = CatalogStore::open(path, &error);
     if (!store) {
@@ -108,8 +126,7 @@ std::unique_ptr<CatalogStore> openStore(const QString& path, benchmark::State& s
     return store;
 }
 
-void upsertOrFail(CatalogStore& store, benchmark::State& state)
-{
+void upsertOrFail(CatalogStore& store, benchmark::State& state) {
     UpsertSummary summary;
     const StoreResult result = UpsertCoordinator().upsert(scan(), store, &summary);
     if (!result)
@@ -118,8 +135,7 @@ void upsertOrFail(CatalogStore& store, benchmark::State& state)
     state.counters["installsCreated"] = summary.installsCreated;
 }
 
-void BM_UpsertIntoEmptyStore(benchmark::State& state)
-{
+void BM_UpsertIntoEmptyStore(benchmark::State& state) {
     (void)scan();
     QTemporaryDir dir;
     int round = 0;
@@ -139,8 +155,7 @@ void BM_UpsertIntoEmptyStore(benchmark::State& state)
 }
 BENCHMARK(BM_UpsertIntoEmptyStore)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-void BM_UpsertIntoStoreHoldingIt(benchmark::State& state)
-{
+void BM_UpsertIntoStoreHoldingIt(benchmark::State& state) {
     (void)scan();
     QTemporaryDir dir;
     std::unique_ptr<CatalogStore> store = openStore(dir.filePath(QStringLiteral("catalog.sqlite")), state);
@@ -154,8 +169,7 @@ BENCHMARK(BM_UpsertIntoStoreHoldingIt)->Unit(benchmark::kMillisecond)->Iteration
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // The coordinator's diagnostic lines would interleave with the table.
     std::FILE* quiet = std::fopen("/dev/null", "w");

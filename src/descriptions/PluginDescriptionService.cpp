@@ -1,5 +1,7 @@
 #include "descriptions/PluginDescriptionService.h"
 
+#include "model/Diagnostics.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -201,7 +203,5 @@ std::optional<PluginDescriptionEntry> PluginDescriptionService::lookup(const QSt
 
 void PluginDescriptionService::writeToStandardOutput(const QString& line)
 {
-    const QByteArray bytes = line.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    Diagnostics::print(line);
 }

@@ -2,9 +2,9 @@
 
 #include "discovery/BundleExtension.h"
 #include "discovery/BundleMetadataReader.h"
-#include "discovery/DiagnosticOutput.h"
 #include "discovery/DirectoryReader.h"
 #include "discovery/DirectorySize.h"
+#include "model/Diagnostics.h"
 
 #include <QFile>
 
@@ -118,8 +118,8 @@ QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, P
         return {};
     DirectoryReader reader(path, true);
     if (!reader.isOpen()) {
-        DiagnosticOutput::printLine(u"[PluginScanner] Failed to enumerate "_s + folderPath + u": "_s +
-                                    qt_error_string(reader.error()));
+        Diagnostics::print(u"[PluginScanner] Failed to enumerate "_s + folderPath + u": "_s +
+                           qt_error_string(reader.error()));
         return {};
     }
     countFolder();

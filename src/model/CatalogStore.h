@@ -27,8 +27,8 @@ class CatalogConnection;
 struct CatalogContents;
 
 // The catalogue: one SQLite file, held wholly in memory once opened, used from the
-// user-interface thread only. Objects inserted here belong to the store (their QObject parent);
-// removed objects are destroyed at the next event-loop turn.
+// user-interface thread only. Objects inserted here belong to the store (their QObject parent):
+// never delete one directly; remove() it, and it is destroyed at the next event-loop turn.
 //
 // Changes are written by save(), in one transaction. Edits never saved explicitly are written
 // by the store itself about a second after the last edit (two at most while edits keep coming)

@@ -3,8 +3,7 @@
 #include "store/CanonicalNames.h"
 #include "store/PublisherTable.h"
 
-const PublisherForms::Forms& PublisherForms::of(const QString& publisher)
-{
+const PublisherForms::Forms& PublisherForms::of(const QString& publisher) {
     auto found = m_forms.find(publisher);
     if (found == m_forms.end())
         found = m_forms.insert(publisher, {displayPublisher(publisher), knownPublisherDisplayName(publisher),
@@ -12,8 +11,7 @@ const PublisherForms::Forms& PublisherForms::of(const QString& publisher)
     return *found;
 }
 
-RecordKey PublisherForms::recordKey(const QString& name, const QString& publisher)
-{
+RecordKey PublisherForms::recordKey(const QString& name, const QString& publisher) {
     // The name half of the key does not depend on the publisher.
     return {::recordKey(name, QString()).name, of(publisher).recordKeyPublisher};
 }

@@ -12,9 +12,9 @@
 class PublisherForms {
 public:
     struct Forms {
-        QString display;                       // displayPublisher
-        std::optional<QString> knownDisplay;   // knownPublisherDisplayName
-        QString recordKeyPublisher;            // recordKey(…, text).publisher
+        QString display;                     // displayPublisher
+        std::optional<QString> knownDisplay; // knownPublisherDisplayName
+        QString recordKeyPublisher;          // recordKey(…, text).publisher
     };
 
     // Valid until the next call.

@@ -2,8 +2,7 @@
 
 #include "store/CanonicalNames.h"
 
-std::optional<QString> knownPublisherDisplayName(const QString& text)
-{
+std::optional<QString> knownPublisherDisplayName(const QString& text) {
     // The key ignores everything from the first "(" on, so the probe keys like the text itself,
     // yet no display name can equal it: displayPublisher returns it unchanged exactly when the
     // key is unknown.

@@ -3,8 +3,7 @@
 #include "model/ByteCountFormat.h"
 #include "model/RowDateFormat.h"
 
-RawPlugin rawPluginFromScanned(const ScannedPlugin& scanned)
-{
+RawPlugin rawPluginFromScanned(const ScannedPlugin& scanned) {
     RawPlugin row;
     row.name = scanned.name;
     row.publisher = scanned.publisher;

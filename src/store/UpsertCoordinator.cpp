@@ -17,26 +17,23 @@
 
 namespace {
 
-int recordScore(const PluginRecord* record)
-{
-    return (record->notes().isEmpty() ? 0 : 4) + (record->isFavorite() ? 3 : 0) + (record->tags().isEmpty() ? 0 : 2) +
-           (record->bundleDescription().isEmpty() ? 0 : 1) + int(record->installs().size());
+int recordScore(const PluginRecord* record) {
+    return (record->notes().isEmpty() ? 0 : 4) + (record->isFavorite() ? 3 : 0) +
+           (record->tags().isEmpty() ? 0 : 2) + (record->bundleDescription().isEmpty() ? 0 : 1) +
+           int(record->installs().size());
 }
 
 // Breaks score ties between duplicates. The persistent id is hashed with a fixed seed, so the
 // choice is the same on every run over the same catalogue.
-size_t identityHash(const PluginRecord* record)
-{
+size_t identityHash(const PluginRecord* record) {
     return qHash(record->id(), size_t(0));
 }
 
-InstallKey installKey(const PluginInstall* install)
-{
+InstallKey installKey(const PluginInstall* install) {
     return {install->filePath(), install->format()};
 }
 
-PluginRecord* chooseSurvivor(const QList<PluginRecord*>& group)
-{
+PluginRecord* chooseSurvivor(const QList<PluginRecord*>& group) {
     PluginRecord* best = group.first();
     int bestScore = recordScore(best);
     for (qsizetype i = 1; i < group.size(); ++i) {
@@ -50,8 +47,7 @@ PluginRecord* chooseSurvivor(const QList<PluginRecord*>& group)
     return best;
 }
 
-void mergeInto(PluginRecord* survivor, PluginRecord* duplicate)
-{
+void mergeInto(PluginRecord* survivor, PluginRecord* duplicate) {
     QSet<InstallKey> survivorKeys;
     for (const PluginInstall* install : survivor->installs())
         survivorKeys.insert(installKey(install));
@@ -84,8 +80,7 @@ void mergeInto(PluginRecord* survivor, PluginRecord* duplicate)
 }
 
 // Returns how many records of the group were deleted.
-int consolidateGroup(CatalogStore& store, const QList<PluginRecord*>& group, PublisherForms& publishers)
-{
+int consolidateGroup(CatalogStore& store, const QList<PluginRecord*>& group, PublisherForms& publishers) {
     PluginRecord* survivor = chooseSurvivor(group);
     for (const PluginRecord* record : group) {
         if (const std::optional<QString> display = publishers.of(record->publisher()).knownDisplay) {
@@ -104,8 +99,7 @@ int consolidateGroup(CatalogStore& store, const QList<PluginRecord*>& group, Pub
     return deleted;
 }
 
-void applyScan(PluginInstall* install, const ScannedPlugin& scanned)
-{
+void applyScan(PluginInstall* install, const ScannedPlugin& scanned) {
     install->setVersion(scanned.version);
     install->setArchitecture(scanned.architecture);
     install->setFileSize(scanned.fileSize);
@@ -118,8 +112,7 @@ void applyScan(PluginInstall* install, const ScannedPlugin& scanned)
     install->setStatus(InstallStatus::found);
 }
 
-StoreResult consolidate(CatalogStore& store, UpsertSummary* summary, PublisherForms& publishers)
-{
+StoreResult consolidate(CatalogStore& store, UpsertSummary* summary, PublisherForms& publishers) {
     const QList<PluginRecord*> records = store.records();
 
     // Groups keep fetch order, and so do the records within them.
@@ -147,7 +140,8 @@ StoreResult consolidate(CatalogStore& store, UpsertSummary* summary, PublisherFo
         if (StoreResult saved = store.save(); !saved)
             return saved;
         Diagnostics::print(
-            QStringLiteral("[UpsertCoordinator] Consolidated %1 duplicate PluginRecords, deleted %1.").arg(deleted));
+            QStringLiteral("[UpsertCoordinator] Consolidated %1 duplicate PluginRecords, deleted %1.")
+                .arg(deleted));
     }
 
     int canonicalized = 0;
@@ -164,21 +158,21 @@ StoreResult consolidate(CatalogStore& store, UpsertSummary* summary, PublisherFo
         if (StoreResult saved = store.save(); !saved)
             return saved;
         Diagnostics::print(
-            QStringLiteral("[UpsertCoordinator] Canonicalized publisher display on %1 records.").arg(canonicalized));
+            QStringLiteral("[UpsertCoordinator] Canonicalized publisher display on %1 records.")
+                .arg(canonicalized));
     }
     return StoreResult::success();
 }
 
 } // namespace
 
-StoreResult UpsertCoordinator::consolidateDuplicates(CatalogStore& store, UpsertSummary* summary)
-{
+StoreResult UpsertCoordinator::consolidateDuplicates(CatalogStore& store, UpsertSummary* summary) {
     PublisherForms publishers;
     return consolidate(store, summary, publishers);
 }
 
-StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, CatalogStore& store, UpsertSummary* summary)
-{
+StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, CatalogStore& store,
+                                      UpsertSummary* summary) {
     UpsertSummary counts;
     const auto report = [&](StoreResult result) {
         if (summary)
@@ -276,8 +270,7 @@ StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, Catal
     return report(store.save());
 }
 
-QString UpsertCoordinator::highestVersion(const QList<PluginInstall*>& installs)
-{
+QString UpsertCoordinator::highestVersion(const QList<PluginInstall*>& installs) {
     const PluginInstall* best = nullptr;
     std::vector<qint64> bestNumbers;
     for (const PluginInstall* install : installs) {
@@ -292,7 +285,6 @@ QString UpsertCoordinator::highestVersion(const QList<PluginInstall*>& installs)
     return best ? best->version() : QString();
 }
 
-bool UpsertCoordinator::versionPrecedes(const QString& a, const QString& b)
-{
+bool UpsertCoordinator::versionPrecedes(const QString& a, const QString& b) {
     return VersionOrder::precedes(VersionOrder::numbers(a), VersionOrder::numbers(b));
 }

@@ -9,8 +9,7 @@
 
 namespace {
 
-std::optional<qint64> wholeNumber(QStringView piece)
-{
+std::optional<qint64> wholeNumber(QStringView piece) {
     const bool negative = !piece.isEmpty() && piece[0] == u'-';
     const qsizetype start = !piece.isEmpty() && (piece[0] == u'+' || negative) ? 1 : 0;
     if (start == piece.size())
@@ -21,7 +20,8 @@ std::optional<qint64> wholeNumber(QStringView piece)
         const char16_t c = piece[at].unicode();
         if (c < u'0' || c > u'9')
             return std::nullopt;
-        if (__builtin_mul_overflow(value, 10, &value) || __builtin_sub_overflow(value, qint64(c - u'0'), &value))
+        if (__builtin_mul_overflow(value, 10, &value) ||
+            __builtin_sub_overflow(value, qint64(c - u'0'), &value))
             return std::nullopt;
     }
     if (negative)
@@ -35,8 +35,7 @@ std::optional<qint64> wholeNumber(QStringView piece)
 
 namespace VersionOrder {
 
-std::vector<qint64> numbers(const QString& version)
-{
+std::vector<qint64> numbers(const QString& version) {
     std::vector<qint64> result;
     for (QStringView piece : QStringView(version).split(u'.'))
         if (const std::optional<qint64> number = wholeNumber(piece))
@@ -44,8 +43,7 @@ std::vector<qint64> numbers(const QString& version)
     return result;
 }
 
-bool precedes(const std::vector<qint64>& left, const std::vector<qint64>& right)
-{
+bool precedes(const std::vector<qint64>& left, const std::vector<qint64>& right) {
     const std::size_t length = std::max(left.size(), right.size());
     for (std::size_t i = 0; i < length; ++i) {
         const qint64 x = i < left.size() ? left[i] : 0;

@@ -2,25 +2,23 @@
 
 namespace {
 
-const QString consolidatedOne = QStringLiteral("[UpsertCoordinator] Consolidated 1 duplicate PluginRecords, deleted 1.");
+const QString consolidatedOne =
+    QStringLiteral("[UpsertCoordinator] Consolidated 1 duplicate PluginRecords, deleted 1.");
 
 class ConsolidateDuplicatesTest : public UpsertFixture {
 protected:
-    [[nodiscard]] StoreResult consolidate(UpsertSummary* summary = nullptr)
-    {
+    [[nodiscard]] StoreResult consolidate(UpsertSummary* summary = nullptr) {
         return UpsertCoordinator().consolidateDuplicates(store(), summary);
     }
 
     // The one record left, or a failure when there is not exactly one.
-    PluginRecord* onlyRecord()
-    {
+    PluginRecord* onlyRecord() {
         const QList<PluginRecord*> records = store().records();
         EXPECT_EQ(records.size(), 1);
         return records.value(0);
     }
 
-    static QStringList paths(const PluginRecord* record)
-    {
+    static QStringList paths(const PluginRecord* record) {
         QStringList result;
         for (const PluginInstall* install : record->installs())
             result.append(install->filePath() + u' ' + rawValue(install->format()));
@@ -28,8 +26,7 @@ protected:
     }
 };
 
-TEST_F(ConsolidateDuplicatesTest, PublisherSpellingsOfOneProductBecomeOneRecord)
-{
+TEST_F(ConsolidateDuplicatesTest, PublisherSpellingsOfOneProductBecomeOneRecord) {
     PluginRecord* withSuffix = addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP, LLC"));
     withSuffix->setNotes(QStringLiteral("keeper"));
     addRecord(QStringLiteral("Reverb AU"), QStringLiteral("Valhalla DSP"));
@@ -65,15 +62,14 @@ struct ScoreCase {
     bool candidateWins;
 };
 
-std::ostream& operator<<(std::ostream& out, const ScoreCase& c)
-{
+std::ostream& operator<<(std::ostream& out, const ScoreCase& c) {
     return out << c.label;
 }
 
-class RecordScoreTest : public ConsolidateDuplicatesTest, public ::testing::WithParamInterface<std::tuple<ScoreCase, bool>> {};
+class RecordScoreTest : public ConsolidateDuplicatesTest,
+                        public ::testing::WithParamInterface<std::tuple<ScoreCase, bool>> {};
 
-TEST_P(RecordScoreTest, HigherScoreSurvivesWhateverTheOrder)
-{
+TEST_P(RecordScoreTest, HigherScoreSurvivesWhateverTheOrder) {
     const auto& [c, candidateFirst] = GetParam();
     const auto makeCandidate = [&, c = c] {
         PluginRecord* record = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
@@ -122,17 +118,18 @@ const ScoreCase scoreCases[] = {
     {"notes alone (4) under five installs (5)", true, false, false, false, 0, 5, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, RecordScoreTest, ::testing::Combine(::testing::ValuesIn(scoreCases), ::testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(Cases, RecordScoreTest,
+                         ::testing::Combine(::testing::ValuesIn(scoreCases), ::testing::Bool()));
 
-TEST_F(ConsolidateDuplicatesTest, EqualScoresAreDecidedByIdentityAndStillMerge)
-{
+TEST_F(ConsolidateDuplicatesTest, EqualScoresAreDecidedByIdentityAndStillMerge) {
     PluginRecord* noted = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
     noted->setNotes(QStringLiteral("mine"));
     addInstall(noted, QStringLiteral("/a/Synth.vst3"));
     PluginRecord* installed = addRecord(QStringLiteral("Synth AU"), QStringLiteral("Maker"));
     addInstalls(installed, 5, QStringLiteral("/b"));
     ASSERT_TRUE(store().save());
-    PluginRecord* expected = qHash(installed->id(), size_t(0)) < qHash(noted->id(), size_t(0)) ? installed : noted;
+    PluginRecord* expected =
+        qHash(installed->id(), size_t(0)) < qHash(noted->id(), size_t(0)) ? installed : noted;
 
     ASSERT_TRUE(consolidate());
     PluginRecord* survivor = onlyRecord();
@@ -148,15 +145,13 @@ struct NotesCase {
     const char* merged;
 };
 
-std::ostream& operator<<(std::ostream& out, const NotesCase& c)
-{
+std::ostream& operator<<(std::ostream& out, const NotesCase& c) {
     return out << '"' << c.survivor << "\" + \"" << c.duplicate << '"';
 }
 
 class NotesMergeTest : public ConsolidateDuplicatesTest, public ::testing::WithParamInterface<NotesCase> {};
 
-TEST_P(NotesMergeTest, DuplicateNotesJoinUnlessAlreadyThere)
-{
+TEST_P(NotesMergeTest, DuplicateNotesJoinUnlessAlreadyThere) {
     const NotesCase& c = GetParam();
     PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
     survivor->setNotes(QString::fromUtf8(c.survivor));
@@ -171,17 +166,16 @@ TEST_P(NotesMergeTest, DuplicateNotesJoinUnlessAlreadyThere)
     EXPECT_EQ(survivor->notes(), QString::fromUtf8(c.merged));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NotesMergeTest,
-                         ::testing::Values(NotesCase{"", "", ""}, NotesCase{"", "from the duplicate", "from the duplicate"},
-                                           NotesCase{"mine", "", "mine"},
-                                           NotesCase{"warm plate, try on vocals", "try on vocals", "warm plate, try on vocals"},
-                                           NotesCase{"same", "same", "same"},
-                                           NotesCase{"mine", "other", "mine\n\nother"},
-                                           NotesCase{"Mine", "mine", "Mine\n\nmine"},
-                                           NotesCase{"one\n\ntwo", "two\n\nthree", "one\n\ntwo\n\ntwo\n\nthree"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NotesMergeTest,
+    ::testing::Values(NotesCase{"", "", ""}, NotesCase{"", "from the duplicate", "from the duplicate"},
+                      NotesCase{"mine", "", "mine"},
+                      NotesCase{"warm plate, try on vocals", "try on vocals", "warm plate, try on vocals"},
+                      NotesCase{"same", "same", "same"}, NotesCase{"mine", "other", "mine\n\nother"},
+                      NotesCase{"Mine", "mine", "Mine\n\nmine"},
+                      NotesCase{"one\n\ntwo", "two\n\nthree", "one\n\ntwo\n\ntwo\n\nthree"}));
 
-TEST_F(ConsolidateDuplicatesTest, FavouriteDescriptionAndCategoryFillOnlyWhatIsEmpty)
-{
+TEST_F(ConsolidateDuplicatesTest, FavouriteDescriptionAndCategoryFillOnlyWhatIsEmpty) {
     PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
     survivor->setNotes(QStringLiteral("mine"));
     survivor->setBundleDescription(QStringLiteral("own description"));
@@ -199,8 +193,7 @@ TEST_F(ConsolidateDuplicatesTest, FavouriteDescriptionAndCategoryFillOnlyWhatIsE
     EXPECT_EQ(survivor->notes(), QStringLiteral("mine"));
 }
 
-TEST_F(ConsolidateDuplicatesTest, TagsJoinByNameAndTheSurvivorKeepsItsOwn)
-{
+TEST_F(ConsolidateDuplicatesTest, TagsJoinByNameAndTheSurvivorKeepsItsOwn) {
     PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
     survivor->setNotes(QStringLiteral("mine"));
     Tag* ownSynth = store().insert(new Tag(QStringLiteral("Synth")));
@@ -223,8 +216,7 @@ TEST_F(ConsolidateDuplicatesTest, TagsJoinByNameAndTheSurvivorKeepsItsOwn)
     EXPECT_EQ(pad->groups(), QList<PluginRecord*>{survivor});
 }
 
-TEST_F(ConsolidateDuplicatesTest, InstallsMoveUnlessTheSurvivorHasTheirPathAndFormat)
-{
+TEST_F(ConsolidateDuplicatesTest, InstallsMoveUnlessTheSurvivorHasTheirPathAndFormat) {
     PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
     survivor->setNotes(QStringLiteral("mine"));
     addInstall(survivor, QStringLiteral("/p/Synth.vst3"), PluginFormat::vst3);
@@ -248,7 +240,8 @@ TEST_F(ConsolidateDuplicatesTest, InstallsMoveUnlessTheSurvivorHasTheirPathAndFo
     EXPECT_EQ(store().installs().size(), 5);
     EXPECT_FALSE(store().installs().contains(samePathAndFormat));
     EXPECT_EQ(diagnosticLines(),
-              QStringList{QStringLiteral("[UpsertCoordinator] Consolidated 2 duplicate PluginRecords, deleted 2.")});
+              QStringList{
+                  QStringLiteral("[UpsertCoordinator] Consolidated 2 duplicate PluginRecords, deleted 2.")});
 
     reopen();
     ASSERT_EQ(store().records().size(), 1);
@@ -256,8 +249,7 @@ TEST_F(ConsolidateDuplicatesTest, InstallsMoveUnlessTheSurvivorHasTheirPathAndFo
     EXPECT_EQ(store().installs().size(), 5);
 }
 
-TEST_F(ConsolidateDuplicatesTest, KnownPublishersTakeTheirDisplaySpelling)
-{
+TEST_F(ConsolidateDuplicatesTest, KnownPublishersTakeTheirDisplaySpelling) {
     PluginRecord* damage = addRecord(QStringLiteral("Dubstation"), QStringLiteral("Audio Damage, Inc."));
     PluginRecord* universal = addRecord(QStringLiteral("Pultec"), QStringLiteral("Universal Audio (UADx)"));
     PluginRecord* crowHill = addRecord(QStringLiteral("Hill"), QStringLiteral("Thecrowhillcompany"));
@@ -273,20 +265,19 @@ TEST_F(ConsolidateDuplicatesTest, KnownPublishersTakeTheirDisplaySpelling)
     EXPECT_EQ(display->publisher(), QStringLiteral("Valhalla DSP"));
     EXPECT_EQ(unknown->publisher(), QStringLiteral("The Foo Company Inc."));
     EXPECT_EQ(empty->publisher(), QString());
-    EXPECT_EQ(diagnosticLines(),
-              QStringList{QStringLiteral("[UpsertCoordinator] Canonicalized publisher display on 3 records.")});
+    EXPECT_EQ(diagnosticLines(), QStringList{QStringLiteral(
+                                     "[UpsertCoordinator] Canonicalized publisher display on 3 records.")});
     EXPECT_FALSE(store().hasChanges());
 
     reopen();
     QStringList publishers;
     for (const PluginRecord* record : store().records())
         publishers.append(record->publisher());
-    EXPECT_EQ(publishers, (QStringList{"Audio Damage", "Universal Audio", "The Crow Hill Company", "Valhalla DSP",
-                                       "The Foo Company Inc.", ""}));
+    EXPECT_EQ(publishers, (QStringList{"Audio Damage", "Universal Audio", "The Crow Hill Company",
+                                       "Valhalla DSP", "The Foo Company Inc.", ""}));
 }
 
-TEST_F(ConsolidateDuplicatesTest, BothLinesInOrderWhenBothStepsChangeSomething)
-{
+TEST_F(ConsolidateDuplicatesTest, BothLinesInOrderWhenBothStepsChangeSomething) {
     addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"));
     addRecord(QStringLiteral("Reverb VST3"), QStringLiteral("Valhalla DSP"));
     addRecord(QStringLiteral("Synth"), QStringLiteral("Moog"));
@@ -294,13 +285,13 @@ TEST_F(ConsolidateDuplicatesTest, BothLinesInOrderWhenBothStepsChangeSomething)
     ASSERT_TRUE(store().save());
 
     ASSERT_TRUE(consolidate());
-    EXPECT_EQ(diagnosticLines(),
-              (QStringList{consolidatedOne,
-                           QStringLiteral("[UpsertCoordinator] Canonicalized publisher display on 2 records.")}));
+    EXPECT_EQ(
+        diagnosticLines(),
+        (QStringList{consolidatedOne,
+                     QStringLiteral("[UpsertCoordinator] Canonicalized publisher display on 2 records.")}));
 }
 
-TEST_F(ConsolidateDuplicatesTest, NothingToDoPrintsAndSavesNothing)
-{
+TEST_F(ConsolidateDuplicatesTest, NothingToDoPrintsAndSavesNothing) {
     addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"));
     addRecord(QStringLiteral("Reverb"), QStringLiteral("Other Maker"));
     addRecord(QStringLiteral("Reverb"), QString());
@@ -314,8 +305,7 @@ TEST_F(ConsolidateDuplicatesTest, NothingToDoPrintsAndSavesNothing)
     EXPECT_FALSE(store().hasChanges());
 }
 
-TEST_F(ConsolidateDuplicatesTest, SaveFailureIsReturnedWithoutALineAndKeepsTheChangesPending)
-{
+TEST_F(ConsolidateDuplicatesTest, SaveFailureIsReturnedWithoutALineAndKeepsTheChangesPending) {
     addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"));
     addRecord(QStringLiteral("Reverb AU"), QStringLiteral("Valhalla DSP"));
     ASSERT_TRUE(store().save());
@@ -326,10 +316,11 @@ TEST_F(ConsolidateDuplicatesTest, SaveFailureIsReturnedWithoutALineAndKeepsTheCh
         ASSERT_TRUE(lock.locked());
         const StoreResult failed = consolidate();
         EXPECT_FALSE(failed);
-        EXPECT_EQ(failed.errorDescription(),
-                  QStringLiteral("Could not save the catalogue \"%1\": The catalogue is locked by another process. "
-                                 "(database is locked)")
-                      .arg(path()));
+        EXPECT_EQ(
+            failed.errorDescription(),
+            QStringLiteral("Could not save the catalogue \"%1\": The catalogue is locked by another process. "
+                           "(database is locked)")
+                .arg(path()));
         EXPECT_TRUE(diagnosticLines().isEmpty());
         EXPECT_EQ(store().records().size(), 1);
         EXPECT_TRUE(store().hasChanges());

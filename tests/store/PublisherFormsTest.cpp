@@ -9,10 +9,18 @@
 
 namespace {
 
-TEST(PublisherFormsTest, GivesWhatTheFreeFunctionsGiveAlsoWhenAskedAgain)
-{
-    const QStringList publishers{"", "Valhalla DSP, LLC", "Valhalla DSP", "Moog", "Thecrowhillcompany", "XILS 3.2",
-                                 "The Foo Company Inc.", "Foo Co., Ltd", "  Yamaha Corporation ", "(UADx)", "Åkerlund AB"};
+TEST(PublisherFormsTest, GivesWhatTheFreeFunctionsGiveAlsoWhenAskedAgain) {
+    const QStringList publishers{"",
+                                 "Valhalla DSP, LLC",
+                                 "Valhalla DSP",
+                                 "Moog",
+                                 "Thecrowhillcompany",
+                                 "XILS 3.2",
+                                 "The Foo Company Inc.",
+                                 "Foo Co., Ltd",
+                                 "  Yamaha Corporation ",
+                                 "(UADx)",
+                                 "Åkerlund AB"};
     const QStringList names{"Reverb AU64", "  Pro-Q 3 VST3\t", "", "Massive X Inst", "Plateau", "ÉCHO"};
     PublisherForms forms;
     for (int round = 0; round < 2; ++round) {

@@ -6,8 +6,7 @@
 
 namespace {
 
-TEST(ScannedPluginRowTest, WritesStoredTextsRowDatesAndAFileStyleSize)
-{
+TEST(ScannedPluginRowTest, WritesStoredTextsRowDatesAndAFileStyleSize) {
     ScannedPlugin plugin;
     plugin.name = QStringLiteral("Reverb VST3");
     plugin.publisher = QStringLiteral("Valhalla DSP, LLC");
@@ -34,8 +33,7 @@ TEST(ScannedPluginRowTest, WritesStoredTextsRowDatesAndAFileStyleSize)
     EXPECT_EQ(row.path, QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"));
 }
 
-TEST(ScannedPluginRowTest, FormatAndArchitectureAreTheirRawValues)
-{
+TEST(ScannedPluginRowTest, FormatAndArchitectureAreTheirRawValues) {
     ScannedPlugin plugin;
     plugin.format = PluginFormat::au;
     plugin.architecture = PluginArchitecture::unknown;

@@ -4,15 +4,13 @@ namespace {
 
 class UpsertCoordinatorTest : public UpsertFixture {
 protected:
-    PluginRecord* recordNamed(const QString& name)
-    {
+    PluginRecord* recordNamed(const QString& name) {
         const QList<PluginRecord*> found = store().fetch<PluginRecord>("name", name);
         EXPECT_EQ(found.size(), 1) << name.toStdString();
         return found.value(0);
     }
 
-    PluginInstall* installAt(const QString& filePath, PluginFormat format)
-    {
+    PluginInstall* installAt(const QString& filePath, PluginFormat format) {
         PluginInstall* match = nullptr;
         for (PluginInstall* install : store().installs()) {
             if (install->filePath() == filePath && install->format() == format) {
@@ -24,18 +22,16 @@ protected:
         return match;
     }
 
-    static UpsertSummary summaryOf(int recordsCreated, int installsCreated, int markedNotFound, int foundAgain,
-                                   int consolidated = 0)
-    {
+    static UpsertSummary summaryOf(int recordsCreated, int installsCreated, int markedNotFound,
+                                   int foundAgain, int consolidated = 0) {
         return {recordsCreated, installsCreated, markedNotFound, foundAgain, consolidated};
     }
 };
 
-TEST_F(UpsertCoordinatorTest, FirstScanCreatesRecordsAndInstallsWithEveryScannedField)
-{
-    ScannedPlugin reverb = scanned(QStringLiteral("Reverb VST3"), QStringLiteral("Valhalla DSP, LLC"),
-                                   QStringLiteral("/plugins/VST3/Reverb.vst3"), PluginFormat::vst3,
-                                   QStringLiteral("1.9"));
+TEST_F(UpsertCoordinatorTest, FirstScanCreatesRecordsAndInstallsWithEveryScannedField) {
+    ScannedPlugin reverb =
+        scanned(QStringLiteral("Reverb VST3"), QStringLiteral("Valhalla DSP, LLC"),
+                QStringLiteral("/plugins/VST3/Reverb.vst3"), PluginFormat::vst3, QStringLiteral("1.9"));
     reverb.architecture = PluginArchitecture::arm64;
     reverb.bundleID = QStringLiteral("com.valhalla.reverb");
     reverb.fileSize = 12'345'678'901;
@@ -44,8 +40,8 @@ TEST_F(UpsertCoordinatorTest, FirstScanCreatesRecordsAndInstallsWithEveryScanned
     reverb.category = QStringLiteral("Effect");
     reverb.bundleDescription = QStringLiteral("A reverb");
     ScannedPlugin component = scanned(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"),
-                                      QStringLiteral("/plugins/Components/Reverb.component"), PluginFormat::au,
-                                      QStringLiteral("1.10"));
+                                      QStringLiteral("/plugins/Components/Reverb.component"),
+                                      PluginFormat::au, QStringLiteral("1.10"));
     component.auComponentType = QStringLiteral("aufx");
     component.auComponentSubType = QStringLiteral("Rvrb");
     component.auComponentManufacturer = QStringLiteral("oDin");
@@ -92,8 +88,7 @@ TEST_F(UpsertCoordinatorTest, FirstScanCreatesRecordsAndInstallsWithEveryScanned
     EXPECT_EQ(other->displayVersion(), QStringLiteral("1.0"));
 }
 
-TEST_F(UpsertCoordinatorTest, RecordsTakeTheGroupedDisplayName)
-{
+TEST_F(UpsertCoordinatorTest, RecordsTakeTheGroupedDisplayName) {
     UpsertSummary summary;
     ASSERT_TRUE(upsert({scanned(QStringLiteral("plate_reverb"), QStringLiteral("Valhalla DSP, LLC"),
                                 QStringLiteral("/p/plate_reverb.vst3")),
@@ -118,8 +113,7 @@ TEST_F(UpsertCoordinatorTest, RecordsTakeTheGroupedDisplayName)
     EXPECT_EQ(eq->installs().size(), 2);
 }
 
-TEST_F(UpsertCoordinatorTest, TheLastScannedPluginOfAProductSetsNameAndPublisher)
-{
+TEST_F(UpsertCoordinatorTest, TheLastScannedPluginOfAProductSetsNameAndPublisher) {
     for (const bool suffixLast : {false, true}) {
         SCOPED_TRACE(suffixLast);
         reopen();
@@ -128,12 +122,14 @@ TEST_F(UpsertCoordinatorTest, TheLastScannedPluginOfAProductSetsNameAndPublisher
         PluginRecord* existing = addRecord(QStringLiteral("reverb"), QStringLiteral("Foo"));
         ASSERT_TRUE(store().save());
 
-        const ScannedPlugin plain = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"));
+        const ScannedPlugin plain =
+            scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"));
         const ScannedPlugin suffixed = scanned(QStringLiteral("Reverb AU"), QStringLiteral("Foo Inc"),
                                                QStringLiteral("/p/Reverb.component"), PluginFormat::au);
         UpsertSummary summary;
-        ASSERT_TRUE(upsert(suffixLast ? QList<ScannedPlugin>{plain, suffixed} : QList<ScannedPlugin>{suffixed, plain},
-                           &summary));
+        ASSERT_TRUE(
+            upsert(suffixLast ? QList<ScannedPlugin>{plain, suffixed} : QList<ScannedPlugin>{suffixed, plain},
+                   &summary));
         ASSERT_EQ(store().records(), QList<PluginRecord*>{existing});
         EXPECT_EQ(existing->name(), QStringLiteral("Reverb"));
         EXPECT_EQ(existing->publisher(), suffixLast ? QStringLiteral("Foo Inc") : QStringLiteral("Foo"));
@@ -141,24 +137,25 @@ TEST_F(UpsertCoordinatorTest, TheLastScannedPluginOfAProductSetsNameAndPublisher
     }
 }
 
-TEST_F(UpsertCoordinatorTest, CategoryAndDescriptionComeFromTheFirstScanThatHasThemAndStay)
-{
+TEST_F(UpsertCoordinatorTest, CategoryAndDescriptionComeFromTheFirstScanThatHasThemAndStay) {
     PluginRecord* existing = addRecord(QStringLiteral("Reverb"), QStringLiteral("Foo"));
     existing->setCategory(QStringLiteral("Reverb"));
     ASSERT_TRUE(store().save());
 
-    ScannedPlugin first = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"));
+    ScannedPlugin first =
+        scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"));
     first.category = QStringLiteral("Delay");
-    ScannedPlugin second = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.clap"),
-                                   PluginFormat::clap);
+    ScannedPlugin second = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"),
+                                   QStringLiteral("/p/Reverb.clap"), PluginFormat::clap);
     second.bundleDescription = QStringLiteral("Plate reverb");
-    ScannedPlugin third = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.component"),
-                                  PluginFormat::au);
+    ScannedPlugin third = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"),
+                                  QStringLiteral("/p/Reverb.component"), PluginFormat::au);
     third.bundleDescription = QStringLiteral("Another text");
     third.category = QStringLiteral("Effect");
-    ScannedPlugin fresh = scanned(QStringLiteral("Synth"), QStringLiteral("Foo"), QStringLiteral("/p/Synth.vst3"));
-    ScannedPlugin freshLater = scanned(QStringLiteral("Synth"), QStringLiteral("Foo"), QStringLiteral("/p/Synth.clap"),
-                                       PluginFormat::clap);
+    ScannedPlugin fresh =
+        scanned(QStringLiteral("Synth"), QStringLiteral("Foo"), QStringLiteral("/p/Synth.vst3"));
+    ScannedPlugin freshLater = scanned(QStringLiteral("Synth"), QStringLiteral("Foo"),
+                                       QStringLiteral("/p/Synth.clap"), PluginFormat::clap);
     freshLater.category = QStringLiteral("Instrument");
     freshLater.bundleDescription = QStringLiteral("Polysynth");
 
@@ -178,12 +175,13 @@ TEST_F(UpsertCoordinatorTest, CategoryAndDescriptionComeFromTheFirstScanThatHasT
     EXPECT_EQ(existing->bundleDescription(), QStringLiteral("Plate reverb"));
 }
 
-TEST_F(UpsertCoordinatorTest, MissingInstallsAreMarkedNotFoundAndFoundAgainLater)
-{
-    const ScannedPlugin reverb = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"),
-                                         PluginFormat::vst3, QStringLiteral("2.0"));
-    const ScannedPlugin older = scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/q/Reverb.vst3"),
-                                        PluginFormat::vst3, QStringLiteral("3.0"));
+TEST_F(UpsertCoordinatorTest, MissingInstallsAreMarkedNotFoundAndFoundAgainLater) {
+    const ScannedPlugin reverb =
+        scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"),
+                PluginFormat::vst3, QStringLiteral("2.0"));
+    const ScannedPlugin older =
+        scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/q/Reverb.vst3"),
+                PluginFormat::vst3, QStringLiteral("3.0"));
     UpsertSummary summary;
     ASSERT_TRUE(upsert({reverb, older}, &summary));
     EXPECT_EQ(summary, summaryOf(1, 2, 0, 0));
@@ -210,12 +208,13 @@ TEST_F(UpsertCoordinatorTest, MissingInstallsAreMarkedNotFoundAndFoundAgainLater
     EXPECT_EQ(store().records(), QList<PluginRecord*>{record});
 }
 
-TEST_F(UpsertCoordinatorTest, ARecordWhoseInstallsAllVanishedStays)
-{
-    ASSERT_TRUE(upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"))}));
+TEST_F(UpsertCoordinatorTest, ARecordWhoseInstallsAllVanishedStays) {
+    ASSERT_TRUE(
+        upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"))}));
     UpsertSummary summary;
-    ASSERT_TRUE(upsert({scanned(QStringLiteral("Delay"), QStringLiteral("Foo"), QStringLiteral("/p/Delay.vst3"))},
-                       &summary));
+    ASSERT_TRUE(
+        upsert({scanned(QStringLiteral("Delay"), QStringLiteral("Foo"), QStringLiteral("/p/Delay.vst3"))},
+               &summary));
     EXPECT_EQ(summary, summaryOf(1, 1, 1, 0));
     PluginRecord* reverb = recordNamed(QStringLiteral("Reverb"));
     ASSERT_TRUE(reverb);
@@ -225,8 +224,7 @@ TEST_F(UpsertCoordinatorTest, ARecordWhoseInstallsAllVanishedStays)
     EXPECT_EQ(reverb->displayVersion(), QStringLiteral("1.0"));
 }
 
-TEST_F(UpsertCoordinatorTest, OnePathInTwoFormatsGivesTwoInstalls)
-{
+TEST_F(UpsertCoordinatorTest, OnePathInTwoFormatsGivesTwoInstalls) {
     const QString path = QStringLiteral("/p/Reverb.bundle");
     UpsertSummary summary;
     ASSERT_TRUE(upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), path, PluginFormat::vst3),
@@ -236,14 +234,14 @@ TEST_F(UpsertCoordinatorTest, OnePathInTwoFormatsGivesTwoInstalls)
     ASSERT_EQ(store().installs().size(), 2);
     EXPECT_EQ(installAt(path, PluginFormat::vst3)->group(), installAt(path, PluginFormat::au)->group());
 
-    ASSERT_TRUE(upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), path, PluginFormat::au)}, &summary));
+    ASSERT_TRUE(
+        upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), path, PluginFormat::au)}, &summary));
     EXPECT_EQ(summary, summaryOf(0, 0, 1, 0));
     EXPECT_EQ(installAt(path, PluginFormat::vst3)->status(), InstallStatus::notFound);
     EXPECT_EQ(installAt(path, PluginFormat::au)->status(), InstallStatus::found);
 }
 
-TEST_F(UpsertCoordinatorTest, EmptyScanMarksEverythingNotFoundButStillConsolidates)
-{
+TEST_F(UpsertCoordinatorTest, EmptyScanMarksEverythingNotFoundButStillConsolidates) {
     PluginRecord* reverb = addRecord(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP"));
     addInstall(reverb, QStringLiteral("/p/Reverb.vst3"));
     PluginRecord* duplicate = addRecord(QStringLiteral("Reverb AU"), QStringLiteral("Valhalla DSP, LLC"));
@@ -259,20 +257,21 @@ TEST_F(UpsertCoordinatorTest, EmptyScanMarksEverythingNotFoundButStillConsolidat
     EXPECT_EQ(store().installs().size(), 3);
     for (const PluginInstall* install : store().installs())
         EXPECT_EQ(install->status(), InstallStatus::notFound) << install->filePath().toStdString();
-    EXPECT_EQ(diagnosticLines(), QStringList{QStringLiteral(
-                                     "[UpsertCoordinator] Consolidated 1 duplicate PluginRecords, deleted 1.")});
+    EXPECT_EQ(diagnosticLines(),
+              QStringList{
+                  QStringLiteral("[UpsertCoordinator] Consolidated 1 duplicate PluginRecords, deleted 1.")});
     EXPECT_FALSE(store().hasChanges());
 }
 
-TEST_F(UpsertCoordinatorTest, AnInstallMovesToTheRecordOfItsNewProductKey)
-{
+TEST_F(UpsertCoordinatorTest, AnInstallMovesToTheRecordOfItsNewProductKey) {
     PluginRecord* old = addRecord(QStringLiteral("Old Name"), QStringLiteral("Foo"));
     PluginInstall* install = addInstall(old, QStringLiteral("/p/Thing.vst3"));
     ASSERT_TRUE(store().save());
 
     UpsertSummary summary;
-    ASSERT_TRUE(upsert({scanned(QStringLiteral("New Name"), QStringLiteral("Foo"), QStringLiteral("/p/Thing.vst3"))},
-                       &summary));
+    ASSERT_TRUE(
+        upsert({scanned(QStringLiteral("New Name"), QStringLiteral("Foo"), QStringLiteral("/p/Thing.vst3"))},
+               &summary));
     EXPECT_EQ(summary, summaryOf(1, 0, 0, 0));
     PluginRecord* renamed = recordNamed(QStringLiteral("New Name"));
     ASSERT_TRUE(renamed);
@@ -282,18 +281,17 @@ TEST_F(UpsertCoordinatorTest, AnInstallMovesToTheRecordOfItsNewProductKey)
     EXPECT_EQ(store().records().size(), 2);
 }
 
-TEST_F(UpsertCoordinatorTest, OfTwoInstallsWithOneKeyOnlyTheLaterIsUpdated)
-{
+TEST_F(UpsertCoordinatorTest, OfTwoInstallsWithOneKeyOnlyTheLaterIsUpdated) {
     PluginRecord* record = addRecord(QStringLiteral("Reverb"), QStringLiteral("Foo"));
-    PluginInstall* earlier = addInstall(record, QStringLiteral("/p/Reverb.vst3"), PluginFormat::vst3, QStringLiteral("1"),
-                                        InstallStatus::notFound);
-    PluginInstall* later = addInstall(record, QStringLiteral("/p/Reverb.vst3"), PluginFormat::vst3, QStringLiteral("1"),
-                                      InstallStatus::notFound);
+    PluginInstall* earlier = addInstall(record, QStringLiteral("/p/Reverb.vst3"), PluginFormat::vst3,
+                                        QStringLiteral("1"), InstallStatus::notFound);
+    PluginInstall* later = addInstall(record, QStringLiteral("/p/Reverb.vst3"), PluginFormat::vst3,
+                                      QStringLiteral("1"), InstallStatus::notFound);
     ASSERT_TRUE(store().save());
 
     UpsertSummary summary;
-    ASSERT_TRUE(upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"),
-                                PluginFormat::vst3, QStringLiteral("2"))},
+    ASSERT_TRUE(upsert({scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"),
+                                QStringLiteral("/p/Reverb.vst3"), PluginFormat::vst3, QStringLiteral("2"))},
                        &summary));
     EXPECT_EQ(summary, summaryOf(0, 0, 0, 1));
     EXPECT_EQ(later->status(), InstallStatus::found);
@@ -302,8 +300,7 @@ TEST_F(UpsertCoordinatorTest, OfTwoInstallsWithOneKeyOnlyTheLaterIsUpdated)
     EXPECT_EQ(earlier->version(), QStringLiteral("1"));
 }
 
-TEST_F(UpsertCoordinatorTest, DisplayVersionIsTheHighestFoundOneForNewAndOldRecords)
-{
+TEST_F(UpsertCoordinatorTest, DisplayVersionIsTheHighestFoundOneForNewAndOldRecords) {
     PluginRecord* existing = addRecord(QStringLiteral("Delay"), QStringLiteral("Foo"));
     existing->setDisplayVersion(QStringLiteral("0.1"));
     addInstall(existing, QStringLiteral("/old/Delay.vst3"), PluginFormat::vst3, QStringLiteral("9.0"),
@@ -335,12 +332,11 @@ TEST_F(UpsertCoordinatorTest, DisplayVersionIsTheHighestFoundOneForNewAndOldReco
     EXPECT_EQ(recordNamed(QStringLiteral("Reverb"))->displayVersion(), QStringLiteral("1.10"));
 }
 
-TEST_F(UpsertCoordinatorTest, RescanningTheSameBundlesChangesNothing)
-{
-    const QList<ScannedPlugin> plugins{
-        scanned(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP, LLC"), QStringLiteral("/p/Reverb.vst3")),
-        scanned(QStringLiteral("Synth AU"), QStringLiteral("Moog"), QStringLiteral("/p/Synth.component"),
-                PluginFormat::au)};
+TEST_F(UpsertCoordinatorTest, RescanningTheSameBundlesChangesNothing) {
+    const QList<ScannedPlugin> plugins{scanned(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP, LLC"),
+                                               QStringLiteral("/p/Reverb.vst3")),
+                                       scanned(QStringLiteral("Synth AU"), QStringLiteral("Moog"),
+                                               QStringLiteral("/p/Synth.component"), PluginFormat::au)};
     ASSERT_TRUE(upsert(plugins));
     const QList<PluginRecord*> records = store().records();
     const QList<PluginInstall*> installs = store().installs();
@@ -354,9 +350,9 @@ TEST_F(UpsertCoordinatorTest, RescanningTheSameBundlesChangesNothing)
     EXPECT_TRUE(diagnosticLines().isEmpty());
 }
 
-TEST_F(UpsertCoordinatorTest, FailedRecordSaveKeepsRecordsPendingAndCreatesNoInstall)
-{
-    ASSERT_TRUE(upsert({scanned(QStringLiteral("Delay"), QStringLiteral("Foo"), QStringLiteral("/p/Delay.vst3"))}));
+TEST_F(UpsertCoordinatorTest, FailedRecordSaveKeepsRecordsPendingAndCreatesNoInstall) {
+    ASSERT_TRUE(
+        upsert({scanned(QStringLiteral("Delay"), QStringLiteral("Foo"), QStringLiteral("/p/Delay.vst3"))}));
     store().setBusyTimeout(50);
     const QList<ScannedPlugin> plugins{
         scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"))};
@@ -366,10 +362,11 @@ TEST_F(UpsertCoordinatorTest, FailedRecordSaveKeepsRecordsPendingAndCreatesNoIns
         UpsertSummary summary;
         const StoreResult failed = upsert(plugins, &summary);
         EXPECT_FALSE(failed);
-        EXPECT_EQ(failed.errorDescription(),
-                  QStringLiteral("Could not save the catalogue \"%1\": The catalogue is locked by another process. "
-                                 "(database is locked)")
-                      .arg(path()));
+        EXPECT_EQ(
+            failed.errorDescription(),
+            QStringLiteral("Could not save the catalogue \"%1\": The catalogue is locked by another process. "
+                           "(database is locked)")
+                .arg(path()));
         EXPECT_EQ(summary, summaryOf(1, 0, 0, 0));
         EXPECT_EQ(store().records().size(), 2);
         EXPECT_EQ(store().installs().size(), 1);
@@ -386,8 +383,7 @@ TEST_F(UpsertCoordinatorTest, FailedRecordSaveKeepsRecordsPendingAndCreatesNoIns
     EXPECT_EQ(store().installs().size(), 2);
 }
 
-TEST_F(UpsertCoordinatorTest, FailedConsolidationEndsTheUpsertBeforeAnythingElse)
-{
+TEST_F(UpsertCoordinatorTest, FailedConsolidationEndsTheUpsertBeforeAnythingElse) {
     addRecord(QStringLiteral("Reverb"), QStringLiteral("Foo"));
     addRecord(QStringLiteral("Reverb"), QStringLiteral("Foo"));
     ASSERT_TRUE(store().save());
@@ -396,8 +392,8 @@ TEST_F(UpsertCoordinatorTest, FailedConsolidationEndsTheUpsertBeforeAnythingElse
     CatalogWriteLock lock(path());
     ASSERT_TRUE(lock.locked());
     UpsertSummary summary;
-    const StoreResult failed =
-        upsert({scanned(QStringLiteral("Synth"), QStringLiteral("Foo"), QStringLiteral("/p/Synth.vst3"))}, &summary);
+    const StoreResult failed = upsert(
+        {scanned(QStringLiteral("Synth"), QStringLiteral("Foo"), QStringLiteral("/p/Synth.vst3"))}, &summary);
     EXPECT_FALSE(failed);
     EXPECT_TRUE(failed.errorDescription().contains(QStringLiteral("locked by another process")));
     EXPECT_EQ(summary, summaryOf(0, 0, 0, 0, 1));

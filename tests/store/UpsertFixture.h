@@ -16,8 +16,7 @@
 #include <cstdio>
 #include <memory>
 
-inline void PrintTo(const UpsertSummary& s, std::ostream* out)
-{
+inline void PrintTo(const UpsertSummary& s, std::ostream* out) {
     *out << "{created " << s.recordsCreated << ", installs " << s.installsCreated << ", notFound "
          << s.installsMarkedNotFound << ", foundAgain " << s.installsFoundAgain << ", consolidated "
          << s.recordsConsolidated << '}';
@@ -26,8 +25,7 @@ inline void PrintTo(const UpsertSummary& s, std::ostream* out)
 // A catalogue in a temporary folder, with the diagnostics of each test caught in a file.
 class UpsertFixture : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         m_diagnostics = std::tmpfile();
         ASSERT_TRUE(m_diagnostics);
@@ -35,8 +33,7 @@ protected:
         reopen();
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         m_store.reset();
         Diagnostics::setStream(nullptr);
         if (m_diagnostics)
@@ -45,8 +42,7 @@ protected:
 
     QString path() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
 
-    void reopen()
-    {
+    void reopen() {
         m_store.reset();
         QString error;
         m_store = CatalogStore::open(path(), &error);
@@ -56,14 +52,13 @@ protected:
 
     CatalogStore& store() { return *m_store; }
 
-    PluginRecord* addRecord(const QString& name, const QString& publisher)
-    {
+    PluginRecord* addRecord(const QString& name, const QString& publisher) {
         return m_store->insert(new PluginRecord(name, publisher));
     }
 
-    PluginInstall* addInstall(PluginRecord* record, const QString& filePath, PluginFormat format = PluginFormat::vst3,
-                              const QString& version = {}, InstallStatus status = InstallStatus::found)
-    {
+    PluginInstall* addInstall(PluginRecord* record, const QString& filePath,
+                              PluginFormat format = PluginFormat::vst3, const QString& version = {},
+                              InstallStatus status = InstallStatus::found) {
         auto* install = m_store->insert(new PluginInstall(filePath, format));
         install->setVersion(version);
         install->setStatus(status);
@@ -72,15 +67,14 @@ protected:
     }
 
     // Several installs at distinct paths, to give a record a score.
-    void addInstalls(PluginRecord* record, int count, const QString& folder)
-    {
+    void addInstalls(PluginRecord* record, int count, const QString& folder) {
         for (int i = 0; i < count; ++i)
             addInstall(record, QStringLiteral("%1/Plugin%2.vst3").arg(folder).arg(i));
     }
 
     static ScannedPlugin scanned(const QString& name, const QString& publisher, const QString& filePath,
-                                 PluginFormat format = PluginFormat::vst3, const QString& version = QStringLiteral("1.0"))
-    {
+                                 PluginFormat format = PluginFormat::vst3,
+                                 const QString& version = QStringLiteral("1.0")) {
         ScannedPlugin plugin;
         plugin.name = name;
         plugin.publisher = publisher;
@@ -95,14 +89,12 @@ protected:
         return plugin;
     }
 
-    [[nodiscard]] StoreResult upsert(const QList<ScannedPlugin>& plugins, UpsertSummary* summary = nullptr)
-    {
+    [[nodiscard]] StoreResult upsert(const QList<ScannedPlugin>& plugins, UpsertSummary* summary = nullptr) {
         return UpsertCoordinator().upsert(plugins, *m_store, summary);
     }
 
     // Every diagnostic line printed so far.
-    QStringList diagnosticLines()
-    {
+    QStringList diagnosticLines() {
         std::fflush(m_diagnostics);
         std::rewind(m_diagnostics);
         QByteArray bytes;
@@ -121,14 +113,13 @@ protected:
 // Holds the catalogue's write lock from a second connection, as another process would.
 class CatalogWriteLock {
 public:
-    explicit CatalogWriteLock(const QString& path) : m_name(QStringLiteral("CatalogWriteLock-%1").arg(++s_counter))
-    {
+    explicit CatalogWriteLock(const QString& path)
+        : m_name(QStringLiteral("CatalogWriteLock-%1").arg(++s_counter)) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
         m_locked = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
     }
-    ~CatalogWriteLock()
-    {
+    ~CatalogWriteLock() {
         {
             QSqlDatabase db = QSqlDatabase::database(m_name, false);
             if (m_locked)

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QTimeZone>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,8 +93,8 @@ TEST_F(LibraryControllerTest, EveryFilterFieldRebuilds)
     filter.setFavoritesOnly(true);
     filter.setSelectedTags({QStringLiteral("x")});
     filter.setGroupingMode(GroupingMode::byPublisher);
-    filter.setInstallDateFrom(QDateTime(QDate(2020, 1, 1), QTime(0, 0), QTimeZone::UTC));
-    filter.setInstallDateTo(QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone::UTC));
+    filter.setInstallDateFrom(QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC));
+    filter.setInstallDateTo(QDateTime(QDate(2030, 1, 1), QTime(0, 0), Qt::UTC));
     EXPECT_EQ(m_controller.rebuildCount(), 9);
 }
 

@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <QTimeZone>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,7 +123,7 @@ TEST_F(LibraryListModelTest, OnlyCardsExpand)
 TEST_F(LibraryListModelTest, MarksRecordsMuchOlderThanTheirPublishersLatestInstall)
 {
     // The fixture's installs are dated 1 March 2024.
-    const QDateTime recent(QDate(2025, 6, 1), QTime(0, 0), QTimeZone::UTC);
+    const QDateTime recent(QDate(2025, 6, 1), QTime(0, 0), Qt::UTC);
     m_model.setContents({{QStringLiteral("A"), {group("a")}}}, m_records, {{QStringLiteral("Example"), recent}});
     EXPECT_TRUE(m_model.data(m_model.index(1), LibraryListModel::possiblyOutdatedRole).toBool());
     m_model.setContents({{QStringLiteral("A"), {group("a")}}}, m_records, {});

@@ -1,6 +1,8 @@
 #include "presentation/FilterState.h"
 #include "ui/LibraryTexts.h"
 
+#include <QTimeZone>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -45,8 +47,8 @@ TEST(LibraryTextsTest, ActiveFilterCountCountsEachCriterion)
     filter.setSearchText(QStringLiteral(" "));
     filter.setFavoritesOnly(true);
     EXPECT_EQ(LibraryTexts::activeFilterCount(filter), 6);
-    filter.setInstallDateFrom(QDateTime(QDate(2023, 1, 1), QTime(0, 0), QTimeZone::UTC));
-    filter.setInstallDateTo(QDateTime(QDate(2024, 1, 1), QTime(0, 0), QTimeZone::UTC));
+    filter.setInstallDateFrom(QDateTime(QDate(2023, 1, 1), QTime(0, 0), Qt::UTC));
+    filter.setInstallDateTo(QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC));
     EXPECT_EQ(LibraryTexts::activeFilterCount(filter), 8);
     filter.setGroupingMode(GroupingMode::byType);
     EXPECT_EQ(LibraryTexts::activeFilterCount(filter), 8);

@@ -1,6 +1,8 @@
 #include "presentation/FilterState.h"
 #include "ui/ScopeChips.h"
 
+#include <QTimeZone>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,7 +21,7 @@ TEST(ScopeChipsTest, AllIgnoresTheSearchButNotTheDates)
     FilterState filter;
     filter.setSearchText(QStringLiteral("pro"));
     EXPECT_EQ(ScopeChips::selectedTitles(filter), QStringList{"All"});
-    filter.setInstallDateFrom(QDateTime(QDate(2024, 1, 1), QTime(0, 0), QTimeZone::UTC));
+    filter.setInstallDateFrom(QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC));
     EXPECT_TRUE(ScopeChips::selectedTitles(filter).isEmpty());
 }
 
@@ -32,8 +34,8 @@ TEST(ScopeChipsTest, AllResetsEverythingButSearchAndGrouping)
     filter.setSelectedFormats({PluginFormat::vst});
     filter.setSelectedArchitectures({PluginArchitecture::arm64});
     filter.setSelectedTags({QStringLiteral("eq")});
-    filter.setInstallDateFrom(QDateTime(QDate(2023, 1, 1), QTime(0, 0), QTimeZone::UTC));
-    filter.setInstallDateTo(QDateTime(QDate(2024, 1, 1), QTime(0, 0), QTimeZone::UTC));
+    filter.setInstallDateFrom(QDateTime(QDate(2023, 1, 1), QTime(0, 0), Qt::UTC));
+    filter.setInstallDateTo(QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC));
     ScopeChips::activate(QStringLiteral("All"), filter);
     EXPECT_TRUE(filter.hasActiveFilters()); // the search is still on
     EXPECT_EQ(filter.searchText(), QStringLiteral("pro"));

@@ -4,6 +4,8 @@
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
 
+#include <QTimeZone>
+
 namespace UiCatalog {
 
 PluginRecord* addRecord(CatalogStore& store, const QString& name, const QString& publisher,
@@ -28,7 +30,7 @@ PluginInstall* addInstall(CatalogStore& store, PluginRecord* record, const QStri
     install->setFileSize(1'500'000);
     install->setVersion(QStringLiteral("1.0"));
     install->setBundleID(QStringLiteral("com.example.") + record->name().toLower().remove(u' '));
-    const QDateTime date(QDate(2024, 3, 1), QTime(12, 0), QTimeZone::UTC);
+    const QDateTime date(QDate(2024, 3, 1), QTime(12, 0), Qt::UTC);
     install->setInstallDate(date);
     install->setDateModified(date);
     install->setGroup(record);

@@ -1,29 +1,29 @@
-#include "discovery/DiagnosticOutput.h"
+#include "model/Diagnostics.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(DiagnosticOutput, PrintsWholeLinesOnStandardOutput)
+TEST(Diagnostics, PrintsWholeLinesOnStandardOutput)
 {
     ::testing::internal::CaptureStdout();
     ::testing::internal::CaptureStderr();
-    DiagnosticOutput::printLine(QStringLiteral("[PluginScanner] Failed to enumerate /x: Permission denied"));
-    DiagnosticOutput::printLine(QStringLiteral("[Other] Zürich"));
+    Diagnostics::print(QStringLiteral("[PluginScanner] Failed to enumerate /x: Permission denied"));
+    Diagnostics::print(QStringLiteral("[Other] Zürich"));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
               "[PluginScanner] Failed to enumerate /x: Permission denied\n[Other] Z\xc3\xbcrich\n");
 }
 
-TEST(DiagnosticOutput, CanMoveToStandardError)
+TEST(Diagnostics, CanMoveToStandardError)
 {
-    DiagnosticOutput::setUseStandardError(true);
+    Diagnostics::setStream(stderr);
     ::testing::internal::CaptureStdout();
     ::testing::internal::CaptureStderr();
-    DiagnosticOutput::printLine(QStringLiteral("[PluginScanner] line"));
+    Diagnostics::print(QStringLiteral("[PluginScanner] line"));
     const std::string out = ::testing::internal::GetCapturedStdout();
     const std::string err = ::testing::internal::GetCapturedStderr();
-    DiagnosticOutput::setUseStandardError(false);
+    Diagnostics::setStream(nullptr);
     EXPECT_EQ(out, "");
     EXPECT_EQ(err, "[PluginScanner] line\n");
 }
