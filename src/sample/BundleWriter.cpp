@@ -259,30 +259,30 @@ bool writeSparseFile(const QString& filePath, qint64 size)
     return writeImage(filePath, Image{{}, size}, 0644);
 }
 
-bool write(const BundleSpec& spec)
+bool write(const BundleSpec& bundleSpec)
 {
-    const QString contents = spec.path + QStringLiteral("/Contents");
+    const QString contents = bundleSpec.path + QStringLiteral("/Contents");
     if (!QDir().mkpath(contents))
         return false;
-    if (spec.writePlist &&
-        !writePropertyList(contents + QStringLiteral("/Info.plist"), spec.info, spec.binaryPlist))
+    if (bundleSpec.writePlist &&
+        !writePropertyList(contents + QStringLiteral("/Info.plist"), bundleSpec.info, bundleSpec.binaryPlist))
         return false;
 
-    const QString executableName = spec.info.value(QStringLiteral("CFBundleExecutable")).toString();
-    if (!executableName.isEmpty() && spec.executable != ExecutableKind::missing) {
+    const QString executableName = bundleSpec.info.value(QStringLiteral("CFBundleExecutable")).toString();
+    if (!executableName.isEmpty() && bundleSpec.executable != ExecutableKind::missing) {
         const QString macOS = contents + QStringLiteral("/MacOS");
         if (!QDir().mkpath(macOS) ||
-            !writeImage(macOS + u'/' + executableName, executableImage(spec.executable), 0755))
+            !writeImage(macOS + u'/' + executableName, executableImage(bundleSpec.executable), 0755))
             return false;
     }
 
-    if (spec.resourceFiles > 0) {
+    if (bundleSpec.resourceFiles > 0) {
         const QString resources = contents + QStringLiteral("/Resources");
         if (!QDir().mkpath(resources))
             return false;
-        const qint64 each = spec.resourceBytes / spec.resourceFiles;
-        const qint64 remainder = spec.resourceBytes % spec.resourceFiles;
-        for (int i = 0; i < spec.resourceFiles; ++i) {
+        const qint64 each = bundleSpec.resourceBytes / bundleSpec.resourceFiles;
+        const qint64 remainder = bundleSpec.resourceBytes % bundleSpec.resourceFiles;
+        for (int i = 0; i < bundleSpec.resourceFiles; ++i) {
             const QString name =
                 QStringLiteral("%1/Resource %2.dat").arg(resources).arg(i + 1, 3, 10, QLatin1Char('0'));
             if (!writeSparseFile(name, each + (i == 0 ? remainder : 0)))

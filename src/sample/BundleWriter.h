@@ -32,7 +32,7 @@ namespace BundleWriter {
 QByteArray executableHeader(ExecutableKind kind);
 [[nodiscard]] bool writePropertyList(const QString& filePath, const QVariantMap& dictionary, bool binary);
 // Creates the bundle folder and its contents; false when anything could not be written.
-[[nodiscard]] bool write(const BundleSpec& spec);
+[[nodiscard]] bool write(const BundleSpec& bundleSpec);
 // A sparse file of the given logical size.
 [[nodiscard]] bool writeSparseFile(const QString& filePath, qint64 size);
 } // namespace BundleWriter

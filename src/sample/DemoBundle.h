@@ -5,7 +5,7 @@
 // One bundle of the sample library: what to write, and how long before the library's
 // reference time it was last modified.
 struct DemoBundle {
-    BundleSpec spec; // spec.path is relative to the library root
+    BundleSpec bundleSpec; // bundleSpec.path is relative to the library root
     qint64 ageSeconds = 0;
     bool broken = false;
 };

@@ -48,19 +48,19 @@ QString placeFolder(Place place) {
 }
 
 // File counts and logical sizes of real installs: effects are small, sample-based instruments large.
-void drawContents(BundleSpec& spec, Weight weight, DemoRandom& random) {
+void drawContents(BundleSpec& bundleSpec, Weight weight, DemoRandom& random) {
     switch (weight) {
     case Weight::effect:
-        spec.resourceFiles = int(random.between(8, 60));
-        spec.resourceBytes = random.between(3 * megabyte, 90 * megabyte);
+        bundleSpec.resourceFiles = int(random.between(8, 60));
+        bundleSpec.resourceBytes = random.between(3 * megabyte, 90 * megabyte);
         break;
     case Weight::instrument:
-        spec.resourceFiles = int(random.between(60, 200));
-        spec.resourceBytes = random.between(120 * megabyte, 950 * megabyte);
+        bundleSpec.resourceFiles = int(random.between(60, 200));
+        bundleSpec.resourceBytes = random.between(120 * megabyte, 950 * megabyte);
         break;
     case Weight::library:
-        spec.resourceFiles = int(random.between(150, 300));
-        spec.resourceBytes = random.between(1'200 * megabyte, 7'500 * megabyte);
+        bundleSpec.resourceFiles = int(random.between(150, 300));
+        bundleSpec.resourceBytes = random.between(1'200 * megabyte, 7'500 * megabyte);
         break;
     }
 }
@@ -102,12 +102,12 @@ void insertText(QVariantMap& info, const char* key, const char* value) {
 DemoBundle curatedBundle(const CuratedBundle& row, int index, quint64 seed) {
     DemoRandom random = DemoRandom::forItem(seed, curatedStream, quint64(index));
     DemoBundle bundle;
-    BundleSpec& spec = bundle.spec;
-    spec.path = placeFolder(row.place) + u'/' + QString::fromUtf8(row.file);
-    spec.writePlist = row.writePlist;
-    spec.binaryPlist = row.binaryPlist;
-    spec.executable = row.executable;
-    drawContents(spec, row.weight, random);
+    BundleSpec& bundleSpec = bundle.bundleSpec;
+    bundleSpec.path = placeFolder(row.place) + u'/' + QString::fromUtf8(row.file);
+    bundleSpec.writePlist = row.writePlist;
+    bundleSpec.binaryPlist = row.binaryPlist;
+    bundleSpec.executable = row.executable;
+    drawContents(bundleSpec, row.weight, random);
 
     QVariantMap info = baseInfo();
     insertText(info, "CFBundleName", row.bundleName);
@@ -118,7 +118,7 @@ DemoBundle curatedBundle(const CuratedBundle& row, int index, quint64 seed) {
     insertText(info, "CFBundleGetInfoString", row.getInfo);
     if (row.executableKey) {
         const QString executable =
-            row.bundleName ? QString::fromUtf8(row.bundleName) : QFileInfo(spec.path).completeBaseName();
+            row.bundleName ? QString::fromUtf8(row.bundleName) : QFileInfo(bundleSpec.path).completeBaseName();
         info.insert(QStringLiteral("CFBundleExecutable"), executable);
     }
     if (row.component) {
@@ -128,7 +128,7 @@ DemoBundle curatedBundle(const CuratedBundle& row, int index, quint64 seed) {
                                                 QString::fromUtf8(row.subtype),
                                                 QString::fromUtf8(row.manufacturer), version)});
     }
-    spec.info = info;
+    bundleSpec.info = info;
 
     // A third of the bundles in each of the last three years, so "older than a year" always occurs.
     bundle.ageSeconds = (index % 3) * year + random.between(day, year - day);
@@ -227,13 +227,13 @@ DemoBundle generatedBundle(int index, quint64 seed, QSet<QString>& usedPaths) {
     usedPaths.insert(path);
 
     DemoBundle bundle;
-    BundleSpec& spec = bundle.spec;
-    spec.path = path;
-    spec.executable = pick(generatedExecutables, random);
-    spec.binaryPlist = random.percent(20);
+    BundleSpec& bundleSpec = bundle.bundleSpec;
+    bundleSpec.path = path;
+    bundleSpec.executable = pick(generatedExecutables, random);
+    bundleSpec.binaryPlist = random.percent(20);
     // About a hundred files per bundle on average: the size of the benchmark tree.
-    spec.resourceFiles = int(random.between(50, 150));
-    spec.resourceBytes = random.percent(20) ? random.between(120 * megabyte, 950 * megabyte)
+    bundleSpec.resourceFiles = int(random.between(50, 150));
+    bundleSpec.resourceBytes = random.percent(20) ? random.between(120 * megabyte, 950 * megabyte)
                                             : random.between(3 * megabyte, 90 * megabyte);
 
     const QString version = QStringLiteral("%1.%2.%3")
@@ -259,7 +259,7 @@ DemoBundle generatedBundle(int index, quint64 seed, QSet<QString>& usedPaths) {
                                                 instrument ? QStringLiteral("aumu") : QStringLiteral("aufx"),
                                                 subtype, QString::fromUtf8(vendor.code), version)});
     }
-    spec.info = info;
+    bundleSpec.info = info;
     bundle.ageSeconds = random.between(day, 3 * year);
     return bundle;
 }
@@ -278,7 +278,7 @@ QList<DemoBundle> bundles(int count, quint64 seed) {
     QSet<QString> usedPaths;
     for (int i = 0; i < count && i < int(curated.size()); ++i) {
         result.append(curatedBundle(curated[std::size_t(i)], i, seed));
-        usedPaths.insert(result.last().spec.path);
+        usedPaths.insert(result.last().bundleSpec.path);
     }
     for (int i = int(curated.size()); i < count; ++i)
         result.append(generatedBundle(i, seed, usedPaths));

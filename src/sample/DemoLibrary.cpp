@@ -33,10 +33,10 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 bool writeBundle(const QString& root, const BundleSpec& relativeSpec) {
-    BundleSpec spec = relativeSpec;
-    spec.path = under(root, relativeSpec.path);
-    return QDir().mkpath(QFileInfo(spec.path).path()) && BundleWriter::write(spec) &&
-           writeFile(spec.path + QStringLiteral("/Contents/PkgInfo"), "BNDL????");
+    BundleSpec bundleSpec = relativeSpec;
+    bundleSpec.path = under(root, relativeSpec.path);
+    return QDir().mkpath(QFileInfo(bundleSpec.path).path()) && BundleWriter::write(bundleSpec) &&
+           writeFile(bundleSpec.path + QStringLiteral("/Contents/PkgInfo"), "BNDL????");
 }
 
 bool makeSymlink(const QString& target, const QString& linkPath) {
@@ -154,9 +154,9 @@ DemoLibrary::Result DemoLibrary::write(const QString& rootPath, const Options& o
     DemoStamps stamps;
     stamps.set(QString(), folderAge);
     for (const DemoBundle& bundle : DemoCatalog::bundles(options.bundles, options.seed)) {
-        if (!writeBundle(root, bundle.spec))
+        if (!writeBundle(root, bundle.bundleSpec))
             return cannotWrite();
-        stamps.set(bundle.spec.path, bundle.ageSeconds);
+        stamps.set(bundle.bundleSpec.path, bundle.ageSeconds);
         ++result.bundles;
         result.brokenBundles += bundle.broken ? 1 : 0;
     }

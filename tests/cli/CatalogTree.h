@@ -31,15 +31,15 @@ protected:
     QString store() const { return path(QStringLiteral("catalog.sqlite")); }
 
     void writeBundle(const QString& relative, const QString& name, qint64 bytes = 1'000'000) const {
-        BundleSpec spec;
-        spec.path = path(relative);
-        spec.info = {{QStringLiteral("CFBundleName"), name},
+        BundleSpec bundleSpec;
+        bundleSpec.path = path(relative);
+        bundleSpec.info = {{QStringLiteral("CFBundleName"), name},
                      {QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.acme.") + name},
                      {QStringLiteral("CFBundleShortVersionString"), QStringLiteral("1.0.0")},
                      {QStringLiteral("CFBundleExecutable"), name}};
-        spec.resourceFiles = 1;
-        spec.resourceBytes = bytes;
-        ASSERT_TRUE(BundleWriter::write(spec)) << relative.toStdString();
+        bundleSpec.resourceFiles = 1;
+        bundleSpec.resourceBytes = bytes;
+        ASSERT_TRUE(BundleWriter::write(bundleSpec)) << relative.toStdString();
     }
 
     void writeFile(const QString& relative, qint64 size) const {

@@ -46,13 +46,13 @@ protected:
     void writeBundle(const QString& relative, const QVariantMap& info,
                      ExecutableKind executable = ExecutableKind::universalArmIntel,
                      qint64 bytes = 2'500'000) {
-        BundleSpec spec;
-        spec.path = path(relative);
-        spec.info = info;
-        spec.executable = executable;
-        spec.resourceFiles = 3;
-        spec.resourceBytes = bytes;
-        ASSERT_TRUE(BundleWriter::write(spec)) << relative.toStdString();
+        BundleSpec bundleSpec;
+        bundleSpec.path = path(relative);
+        bundleSpec.info = info;
+        bundleSpec.executable = executable;
+        bundleSpec.resourceFiles = 3;
+        bundleSpec.resourceBytes = bytes;
+        ASSERT_TRUE(BundleWriter::write(bundleSpec)) << relative.toStdString();
     }
 
     static QVariantMap info(const QString& name, const QString& identifier) {

@@ -226,11 +226,11 @@ TEST_F(BundleMetadataReaderTest, FullAudioUnitDescriptionFromBinaryList)
 
 TEST_F(BundleMetadataReaderTest, NoPropertyListNoMetadata)
 {
-    BundleSpec spec;
-    spec.path = m_dir.filePath(u"Broken.vst3"_s);
-    spec.writePlist = false;
-    ASSERT_TRUE(BundleWriter::write(spec));
-    EXPECT_FALSE(BundleMetadataReader::readMetadata(spec.path));
+    BundleSpec bundleSpec;
+    bundleSpec.path = m_dir.filePath(u"Broken.vst3"_s);
+    bundleSpec.writePlist = false;
+    ASSERT_TRUE(BundleWriter::write(bundleSpec));
+    EXPECT_FALSE(BundleMetadataReader::readMetadata(bundleSpec.path));
 
     const QString malformed = m_dir.filePath(u"Malformed.vst3"_s);
     BundleTree::file(malformed + u"/Contents/Info.plist"_s,

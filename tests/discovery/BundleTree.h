@@ -28,12 +28,12 @@ inline QVariantMap info(const QString& name, const QString& identifier = {}, con
 inline void bundle(const QString& path, const QVariantMap& plist,
                    ExecutableKind executable = ExecutableKind::thinArm64, bool binary = false)
 {
-    BundleSpec spec;
-    spec.path = path;
-    spec.info = plist;
-    spec.binaryPlist = binary;
-    spec.executable = executable;
-    ASSERT_TRUE(BundleWriter::write(spec)) << path.toStdString();
+    BundleSpec bundleSpec;
+    bundleSpec.path = path;
+    bundleSpec.info = plist;
+    bundleSpec.binaryPlist = binary;
+    bundleSpec.executable = executable;
+    ASSERT_TRUE(BundleWriter::write(bundleSpec)) << path.toStdString();
 }
 
 // A bundle named after its folder, with an arm64 executable and a version.

@@ -37,9 +37,9 @@ std::optional<QDateTime> birthTime(const QString& path)
 TEST(BundleWalker, MakeScannedPluginFillsEveryField)
 {
     QTemporaryDir dir;
-    BundleSpec spec;
-    spec.path = dir.filePath(u"Big Verb.component"_s);
-    spec.info = {
+    BundleSpec bundleSpec;
+    bundleSpec.path = dir.filePath(u"Big Verb.component"_s);
+    bundleSpec.info = {
         {u"CFBundleName"_s, u"BigVerb"_s},
         {u"CFBundleIdentifier"_s, u"com.acme.bigverb"_s},
         {u"CFBundleExecutable"_s, u"BigVerb"_s},
@@ -50,28 +50,28 @@ TEST(BundleWalker, MakeScannedPluginFillsEveryField)
                                                         {u"subtype"_s, u"BgVb"_s},
                                                         {u"manufacturer"_s, u"Acme"_s}}}},
     };
-    spec.binaryPlist = true;
-    spec.executable = ExecutableKind::universalArmIntel;
-    spec.resourceFiles = 3;
-    spec.resourceBytes = 1'000'000;
-    ASSERT_TRUE(BundleWriter::write(spec));
+    bundleSpec.binaryPlist = true;
+    bundleSpec.executable = ExecutableKind::universalArmIntel;
+    bundleSpec.resourceFiles = 3;
+    bundleSpec.resourceBytes = 1'000'000;
+    ASSERT_TRUE(BundleWriter::write(bundleSpec));
     const QDateTime modified =
-        setModified(spec.path, QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7, 891), Qt::UTC));
+        setModified(bundleSpec.path, QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7, 891), Qt::UTC));
 
-    const std::optional<ScannedPlugin> plugin = BundleWalker::makeScannedPlugin(spec.path, PluginFormat::au);
+    const std::optional<ScannedPlugin> plugin = BundleWalker::makeScannedPlugin(bundleSpec.path, PluginFormat::au);
     ASSERT_TRUE(plugin);
     EXPECT_EQ(plugin->name, u"Big Verb"_s);
     EXPECT_EQ(plugin->publisher, u"Acme Audio"_s);
     EXPECT_EQ(plugin->version, u"245"_s);
     EXPECT_EQ(plugin->format, PluginFormat::au);
     EXPECT_EQ(plugin->architecture, PluginArchitecture::universal);
-    EXPECT_EQ(plugin->filePath, spec.path);
+    EXPECT_EQ(plugin->filePath, bundleSpec.path);
     EXPECT_EQ(plugin->bundleID, u"com.acme.bigverb"_s);
-    EXPECT_EQ(plugin->fileSize, directorySize(spec.path));
+    EXPECT_EQ(plugin->fileSize, directorySize(bundleSpec.path));
     EXPECT_GT(plugin->fileSize, 1'000'000);
     EXPECT_EQ(plugin->dateModified, modified);
     EXPECT_EQ(plugin->dateModified.timeSpec(), Qt::UTC);
-    EXPECT_EQ(plugin->installDate, birthTime(spec.path).value_or(modified));
+    EXPECT_EQ(plugin->installDate, birthTime(bundleSpec.path).value_or(modified));
     EXPECT_EQ(plugin->category, u"Effect"_s);
     EXPECT_EQ(plugin->bundleDescription, u"© 2024 Acme"_s);
     EXPECT_EQ(plugin->auComponentType, u"aufx"_s);
@@ -98,11 +98,11 @@ TEST(BundleWalker, MissingExecutableMeansUnknownArchitecture)
 TEST(BundleWalker, NoPropertyListNoPlugin)
 {
     QTemporaryDir dir;
-    BundleSpec spec;
-    spec.path = dir.filePath(u"Broken.vst3"_s);
-    spec.writePlist = false;
-    ASSERT_TRUE(BundleWriter::write(spec));
-    EXPECT_FALSE(BundleWalker::makeScannedPlugin(spec.path, PluginFormat::vst3));
+    BundleSpec bundleSpec;
+    bundleSpec.path = dir.filePath(u"Broken.vst3"_s);
+    bundleSpec.writePlist = false;
+    ASSERT_TRUE(BundleWriter::write(bundleSpec));
+    EXPECT_FALSE(BundleWalker::makeScannedPlugin(bundleSpec.path, PluginFormat::vst3));
     EXPECT_FALSE(BundleWalker::makeScannedPlugin(dir.filePath(u"Nowhere.vst3"_s), PluginFormat::vst3));
 }
 

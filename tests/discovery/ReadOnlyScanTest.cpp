@@ -28,17 +28,17 @@ TEST_F(ReadOnlyScanTest, ScanningChangesNothingOnDisk)
     int index = 0;
     for (const QString& folder : folders) {
         for (ExecutableKind kind : kinds) {
-            BundleSpec spec;
-            spec.path = u"%1/Plugin %2.%3"_s.arg(folder).arg(index++).arg(
+            BundleSpec bundleSpec;
+            bundleSpec.path = u"%1/Plugin %2.%3"_s.arg(folder).arg(index++).arg(
                 folder.endsWith(u"Components"_s) ? u"component"_s
                 : folder.endsWith(u"CLAP"_s)     ? u"clap"_s
                                                  : u"vst3"_s);
-            spec.info = BundleTree::info(u"Plugin %1"_s.arg(index));
-            spec.binaryPlist = index % 2 == 0;
-            spec.executable = kind;
-            spec.resourceFiles = 2;
-            spec.resourceBytes = 40'000;
-            ASSERT_TRUE(BundleWriter::write(spec));
+            bundleSpec.info = BundleTree::info(u"Plugin %1"_s.arg(index));
+            bundleSpec.binaryPlist = index % 2 == 0;
+            bundleSpec.executable = kind;
+            bundleSpec.resourceFiles = 2;
+            bundleSpec.resourceBytes = 40'000;
+            ASSERT_TRUE(BundleWriter::write(bundleSpec));
         }
     }
     BundleTree::file(other(u"Drive/Vendor/Broken.vst3/Contents/Info.plist"_s), "<plist><dict>");

@@ -68,21 +68,21 @@ protected:
         QString filePath;
     };
 
-    PluginInstall* addInstall(PluginRecord* record, const InstallSpec& spec)
+    PluginInstall* addInstall(PluginRecord* record, const InstallSpec& bundleSpec)
     {
-        const QString path = spec.filePath.isEmpty()
+        const QString path = bundleSpec.filePath.isEmpty()
                                  ? QStringLiteral("/Library/Audio/Plug-Ins/%1/%2.%3")
-                                       .arg(rawValue(spec.format), record->name(), rawValue(spec.format).toLower())
-                                 : spec.filePath;
-        auto* install = m_store->insert(new PluginInstall(path, spec.format));
-        install->setArchitecture(spec.architecture);
-        install->setFileSize(spec.fileSize);
-        install->setDateModified(spec.dateModified);
-        install->setInstallDate(spec.installDate);
-        install->setStatus(spec.status);
-        install->setVersion(spec.version);
-        install->setBundleID(spec.bundleID.isEmpty() ? QStringLiteral("com.example.") + record->name().toLower()
-                                                     : spec.bundleID);
+                                       .arg(rawValue(bundleSpec.format), record->name(), rawValue(bundleSpec.format).toLower())
+                                 : bundleSpec.filePath;
+        auto* install = m_store->insert(new PluginInstall(path, bundleSpec.format));
+        install->setArchitecture(bundleSpec.architecture);
+        install->setFileSize(bundleSpec.fileSize);
+        install->setDateModified(bundleSpec.dateModified);
+        install->setInstallDate(bundleSpec.installDate);
+        install->setStatus(bundleSpec.status);
+        install->setVersion(bundleSpec.version);
+        install->setBundleID(bundleSpec.bundleID.isEmpty() ? QStringLiteral("com.example.") + record->name().toLower()
+                                                     : bundleSpec.bundleID);
         install->setGroup(record);
         return install;
     }
@@ -90,10 +90,10 @@ protected:
     PluginInstall* addInstall(PluginRecord* record, PluginFormat format,
                               PluginArchitecture architecture = PluginArchitecture::arm64)
     {
-        InstallSpec spec;
-        spec.format = format;
-        spec.architecture = architecture;
-        return addInstall(record, spec);
+        InstallSpec bundleSpec;
+        bundleSpec.format = format;
+        bundleSpec.architecture = architecture;
+        return addInstall(record, bundleSpec);
     }
 
     Tag* addTag(PluginRecord* record, const QString& name)

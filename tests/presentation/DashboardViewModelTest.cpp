@@ -19,11 +19,11 @@ protected:
                          PluginFormat format = PluginFormat::au, const QDateTime& installed = at(2024, 3, 10))
     {
         PluginRecord* record = addRecord(name, publisher);
-        InstallSpec spec;
-        spec.format = format;
-        spec.fileSize = size;
-        spec.installDate = installed;
-        addInstall(record, spec);
+        InstallSpec bundleSpec;
+        bundleSpec.format = format;
+        bundleSpec.fileSize = size;
+        bundleSpec.installDate = installed;
+        addInstall(record, bundleSpec);
         return record;
     }
 
@@ -90,16 +90,16 @@ TEST_F(DashboardViewModelTest, EmptyCatalogueGivesZeros)
 TEST_F(DashboardViewModelTest, OnePluginInThreeFormatsIsOneGroupOfThreeInstalls)
 {
     PluginRecord* record = plugin(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"), 2'000'000);
-    InstallSpec spec;
-    spec.format = PluginFormat::vst3;
-    spec.fileSize = 1'000'000;
-    addInstall(record, spec);
-    spec.format = PluginFormat::clap;
-    spec.fileSize = 3'000'000;
-    addInstall(record, spec);
-    spec.format = PluginFormat::vst;
-    spec.status = InstallStatus::notFound;
-    addInstall(record, spec);
+    InstallSpec bundleSpec;
+    bundleSpec.format = PluginFormat::vst3;
+    bundleSpec.fileSize = 1'000'000;
+    addInstall(record, bundleSpec);
+    bundleSpec.format = PluginFormat::clap;
+    bundleSpec.fileSize = 3'000'000;
+    addInstall(record, bundleSpec);
+    bundleSpec.format = PluginFormat::vst;
+    bundleSpec.status = InstallStatus::notFound;
+    addInstall(record, bundleSpec);
     compute();
     EXPECT_EQ(m_model.totalGroups(), 1);
     EXPECT_EQ(m_model.totalInstalls(), 3);

@@ -54,47 +54,47 @@ protected:
     {
         PluginRecord* proQ = addRecord(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"), QStringLiteral("EQ"),
                                        QStringLiteral("3.21"));
-        InstallSpec spec;
-        spec.format = PluginFormat::clap;
-        spec.architecture = PluginArchitecture::universal;
-        spec.fileSize = 2'000'000;
-        spec.dateModified = at(2024, 5, 2);
-        spec.installDate = at(2024, 5, 1);
-        spec.version = QStringLiteral("3.21");
-        spec.bundleID = QStringLiteral("com.fabfilter.Pro-Q.3.clap");
-        spec.filePath = QStringLiteral("/Library/Audio/Plug-Ins/CLAP/FabFilter Pro-Q 3.clap");
-        addInstall(proQ, spec);
-        spec.format = PluginFormat::vst3;
-        spec.architecture = PluginArchitecture::x86_64;
-        spec.fileSize = 3'000'000;
-        spec.dateModified = at(2025, 1, 1);
-        spec.installDate = at(2025, 1, 1);
-        spec.status = InstallStatus::notFound;
-        spec.version = QStringLiteral("3.0");
-        spec.bundleID = QStringLiteral("com.fabfilter.Pro-Q.3.vst3");
-        spec.filePath = QStringLiteral("/Library/Audio/Plug-Ins/VST3/FabFilter Pro-Q 3.vst3");
-        addInstall(proQ, spec);
-        spec.format = PluginFormat::au;
-        spec.architecture = PluginArchitecture::arm64;
-        spec.fileSize = 1'500'000;
-        spec.dateModified = at(2024, 3, 10);
-        spec.installDate = at(2024, 3, 9);
-        spec.status = InstallStatus::found;
-        spec.version = QStringLiteral("3.21");
-        spec.bundleID = QStringLiteral("com.fabfilter.Pro-Q.AU.3");
-        spec.filePath = QStringLiteral("/Library/Audio/Plug-Ins/Components/FabFilter Pro-Q 3.component");
-        addInstall(proQ, spec);
+        InstallSpec bundleSpec;
+        bundleSpec.format = PluginFormat::clap;
+        bundleSpec.architecture = PluginArchitecture::universal;
+        bundleSpec.fileSize = 2'000'000;
+        bundleSpec.dateModified = at(2024, 5, 2);
+        bundleSpec.installDate = at(2024, 5, 1);
+        bundleSpec.version = QStringLiteral("3.21");
+        bundleSpec.bundleID = QStringLiteral("com.fabfilter.Pro-Q.3.clap");
+        bundleSpec.filePath = QStringLiteral("/Library/Audio/Plug-Ins/CLAP/FabFilter Pro-Q 3.clap");
+        addInstall(proQ, bundleSpec);
+        bundleSpec.format = PluginFormat::vst3;
+        bundleSpec.architecture = PluginArchitecture::x86_64;
+        bundleSpec.fileSize = 3'000'000;
+        bundleSpec.dateModified = at(2025, 1, 1);
+        bundleSpec.installDate = at(2025, 1, 1);
+        bundleSpec.status = InstallStatus::notFound;
+        bundleSpec.version = QStringLiteral("3.0");
+        bundleSpec.bundleID = QStringLiteral("com.fabfilter.Pro-Q.3.vst3");
+        bundleSpec.filePath = QStringLiteral("/Library/Audio/Plug-Ins/VST3/FabFilter Pro-Q 3.vst3");
+        addInstall(proQ, bundleSpec);
+        bundleSpec.format = PluginFormat::au;
+        bundleSpec.architecture = PluginArchitecture::arm64;
+        bundleSpec.fileSize = 1'500'000;
+        bundleSpec.dateModified = at(2024, 3, 10);
+        bundleSpec.installDate = at(2024, 3, 9);
+        bundleSpec.status = InstallStatus::found;
+        bundleSpec.version = QStringLiteral("3.21");
+        bundleSpec.bundleID = QStringLiteral("com.fabfilter.Pro-Q.AU.3");
+        bundleSpec.filePath = QStringLiteral("/Library/Audio/Plug-Ins/Components/FabFilter Pro-Q 3.component");
+        addInstall(proQ, bundleSpec);
 
         PluginRecord* quoted = addRecord(QStringLiteral("Say \"Hi\", Now"), QStringLiteral("Quote, Inc \"Q\""));
-        spec.format = PluginFormat::aax;
-        spec.architecture = PluginArchitecture::unknown;
-        spec.fileSize = 750'000;
-        spec.dateModified = at(2023, 6, 30);
-        spec.installDate = at(2023, 6, 29);
-        spec.version = QString();
-        spec.bundleID = QStringLiteral("com.quote.say,hi");
-        spec.filePath = QStringLiteral("/Library/Application Support/Avid/Audio/Plug-Ins/Say \"Hi\", Now.aaxplugin");
-        addInstall(quoted, spec);
+        bundleSpec.format = PluginFormat::aax;
+        bundleSpec.architecture = PluginArchitecture::unknown;
+        bundleSpec.fileSize = 750'000;
+        bundleSpec.dateModified = at(2023, 6, 30);
+        bundleSpec.installDate = at(2023, 6, 29);
+        bundleSpec.version = QString();
+        bundleSpec.bundleID = QStringLiteral("com.quote.say,hi");
+        bundleSpec.filePath = QStringLiteral("/Library/Application Support/Avid/Audio/Plug-Ins/Say \"Hi\", Now.aaxplugin");
+        addInstall(quoted, bundleSpec);
     }
 
     void update() { m_model.update(records()); }
@@ -120,10 +120,10 @@ TEST_F(LibraryExporterTest, CLocaleUsesNumericIsoForms)
 {
     QLocale::setDefault(QLocale::c());
     PluginRecord* record = addRecord(QStringLiteral("Alpha"), QStringLiteral("Example"));
-    InstallSpec spec;
-    spec.dateModified = at(2024, 3, 10);
-    spec.installDate = at(2023, 11, 2);
-    addInstall(record, spec);
+    InstallSpec bundleSpec;
+    bundleSpec.dateModified = at(2024, 3, 10);
+    bundleSpec.installDate = at(2023, 11, 2);
+    addInstall(record, bundleSpec);
     EXPECT_EQ(LibraryExporter::csvText({record}).section(u'\n', 1).section(u',', 5, 6),
               QStringLiteral("2024-03-10,2023-11-02"));
     EXPECT_EQ(LibraryExporter::exportDateText(exportDate), QStringLiteral("3 Feb 2025, 14:05"));

@@ -228,18 +228,18 @@ TEST_F(LibraryViewModelTest, InstallDateBoundsAreInclusiveToTheSecond)
 {
     const QDateTime january = at(2024, 1, 1);
     const QDateTime june = at(2024, 6, 1);
-    InstallSpec spec;
-    spec.installDate = january;
-    addInstall(addRecord(QStringLiteral("Alpha"), QStringLiteral("Example")), spec);
-    spec.installDate = june;
-    addInstall(addRecord(QStringLiteral("Bravo"), QStringLiteral("Example")), spec);
+    InstallSpec bundleSpec;
+    bundleSpec.installDate = january;
+    addInstall(addRecord(QStringLiteral("Alpha"), QStringLiteral("Example")), bundleSpec);
+    bundleSpec.installDate = june;
+    addInstall(addRecord(QStringLiteral("Bravo"), QStringLiteral("Example")), bundleSpec);
     PluginRecord* late = addRecord(QStringLiteral("Charlie"), QStringLiteral("Example"));
-    spec.installDate = at(2025, 1, 1);
-    addInstall(late, spec);
-    spec.installDate = at(2023, 1, 1);
-    spec.status = InstallStatus::notFound;
-    spec.format = PluginFormat::vst3;
-    addInstall(late, spec);
+    bundleSpec.installDate = at(2025, 1, 1);
+    addInstall(late, bundleSpec);
+    bundleSpec.installDate = at(2023, 1, 1);
+    bundleSpec.status = InstallStatus::notFound;
+    bundleSpec.format = PluginFormat::vst3;
+    addInstall(late, bundleSpec);
 
     struct Case {
         QDateTime from;

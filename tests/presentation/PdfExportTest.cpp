@@ -69,19 +69,19 @@ protected:
             PluginRecord* record = addRecord(QStringLiteral("Plugin %1").arg(i + 1, 4, 10, QChar(u'0')),
                                              publishers[i % publishers.size()], categories[i % categories.size()],
                                              i % 5 == 0 ? QString() : QStringLiteral("2.%1").arg(i % 9));
-            InstallSpec spec;
-            spec.fileSize = 1'000'000 + i * 12'345;
-            spec.dateModified = at(2024, 1 + i % 12, 1 + i % 28);
-            spec.architecture = i % 7 == 0 ? PluginArchitecture::x86_64 : PluginArchitecture::universal;
-            spec.format = PluginFormat::au;
-            addInstall(record, spec);
+            InstallSpec bundleSpec;
+            bundleSpec.fileSize = 1'000'000 + i * 12'345;
+            bundleSpec.dateModified = at(2024, 1 + i % 12, 1 + i % 28);
+            bundleSpec.architecture = i % 7 == 0 ? PluginArchitecture::x86_64 : PluginArchitecture::universal;
+            bundleSpec.format = PluginFormat::au;
+            addInstall(record, bundleSpec);
             if (i % 2 == 0) {
-                spec.format = PluginFormat::vst3;
-                addInstall(record, spec);
+                bundleSpec.format = PluginFormat::vst3;
+                addInstall(record, bundleSpec);
             }
             if (i % 3 == 0) {
-                spec.format = PluginFormat::clap;
-                addInstall(record, spec);
+                bundleSpec.format = PluginFormat::clap;
+                addInstall(record, bundleSpec);
             }
         }
         m_model.update(records());

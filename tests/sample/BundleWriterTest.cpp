@@ -93,17 +93,17 @@ TEST(BundleWriter, WritesTheBundleLayout)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    BundleSpec spec;
-    spec.path = dir.filePath(QStringLiteral("Pro-Q 3.vst3"));
-    spec.info = {{QStringLiteral("CFBundleName"), QStringLiteral("Pro-Q 3")},
+    BundleSpec bundleSpec;
+    bundleSpec.path = dir.filePath(QStringLiteral("Pro-Q 3.vst3"));
+    bundleSpec.info = {{QStringLiteral("CFBundleName"), QStringLiteral("Pro-Q 3")},
                  {QStringLiteral("CFBundleExecutable"), QStringLiteral("Pro-Q 3")}};
-    spec.executable = ExecutableKind::universalArmIntel;
-    spec.resourceFiles = 3;
-    spec.resourceBytes = 10'000'001;
-    ASSERT_TRUE(BundleWriter::write(spec));
+    bundleSpec.executable = ExecutableKind::universalArmIntel;
+    bundleSpec.resourceFiles = 3;
+    bundleSpec.resourceBytes = 10'000'001;
+    ASSERT_TRUE(BundleWriter::write(bundleSpec));
 
-    EXPECT_TRUE(QFileInfo::exists(spec.path + QStringLiteral("/Contents/Info.plist")));
-    QFile executable(spec.path + QStringLiteral("/Contents/MacOS/Pro-Q 3"));
+    EXPECT_TRUE(QFileInfo::exists(bundleSpec.path + QStringLiteral("/Contents/Info.plist")));
+    QFile executable(bundleSpec.path + QStringLiteral("/Contents/MacOS/Pro-Q 3"));
     ASSERT_TRUE(executable.open(QIODevice::ReadOnly));
     const QByteArray header = BundleWriter::executableHeader(ExecutableKind::universalArmIntel);
     EXPECT_EQ(executable.read(header.size()), header);
@@ -113,7 +113,7 @@ TEST(BundleWriter, WritesTheBundleLayout)
     EXPECT_EQ(executable.read(8).toHex(), QByteArray("cffaedfe0c000001"));
 
     const QFileInfoList resources =
-        QDir(spec.path + QStringLiteral("/Contents/Resources")).entryInfoList(QDir::Files);
+        QDir(bundleSpec.path + QStringLiteral("/Contents/Resources")).entryInfoList(QDir::Files);
     ASSERT_EQ(resources.size(), 3);
     qint64 total = 0;
     for (const QFileInfo& info : resources)
@@ -124,15 +124,15 @@ TEST(BundleWriter, WritesTheBundleLayout)
 TEST(BundleWriter, BrokenBundleHasNeitherPlistNorExecutable)
 {
     QTemporaryDir dir;
-    BundleSpec spec;
-    spec.path = dir.filePath(QStringLiteral("Broken.component"));
-    spec.info = {{QStringLiteral("CFBundleExecutable"), QStringLiteral("Broken")}};
-    spec.writePlist = false;
-    spec.executable = ExecutableKind::missing;
-    ASSERT_TRUE(BundleWriter::write(spec));
-    EXPECT_TRUE(QFileInfo(spec.path + QStringLiteral("/Contents")).isDir());
-    EXPECT_FALSE(QFileInfo::exists(spec.path + QStringLiteral("/Contents/Info.plist")));
-    EXPECT_FALSE(QFileInfo::exists(spec.path + QStringLiteral("/Contents/MacOS/Broken")));
+    BundleSpec bundleSpec;
+    bundleSpec.path = dir.filePath(QStringLiteral("Broken.component"));
+    bundleSpec.info = {{QStringLiteral("CFBundleExecutable"), QStringLiteral("Broken")}};
+    bundleSpec.writePlist = false;
+    bundleSpec.executable = ExecutableKind::missing;
+    ASSERT_TRUE(BundleWriter::write(bundleSpec));
+    EXPECT_TRUE(QFileInfo(bundleSpec.path + QStringLiteral("/Contents")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(bundleSpec.path + QStringLiteral("/Contents/Info.plist")));
+    EXPECT_FALSE(QFileInfo::exists(bundleSpec.path + QStringLiteral("/Contents/MacOS/Broken")));
 }
 
 TEST(BundleWriter, SparseFileHasLogicalSizeWithoutTheBlocks)

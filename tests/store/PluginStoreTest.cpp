@@ -33,14 +33,14 @@ protected:
 
     void bundle(const QString& relative)
     {
-        BundleSpec spec;
-        spec.path = m_tree.path(relative);
+        BundleSpec bundleSpec;
+        bundleSpec.path = m_tree.path(relative);
         const QString name = QFileInfo(relative).completeBaseName();
-        spec.info = {{QStringLiteral("CFBundleName"), name},
+        bundleSpec.info = {{QStringLiteral("CFBundleName"), name},
                      {QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.example.") + name},
                      {QStringLiteral("CFBundleExecutable"), name},
                      {QStringLiteral("CFBundleShortVersionString"), QStringLiteral("1.0")}};
-        ASSERT_TRUE(BundleWriter::write(spec)) << relative.toStdString();
+        ASSERT_TRUE(BundleWriter::write(bundleSpec)) << relative.toStdString();
     }
 
     void grant(const QString& relative)
