@@ -115,9 +115,11 @@ StoreResult CatalogWriter::write(const CatalogChanges& changes)
     if (!run(QStringLiteral("BEGIN IMMEDIATE")))
         return StoreResult::failure(m_error);
     // Rows of one save may refer to each other in any order; the references are checked at commit.
-    const bool ok = run(QStringLiteral("PRAGMA defer_foreign_keys = ON")) && writeDeletes(changes) &&
+    const bool ok = run(QStringLiteral("PRAGMA defer_foreign_keys = ON")) &&
                     writeRows(changes.inserted, true) && writeRows(changes.updated, false) &&
-                    writeLinks(changes.linkedRecords) && writeNextId(changes.nextId) && run(QStringLiteral("COMMIT"));
+                    writeLinks(changes.linkedRecords) && writeNextId(changes.nextId) &&
+                    // Last: a deleted record's cascade must not take installs just moved away from it.
+                    writeDeletes(changes) && run(QStringLiteral("COMMIT"));
     if (!ok) {
         const QString error = m_error;
         (void)run(QStringLiteral("ROLLBACK"));

@@ -11,6 +11,7 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -43,6 +44,30 @@ qsizetype characterCount(const QString& text)
     return count;
 }
 
+// Whether the lower-cased text contains the (lower-cased) needle. Plain ASCII names, nearly all
+// of them, are compared in place instead of lower-casing a copy of each.
+bool lowerCasedContains(const QString& text, const QString& needle)
+{
+    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii)
+        return text.toLower().contains(needle);
+    const qsizetype last = text.size() - needle.size();
+    for (qsizetype start = 0; start <= last; ++start) {
+        qsizetype i = 0;
+        while (i < needle.size()) {
+            char16_t c = text[start + i].unicode();
+            if (c >= u'A' && c <= u'Z')
+                c += u'a' - u'A';
+            if (c != needle[i].unicode())
+                break;
+            ++i;
+        }
+        if (i == needle.size())
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 // The filter state worked out once per update rather than once per group.
@@ -65,8 +90,8 @@ struct LibraryViewModel::Criteria {
 
     bool passes(const PluginGroup& group, const PluginRecord* record, InstantCache& instants) const
     {
-        if (!search.isEmpty() && !group.name.toLower().contains(search) &&
-            !group.publisher.toLower().contains(search))
+        if (!search.isEmpty() && !lowerCasedContains(group.name, search) &&
+            !lowerCasedContains(group.publisher, search))
             return false;
         if (favoritesOnly && !(record && record->isFavorite()))
             return false;

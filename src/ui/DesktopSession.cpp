@@ -31,8 +31,11 @@ DesktopSession::~DesktopSession()
 
 void DesktopSession::prepareStyle()
 {
-    // Fusion follows the palette each window sets, in dark and in light.
-    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    // Fusion follows the palette each window sets, in dark and in light. The style is set once,
+    // before the first QML that uses the controls.
+    const QString style = QStringLiteral("Fusion");
+    if (QQuickStyle::name() != style)
+        QQuickStyle::setStyle(style);
     SymbolImageProvider::prepareIconTheme();
 }
 
@@ -41,6 +44,8 @@ void DesktopSession::prepareEngine(QQmlEngine& engine)
     // The module is a static library: referring to its registration keeps it in the program.
     volatile auto registration = &qml_register_types_ZuzuzeVizozod;
     Q_UNUSED(registration);
+    // Where the module's qmldir lies; Qt looks there by itself only from 6.5 on.
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
 }
 

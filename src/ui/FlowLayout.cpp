@@ -77,10 +77,12 @@ void FlowLayout::updatePolish()
 
 QList<QQuickItem*> FlowLayout::arrangedChildren() const
 {
+    // Only a shown layout can tell a hidden child from one hidden with the layout itself.
+    const bool shown = isVisible();
     QList<QQuickItem*> result;
     for (QQuickItem* child : childItems()) {
         // A Repeater is an item of its own among the children it creates, but never drawn.
-        if (child->isVisible() && !child->inherits("QQuickRepeater"))
+        if ((!shown || child->isVisible()) && !child->inherits("QQuickRepeater"))
             result.append(child);
     }
     return result;

@@ -5,7 +5,7 @@
 #include <QSizeF>
 #include <QtQml/qqmlregistration.h>
 
-// Places its visible children at their own size in rows that wrap at its width (FlowLayoutGeometry).
+// Places its children (those not hidden) at their own size in rows that wrap at its width (FlowLayoutGeometry).
 // Without a width of its own it keeps every child in one row. Its implicit height is the height
 // of the rows at the current width.
 class FlowLayout : public QQuickItem {

@@ -158,6 +158,9 @@ TEST_F(LibraryViewModelTest, SearchMatchesNameOrPublisherLiterally)
         {" dsp", {QStringLiteral("Supermassive")}},
         {"dsp ", {}},
         {"etude", {}},
+        {"ſat", {}},
+        {"aTURN", {QStringLiteral("Saturn 2")}},
+        {"aturn 2", {QStringLiteral("Saturn 2")}},
         {"ÉTU", {QStringLiteral("Étude")}},
         // Alphabetical sections: "É" comes after the letters A to Z.
         {"", {QStringLiteral("Pro-Q 3"), QStringLiteral("Saturn 2"), QStringLiteral("Supermassive"), QStringLiteral("Étude")}},

@@ -21,9 +21,9 @@ bool onlyColour(const QImage& image, QRgb rgb)
 {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = QColor::fromRgba(image.pixel(x, y));
-            if (pixel.alpha() > 64 && (qAbs(pixel.red() - qRed(rgb)) > 2 || qAbs(pixel.green() - qGreen(rgb)) > 2 ||
-                                       qAbs(pixel.blue() - qBlue(rgb)) > 2))
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.alpha() > 128 && (qAbs(pixel.red() - qRed(rgb)) > 4 || qAbs(pixel.green() - qGreen(rgb)) > 4 ||
+                                        qAbs(pixel.blue() - qBlue(rgb)) > 4))
                 return false;
         }
     return true;

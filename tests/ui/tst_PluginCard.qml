@@ -1,200 +1,212 @@
 import QtQuick
+import QtQuick.Controls
 import QtTest
 import ZuzuzeVizozod
 import ZuzuzeVizozod.Testing
 
 // The card's badges and star, and the detail's installs and tags.
-TestCase {
-    id: testCase
-    name: "PluginCard"
-    when: windowShown
+Item {
+    width: 1000
+    height: 800
 
-    Component {
-        id: cardComponent
-        PluginCardView {
-            width: 760
+    // Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
+    Item {
+        id: stage
+        anchors.fill: parent
+    }
+
+    TestCase {
+        id: testCase
+        name: "PluginCard"
+        when: windowShown
+
+        Component {
+            id: cardComponent
+            PluginCardView {
+                width: 760
+            }
         }
-    }
 
-    Component {
-        id: spyComponent
-        SignalSpy {}
-    }
-
-    Component {
-        id: detailComponent
-        PluginCardDetailView {
-            width: 600
+        Component {
+            id: spyComponent
+            SignalSpy {}
         }
-    }
 
-    function badgeTexts(card) {
-        const column = findChild(card, "formatColumn")
-        const texts = []
-        for (let i = 0; i < column.children.length; ++i) {
-            const child = column.children[i]
-            if (child.format !== undefined && child.visible)
-                texts.push(child.format)
+        Component {
+            id: detailComponent
+            PluginCardDetailView {
+                width: 600
+            }
         }
-        return texts
-    }
 
-    function test_five_formats_show_four_badges_and_plus_one() {
-        const card = createTemporaryObject(cardComponent, testCase,
-                                           { name: "Everything", publisher: "Example",
-                                             formats: ["AU", "VST", "VST3", "AAX", "CLAP"] })
-        compare(badgeTexts(card), ["AU", "VST", "VST3", "AAX"])
-        const overflow = findChild(card, "formatOverflow")
-        verify(overflow.visible)
-        compare(overflow.overflow, "+1")
-    }
-
-    function test_four_formats_have_no_overflow_tag() {
-        const card = createTemporaryObject(cardComponent, testCase,
-                                           { name: "Four", publisher: "Example", formats: ["AU", "VST", "VST3", "AAX"] })
-        compare(badgeTexts(card).length, 4)
-        verify(!findChild(card, "formatOverflow").visible)
-        compare(CardPresentation.overflowText(["AU", "VST", "VST3", "AAX", "CLAP", "Other"]), "+2")
-    }
-
-    function test_rosetta_badge_only_for_intel_only_groups() {
-        const intel = createTemporaryObject(cardComponent, testCase, { architectures: ["Intel 64"] })
-        verify(findChild(intel, "rosettaBadge").visible)
-        const universal = createTemporaryObject(cardComponent, testCase,
-                                                { architectures: ["Apple Silicon", "Intel 64"] })
-        verify(!findChild(universal, "rosettaBadge").visible)
-        const unknown = createTemporaryObject(cardComponent, testCase, { architectures: ["Unknown"] })
-        verify(!findChild(unknown, "rosettaBadge").visible)
-    }
-
-    function test_category_line_falls_back_to_effect() {
-        const store = UiFixture.newStore()
-        const record = UiFixture.addRecord(store, "Zzq Unlisted Thing", "Nobody In Particular", ["AU"])
-        const card = createTemporaryObject(cardComponent, testCase,
-                                           { name: record.name, publisher: record.publisher, record: record })
-        compare(findChild(card, "categoryLine").text, "Effect \u00B7 Nobody In Particular")
-        record.category = "Instrument"
-        compare(findChild(card, "categoryLine").text, "Instrument \u00B7 Nobody In Particular")
-    }
-
-    function test_star_toggles_the_favourite() {
-        const store = UiFixture.newStore()
-        const record = UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
-        const card = createTemporaryObject(cardComponent, testCase, { name: "Diva", record: record })
-        const star = findChild(card, "favoriteButton")
-        compare(star.ToolTip.text, "Add to favorites")
-        mouseClick(star)
-        verify(record.isFavorite)
-        compare(star.ToolTip.text, "Remove from favorites")
-        mouseClick(star)
-        verify(!record.isFavorite)
-    }
-
-    function test_clicking_the_card_asks_to_expand() {
-        const card = createTemporaryObject(cardComponent, testCase, { name: "Diva" })
-        const spy = createTemporaryObject(spyComponent, testCase, { target: card, signalName: "toggleRequested" })
-        mouseClick(findChild(card, "cardMainButton"))
-        compare(spy.count, 1)
-        card.isExpanded = true
-        tryVerify(() => findChild(card, "detailView") !== null)
-        tryCompare(findChild(card, "chevron"), "rotation", 90)
-    }
-
-    function test_installs_found_first_then_by_format() {
-        const store = UiFixture.newStore()
-        const record = UiFixture.addRecord(store, "Mixed", "Example", [])
-        UiFixture.addInstall(store, record, "CLAP", "Apple Silicon", true)
-        UiFixture.addInstall(store, record, "AU", "Intel 64", false)
-        UiFixture.addInstall(store, record, "VST3", "Universal", true)
-        UiFixture.addInstall(store, record, "AU", "Apple Silicon", true)
-        UiFixture.addInstall(store, record, "VST", "Apple Silicon", false)
-        const detail = createTemporaryObject(detailComponent, testCase, { group: record })
-        const order = detail.installs.map(install => install.format + (install.notFound ? "-missing" : ""))
-        compare(order, ["AU", "VST3", "CLAP", "AU-missing", "VST-missing"])
-        compare(detail.installs[3].architecture, "Intel 64")
-        compare(findChild(detail, "installRepeater").count, 5)
-    }
-
-    function test_about_section_only_with_a_text() {
-        const store = UiFixture.newStore()
-        const record = UiFixture.addRecord(store, "Zzq Unlisted Thing", "Nobody In Particular", ["AU"])
-        const detail = createTemporaryObject(detailComponent, testCase, { group: record })
-        verify(!findChild(detail, "aboutSection").visible)
-        record.bundleDescription = "A thing."
-        verify(findChild(detail, "aboutSection").visible)
-        compare(detail.aboutText, "A thing.")
-    }
-
-    function test_adding_tags_lowercases_trims_and_skips_duplicates() {
-        const store = UiFixture.newStore()
-        const record = UiFixture.addRecord(store, "Pro-Q 3", "FabFilter", ["AU"])
-        const detail = createTemporaryObject(detailComponent, testCase, { group: record })
-        const field = findChild(detail, "tagField")
-        field.forceActiveFocus()
-        keyClick(Qt.Key_Space)
-        "Mixing".split("").forEach(letter => keyClick(letter))
-        keyClick(Qt.Key_Space)
-        compare(detail.newTagText, " Mixing ")
-        verify(findChild(detail, "addTagButton").visible)
-        keyClick(Qt.Key_Return)
-        compare(CardPresentation.sortedTagNames(record), ["mixing"])
-        compare(detail.newTagText, "")
-        compare(field.text, "")
-        verify(!findChild(detail, "addTagButton").visible)
-
-        detail.newTagText = "MIXING"
-        detail.addTag()
-        compare(CardPresentation.sortedTagNames(record), ["mixing"])
-        compare(detail.newTagText, "")
-
-        detail.newTagText = " \t "
-        detail.addTag()
-        compare(CardPresentation.sortedTagNames(record), ["mixing"])
-        compare(UiFixture.storedTagNames(store), ["mixing"])
-    }
-
-    function test_a_tag_name_in_the_store_is_reused() {
-        const store = UiFixture.newStore()
-        const other = UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
-        const record = UiFixture.addRecord(store, "Pro-Q 3", "FabFilter", ["AU"])
-        verify(TagActions.addTag(other, "eq"))
-        const detail = createTemporaryObject(detailComponent, testCase, { group: record })
-        detail.newTagText = "EQ"
-        findChild(detail, "addTagButton").clicked()
-        compare(CardPresentation.sortedTagNames(record), ["eq"])
-        compare(UiFixture.storedTagNames(store), ["eq"])
-    }
-
-    function test_removing_a_tag_keeps_it_in_the_store() {
-        const store = UiFixture.newStore()
-        const record = UiFixture.addRecord(store, "Pro-Q 3", "FabFilter", ["AU"])
-        TagActions.addTag(record, "mixing")
-        TagActions.addTag(record, "bus")
-        const detail = createTemporaryObject(detailComponent, testCase, { group: record })
-        waitForItemPolished(findChild(detail, "tagFlow"))
-        compare(detail.tagNames, ["bus", "mixing"])
-        const removeButtons = []
-        const flow = findChild(detail, "tagFlow")
-        for (let i = 0; i < flow.children.length; ++i) {
-            const chip = flow.children[i]
-            if (chip.name === "mixing")
-                removeButtons.push(findChild(chip, "removeTagButton"))
+        function badgeTexts(card) {
+            const column = findChild(card, "formatColumn")
+            const texts = []
+            for (let i = 0; i < column.children.length; ++i) {
+                const child = column.children[i]
+                if (child.format !== undefined && child.visible)
+                    texts.push(child.format)
+            }
+            return texts
         }
-        compare(removeButtons.length, 1)
-        mouseClick(removeButtons[0])
-        compare(CardPresentation.sortedTagNames(record), ["bus"])
-        compare(UiFixture.storedTagNames(store), ["mixing", "bus"])
-    }
 
-    function test_notes_write_straight_to_the_record() {
-        const store = UiFixture.newStore()
-        const record = UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
-        const detail = createTemporaryObject(detailComponent, testCase, { group: record })
-        const editor = findChild(detail, "notesEditor")
-        editor.forceActiveFocus()
-        keyClick(Qt.Key_H)
-        compare(record.notes, "h")
-        keyClick(Qt.Key_I)
-        compare(record.notes, "hi")
+        function test_five_formats_show_four_badges_and_plus_one() {
+            const card = createTemporaryObject(cardComponent, stage,
+                                               { name: "Everything", publisher: "Example",
+                                                 formats: ["AU", "VST", "VST3", "AAX", "CLAP"] })
+            compare(badgeTexts(card), ["AU", "VST", "VST3", "AAX"])
+            const overflow = findChild(card, "formatOverflow")
+            verify(overflow.visible)
+            compare(overflow.overflow, "+1")
+        }
+
+        function test_four_formats_have_no_overflow_tag() {
+            const card = createTemporaryObject(cardComponent, stage,
+                                               { name: "Four", publisher: "Example", formats: ["AU", "VST", "VST3", "AAX"] })
+            compare(badgeTexts(card).length, 4)
+            verify(!findChild(card, "formatOverflow").visible)
+            compare(CardPresentation.overflowText(["AU", "VST", "VST3", "AAX", "CLAP", "Other"]), "+2")
+        }
+
+        function test_rosetta_badge_only_for_intel_only_groups() {
+            const intel = createTemporaryObject(cardComponent, stage, { architectures: ["Intel 64"] })
+            verify(findChild(intel, "rosettaBadge").visible)
+            const universal = createTemporaryObject(cardComponent, stage,
+                                                    { architectures: ["Apple Silicon", "Intel 64"] })
+            verify(!findChild(universal, "rosettaBadge").visible)
+            const unknown = createTemporaryObject(cardComponent, stage, { architectures: ["Unknown"] })
+            verify(!findChild(unknown, "rosettaBadge").visible)
+        }
+
+        function test_category_line_falls_back_to_effect() {
+            const store = UiFixture.newStore()
+            const record = UiFixture.addRecord(store, "Zzq Unlisted Thing", "Nobody In Particular", ["AU"])
+            const card = createTemporaryObject(cardComponent, stage,
+                                               { name: record.name, publisher: record.publisher, record: record })
+            compare(findChild(card, "categoryLine").text, "Effect \u00B7 Nobody In Particular")
+            record.category = "Instrument"
+            compare(findChild(card, "categoryLine").text, "Instrument \u00B7 Nobody In Particular")
+        }
+
+        function test_star_toggles_the_favourite() {
+            const store = UiFixture.newStore()
+            const record = UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
+            const card = createTemporaryObject(cardComponent, stage, { name: "Diva", record: record })
+            const star = findChild(card, "favoriteButton")
+            compare(star.ToolTip.text, "Add to favorites")
+            mouseClick(star)
+            verify(record.isFavorite)
+            compare(star.ToolTip.text, "Remove from favorites")
+            mouseClick(star)
+            verify(!record.isFavorite)
+        }
+
+        function test_clicking_the_card_asks_to_expand() {
+            const card = createTemporaryObject(cardComponent, stage, { name: "Diva" })
+            const spy = createTemporaryObject(spyComponent, stage, { target: card, signalName: "toggleRequested" })
+            mouseClick(findChild(card, "cardMainButton"))
+            compare(spy.count, 1)
+            card.isExpanded = true
+            tryVerify(() => findChild(card, "detailView") !== null)
+            tryCompare(findChild(card, "chevron"), "rotation", 90)
+        }
+
+        function test_installs_found_first_then_by_format() {
+            const store = UiFixture.newStore()
+            const record = UiFixture.addRecord(store, "Mixed", "Example", [])
+            UiFixture.addInstall(store, record, "CLAP", "Apple Silicon", true)
+            UiFixture.addInstall(store, record, "AU", "Intel 64", false)
+            UiFixture.addInstall(store, record, "VST3", "Universal", true)
+            UiFixture.addInstall(store, record, "AU", "Apple Silicon", true)
+            UiFixture.addInstall(store, record, "VST", "Apple Silicon", false)
+            const detail = createTemporaryObject(detailComponent, stage, { group: record })
+            const order = detail.installs.map(install => install.format + (install.notFound ? "-missing" : ""))
+            compare(order, ["AU", "VST3", "CLAP", "AU-missing", "VST-missing"])
+            compare(detail.installs[3].architecture, "Intel 64")
+            compare(findChild(detail, "installRepeater").count, 5)
+        }
+
+        function test_about_section_only_with_a_text() {
+            const store = UiFixture.newStore()
+            const record = UiFixture.addRecord(store, "Zzq Unlisted Thing", "Nobody In Particular", ["AU"])
+            const detail = createTemporaryObject(detailComponent, stage, { group: record })
+            verify(!findChild(detail, "aboutSection").visible)
+            record.bundleDescription = "A thing."
+            verify(findChild(detail, "aboutSection").visible)
+            compare(detail.aboutText, "A thing.")
+        }
+
+        function test_adding_tags_lowercases_trims_and_skips_duplicates() {
+            const store = UiFixture.newStore()
+            const record = UiFixture.addRecord(store, "Pro-Q 3", "FabFilter", ["AU"])
+            const detail = createTemporaryObject(detailComponent, stage, { group: record })
+            const field = findChild(detail, "tagField")
+            field.forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            "Mixing".split("").forEach(letter => keyClick(letter))
+            keyClick(Qt.Key_Space)
+            compare(detail.newTagText, " Mixing ")
+            verify(findChild(detail, "addTagButton").visible)
+            keyClick(Qt.Key_Return)
+            compare(CardPresentation.sortedTagNames(record), ["mixing"])
+            compare(detail.newTagText, "")
+            compare(field.text, "")
+            verify(!findChild(detail, "addTagButton").visible)
+
+            detail.newTagText = "MIXING"
+            detail.addTag()
+            compare(CardPresentation.sortedTagNames(record), ["mixing"])
+            compare(detail.newTagText, "")
+
+            detail.newTagText = " \t "
+            detail.addTag()
+            compare(CardPresentation.sortedTagNames(record), ["mixing"])
+            compare(UiFixture.storedTagNames(store), ["mixing"])
+        }
+
+        function test_a_tag_name_in_the_store_is_reused() {
+            const store = UiFixture.newStore()
+            const other = UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
+            const record = UiFixture.addRecord(store, "Pro-Q 3", "FabFilter", ["AU"])
+            verify(TagActions.addTag(other, "eq"))
+            const detail = createTemporaryObject(detailComponent, stage, { group: record })
+            detail.newTagText = "EQ"
+            findChild(detail, "addTagButton").clicked()
+            compare(CardPresentation.sortedTagNames(record), ["eq"])
+            compare(UiFixture.storedTagNames(store), ["eq"])
+        }
+
+        function test_removing_a_tag_keeps_it_in_the_store() {
+            const store = UiFixture.newStore()
+            const record = UiFixture.addRecord(store, "Pro-Q 3", "FabFilter", ["AU"])
+            TagActions.addTag(record, "mixing")
+            TagActions.addTag(record, "bus")
+            const detail = createTemporaryObject(detailComponent, stage, { group: record })
+            waitForItemPolished(findChild(detail, "tagFlow"))
+            compare(detail.tagNames, ["bus", "mixing"])
+            const removeButtons = []
+            const flow = findChild(detail, "tagFlow")
+            for (let i = 0; i < flow.children.length; ++i) {
+                const chip = flow.children[i]
+                if (chip.name === "mixing")
+                    removeButtons.push(findChild(chip, "removeTagButton"))
+            }
+            compare(removeButtons.length, 1)
+            mouseClick(removeButtons[0])
+            compare(CardPresentation.sortedTagNames(record), ["bus"])
+            compare(UiFixture.storedTagNames(store), ["mixing", "bus"])
+        }
+
+        function test_notes_write_straight_to_the_record() {
+            const store = UiFixture.newStore()
+            const record = UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
+            const detail = createTemporaryObject(detailComponent, stage, { group: record })
+            const editor = findChild(detail, "notesEditor")
+            editor.forceActiveFocus()
+            keyClick(Qt.Key_H)
+            compare(record.notes, "h")
+            keyClick(Qt.Key_I)
+            compare(record.notes, "hi")
+        }
     }
 }

@@ -15,7 +15,12 @@ Dialog {
     anchors.centerIn: parent
     modal: true
     title: "Filters"
-    standardButtons: Dialog.Done
+    footer: DialogButtonBox {
+        Button {
+            text: "Done"
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+        }
+    }
 
     Label {
         text: "Filters will be chosen here."

@@ -17,7 +17,12 @@ Dialog {
     anchors.centerIn: parent
     modal: true
     title: "Plugin Folder Access"
-    standardButtons: Dialog.Done
+    footer: DialogButtonBox {
+        Button {
+            text: "Done"
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+        }
+    }
     onAccepted: complete()
 
     Label {

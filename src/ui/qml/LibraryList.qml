@@ -36,6 +36,8 @@ ListView {
 
         width: ListView.view ? ListView.view.width : 0
         height: content.item ? content.item.implicitHeight : 0
+        // A delegate waiting in the reuse pool keeps its place but must take no clicks.
+        visible: index >= 0
 
         Loader {
             id: content

@@ -42,7 +42,6 @@ Rectangle {
             Menu {
                 id: groupMenu
                 y: groupButton.height
-                LayoutMirroring.enabled: false
 
                 Repeater {
                     model: ["Name", "Publisher", "Format", "Architecture", "Type"]
