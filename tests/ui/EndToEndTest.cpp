@@ -114,22 +114,15 @@ TEST(EndToEndTest, EditsMadeInTheWindowAreStoredAcrossARestart)
         ASSERT_NE(list, nullptr);
         ASSERT_TRUE(QTest::qWaitFor([&] { return list->property("count").toInt() == 2; }));
         QQuickItem* row = nullptr;
-        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, 1));
-        ASSERT_NE(row, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, 1));
+            return row && row->isVisible() && row->property("index").toInt() == 1;
+        }));
         const auto inCard = [&](const QString& name) {
             QList<QQuickItem*> found;
             collect(row, name, found);
             return found.value(0);
         };
-        qDebug() << "DEBUG row index" << row->property("index") << row->property("name") << row->mapToScene({0,0}) << row->size() << row->isVisible();
-        {
-            QList<QQuickItem*> found;
-            collect(window->contentItem(), QStringLiteral("cardMainButton"), found);
-            for (QQuickItem* f : found) {
-                QQuickItem* d = f; while (d && !d->property("index").isValid()) d = d->parentItem();
-                qDebug() << "DEBUG" << f->mapToScene({0, 0}) << (d ? d->property("index") : QVariant()) << (d ? d->property("name") : QVariant());
-            }
-        }
         click(window, inCard(QStringLiteral("cardMainButton")));
         ASSERT_TRUE(QTest::qWaitFor([&] { return inCard(QStringLiteral("notesEditor")) != nullptr; }));
         QTest::qWait(400); // the opening animation
