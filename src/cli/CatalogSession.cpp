@@ -14,7 +14,8 @@ std::unique_ptr<CatalogStore> open(const QString& path) {
                                               ? CatalogStore::openDefault(&description)
                                               : CatalogStore::open(path, &description);
     if (!store)
-        ConsoleOutput::error(QStringLiteral("Failed to create ModelContainer: ") + description);
+        // The desktop's start-up line, word for word, so scripts see one message for both.
+        ConsoleOutput::err(QStringLiteral("Failed to create ModelContainer: ") + description + u'\n');
     return store;
 }
 

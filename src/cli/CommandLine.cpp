@@ -2,16 +2,25 @@
 
 #include "cli/AddContentCommand.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/DashboardCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/DemoLibraryCommand.h"
+#include "cli/ExportCommand.h"
+#include "cli/FavoriteCommand.h"
 #include "cli/FoldersCommand.h"
 #include "cli/GrantCommand.h"
+#include "cli/ListCommand.h"
+#include "cli/NoteCommand.h"
 #include "cli/RefreshCommand.h"
 #include "cli/RemoveContentCommand.h"
 #include "cli/RevokeCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/ScanCommand.h"
+#include "cli/ShowCommand.h"
+#include "cli/TagCommand.h"
+#include "cli/UntagCommand.h"
 #include "model/CatalogStore.h"
+#include "ui/DesktopApp.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,6 +44,14 @@ std::vector<std::unique_ptr<Command>> makeCommands() {
     commands.push_back(std::make_unique<RemoveContentCommand>());
     commands.push_back(std::make_unique<FoldersCommand>());
     commands.push_back(std::make_unique<RefreshCommand>());
+    commands.push_back(std::make_unique<ListCommand>());
+    commands.push_back(std::make_unique<ShowCommand>());
+    commands.push_back(std::make_unique<DashboardCommand>());
+    commands.push_back(std::make_unique<ExportCommand>());
+    commands.push_back(std::make_unique<FavoriteCommand>());
+    commands.push_back(std::make_unique<NoteCommand>());
+    commands.push_back(std::make_unique<TagCommand>());
+    commands.push_back(std::make_unique<UntagCommand>());
     return commands;
 }
 
@@ -114,8 +131,11 @@ namespace CommandLine {
 
 int run(int argc, char** argv) {
     std::unique_ptr<QCoreApplication> application;
-    if (!QCoreApplication::instance())
+    if (!QCoreApplication::instance()) {
+        // Names the data folder (the catalogue, the sample library) whatever the program file is called.
+        QCoreApplication::setApplicationName(programName);
         application = std::make_unique<QCoreApplication>(argc, argv);
+    }
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -164,13 +184,26 @@ int run(int argc, char** argv) {
         ConsoleOutput::out(programName + u' ' + QStringLiteral(ZV_VERSION) + u'\n');
         return ExitStatus::success;
     }
+    const QStringList commandArguments = parser.positionalArguments().mid(1);
+    // No command, or `demo`, opens the window where one can be shown; an application made by a
+    // caller (the tests) keeps to the terminal.
+    const bool desktopCommand = !command || (command->name() == QLatin1StringView("demo") && commandArguments.isEmpty());
+    if (desktopCommand && application && DesktopApp::displayAvailable()) {
+        DesktopOptions desktop;
+        if (parser.isSet(options.store))
+            desktop.storePath = absolute(parser.value(options.store));
+        desktop.roots = scanRoots(parser, options);
+        desktop.demo = command != nullptr;
+        application.reset();
+        return DesktopApp::run(argc, argv, desktop);
+    }
     if (!command)
-        return ConsoleOutput::usageError(QStringLiteral("no command given."), usage);
+        return ConsoleOutput::usageError(
+            QStringLiteral("no command given, and there is no display to open the window on."), usage);
 
     const QString storePath =
         parser.isSet(options.store) ? absolute(parser.value(options.store)) : CatalogStore::defaultPath();
     const CommandContext context{scanRoots(parser, options), storePath, usage};
-    const QStringList commandArguments = parser.positionalArguments().mid(1);
     return command->run(commandArguments, parser, context);
 }
 

@@ -4,10 +4,11 @@
 
 #include <cstdio>
 
-// Keeps standard output one JSON document: diagnostics go to standard error meanwhile.
+// While alive (and active), diagnostics go to standard error, so that standard output holds
+// nothing but the command's own document (JSON, a listing).
 class DiagnosticsToStandardError {
 public:
-    explicit DiagnosticsToStandardError(bool active) : m_previous(Diagnostics::stream()) {
+    explicit DiagnosticsToStandardError(bool active = true) : m_previous(Diagnostics::stream()) {
         if (active)
             Diagnostics::setStream(stderr);
     }

@@ -1,11 +1,11 @@
 #include "cli/ScanCommand.h"
 
 #include "cli/ConsoleOutput.h"
+#include "cli/DiagnosticsToStandardError.h"
 #include "cli/ExitStatus.h"
 #include "cli/ScannedPluginText.h"
 #include "discovery/FolderBookmark.h"
 #include "discovery/PluginScanner.h"
-#include "model/Diagnostics.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -17,21 +17,6 @@
 namespace {
 
 const QString jsonOption = QStringLiteral("json");
-
-// Keeps standard output one JSON document: diagnostics go to standard error meanwhile.
-class DiagnosticsToStandardError {
-public:
-    explicit DiagnosticsToStandardError(bool active) : m_previous(Diagnostics::stream()) {
-        if (active)
-            Diagnostics::setStream(stderr);
-    }
-    ~DiagnosticsToStandardError() { Diagnostics::setStream(m_previous); }
-    DiagnosticsToStandardError(const DiagnosticsToStandardError&) = delete;
-    DiagnosticsToStandardError& operator=(const DiagnosticsToStandardError&) = delete;
-
-private:
-    FILE* m_previous;
-};
 
 QMap<QString, QByteArray> grantsFor(const QStringList& folders) {
     QMap<QString, QByteArray> grants;

@@ -15,7 +15,12 @@ void TextTable::addRow(const QStringList& cells) {
     QStringList row = cells.mid(0, m_header.size());
     while (row.size() < m_header.size())
         row.append(QString());
-    m_rows.append(row);
+    m_lines.append({row, {}, false});
+    ++m_rowCount;
+}
+
+void TextTable::addHeading(const QString& text) {
+    m_lines.append({{}, text, true});
 }
 
 QString TextTable::toString() const {
@@ -24,13 +29,14 @@ QString TextTable::toString() const {
         for (qsizetype column = 0; column < row.size(); ++column)
             widths[column] = qMax(widths[column], row[column].size());
     };
-    measure(m_header);
-    for (const QStringList& row : m_rows)
-        measure(row);
+    if (m_headerShown)
+        measure(m_header);
+    for (const Line& line : m_lines)
+        measure(line.cells);
 
     QString text;
     const auto appendRow = [&](const QStringList& row) {
-        QString line;
+        QString line = m_indent;
         for (qsizetype column = 0; column < row.size(); ++column) {
             if (column > 0)
                 line += columnGap;
@@ -44,8 +50,13 @@ QString TextTable::toString() const {
             line.chop(1);
         text += line + u'\n';
     };
-    appendRow(m_header);
-    for (const QStringList& row : m_rows)
-        appendRow(row);
+    if (m_headerShown)
+        appendRow(m_header);
+    for (const Line& line : m_lines) {
+        if (line.isHeading)
+            text += line.heading + u'\n';
+        else
+            appendRow(line.cells);
+    }
     return text;
 }

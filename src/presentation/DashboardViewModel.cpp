@@ -63,6 +63,37 @@ constexpr qint64 yearMSecs = 31'536'000LL * 1000;
 const QString appleSilicon = QStringLiteral("Apple Silicon");
 const QString intel64 = QStringLiteral("Intel 64");
 
+struct ContentFigures {
+    qint64 bytes = 0;
+    QList<PublisherUsage> byPublisher;
+    QList<ContentUsage> byLibrary;
+};
+
+// From the libraries found inside the content roots, or from the roots when none was recognised:
+// the items lie inside the folders, so counting both would count every byte twice.
+ContentFigures contentFigures(const QList<ContentLibraryFolder*>& folders, const QList<ContentLibraryItem*>& items)
+{
+    ContentFigures figures;
+    PublisherTotals publishers;
+    for (const ContentLibraryItem* item : items) {
+        if (!item || item->status() != ContentLibraryStatus::found || item->totalBytes() <= 0)
+            continue;
+        figures.bytes = add(figures.bytes, item->totalBytes());
+        publishers.add(item->publisher(), item->totalBytes());
+        figures.byLibrary.append(ContentUsage{item->path(), item->name(), item->publisher(), item->totalBytes()});
+    }
+    if (figures.byLibrary.isEmpty()) {
+        for (const ContentLibraryFolder* folder : folders) {
+            if (!folder || folder->status() != ContentLibraryStatus::found || folder->totalBytes() <= 0)
+                continue;
+            figures.bytes = add(figures.bytes, folder->totalBytes());
+            publishers.add(folder->publisher(), folder->totalBytes());
+        }
+    }
+    figures.byPublisher = publishers.take();
+    return figures;
+}
+
 } // namespace
 
 DashboardViewModel::DashboardViewModel(QObject* parent) : QObject(parent) {}
@@ -103,17 +134,22 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
     std::array<bool, formats.size()> formatSeen{};
     m_instants.revalidate();
     PublisherTotals publishers;
-    QList<PluginRecord*> active;
+    QHash<QString, qint64> latestByPublisher;
+    // Each active record's publisher and earliest found install.
+    QList<std::pair<QString, qint64>> earliestByRecord;
     QList<RawPlugin> rows;
     rows.reserve(records.size() * 2);
     int installCount = 0;
     qint64 installBytes = 0;
 
-    for (PluginRecord* record : records) {
+    // One pass over the installs gathers what the spelled-out rules take from several.
+    for (const PluginRecord* record : records) {
         if (!record)
             continue;
         int found = 0;
         qint64 recordBytes = 0;
+        qint64 earliest = std::numeric_limits<qint64>::max();
+        qint64 latest = noDate;
         for (const PluginInstall* install : record->installs()) {
             if (!install->isFound())
                 continue;
@@ -122,14 +158,24 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
             const auto index = std::size_t(canonicalIndex(install->format()));
             formatBytes[index] = add(formatBytes[index], install->fileSize());
             formatSeen[index] = true;
+            if (install->installDate().isValid()) {
+                const qint64 installed = m_instants.msecsSinceEpoch(install->installDate());
+                earliest = std::min(earliest, installed);
+                latest = std::max(latest, installed);
+            }
+            rows.append(makeRawPlugin(*install, *record, m_instants));
         }
         if (found == 0)
             continue;
-        active.append(record);
         installCount += found;
         installBytes = add(installBytes, recordBytes);
         publishers.add(record->publisher(), recordBytes);
-        appendRawPlugins(*record, rows, m_instants);
+        auto publisherLatest = latestByPublisher.find(record->publisher());
+        if (publisherLatest == latestByPublisher.end())
+            latestByPublisher.insert(record->publisher(), latest);
+        else
+            publisherLatest.value() = std::max(publisherLatest.value(), latest);
+        earliestByRecord.append({record->publisher(), earliest});
     }
 
     const QList<PluginGroup> groups = m_grouper.group(rows);
@@ -138,15 +184,10 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
         if (!group.architectures.contains(appleSilicon) && group.architectures.contains(intel64))
             ++rosetta;
 
-    // hasInstallOlderThanAYear against each publisher's latest install, on instants read once.
-    const QHash<QString, qint64> latest = latestInstallMSecs(active, m_instants);
+    // hasInstallOlderThanAYear with each publisher's latest install as the reference.
     int outdated = 0;
-    for (const PluginRecord* record : std::as_const(active)) {
-        qint64 earliest = std::numeric_limits<qint64>::max();
-        for (const PluginInstall* install : record->installs())
-            if (install->isFound() && install->installDate().isValid())
-                earliest = std::min(earliest, m_instants.msecsSinceEpoch(install->installDate()));
-        const qint64 asOf = latest.value(record->publisher(), noDate);
+    for (const auto& [publisher, earliest] : std::as_const(earliestByRecord)) {
+        const qint64 asOf = latestByPublisher.value(publisher, noDate);
         if (earliest != std::numeric_limits<qint64>::max() && asOf != noDate && asOf - earliest > yearMSecs)
             ++outdated;
     }
@@ -156,36 +197,19 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
         if (formatSeen[i])
             byFormat.append(FormatUsage{formats[i], formatBytes[i]});
 
-    qint64 content = 0;
-    PublisherTotals contentPublishers;
-    QList<ContentUsage> libraries;
-    for (const ContentLibraryItem* item : items) {
-        if (!item || item->status() != ContentLibraryStatus::found || item->totalBytes() <= 0)
-            continue;
-        content = add(content, item->totalBytes());
-        contentPublishers.add(item->publisher(), item->totalBytes());
-        libraries.append(ContentUsage{item->path(), item->name(), item->publisher(), item->totalBytes()});
-    }
-    // The items are the libraries inside the folders: counting both would count every byte twice.
-    if (libraries.isEmpty()) {
-        for (const ContentLibraryFolder* folder : folders) {
-            if (!folder || folder->status() != ContentLibraryStatus::found || folder->totalBytes() <= 0)
-                continue;
-            content = add(content, folder->totalBytes());
-            contentPublishers.add(folder->publisher(), folder->totalBytes());
-        }
-    }
+    ContentFigures content = contentFigures(folders, items);
 
     assign(m_totalGroups, int(groups.size()), &DashboardViewModel::totalGroupsChanged);
     assign(m_totalInstalls, std::move(installCount), &DashboardViewModel::totalInstallsChanged);
     assign(m_totalBytes, std::move(installBytes), &DashboardViewModel::totalBytesChanged);
     assign(m_rosettaOnlyCount, std::move(rosetta), &DashboardViewModel::rosettaOnlyCountChanged);
     assign(m_possiblyOutdatedCount, std::move(outdated), &DashboardViewModel::possiblyOutdatedCountChanged);
-    assign(m_contentBytes, std::move(content), &DashboardViewModel::contentBytesChanged);
+    assign(m_contentBytes, std::move(content.bytes), &DashboardViewModel::contentBytesChanged);
     assign(m_byPublisher, largestFirst(publishers.take()), &DashboardViewModel::byPublisherChanged);
     assign(m_byFormat, largestFirst(std::move(byFormat)), &DashboardViewModel::byFormatChanged);
-    assign(m_contentByPublisher, largestFirst(contentPublishers.take()), &DashboardViewModel::contentByPublisherChanged);
-    assign(m_contentByLibrary, largestFirst(std::move(libraries)), &DashboardViewModel::contentByLibraryChanged);
+    assign(m_contentByPublisher, largestFirst(std::move(content.byPublisher)),
+           &DashboardViewModel::contentByPublisherChanged);
+    assign(m_contentByLibrary, largestFirst(std::move(content.byLibrary)), &DashboardViewModel::contentByLibraryChanged);
 }
 
 QHash<QString, qint64> DashboardViewModel::latestInstallMSecs(const QList<PluginRecord*>& records,

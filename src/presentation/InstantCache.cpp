@@ -23,6 +23,7 @@ void InstantCache::revalidate()
     if (zone != m_zoneId) {
         m_zoneId = zone;
         m_midnightOffsets.clear();
+        m_dayOffsets.clear();
     }
 }
 
@@ -35,18 +36,29 @@ int InstantCache::midnightOffset(const QDate& day)
     return found.value();
 }
 
+InstantCache::DayOffset InstantCache::dayOffset(const QDate& day)
+{
+    const qint64 key = day.toJulianDay();
+    auto found = m_dayOffsets.constFind(key);
+    if (found == m_dayOffsets.cend()) {
+        // Equal offsets at both ends: no transition that day, so one offset serves every moment of it.
+        const int offset = midnightOffset(day);
+        found = m_dayOffsets.insert(key, DayOffset{offset, offset == midnightOffset(day.addDays(1))});
+    }
+    return found.value();
+}
+
 qint64 InstantCache::msecsSinceEpoch(const QDateTime& date)
 {
     if (!date.isValid() || date.timeSpec() != Qt::LocalTime)
         return date.toMSecsSinceEpoch();
     // The wall-clock reading of a local time needs no conversion.
     const QDate day = date.date();
-    const int offset = midnightOffset(day);
-    // Equal offsets at both ends: no transition that day, so one offset serves every moment of it.
-    if (offset != midnightOffset(day.addDays(1)))
+    const DayOffset offset = dayOffset(day);
+    if (!offset.uniform)
         return date.toMSecsSinceEpoch();
     const qint64 wallClock = (day.toJulianDay() - epochJulianDay) * msecsPerDay + date.time().msecsSinceStartOfDay();
-    return wallClock - qint64(offset) * 1000;
+    return wallClock - qint64(offset.seconds) * 1000;
 }
 
 QString InstantCache::rowDateText(const QDateTime& date)

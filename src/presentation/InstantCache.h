@@ -20,10 +20,17 @@ public:
     [[nodiscard]] QString rowDateText(const QDateTime& date);
 
 private:
-    // The UTC offset at the start of a local day, in seconds.
+    // A local day's UTC offset in seconds, when one offset holds all day (no transition).
+    struct DayOffset {
+        int seconds = 0;
+        bool uniform = false;
+    };
+
     int midnightOffset(const QDate& day);
+    DayOffset dayOffset(const QDate& day);
 
     QByteArray m_zoneId;
     QHash<qint64, int> m_midnightOffsets;
+    QHash<qint64, DayOffset> m_dayOffsets;
     QHash<qint64, QString> m_rowDateTexts;
 };

@@ -171,10 +171,16 @@ void LibraryViewModel::update(const QList<PluginRecord*>& records)
 {
     m_instants.revalidate();
     QHash<QString, PluginRecord*> lookup;
+    lookup.reserve(records.size());
     QList<RawPlugin> rows;
     rows.reserve(records.size() * 2);
     for (PluginRecord* record : records) {
-        if (!record || foundInstallCount(*record) == 0)
+        if (!record)
+            continue;
+        const qsizetype rowsBefore = rows.size();
+        appendRawPlugins(*record, rows, m_instants);
+        // Rows come from found installs only: none means the record takes no part.
+        if (rows.size() == rowsBefore)
             continue;
         const QString key = groupKey(record->name());
         auto stored = lookup.find(key);
@@ -182,7 +188,6 @@ void LibraryViewModel::update(const QList<PluginRecord*>& records)
             lookup.insert(key, record);
         else if (prefer(*record, *stored.value()))
             stored.value() = record;
-        appendRawPlugins(*record, rows, m_instants);
     }
     if (lookup != m_recordLookup) {
         m_recordLookup = std::move(lookup);
@@ -204,7 +209,9 @@ void LibraryViewModel::update(const QList<PluginRecord*>& records)
 
     QList<LibrarySection> sections =
         LibrarySectioning::sections(std::move(kept), m_filterState->groupingMode(), m_recordLookup);
-    if (sections != m_sections) {
+    // Not compared with the previous sections: over thousands of groups a comparison costs more
+    // than the redraw it would spare. Only an empty list staying empty is certainly no change.
+    if (!sections.isEmpty() || !m_sections.isEmpty()) {
         m_sections = std::move(sections);
         m_sectionsModelValid = false;
         Q_EMIT sectionsChanged();

@@ -48,6 +48,7 @@ public:
     [[nodiscard]] static bool prefer(const PluginRecord& candidate, const PluginRecord& stored);
 
 Q_SIGNALS:
+    // After every update, unless the sections were and stay empty.
     void sectionsChanged();
     void totalGroupCountChanged();
     void recordLookupChanged();

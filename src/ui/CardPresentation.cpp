@@ -1,15 +1,12 @@
 #include "ui/CardPresentation.h"
 
-#include "descriptions/PluginDescriptionService.h"
 #include "model/AbbreviatedDate.h"
 #include "model/ByteCountFormat.h"
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
-#include "model/Tag.h"
+#include "presentation/CardTexts.h"
 
 #include <QVariantMap>
-
-#include <algorithm>
 
 namespace {
 
@@ -24,16 +21,12 @@ CardPresentation::CardPresentation(QObject* parent)
 
 QString CardPresentation::categoryText(const QString& name, const QString& publisher, const QString& recordCategory)
 {
-    const auto entry = PluginDescriptionService::shared().lookup(name, publisher);
-    const QString category = entry ? entry->category : recordCategory;
-    return category.isEmpty() ? QStringLiteral("Effect") : category;
+    return CardTexts::categoryText(name, publisher, recordCategory);
 }
 
 QString CardPresentation::aboutText(const QString& name, const QString& publisher, const QString& bundleDescription)
 {
-    if (const auto entry = PluginDescriptionService::shared().lookup(name, publisher))
-        return entry->description;
-    return bundleDescription;
+    return CardTexts::aboutText(name, publisher, bundleDescription);
 }
 
 QStringList CardPresentation::badgeFormats(const QStringList& formats)
@@ -50,8 +43,7 @@ QString CardPresentation::overflowText(const QStringList& formats)
 
 bool CardPresentation::showsRosetta(const QStringList& architectures)
 {
-    return !architectures.contains(rawValue(PluginArchitecture::arm64)) &&
-           architectures.contains(rawValue(PluginArchitecture::x86_64));
+    return CardTexts::showsRosetta(architectures);
 }
 
 QString CardPresentation::outdatedTooltip(const QString& publisher)
@@ -62,16 +54,8 @@ QString CardPresentation::outdatedTooltip(const QString& publisher)
 
 QVariantList CardPresentation::orderedInstalls(const PluginRecord* record)
 {
-    if (!record)
-        return {};
-    QList<PluginInstall*> installs = record->installs();
-    std::stable_sort(installs.begin(), installs.end(), [](const PluginInstall* a, const PluginInstall* b) {
-        if (a->isFound() != b->isFound())
-            return a->isFound();
-        return canonicalIndex(a->format()) < canonicalIndex(b->format());
-    });
     QVariantList result;
-    for (const PluginInstall* install : std::as_const(installs)) {
+    for (const PluginInstall* install : CardTexts::orderedInstalls(record)) {
         result.append(QVariantMap{
             {QStringLiteral("format"), rawValue(install->format())},
             {QStringLiteral("architecture"), rawValue(install->architecture())},
@@ -89,11 +73,5 @@ QVariantList CardPresentation::orderedInstalls(const PluginRecord* record)
 
 QStringList CardPresentation::sortedTagNames(const PluginRecord* record)
 {
-    QStringList names;
-    if (!record)
-        return names;
-    for (const Tag* tag : record->tags())
-        names.append(tag->name());
-    std::sort(names.begin(), names.end());
-    return names;
+    return CardTexts::sortedTagNames(record);
 }

@@ -8,7 +8,8 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
-// What a plug-in card and its detail show, worked out from the group and its record.
+// What a plug-in card and its detail show, worked out from the group and its record; the rules
+// the command line shares are CardTexts'.
 class CardPresentation : public QObject {
     Q_OBJECT
     QML_ELEMENT

@@ -1,7 +1,7 @@
 #include "ui/DesktopSession.h"
 
 #include "model/CatalogStore.h"
-#include "ui/DemoSetup.h"
+#include "sample/DemoSetup.h"
 #include "ui/SymbolImageProvider.h"
 #include "ui/ZuzuzeVizozodApp.h"
 

@@ -4,6 +4,7 @@
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
 #include "model/Tag.h"
+#include "presentation/DashboardViewModel.h"
 #include "presentation/FilterState.h"
 #include "presentation/LibraryViewModel.h"
 #include "store/PluginStore.h"
@@ -59,4 +60,11 @@ struct ForeignLibraryViewModel {
     QML_FOREIGN(LibraryViewModel)
     QML_NAMED_ELEMENT(LibraryViewModel)
     QML_UNCREATABLE("The library controller owns it.")
+};
+
+struct ForeignDashboardViewModel {
+    Q_GADGET
+    QML_FOREIGN(DashboardViewModel)
+    QML_NAMED_ELEMENT(DashboardViewModel)
+    QML_UNCREATABLE("The dashboard controller owns it.")
 };

@@ -2,7 +2,8 @@
 
 #include "model/LocaleCompare.h"
 #include "presentation/DashboardViewModel.h"
-#include "ui/LibraryTexts.h"
+#include "presentation/LibraryRecordOrder.h"
+#include "presentation/LibraryTexts.h"
 #include "ui/ScopeChips.h"
 
 #include <algorithm>
@@ -204,10 +205,7 @@ bool LibraryController::syncRecords()
     if (unchanged)
         return false;
 
-    QList<PluginRecord*> sorted = records;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const PluginRecord* a, const PluginRecord* b) {
-        return localizedStandardCompare(a->name(), b->name()) < 0;
-    });
+    const QList<PluginRecord*> sorted = LibraryRecordOrder::sortedByName(records);
     m_sortedNames.clear();
     for (PluginRecord* record : std::as_const(sorted))
         m_sortedNames.insert(record, record->name());

@@ -30,6 +30,7 @@ const std::array symbolTable{
     Symbol{"exclamationmark.triangle", "\u26A0", {"dialog-warning-symbolic"}},
     Symbol{"cpu", "\u25A3", {"cpu-symbolic", "application-x-firmware-symbolic", "computer-symbolic"}},
     Symbol{"chevron.right", "\u203A", {"go-next-symbolic", "pan-end-symbolic"}},
+    Symbol{"chevron.left", "\u2039", {"go-previous-symbolic", "pan-start-symbolic"}},
     Symbol{"chevron.down", "\u2304", {"pan-down-symbolic", "go-down-symbolic"}},
     Symbol{"info.circle", "i", {"help-about-symbolic", "dialog-information-symbolic"}},
     Symbol{"puzzlepiece.extension", "\u25C8", {"application-x-addon-symbolic"}},

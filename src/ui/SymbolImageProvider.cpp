@@ -55,14 +55,18 @@ QImage glyphImage(const QString& symbol, int side)
     return image;
 }
 
+// Keeps the coverage (alpha) of the picture and paints every pixel in one colour.
 QImage tinted(QImage image, int side, const QColor& color)
 {
-    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (image.size() != QSize(side, side))
         image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&image);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(image.rect(), color);
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb rgb = color.rgb();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), qAlpha(line[x]) * color.alpha() / 255);
+    }
     return image;
 }
 

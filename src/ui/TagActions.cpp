@@ -1,17 +1,6 @@
 #include "ui/TagActions.h"
 
-#include "model/CatalogStore.h"
-#include "model/PluginRecord.h"
-#include "model/Tag.h"
-
-namespace {
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-} // namespace
+#include "presentation/RecordTagging.h"
 
 TagActions::TagActions(QObject* parent)
     : QObject(parent)
@@ -20,37 +9,15 @@ TagActions::TagActions(QObject* parent)
 
 QString TagActions::tagName(const QString& text)
 {
-    const QString lower = text.toLower();
-    qsizetype start = 0;
-    qsizetype end = lower.size();
-    while (start < end && isBlank(lower[start]))
-        ++start;
-    while (end > start && isBlank(lower[end - 1]))
-        --end;
-    return lower.mid(start, end - start);
+    return RecordTagging::tagName(text);
 }
 
 bool TagActions::addTag(PluginRecord* record, const QString& text)
 {
-    const QString name = tagName(text);
-    CatalogStore* store = record ? record->store() : nullptr;
-    if (!store || name.isEmpty())
-        return false;
-    for (const Tag* tag : record->tags())
-        if (tag->name() == name)
-            return false;
-
-    const QList<Tag*> existing = store->fetch<Tag>("name", name);
-    Tag* tag = existing.isEmpty() ? store->insert(new Tag(name)) : existing.first();
-    record->addTag(tag);
-    return true;
+    return RecordTagging::addTag(record, text);
 }
 
 void TagActions::removeTag(PluginRecord* record, const QString& name)
 {
-    if (!record)
-        return;
-    for (Tag* tag : record->tags())
-        if (tag->name() == name)
-            record->removeTag(tag);
+    RecordTagging::removeTag(record, name);
 }

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-// Adding and removing a record's tags from its detail view. Tags are shared records of the
-// catalogue: a name is stored once and outlives its last use. Saving is left to the store.
+// Adding and removing a record's tags from its detail view, by the rules of RecordTagging.
+// Saving is left to the store.
 class TagActions : public QObject {
     Q_OBJECT
     QML_ELEMENT

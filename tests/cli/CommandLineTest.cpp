@@ -65,7 +65,7 @@ TEST(CommandLine, BadUsageExitsTwoWithTheUsageOnStandardError) {
     const QString scan = QStringLiteral("Usage: zuzuze-vizozod scan ");
     const QString demo = QStringLiteral("Usage: zuzuze-vizozod demo-library ");
     const QList<Case> cases{
-        {{}, QStringLiteral("zuzuze-vizozod: no command given.\n"), general},
+        {{}, QStringLiteral("zuzuze-vizozod: no command given, and there is no display to open the window on.\n"), general},
         {{QStringLiteral("--frobnicate")},
          QStringLiteral("zuzuze-vizozod: Unknown option 'frobnicate'.\n"),
          general},

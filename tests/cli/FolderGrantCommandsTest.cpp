@@ -209,7 +209,7 @@ TEST_F(FolderGrantCommandsTest, AFileThatIsNoCatalogueIsRefusedAndLeftAlone) {
         const CliRun refused = run(command);
         EXPECT_EQ(refused.exitCode, 1);
         EXPECT_EQ(refused.out, QString());
-        EXPECT_TRUE(refused.err.startsWith(QStringLiteral("zuzuze-vizozod: Failed to create ModelContainer: ")))
+        EXPECT_TRUE(refused.err.startsWith(QStringLiteral("Failed to create ModelContainer: ")))
             << refused.err.toStdString();
         EXPECT_EQ(refused.err.count(u'\n'), 1);
     }

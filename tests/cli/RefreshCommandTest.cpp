@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -153,6 +154,28 @@ TEST_F(RefreshCommandTest, RevokedFolderMarksItsInstallsMissing) {
     EXPECT_EQ(number(summary, "plugins"), 0);
 }
 
+// Another run of the program removes the content root while this refresh scans: the refresh must
+// neither write the removed root's libraries back nor fail the plug-ins it found.
+TEST_F(RefreshCommandTest, ContentRootRemovedDuringARefreshStaysRemoved) {
+    refreshJson();
+    CliRun removal;
+    QTimer::singleShot(0, [&] { removal = run({QStringLiteral("remove-content"), path(QStringLiteral("Content"))}); });
+    const CliRun refreshed = run({QStringLiteral("refresh")});
+    EXPECT_EQ(removal.exitCode, 0) << removal.err.toStdString();
+    EXPECT_EQ(removal.out, QStringLiteral("Removed the content folder %1 and its 2 libraries\n").arg(path(QStringLiteral("Content"))));
+    EXPECT_EQ(refreshed.exitCode, 0) << refreshed.err.toStdString();
+
+    {
+        const auto catalogue = openStore();
+        EXPECT_TRUE(catalogue->contentFolders().isEmpty());
+        EXPECT_TRUE(catalogue->contentItems().isEmpty());
+        EXPECT_EQ(catalogue->records().size(), 3);
+    }
+    const QJsonObject again = refreshJson();
+    EXPECT_EQ(number(again, "contentLibraries"), 0);
+    EXPECT_EQ(number(again, "plugins"), 3);
+}
+
 TEST_F(RefreshCommandTest, TextSummaryListsChangesThenTotals) {
     const CliRun refreshed = run({QStringLiteral("refresh")});
     EXPECT_EQ(refreshed.exitCode, 0);
@@ -175,30 +198,30 @@ TEST_F(RefreshCommandTest, ArgumentsAreAUsageError) {
     EXPECT_TRUE(bad.err.startsWith(QStringLiteral("zuzuze-vizozod: refresh takes no arguments.\n")));
 }
 
-TEST(DemoCommand, CataloguesTheSampleLibraryInTheCacheFolder) {
-    QTemporaryDir cache;
-    ASSERT_TRUE(cache.isValid());
-    const QByteArray previous = qgetenv("XDG_CACHE_HOME");
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
-    const QString cacheFolder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+TEST(DemoCommand, CataloguesTheSampleLibraryInTheDataFolder) {
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const CliRun first = runCli({QStringLiteral("demo")});
     const CliRun second = runCli({QStringLiteral("demo")});
     if (previous.isEmpty())
-        qunsetenv("XDG_CACHE_HOME");
+        qunsetenv("XDG_DATA_HOME");
     else
-        qputenv("XDG_CACHE_HOME", previous);
+        qputenv("XDG_DATA_HOME", previous);
 
-    ASSERT_TRUE(cacheFolder.startsWith(cache.path()));
+    ASSERT_TRUE(dataFolder.startsWith(data.path()));
     EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
     // Diagnostic lines of the refresh, if any, come before the list.
-    const QRegularExpression header(QStringLiteral("^Name +Publisher +Formats +Version +Size$"),
+    const QRegularExpression header(QStringLiteral("^Zuzuze Vizozod \\d+ plugins$"),
                                     QRegularExpression::MultilineOption);
     const qsizetype listStart = first.out.indexOf(header);
     ASSERT_GE(listStart, 0) << first.out.toStdString();
     EXPECT_TRUE(first.out.contains(QStringLiteral("\nPlug-ins:  "))) << first.out.toStdString();
-    EXPECT_TRUE(first.out.contains(QStringLiteral("Sample library: %1/demo-library\n").arg(cacheFolder)));
-    EXPECT_TRUE(QFileInfo::exists(cacheFolder + QStringLiteral("/demo-catalog.sqlite")));
-    EXPECT_FALSE(QFileInfo::exists(cacheFolder + QStringLiteral("/demo-library.partial")));
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Sample library: %1/demo-library\n").arg(dataFolder)));
+    EXPECT_TRUE(QFileInfo::exists(dataFolder + QStringLiteral("/demo-catalog.sqlite")));
+    EXPECT_FALSE(QFileInfo::exists(dataFolder + QStringLiteral("/demo-library.partial")));
     // The second run reuses the library and its catalogue and finds the same.
     EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
     EXPECT_EQ(second.out.mid(second.out.indexOf(header)), first.out.mid(listStart));

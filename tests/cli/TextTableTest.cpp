@@ -29,4 +29,18 @@ TEST(TextTable, HeaderOnlyWhenThereAreNoRows) {
               QStringLiteral("Name  Path\n"));
 }
 
+TEST(TextTable, HeadingsSpanTheTableAndTakeNoPartInTheWidths) {
+    TextTable table({QStringLiteral("Name"), QStringLiteral("Size")});
+    table.setHeaderShown(false);
+    table.setIndent(2);
+    table.setRightAligned(1);
+    table.addHeading(QStringLiteral("A much longer heading (2)"));
+    table.addRow({QStringLiteral("Alpha"), QStringLiteral("1 MB")});
+    table.addRow({QStringLiteral("Ax"), QStringLiteral("12 MB")});
+    EXPECT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(table.toString(), QStringLiteral("A much longer heading (2)\n"
+                                               "  Alpha   1 MB\n"
+                                               "  Ax     12 MB\n"));
+}
+
 } // namespace

@@ -398,17 +398,27 @@ TEST_F(LibraryViewModelTest, NotifiesOnlyWhatChanged)
     SignalSpy lookup(&m_model, &LibraryViewModel::recordLookupChanged);
     m_model.update(records());
     m_model.update(records());
-    EXPECT_EQ(sections.count(), 1);
+    EXPECT_EQ(sections.count(), 2);
     EXPECT_EQ(total.count(), 1);
     EXPECT_EQ(lookup.count(), 1);
 
     m_model.filterState()->setSearchText(QStringLiteral("alp"));
     m_model.update(records());
-    EXPECT_EQ(sections.count(), 2);
+    EXPECT_EQ(sections.count(), 3);
     EXPECT_EQ(total.count(), 1);
     EXPECT_EQ(m_model.totalGroupCount(), 2);
     EXPECT_EQ(m_model.shownGroupCount(), 1);
     EXPECT_EQ(lookup.count(), 1);
+
+    // Empty stays empty: nothing to redraw.
+    m_model.filterState()->setSearchText(QStringLiteral("nothing like it"));
+    m_model.update(records());
+    m_model.update(records());
+    EXPECT_EQ(sections.count(), 4);
+    m_model.update({});
+    EXPECT_EQ(sections.count(), 4);
+    EXPECT_EQ(total.count(), 2);
+    EXPECT_EQ(lookup.count(), 2);
 }
 
 TEST_F(LibraryViewModelTest, SectionsReadAsVariantMaps)

@@ -1,6 +1,6 @@
 #include "model/CatalogStore.h"
 #include "sample/DemoLibrary.h"
-#include "ui/DemoSetup.h"
+#include "sample/DemoSetup.h"
 #include "ui/DesktopSession.h"
 #include "ui/ZuzuzeVizozodApp.h"
 

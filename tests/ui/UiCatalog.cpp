@@ -4,6 +4,7 @@
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
 
+#include <QFileInfo>
 #include <QTimeZone>
 
 namespace UiCatalog {
@@ -40,6 +41,24 @@ PluginInstall* addInstall(CatalogStore& store, PluginRecord* record, const QStri
 void addBookmark(CatalogStore& store, const QString& path)
 {
     store.insert(new ScanBookmark(path, FolderBookmark::create(path)));
+}
+
+ContentLibraryFolder* addContentFolder(CatalogStore& store, const QString& path)
+{
+    return store.insert(new ContentLibraryFolder(path, QFileInfo(path).fileName(), QStringLiteral("Example"),
+                                                 FolderBookmark::create(path)));
+}
+
+ContentLibraryItem* addContentItem(CatalogStore& store, const QString& rootPath, const QString& path,
+                                   const QString& name, const QString& publisher, qint64 bytes)
+{
+    auto* item = store.insert(new ContentLibraryItem);
+    item->setRootPath(rootPath);
+    item->setPath(path);
+    item->setName(name);
+    item->setPublisher(publisher);
+    item->setTotalBytes(bytes);
+    return item;
 }
 
 } // namespace UiCatalog

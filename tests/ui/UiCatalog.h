@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class ContentLibraryFolder;
+class ContentLibraryItem;
 class PluginInstall;
 class PluginRecord;
 
@@ -19,5 +21,10 @@ PluginInstall* addInstall(CatalogStore& store, PluginRecord* record, const QStri
                           const QString& architecture = QStringLiteral("Apple Silicon"), bool found = true,
                           const QString& path = {});
 void addBookmark(CatalogStore& store, const QString& path);
+// A content root named after its last component, found, never measured.
+ContentLibraryFolder* addContentFolder(CatalogStore& store, const QString& path);
+// A found library measured at `bytes`.
+ContentLibraryItem* addContentItem(CatalogStore& store, const QString& rootPath, const QString& path,
+                                   const QString& name, const QString& publisher, qint64 bytes);
 
 } // namespace UiCatalog

@@ -5,7 +5,7 @@ import ZuzuzeVizozod
 
 // One main window: the sidebar with its two tabs and the selected tab's view. Each window has its
 // own refresh driver and answers "Refresh Library" from any window.
-ApplicationWindow {
+ThemedWindow {
     id: window
 
     property string selectedTab: "Library"
@@ -20,7 +20,6 @@ ApplicationWindow {
     minimumHeight: 600
     visible: true
     title: currentView && currentView.windowTitle !== undefined ? currentView.windowTitle : ""
-    palette: WindowPalette {}
     color: Theme.backgroundStops[1]
 
     Component.onCompleted: pluginStore = ZuzuzeVizozodApp.createPluginStore(window)

@@ -112,6 +112,7 @@ Item {
 
     FilterPanel {
         id: filterPanel
+        objectName: "filterPanel"
         filterState: libraryController.filterState
         tags: libraryController.tags
         onClosed: library.showFilters = false
@@ -119,6 +120,7 @@ Item {
 
     FolderAccessSheet {
         id: folderSheet
+        objectName: "folderSheet"
         catalogStore: library.catalogStore
         pluginStore: library.pluginStore
         onComplete: libraryController.refresh()

@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import ZuzuzeVizozod
 
 // The settings window: the appearance, written to the preferences at once; every window follows.
-ApplicationWindow {
+ThemedWindow {
     id: settings
 
     title: "Settings"
@@ -14,7 +14,6 @@ ApplicationWindow {
     maximumWidth: 420
     minimumHeight: height
     maximumHeight: height
-    palette: WindowPalette {}
     color: Theme.windowColor
 
     Pane {

@@ -23,6 +23,9 @@ QtObject {
     readonly property color red: dark ? Qt.rgba(1.0, 0.27, 0.23, 1) : Qt.rgba(1.0, 0.23, 0.19, 1)
     readonly property color green: dark ? Qt.rgba(0.19, 0.82, 0.35, 1) : Qt.rgba(0.2, 0.78, 0.35, 1)
     readonly property color blue: dark ? Qt.rgba(0.04, 0.52, 1.0, 1) : Qt.rgba(0.0, 0.48, 1.0, 1)
+    readonly property color indigo: dark ? Qt.rgba(0.37, 0.36, 0.9, 1) : Qt.rgba(0.35, 0.34, 0.84, 1)
+    readonly property color teal: dark ? Qt.rgba(0.25, 0.78, 0.88, 1) : Qt.rgba(0.19, 0.69, 0.78, 1)
+    readonly property color mint: dark ? Qt.rgba(0.39, 0.9, 0.89, 1) : Qt.rgba(0.0, 0.78, 0.75, 1)
     readonly property color grey: Qt.rgba(0.56, 0.56, 0.58, 1)
     readonly property color runtime: Qt.rgba(0.48, 0.63, 0.76, 1)
 
@@ -48,6 +51,13 @@ QtObject {
 
     function faded(base, opacity) {
         return Qt.rgba(base.r, base.g, base.b, opacity)
+    }
+
+    // A system colour by name ("blue", "orange"); grey for a name it does not know.
+    function tint(name) {
+        const known = { blue: blue, indigo: indigo, teal: teal, mint: mint, green: green, orange: orange,
+                        yellow: yellow, red: red }
+        return known[name] !== undefined ? known[name] : grey
     }
 
     // AU, VST, VST3, AAX and CLAP have colours of their own; anything else is grey.

@@ -1,11 +1,11 @@
-// Renders the README's pictures of the desktop application: the library in dark and in light, and
-// a card opened on its detail. Runs on the sample library in a temporary folder; writes PNG files
-// into the folder given as the only argument.
+// Renders the README's pictures of the desktop application: the library in dark and in light, a
+// card opened on its detail, the dashboard, and the folder-access sheet. Runs on the sample
+// library in a temporary folder; writes PNG files into the folder given as the only argument.
 
 #include "model/CatalogStore.h"
 #include "model/PluginRecord.h"
 #include "sample/DemoLibrary.h"
-#include "ui/DemoSetup.h"
+#include "sample/DemoSetup.h"
 #include "ui/DesktopSession.h"
 #include "ui/LibraryController.h"
 #include "ui/TagActions.h"
@@ -73,7 +73,8 @@ int main(int argc, char** argv)
     }
     QQuickWindow* window = session.app()->windows().first();
     window->resize(1080, 760);
-    QTest::qWaitForWindowExposed(window);
+    if (!QTest::qWaitForWindowExposed(window))
+        return 1;
 
     auto* controller = window->property("libraryView").value<QObject*>()->property("controller").value<LibraryController*>();
     controller->refresh();
@@ -111,5 +112,16 @@ int main(int argc, char** argv)
     ok = save(window, output.filePath(QStringLiteral("card-expanded-dark.png"))) && ok;
     session.app()->setAppearanceMode(QStringLiteral("light"));
     ok = save(window, output.filePath(QStringLiteral("card-expanded-light.png"))) && ok;
+
+    window->setProperty("selectedTab", QStringLiteral("Dashboard"));
+    session.app()->setAppearanceMode(QStringLiteral("dark"));
+    ok = save(window, output.filePath(QStringLiteral("dashboard-dark.png"))) && ok;
+    session.app()->setAppearanceMode(QStringLiteral("light"));
+    ok = save(window, output.filePath(QStringLiteral("dashboard-light.png"))) && ok;
+
+    window->setProperty("selectedTab", QStringLiteral("Library"));
+    session.app()->setAppearanceMode(QStringLiteral("dark"));
+    window->property("libraryView").value<QObject*>()->setProperty("showScanPermission", true);
+    ok = save(window, output.filePath(QStringLiteral("folder-access-dark.png"))) && ok;
     return ok ? 0 : 1;
 }

@@ -12,6 +12,8 @@ namespace DemoSetup {
 
 [[nodiscard]] QString defaultLibraryPath();
 [[nodiscard]] QString defaultStorePath();
+// Whether root holds something already (a sample library written earlier).
+[[nodiscard]] bool libraryExists(const QString& root);
 // Writes the sample library into root unless the folder already has something in it.
 [[nodiscard]] bool ensureLibrary(const QString& root, QString* errorDescription);
 // The sample library as the system to scan: its root, and its user's home.

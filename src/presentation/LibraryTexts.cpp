@@ -1,4 +1,4 @@
-#include "ui/LibraryTexts.h"
+#include "presentation/LibraryTexts.h"
 
 #include "presentation/FilterState.h"
 

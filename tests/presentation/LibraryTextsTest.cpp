@@ -1,5 +1,5 @@
 #include "presentation/FilterState.h"
-#include "ui/LibraryTexts.h"
+#include "presentation/LibraryTexts.h"
 
 #include <QTimeZone>
 

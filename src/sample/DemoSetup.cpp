@@ -1,4 +1,4 @@
-#include "ui/DemoSetup.h"
+#include "sample/DemoSetup.h"
 
 #include "content/ContentLibraryScanner.h"
 #include "discovery/FolderBookmark.h"
@@ -21,15 +21,32 @@ QString defaultStorePath()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/demo-catalog.sqlite");
 }
 
-bool ensureLibrary(const QString& root, QString* errorDescription)
+bool libraryExists(const QString& root)
 {
     const QDir folder(root);
-    if (folder.exists() && !folder.isEmpty())
+    return folder.exists() && !folder.isEmpty();
+}
+
+bool ensureLibrary(const QString& root, QString* errorDescription)
+{
+    if (libraryExists(root))
         return true;
-    const DemoLibrary::Result result = DemoLibrary::write(root);
-    if (!result.ok && errorDescription)
-        *errorDescription = result.error;
-    return result.ok;
+    // Written beside its final place and moved there whole, so an interrupted run leaves no half tree.
+    const QString partial = root + QStringLiteral(".partial");
+    QDir(partial).removeRecursively();
+    const auto fail = [&](const QString& reason) {
+        QDir(partial).removeRecursively();
+        if (errorDescription)
+            *errorDescription = reason;
+        return false;
+    };
+    const DemoLibrary::Result result = DemoLibrary::write(partial);
+    if (!result.ok)
+        return fail(result.error);
+    QDir().rmdir(root);
+    if (!QDir().rename(partial, root))
+        return fail(QStringLiteral("Could not move the sample library to %1.").arg(root));
+    return true;
 }
 
 ScanRoots roots(const QString& root)

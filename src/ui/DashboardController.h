@@ -1,0 +1,65 @@
+#pragma once
+
+#include "model/CatalogStore.h"
+#include "presentation/DashboardViewModel.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QQmlParserStatus>
+#include <QString>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+// The dashboard's figures as the view shows them: the title, the six stat cards and the charts
+// that have something to show, cut to their limits. Recomputed whenever the catalogue's records,
+// content roots or measured libraries change, at most once per turn of the event loop.
+class DashboardController : public QObject, public QQmlParserStatus {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_INTERFACES(QQmlParserStatus)
+    Q_PROPERTY(CatalogStore* store READ store WRITE setStore NOTIFY storeChanged)
+    Q_PROPERTY(DashboardViewModel* viewModel READ viewModel CONSTANT)
+    Q_PROPERTY(QString title READ title NOTIFY figuresChanged)
+    // {title, value, symbol, tint}; tint names a colour: "blue", "indigo", "teal", "mint",
+    // "green" or "orange".
+    Q_PROPERTY(QVariantList statCards READ statCards NOTIFY figuresChanged)
+    // {title, height, items: [{label, bytes, sizeText}]}, only the charts with items.
+    Q_PROPERTY(QVariantList charts READ charts NOTIFY figuresChanged)
+    Q_PROPERTY(int computeCount READ computeCount NOTIFY figuresChanged)
+
+public:
+    explicit DashboardController(QObject* parent = nullptr);
+    ~DashboardController() override;
+
+    [[nodiscard]] CatalogStore* store() const { return m_store; }
+    void setStore(CatalogStore* store);
+    [[nodiscard]] DashboardViewModel* viewModel() const { return m_viewModel; }
+
+    [[nodiscard]] QString title() const;
+    [[nodiscard]] QVariantList statCards() const;
+    [[nodiscard]] QVariantList charts() const;
+    [[nodiscard]] int computeCount() const { return m_computeCount; }
+
+    // The library's name alone when it already names its publisher (ignoring case), else
+    // "Publisher — Name".
+    [[nodiscard]] static QString libraryLabel(const QString& name, const QString& publisher);
+    [[nodiscard]] static int chartHeight(int itemCount) { return itemCount * 36 + 20; }
+
+    Q_INVOKABLE void compute();
+
+    void classBegin() override {}
+    void componentComplete() override;
+
+Q_SIGNALS:
+    void storeChanged();
+    void figuresChanged();
+
+private:
+    void scheduleCompute();
+
+    QPointer<CatalogStore> m_store;
+    DashboardViewModel* m_viewModel;
+    int m_computeCount = 0;
+    bool m_computePending = false;
+    bool m_complete = false;
+};

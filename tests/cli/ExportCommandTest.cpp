@@ -1,0 +1,105 @@
+#include "LibraryCatalog.h"
+#include "support/QtPrinters.h"
+
+#include "presentation/LibraryExporter.h"
+#include "presentation/LibraryRecordOrder.h"
+#include "presentation/LibraryViewModel.h"
+
+#include <QFile>
+
+namespace {
+
+class ExportCommandTest : public LibraryCatalog {
+protected:
+    static QString read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // The export's own text for the catalogue searched for searchText; the export date line,
+    // which names the minute of writing, is left out of both.
+    QString expected(ExportFormat format, const QString& searchText) {
+        LibraryViewModel model;
+        model.filterState()->setSearchText(searchText);
+        model.update(LibraryRecordOrder::sortedByName(reopen().records()));
+        const QDateTime now = QDateTime::currentDateTime();
+        switch (format) {
+        case ExportFormat::csv:
+            return LibraryExporter::csvText(LibraryExporter::exportedRecords(model.sections(), model.recordLookup()));
+        case ExportFormat::text:
+            return withoutDate(LibraryExporter::plainListText(model.sections(), model.recordLookup(), now));
+        case ExportFormat::markdown:
+            return withoutDate(LibraryExporter::markdownText(model.sections(), model.recordLookup(), now));
+        case ExportFormat::pdf:
+            break;
+        }
+        return {};
+    }
+
+    static QString withoutDate(const QString& text) {
+        QStringList lines = text.split(u'\n');
+        lines.removeIf([](const QString& line) { return line.contains(QStringLiteral("Exported: ")); });
+        return lines.join(u'\n');
+    }
+};
+
+TEST_F(ExportCommandTest, WritesTheFilteredListInTheFormNamedByExtensionOrOption) {
+    struct Case {
+        QString file;
+        QStringList options;
+        ExportFormat format;
+    };
+    const QList<Case> cases{
+        {QStringLiteral("out.csv"), {}, ExportFormat::csv},
+        {QStringLiteral("out.TXT"), {}, ExportFormat::text},
+        {QStringLiteral("out.md"), {}, ExportFormat::markdown},
+        {QStringLiteral("list.data"), {QStringLiteral("--as"), QStringLiteral("csv")}, ExportFormat::csv},
+        {QStringLiteral("out.csv"), {QStringLiteral("--as"), QStringLiteral("markdown")}, ExportFormat::markdown},
+    };
+    for (const Case& c : cases) {
+        const QString path = m_dir.filePath(c.file);
+        const CliRun exported =
+            run(QStringList{QStringLiteral("export"), path, QStringLiteral("--search"), QStringLiteral("acme")} +
+                c.options);
+        EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+        EXPECT_EQ(exported.out, QStringLiteral("Exported 2 plugins to %1\n").arg(path));
+        const QString written = read(path);
+        EXPECT_EQ(c.format == ExportFormat::csv ? written : withoutDate(written),
+                  expected(c.format, QStringLiteral("acme")))
+            << c.file.toStdString();
+        QFile::remove(path);
+    }
+}
+
+TEST_F(ExportCommandTest, APdfIsOnePageFile) {
+    const QString path = m_dir.filePath(QStringLiteral("out.pdf"));
+    const CliRun exported = run({QStringLiteral("export"), path});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(read(path).startsWith(QStringLiteral("%PDF-")));
+}
+
+TEST_F(ExportCommandTest, AnUnknownExtensionOrFormIsAUsageErrorAndWritesNothing) {
+    const QString path = m_dir.filePath(QStringLiteral("out.xls"));
+    const CliRun byName = run({QStringLiteral("export"), path});
+    EXPECT_EQ(byName.exitCode, 2);
+    EXPECT_TRUE(byName.err.startsWith(
+        QStringLiteral("zuzuze-vizozod: cannot tell the form from the name \"%1\"; end it in .csv, .txt, .md or "
+                       ".pdf, or give --as csv|text|markdown|pdf.\n")
+            .arg(path)))
+        << byName.err.toStdString();
+    const CliRun byOption = run({QStringLiteral("export"), path, QStringLiteral("--as"), QStringLiteral("xls")});
+    EXPECT_EQ(byOption.exitCode, 2);
+    EXPECT_TRUE(byOption.err.startsWith(
+        QStringLiteral("zuzuze-vizozod: --as \"xls\" is not one of csv|text|markdown|pdf.\n")));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(ExportCommandTest, AWriteFailureIsReportedAndFails) {
+    const QString path = m_dir.filePath(QStringLiteral("missing/out.csv"));
+    const CliRun exported = run({QStringLiteral("export"), path});
+    EXPECT_EQ(exported.exitCode, 1);
+    EXPECT_EQ(exported.out, QString());
+    EXPECT_TRUE(exported.err.startsWith(QStringLiteral("Export failed: "))) << exported.err.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "UiCatalog.h"
+
+#include "content/ContentLibraryScanner.h"
+#include "ui/FolderAccessController.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FolderAccessControllerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString error;
+        m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("c.sqlite")), &error);
+        ASSERT_TRUE(m_store) << error.toStdString();
+        m_store->setAutosaveEnabled(false);
+        m_root = m_folder.filePath(QStringLiteral("system"));
+        m_home = m_folder.filePath(QStringLiteral("home"));
+        QDir().mkpath(m_root + QStringLiteral("/Library/Audio/Plug-Ins"));
+        QDir().mkpath(m_home);
+        m_controller.setStore(m_store.get());
+        m_controller.setRoots(ScanRoots{m_root, m_home});
+    }
+
+    QString folder(const QString& name) const
+    {
+        const QString path = m_folder.filePath(name);
+        QDir().mkpath(path);
+        return path;
+    }
+
+    QStringList bookmarkPaths() const
+    {
+        QStringList paths;
+        for (const ScanBookmark* bookmark : m_store->scanBookmarks())
+            paths.append(bookmark->path());
+        return paths;
+    }
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<CatalogStore> m_store;
+    QString m_root;
+    QString m_home;
+    FolderAccessController m_controller;
+};
+
+TEST_F(FolderAccessControllerTest, AdditionalFoldersLeaveOutStandardLocationsAndContainers)
+{
+    const QString standard = m_root + QStringLiteral("/Library/Audio/Plug-Ins");
+    m_controller.saveScanBookmark(QStringLiteral("/media/b"), "b");
+    m_controller.saveScanBookmark(standard, "s");
+    m_controller.saveScanBookmark(QStringLiteral("/media/a"), "a");
+    m_controller.saveScanBookmark(
+        QStringLiteral("/home/me/Library/Containers/x/Data/Library/Application Support/Avid/Audio/Plug-Ins"), "c");
+    EXPECT_EQ(m_controller.additionalScanFolders(), (QStringList{"/media/a", "/media/b"}));
+    ASSERT_EQ(m_controller.standardLocations().size(), 1);
+    EXPECT_TRUE(m_controller.standardLocations().first().toMap().value(QStringLiteral("granted")).toBool());
+
+    // Opening again drops the container's grant from the catalogue, not only from the list.
+    m_controller.loadGrants();
+    EXPECT_EQ(bookmarkPaths(), (QStringList{"/media/b", standard, "/media/a"}));
+    EXPECT_EQ(m_controller.grantedPaths(), (QStringList{"/media/a", "/media/b", standard}));
+}
+
+TEST_F(FolderAccessControllerTest, AddsEveryChosenFolderThatCanBeBookmarked)
+{
+    const QString one = folder(QStringLiteral("one"));
+    const QString two = folder(QStringLiteral("two"));
+    m_controller.addScanFolders({QUrl::fromLocalFile(one), QUrl(QStringLiteral("https://example.com/drive")),
+                                 QUrl::fromLocalFile(two)});
+    EXPECT_EQ(bookmarkPaths(), (QStringList{one, two}));
+    EXPECT_EQ(m_store->scanBookmarksWithPath(two).first()->bookmarkData(), two.toUtf8());
+    EXPECT_FALSE(m_store->hasChanges());
+}
+
+TEST_F(FolderAccessControllerTest, RemovingAGrantDeletesIt)
+{
+    UiCatalog::addBookmark(*m_store, QStringLiteral("/media/a"));
+    UiCatalog::addBookmark(*m_store, QStringLiteral("/media/b"));
+    m_controller.loadGrants();
+    m_controller.removeGrant(QStringLiteral("/media/a"));
+    EXPECT_EQ(bookmarkPaths(), QStringList{QStringLiteral("/media/b")});
+    EXPECT_EQ(m_controller.grantedPaths(), QStringList{QStringLiteral("/media/b")});
+    // A path without a grant only leaves the list.
+    m_controller.removeGrant(QStringLiteral("/media/none"));
+    EXPECT_EQ(bookmarkPaths(), QStringList{QStringLiteral("/media/b")});
+}
+
+TEST_F(FolderAccessControllerTest, AddingAContentFolderAgainRenewsIt)
+{
+    const QString samples = folder(QStringLiteral("Drive/Spectrasonics"));
+    m_controller.addContentFolders({QUrl::fromLocalFile(samples)});
+    ASSERT_EQ(m_store->contentFolders().size(), 1);
+    ContentLibraryFolder* added = m_store->contentFolders().first();
+    EXPECT_EQ(added->name(), QStringLiteral("Spectrasonics"));
+    EXPECT_EQ(added->publisher(), ContentLibraryScanner::contentFolderDisplayName(samples));
+    added->setStatus(ContentLibraryStatus::notFound);
+    added->setName(QStringLiteral("old"));
+
+    m_controller.addSuggestedRoot(QUrl::fromLocalFile(samples));
+    ASSERT_EQ(m_store->contentFolders().size(), 1);
+    EXPECT_EQ(added->name(), QStringLiteral("Spectrasonics"));
+    EXPECT_EQ(added->status(), ContentLibraryStatus::found);
+    EXPECT_EQ(m_controller.contentLibraries().size(), 1);
+}
+
+TEST_F(FolderAccessControllerTest, RemovingAContentFolderRemovesOnlyItsLibraries)
+{
+    UiCatalog::addContentFolder(*m_store, QStringLiteral("/media/a"));
+    UiCatalog::addContentFolder(*m_store, QStringLiteral("/media/ab"));
+    UiCatalog::addContentItem(*m_store, QStringLiteral("/media/a"), QStringLiteral("/media/a/x"), "x", "P", 1);
+    UiCatalog::addContentItem(*m_store, QStringLiteral("/media/ab"), QStringLiteral("/media/ab/y"), "y", "P", 1);
+    m_controller.removeContentFolder(QStringLiteral("/media/a"));
+    ASSERT_EQ(m_store->contentFolders().size(), 1);
+    EXPECT_EQ(m_store->contentFolders().first()->path(), QStringLiteral("/media/ab"));
+    ASSERT_EQ(m_store->contentItems().size(), 1);
+    EXPECT_EQ(m_store->contentItems().first()->path(), QStringLiteral("/media/ab/y"));
+}
+
+TEST_F(FolderAccessControllerTest, SuggestsTheRootsThatExistAndAreNotAddedYet)
+{
+    EXPECT_TRUE(m_controller.suggestedRoots().isEmpty());
+    const QString shared = m_root + QStringLiteral("/Users/Shared");
+    const QString music = m_home + QStringLiteral("/Music");
+    QDir().mkpath(shared);
+    QDir().mkpath(music);
+    const auto paths = [this] {
+        QStringList result;
+        for (const QVariant& root : m_controller.suggestedRoots())
+            result.append(root.toMap().value(QStringLiteral("path")).toString());
+        return result;
+    };
+    EXPECT_EQ(paths(), (QStringList{shared, music}));
+    m_controller.addSuggestedRoot(QUrl::fromLocalFile(shared));
+    EXPECT_EQ(paths(), QStringList{music});
+    m_controller.addSuggestedRoot(QUrl::fromLocalFile(music));
+    EXPECT_TRUE(paths().isEmpty());
+}
+
+TEST_F(FolderAccessControllerTest, OnlyDoneCompletes)
+{
+    QSignalSpy completed(&m_controller, &FolderAccessController::completed);
+    m_controller.finish(false);
+    EXPECT_EQ(completed.count(), 0);
+    m_controller.finish(true);
+    EXPECT_EQ(completed.count(), 1);
+}
+
+} // namespace

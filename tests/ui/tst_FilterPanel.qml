@@ -1,0 +1,167 @@
+import QtQuick
+import QtTest
+import ZuzuzeVizozod
+import ZuzuzeVizozod.Testing
+
+// The filter sheet: what each control writes, Reset, the date switches and pickers, the tags.
+Item {
+    width: 1000
+    height: 900
+
+    Item {
+        id: stage
+        anchors.fill: parent
+    }
+
+    TestCase {
+        id: testCase
+        name: "FilterPanel"
+        when: windowShown
+
+        Component {
+            id: controllerComponent
+            LibraryController {}
+        }
+
+        Component {
+            id: panelComponent
+            FilterPanel {}
+        }
+
+        // An open panel over a fresh library; `tags` names tags put on one record first.
+        function openPanel(tags) {
+            const store = UiFixture.newStore()
+            const record = UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
+            for (const name of tags || [])
+                TagActions.addTag(record, name)
+            const controller = createTemporaryObject(controllerComponent, stage, { store: store })
+            const panel = createTemporaryObject(panelComponent, stage,
+                                                { filterState: controller.filterState, tags: controller.tags })
+            panel.open()
+            tryCompare(panel, "opened", true)
+            // Rows are placed when the frame is prepared.
+            waitForRendering(panel.contentItem)
+            return panel
+        }
+
+        function toggle(panel, name) {
+            const row = findChild(panel.contentItem, name)
+            verify(row, name)
+            mouseClick(row.control)
+            return row
+        }
+
+        function yearBefore(moment) {
+            const date = new Date(moment)
+            date.setFullYear(date.getFullYear() - 1)
+            return date
+        }
+
+        function test_each_control_writes_the_state() {
+            const panel = openPanel(["mixing"])
+            const state = panel.filterState
+            toggle(panel, "format_CLAP")
+            toggle(panel, "format_AU")
+            compare(state.selectedFormats, ["AU", "CLAP"])
+            toggle(panel, "format_AU")
+            compare(state.selectedFormats, ["CLAP"])
+            toggle(panel, "format_CLAP")
+            compare(state.selectedFormats, [])
+
+            toggle(panel, "architecture_Unknown")
+            const intel = toggle(panel, "architecture_Intel 64")
+            compare(state.selectedArchitectures, ["Intel 64", "Unknown"])
+            verify(intel.control.checked)
+            verify(!findChild(panel.contentItem, "architecture_Apple Silicon"))
+
+            toggle(panel, "favoritesOnly")
+            verify(state.favoritesOnly)
+            const tag = toggle(panel, "tag_mixing")
+            compare(state.selectedTags, ["mixing"])
+            toggle(panel, "tag_mixing")
+            compare(state.selectedTags, [])
+            verify(!tag.control.checked)
+
+            // A write from elsewhere shows in the switch.
+            state.selectedFormats = ["VST"]
+            verify(findChild(panel.contentItem, "format_VST").control.checked)
+        }
+
+        function test_reset_clears_filters_but_keeps_grouping() {
+            const panel = openPanel([])
+            const state = panel.filterState
+            const reset = findChild(panel, "resetButton")
+            state.groupingMode = "Publisher"
+            verify(!reset.enabled)
+            state.searchText = "pro"
+            verify(reset.enabled)
+            toggle(panel, "format_VST3")
+            toggle(panel, "useEndDate")
+            mouseClick(reset)
+            compare(state.searchText, "")
+            compare(state.selectedFormats, [])
+            verify(isNaN(state.installDateTo.getTime()))
+            compare(state.groupingMode, "Publisher")
+            verify(!reset.enabled)
+            verify(panel.opened)
+
+            mouseClick(findChild(panel, "doneButton"))
+            tryCompare(panel, "visible", false)
+        }
+
+        function test_start_date_switch_on_off_on() {
+            const panel = openPanel([])
+            const state = panel.filterState
+            let before = yearBefore(new Date())
+            const row = toggle(panel, "useStartDate")
+            let after = yearBefore(new Date())
+            verify(row.control.checked)
+            verify(state.installDateFrom >= before && state.installDateFrom <= after)
+
+            toggle(panel, "useStartDate")
+            verify(isNaN(state.installDateFrom.getTime()))
+            verify(!row.control.checked)
+            compare(findChild(panel.contentItem, "fromPicker").textField.text, "0001-01-01")
+
+            wait(20)
+            before = yearBefore(new Date())
+            toggle(panel, "useStartDate")
+            after = yearBefore(new Date())
+            verify(state.installDateFrom >= before && state.installDateFrom <= after)
+        }
+
+        function test_choosing_a_to_date_turns_its_switch_on() {
+            const panel = openPanel([])
+            const state = panel.filterState
+            const useEnd = findChild(panel.contentItem, "useEndDate")
+            verify(!useEnd.control.checked)
+            const field = findChild(panel.contentItem, "toPicker").textField
+            mouseClick(field)
+            field.selectAll()
+            for (const character of "2024-05-02")
+                keyClick(character)
+            keyClick(Qt.Key_Return)
+            verify(useEnd.control.checked)
+            compare(state.installDateTo.getFullYear(), 2024)
+            compare(state.installDateTo.getMonth(), 4)
+            compare(state.installDateTo.getDate(), 2)
+            compare(field.text, "2024-05-02")
+
+            // A day that does not exist changes nothing and shows the kept date again.
+            field.selectAll()
+            for (const character of "2024-02-30")
+                keyClick(character)
+            keyClick(Qt.Key_Return)
+            compare(field.text, "2024-05-02")
+        }
+
+        function test_the_tags_section_shows_only_with_tags() {
+            const bare = openPanel([])
+            verify(!findChild(bare.contentItem, "tagsSection").visible)
+            const tagged = openPanel(["warm", "bright"])
+            verify(findChild(tagged.contentItem, "tagsSection").visible)
+            verify(findChild(tagged.contentItem, "tag_bright"))
+            verify(findChild(tagged.contentItem, "tag_warm"))
+        }
+    }
+}
