@@ -88,18 +88,19 @@ Item {
 
                         ColumnLayout {
                             Layout.fillWidth: true
-                            Layout.minimumWidth: 120
+                            Layout.minimumWidth: 230
                             Layout.maximumWidth: 420
                             spacing: 4
 
-                            RowLayout {
-                                spacing: 6
+                            // Plain bindings: a recycled card's new name must measure again.
+                            Item {
                                 Layout.fillWidth: true
+                                implicitHeight: nameText.implicitHeight
 
                                 Text {
-                                    Layout.fillWidth: !outdatedMarker.visible
-                                    Layout.maximumWidth: implicitWidth
-                                    Layout.minimumWidth: 40
+                                    id: nameText
+                                    width: Math.min(implicitWidth, parent.width
+                                                    - (outdatedMarker.visible ? outdatedMarker.width + 6 : 0))
                                     text: card.name
                                     elide: Text.ElideRight
                                     color: Theme.primary
@@ -109,6 +110,9 @@ Item {
                                 SymbolIcon {
                                     id: outdatedMarker
                                     objectName: "outdatedMarker"
+                                    anchors.left: nameText.right
+                                    anchors.leftMargin: 6
+                                    anchors.verticalCenter: nameText.verticalCenter
                                     visible: card.possiblyOutdated
                                     symbol: "exclamationmark.circle.fill"
                                     size: 12
@@ -120,9 +124,6 @@ Item {
                                     ToolTip.visible: outdatedHover.hovered
                                     ToolTip.delay: 400
                                     ToolTip.text: CardPresentation.outdatedTooltip(card.publisher)
-                                }
-                                Item {
-                                    Layout.fillWidth: outdatedMarker.visible
                                 }
                             }
                             Text {
@@ -141,10 +142,10 @@ Item {
                         Row {
                             id: formatColumn
                             objectName: "formatColumn"
-                            Layout.preferredWidth: 176
+                            // Grows past its column rather than hide the "+n" of a five-format group.
+                            Layout.preferredWidth: Math.max(176, implicitWidth)
                             Layout.alignment: Qt.AlignVCenter
                             spacing: 5
-                            clip: true
 
                             Repeater {
                                 model: CardPresentation.badgeFormats(card.formats)
