@@ -1,6 +1,7 @@
 #include "ui/DashboardController.h"
 
 #include "model/ByteCountFormat.h"
+#include "ui/StoreObservation.h"
 
 #include <QMetaObject>
 
@@ -45,11 +46,8 @@ DashboardController::~DashboardController() = default;
 
 void DashboardController::setStore(CatalogStore* store)
 {
-    if (m_store == store)
+    if (!StoreObservation::follow(this, m_store, store))
         return;
-    if (m_store)
-        disconnect(m_store, nullptr, this, nullptr);
-    m_store = store;
     if (m_store) {
         connect(m_store, &CatalogStore::recordsChanged, this, &DashboardController::scheduleCompute);
         connect(m_store, &CatalogStore::installsChanged, this, &DashboardController::scheduleCompute);

@@ -4,6 +4,7 @@
 #include "discovery/FolderBookmark.h"
 #include "model/ByteCountFormat.h"
 #include "model/LocaleCompare.h"
+#include "ui/StoreObservation.h"
 #include "ui/ZuzuzeVizozodApp.h"
 
 #include <QDir>
@@ -31,11 +32,8 @@ FolderAccessController::~FolderAccessController() = default;
 
 void FolderAccessController::setStore(CatalogStore* store)
 {
-    if (m_store == store)
+    if (!StoreObservation::follow(this, m_store, store))
         return;
-    if (m_store)
-        disconnect(m_store, nullptr, this, nullptr);
-    m_store = store;
     if (m_store) {
         connect(m_store, &CatalogStore::contentFoldersChanged, this, &FolderAccessController::updateContentLibraries);
         // A refresh measures the roots: their sizes and status are edits, not new folders.

@@ -5,6 +5,7 @@
 #include "presentation/LibraryRecordOrder.h"
 #include "presentation/LibraryTexts.h"
 #include "ui/ScopeChips.h"
+#include "ui/StoreObservation.h"
 
 #include <algorithm>
 
@@ -34,11 +35,8 @@ FilterState* LibraryController::filterState() const
 
 void LibraryController::setStore(CatalogStore* store)
 {
-    if (m_store == store)
+    if (!StoreObservation::follow(this, m_store, store))
         return;
-    if (m_store)
-        disconnect(m_store, nullptr, this, nullptr);
-    m_store = store;
     if (m_store) {
         connect(m_store, &CatalogStore::recordsChanged, this, &LibraryController::recordsMaybeChanged);
         connect(m_store, &CatalogStore::edited, this, &LibraryController::recordsMaybeChanged);

@@ -1,3 +1,4 @@
+#include "CatalogTest.h"
 #include "UiCatalog.h"
 
 #include "model/PluginInstall.h"
@@ -12,19 +13,7 @@
 
 namespace {
 
-class CardPresentationTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        QString error;
-        m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("c.sqlite")), &error);
-        ASSERT_TRUE(m_store) << error.toStdString();
-        m_store->setAutosaveEnabled(false);
-    }
-
-    QTemporaryDir m_folder;
-    std::unique_ptr<CatalogStore> m_store;
-};
+using CardPresentationTest = CatalogTest;
 
 TEST_F(CardPresentationTest, BadgesTakeTheFirstFourFormatsAndCountTheRest)
 {

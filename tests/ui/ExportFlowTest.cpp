@@ -1,3 +1,4 @@
+#include "CatalogTest.h"
 #include "UiCatalog.h"
 
 #include "presentation/LibraryExporter.h"
@@ -52,21 +53,18 @@ private:
     std::FILE* m_file = nullptr;
 };
 
-class ExportFlowTest : public testing::Test {
+class ExportFlowTest : public CatalogTest {
 protected:
     void SetUp() override
     {
-        QString error;
-        m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("c.sqlite")), &error);
-        ASSERT_TRUE(m_store) << error.toStdString();
-        m_store->setAutosaveEnabled(false);
+        CatalogTest::SetUp();
+        if (HasFatalFailure())
+            return;
         UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {QStringLiteral("AU")});
         UiCatalog::addRecord(*m_store, QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"), {QStringLiteral("VST3")});
         m_viewModel.update(m_store->records());
     }
 
-    QTemporaryDir m_folder;
-    std::unique_ptr<CatalogStore> m_store;
     LibraryViewModel m_viewModel;
     ExportFlow m_flow{m_viewModel};
 };

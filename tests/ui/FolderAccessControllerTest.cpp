@@ -1,3 +1,4 @@
+#include "CatalogTest.h"
 #include "UiCatalog.h"
 
 #include "content/ContentLibraryScanner.h"
@@ -11,14 +12,13 @@
 
 namespace {
 
-class FolderAccessControllerTest : public testing::Test {
+class FolderAccessControllerTest : public CatalogTest {
 protected:
     void SetUp() override
     {
-        QString error;
-        m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("c.sqlite")), &error);
-        ASSERT_TRUE(m_store) << error.toStdString();
-        m_store->setAutosaveEnabled(false);
+        CatalogTest::SetUp();
+        if (HasFatalFailure())
+            return;
         m_root = m_folder.filePath(QStringLiteral("system"));
         m_home = m_folder.filePath(QStringLiteral("home"));
         QDir().mkpath(m_root + QStringLiteral("/Library/Audio/Plug-Ins"));
@@ -42,8 +42,6 @@ protected:
         return paths;
     }
 
-    QTemporaryDir m_folder;
-    std::unique_ptr<CatalogStore> m_store;
     QString m_root;
     QString m_home;
     FolderAccessController m_controller;

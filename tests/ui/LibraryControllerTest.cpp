@@ -1,3 +1,4 @@
+#include "CatalogTest.h"
 #include "UiCatalog.h"
 
 #include "model/PluginRecord.h"
@@ -13,14 +14,13 @@
 
 namespace {
 
-class LibraryControllerTest : public testing::Test {
+class LibraryControllerTest : public CatalogTest {
 protected:
     void SetUp() override
     {
-        QString error;
-        m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("c.sqlite")), &error);
-        ASSERT_TRUE(m_store) << error.toStdString();
-        m_store->setAutosaveEnabled(false);
+        CatalogTest::SetUp();
+        if (HasFatalFailure())
+            return;
         m_diva = UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {QStringLiteral("AU")});
         m_zeta = UiCatalog::addRecord(*m_store, QStringLiteral("Zeta"), QStringLiteral("Example"), {QStringLiteral("VST3")});
         settle();
@@ -43,8 +43,6 @@ protected:
         return result;
     }
 
-    QTemporaryDir m_folder;
-    std::unique_ptr<CatalogStore> m_store;
     PluginRecord* m_diva = nullptr;
     PluginRecord* m_zeta = nullptr;
     LibraryController m_controller;

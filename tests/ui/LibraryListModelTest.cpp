@@ -1,3 +1,4 @@
+#include "CatalogTest.h"
 #include "UiCatalog.h"
 
 #include "model/PluginRecord.h"
@@ -23,14 +24,13 @@ PluginGroup group(const QString& id)
     return g;
 }
 
-class LibraryListModelTest : public testing::Test {
+class LibraryListModelTest : public CatalogTest {
 protected:
     void SetUp() override
     {
-        QString error;
-        m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("c.sqlite")), &error);
-        ASSERT_TRUE(m_store) << error.toStdString();
-        m_store->setAutosaveEnabled(false);
+        CatalogTest::SetUp();
+        if (HasFatalFailure())
+            return;
         for (const char* name : {"a", "b", "c", "d", "e"})
             m_records.insert(QString::fromLatin1(name),
                              UiCatalog::addRecord(*m_store, QString::fromLatin1(name), QStringLiteral("Example"),
@@ -47,8 +47,6 @@ protected:
 
     void show(const QList<LibrarySection>& sections) { m_model.setContents(sections, m_records, {}); }
 
-    QTemporaryDir m_folder;
-    std::unique_ptr<CatalogStore> m_store;
     QHash<QString, PluginRecord*> m_records;
     LibraryListModel m_model;
     QAbstractItemModelTester m_tester{&m_model, QAbstractItemModelTester::FailureReportingMode::Fatal};
