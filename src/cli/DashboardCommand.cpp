@@ -74,7 +74,8 @@ QString DashboardCommand::synopsis() const {
 
 void DashboardCommand::addOptions(QCommandLineParser& parser) const {
     parser.addOption(QCommandLineOption(
-        jsonOption, QStringLiteral("Print every figure and every usage list, untruncated, as one JSON object.")));
+        jsonOption,
+        QStringLiteral("Print every figure and every usage list, untruncated, as one JSON object.")));
 }
 
 int DashboardCommand::run(const QStringList& arguments, const QCommandLineParser& parser,

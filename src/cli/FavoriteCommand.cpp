@@ -22,8 +22,9 @@ QString FavoriteCommand::synopsis() const {
 
 void FavoriteCommand::addOptions(QCommandLineParser& parser) const {
     parser.addOption(QCommandLineOption(offOption, QStringLiteral("Remove the plug-in from the favorites.")));
-    parser.addPositionalArgument(QStringLiteral("NAME"),
-                                 QStringLiteral("The plug-in's name as listed, in any case, or the start of it."));
+    parser.addPositionalArgument(
+        QStringLiteral("NAME"),
+        QStringLiteral("The plug-in's name as listed, in any case, or the start of it."));
 }
 
 int FavoriteCommand::run(const QStringList& arguments, const QCommandLineParser& parser,
@@ -31,9 +32,10 @@ int FavoriteCommand::run(const QStringList& arguments, const QCommandLineParser&
     if (arguments.size() != 1)
         return ConsoleOutput::usageError(QStringLiteral("favorite needs exactly one NAME."), context.usage);
     const bool favorite = !parser.isSet(offOption);
-    return RecordEdit::run(context, arguments.first(), [favorite](PluginRecord& record, const QString& shownName) {
-        record.setIsFavorite(favorite);
-        return favorite ? shownName + QStringLiteral(" is a favorite.")
-                        : shownName + QStringLiteral(" is not a favorite.");
-    });
+    return RecordEdit::run(context, arguments.first(),
+                           [favorite](PluginRecord& record, const QString& shownName) {
+                               record.setIsFavorite(favorite);
+                               return favorite ? shownName + QStringLiteral(" is a favorite.")
+                                               : shownName + QStringLiteral(" is not a favorite.");
+                           });
 }

@@ -2,7 +2,7 @@
 
 #include "cli/Command.h"
 
-// `favorite NAME [--off]`: marks a plug-in as a favourite, or no longer.
+// `favorite NAME [--off]`: marks a plug-in as a favorite, or no longer.
 class FavoriteCommand final : public Command {
 public:
     QString name() const override;

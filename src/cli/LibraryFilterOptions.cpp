@@ -14,8 +14,7 @@
 namespace {
 
 // Raw values, ignoring case: "vst3" is as good as "VST3".
-template <typename E> std::optional<E> valueNamed(const QString& text)
-{
+template <typename E> std::optional<E> valueNamed(const QString& text) {
     for (const E item : allCases<E>())
         if (rawValue(item).compare(text, Qt::CaseInsensitive) == 0)
             return item;
@@ -23,8 +22,7 @@ template <typename E> std::optional<E> valueNamed(const QString& text)
 }
 
 // "AU, VST, VST3, AAX or CLAP", each quoted when quoting asks for it.
-template <typename E> QString allowedValues(bool quoted, bool lowerCase = false)
-{
+template <typename E> QString allowedValues(bool quoted, bool lowerCase = false) {
     QStringList names;
     for (const E item : allCases<E>()) {
         const QString name = lowerCase ? rawValue(item).toLower() : rawValue(item);
@@ -35,8 +33,7 @@ template <typename E> QString allowedValues(bool quoted, bool lowerCase = false)
 }
 
 template <typename E>
-QString collect(const QStringList& values, const QString& option, const QString& allowed, QSet<E>& into)
-{
+QString collect(const QStringList& values, const QString& option, const QString& allowed, QSet<E>& into) {
     for (const QString& value : values) {
         const std::optional<E> item = valueNamed<E>(value);
         if (!item)
@@ -48,8 +45,7 @@ QString collect(const QStringList& values, const QString& option, const QString&
 
 // A day (YYYY-MM-DD) stands for its first or last moment in local time, so that both bounds
 // take in the whole day; a date and time (YYYY-MM-DDTHH:MM[:SS], optionally with a zone) is exact.
-QDateTime parseBound(const QString& text, bool endOfDay)
-{
+QDateTime parseBound(const QString& text, bool endOfDay) {
     const QDate day = QDate::fromString(text, Qt::ISODate);
     if (day.isValid() && text.size() == 10)
         return endOfDay ? QDateTime(day, QTime(23, 59, 59, 999)) : QDateTime(day, QTime(0, 0));
@@ -61,45 +57,46 @@ QDateTime parseBound(const QString& text, bool endOfDay)
 } // namespace
 
 LibraryFilterOptions::LibraryFilterOptions()
-    : m_search(QStringLiteral("search"), QStringLiteral("Only plug-ins whose name or publisher contains TEXT (any case)."),
-               QStringLiteral("TEXT"))
-    , m_format(QStringLiteral("format"),
+    : m_search(QStringLiteral("search"),
+               QStringLiteral("Only plug-ins whose name or publisher contains TEXT (any case)."),
+               QStringLiteral("TEXT")),
+      m_format(QStringLiteral("format"),
                QStringLiteral("Only plug-ins installed in format F: %1. Repeat for any of several.")
                    .arg(allowedValues<PluginFormat>(false)),
-               QStringLiteral("F"))
-    , m_arch(QStringLiteral("arch"),
-             QStringLiteral("Only plug-ins with an install of architecture A, as stored: %1. Repeat for any of several.")
+               QStringLiteral("F")),
+      m_arch(QStringLiteral("arch"),
+             QStringLiteral(
+                 "Only plug-ins with an install of architecture A, as stored: %1. Repeat for any of several.")
                  .arg(allowedValues<PluginArchitecture>(true)),
-             QStringLiteral("A"))
-    , m_favorites(QStringLiteral("favorites"), QStringLiteral("Only favourites."))
-    , m_tag(QStringLiteral("tag"), QStringLiteral("Only plug-ins tagged NAME. Repeat: all must be present."),
-            QStringLiteral("NAME"))
-    , m_installedFrom(QStringLiteral("installed-from"),
-                      QStringLiteral("Only plug-ins with an install installed on or after DATE (YYYY-MM-DD, or "
-                                     "YYYY-MM-DDTHH:MM:SS)."),
-                      QStringLiteral("DATE"))
-    , m_installedTo(QStringLiteral("installed-to"),
-                    QStringLiteral("Only plug-ins with an install installed on or before DATE (a day counts whole)."),
-                    QStringLiteral("DATE"))
-    , m_groupBy(QStringLiteral("group-by"),
-                QStringLiteral("Sections by %1 (default: name).").arg(allowedValues<GroupingMode>(false, true)),
-                QStringLiteral("MODE"))
-{
+             QStringLiteral("A")),
+      m_favorites(QStringLiteral("favorites"), QStringLiteral("Only favorites.")),
+      m_tag(QStringLiteral("tag"), QStringLiteral("Only plug-ins tagged NAME. Repeat: all must be present."),
+            QStringLiteral("NAME")),
+      m_installedFrom(
+          QStringLiteral("installed-from"),
+          QStringLiteral("Only plug-ins with an install installed on or after DATE (YYYY-MM-DD, or "
+                         "YYYY-MM-DDTHH:MM:SS)."),
+          QStringLiteral("DATE")),
+      m_installedTo(
+          QStringLiteral("installed-to"),
+          QStringLiteral("Only plug-ins with an install installed on or before DATE (a day counts whole)."),
+          QStringLiteral("DATE")),
+      m_groupBy(
+          QStringLiteral("group-by"),
+          QStringLiteral("Sections by %1 (default: name).").arg(allowedValues<GroupingMode>(false, true)),
+          QStringLiteral("MODE")) {}
+
+void LibraryFilterOptions::addTo(QCommandLineParser& parser) const {
+    parser.addOptions(
+        {m_search, m_format, m_arch, m_favorites, m_tag, m_installedFrom, m_installedTo, m_groupBy});
 }
 
-void LibraryFilterOptions::addTo(QCommandLineParser& parser) const
-{
-    parser.addOptions({m_search, m_format, m_arch, m_favorites, m_tag, m_installedFrom, m_installedTo, m_groupBy});
-}
-
-QString LibraryFilterOptions::synopsis()
-{
+QString LibraryFilterOptions::synopsis() {
     return QStringLiteral("[--search TEXT] [--format F]... [--arch A]... [--favorites] [--tag NAME]... "
                           "[--installed-from DATE] [--installed-to DATE] [--group-by MODE]");
 }
 
-QString LibraryFilterOptions::apply(const QCommandLineParser& parser, FilterState& filter) const
-{
+QString LibraryFilterOptions::apply(const QCommandLineParser& parser, FilterState& filter) const {
     if (parser.isSet(m_search))
         filter.setSearchText(parser.value(m_search));
 

@@ -23,8 +23,8 @@ QString orDefault(const QString& text, const QString& fallback) {
 
 QStringList groupRow(const PluginGroup& group, const PluginRecord& record) {
     return {group.name,
-            CardTexts::categoryText(group.name, group.publisher, record.category()) + QStringLiteral(" \u00B7 ") +
-                group.publisher,
+            CardTexts::categoryText(group.name, group.publisher, record.category()) +
+                QStringLiteral(" \u00B7 ") + group.publisher,
             group.formats.join(QStringLiteral(", ")),
             CardTexts::showsRosetta(group.architectures) ? QStringLiteral("Rosetta") : QString(),
             orDefault(group.totalSize, QStringLiteral("\u2014")),
@@ -47,8 +47,9 @@ QString LibraryListing::text() const {
                                                 filter.hasActiveFilters()) +
                   QStringLiteral("\n\n");
     if (m_records.isEmpty())
-        return out + QStringLiteral("No Plugins Found\nGrant access to your plugin folders with \"%1 grant FOLDER...\", "
-                                    "then run \"%1 refresh\".\n")
+        return out + QStringLiteral(
+                         "No Plugins Found\nGrant access to your plugin folders with \"%1 grant FOLDER...\", "
+                         "then run \"%1 refresh\".\n")
                          .arg(ConsoleOutput::programName);
     if (m_model.sections().isEmpty())
         return out + QStringLiteral("No Matching Plugins\nTry clearing the current search or filters.\n");
@@ -62,7 +63,8 @@ QString LibraryListing::text() const {
         if (!first)
             table.addHeading(QString());
         first = false;
-        table.addHeading(section.header + QStringLiteral(" (") + QString::number(section.groups.size()) + u')');
+        table.addHeading(section.header + QStringLiteral(" (") + QString::number(section.groups.size()) +
+                         u')');
         for (const PluginGroup& group : section.groups)
             if (const PluginRecord* record = m_model.recordLookup().value(group.id))
                 table.addRow(groupRow(group, *record));

@@ -24,15 +24,17 @@ QString ListCommand::synopsis() const {
 }
 
 void ListCommand::addOptions(QCommandLineParser& parser) const {
-    parser.addOption(QCommandLineOption(jsonOption, QStringLiteral("Print the sections as one JSON object.")));
+    parser.addOption(
+        QCommandLineOption(jsonOption, QStringLiteral("Print the sections as one JSON object.")));
     m_filterOptions.addTo(parser);
 }
 
-int ListCommand::run(const QStringList& arguments, const QCommandLineParser& parser, const CommandContext& context) {
+int ListCommand::run(const QStringList& arguments, const QCommandLineParser& parser,
+                     const CommandContext& context) {
     if (!arguments.isEmpty())
         return ConsoleOutput::usageError(QStringLiteral("list takes no arguments."), context.usage);
-    // Standard output is the listing; the description catalogue's load line would open it.
-    const DiagnosticsToStandardError redirect;
+    // Diagnostics keep to standard output unless it carries a JSON document.
+    const DiagnosticsToStandardError redirect(parser.isSet(jsonOption));
     const auto store = CatalogSession::open(context.storePath);
     if (!store)
         return ExitStatus::failure;

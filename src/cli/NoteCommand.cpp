@@ -17,8 +17,9 @@ QString NoteCommand::synopsis() const {
 }
 
 void NoteCommand::addOptions(QCommandLineParser& parser) const {
-    parser.addPositionalArgument(QStringLiteral("NAME"),
-                                 QStringLiteral("The plug-in's name as listed, in any case, or the start of it."));
+    parser.addPositionalArgument(
+        QStringLiteral("NAME"),
+        QStringLiteral("The plug-in's name as listed, in any case, or the start of it."));
     parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The notes, as one argument."));
 }
 
@@ -28,9 +29,10 @@ int NoteCommand::run(const QStringList& arguments, const QCommandLineParser&, co
             QStringLiteral("note needs a NAME and one TEXT (quote the notes to keep them one argument)."),
             context.usage);
     const QString notes = arguments[1];
-    return RecordEdit::run(context, arguments.first(), [&notes](PluginRecord& record, const QString& shownName) {
-        record.setNotes(notes);
-        return notes.isEmpty() ? QStringLiteral("Cleared the notes of %1.").arg(shownName)
-                               : QStringLiteral("Saved the notes of %1.").arg(shownName);
-    });
+    return RecordEdit::run(
+        context, arguments.first(), [&notes](PluginRecord& record, const QString& shownName) {
+            record.setNotes(notes);
+            return notes.isEmpty() ? QStringLiteral("Cleared the notes of %1.").arg(shownName)
+                                   : QStringLiteral("Saved the notes of %1.").arg(shownName);
+        });
 }

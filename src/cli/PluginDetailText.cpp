@@ -67,7 +67,8 @@ QJsonObject installJson(const PluginInstall& install) {
 namespace PluginDetailText {
 
 QString text(const PluginGroup& group, const PluginRecord& record) {
-    QString out = group.name + u'\n' + CardTexts::categoryText(group.name, group.publisher, record.category()) +
+    QString out = group.name + u'\n' +
+                  CardTexts::categoryText(group.name, group.publisher, record.category()) +
                   QStringLiteral(" \u00B7 ") + group.publisher + u'\n';
     const QString about = CardTexts::aboutText(record.name(), record.publisher(), record.bundleDescription());
     if (!about.isEmpty())
@@ -79,7 +80,8 @@ QString text(const PluginGroup& group, const PluginRecord& record) {
     facts.addRow({QStringLiteral("Version"), orDash(record.displayVersion())});
     facts.addRow({QStringLiteral("Updated"), orDash(record.lastModifiedText())});
     facts.addRow({QStringLiteral("Size"), orDash(record.totalSizeText())});
-    facts.addRow({QStringLiteral("Favorite"), record.isFavorite() ? QStringLiteral("yes") : QStringLiteral("no")});
+    facts.addRow(
+        {QStringLiteral("Favorite"), record.isFavorite() ? QStringLiteral("yes") : QStringLiteral("no")});
     out += u'\n' + facts.toString();
 
     out += QStringLiteral("\nInstalled Formats\n");
@@ -99,7 +101,8 @@ QString json(const PluginGroup& group, const PluginRecord& record) {
     const QJsonObject object{
         {QStringLiteral("name"), group.name},
         {QStringLiteral("category"), CardTexts::categoryText(group.name, group.publisher, record.category())},
-        {QStringLiteral("about"), CardTexts::aboutText(record.name(), record.publisher(), record.bundleDescription())},
+        {QStringLiteral("about"),
+         CardTexts::aboutText(record.name(), record.publisher(), record.bundleDescription())},
         {QStringLiteral("publisher"), record.publisher()},
         {QStringLiteral("version"), record.displayVersion()},
         {QStringLiteral("updated"), record.lastModifiedText()},

@@ -15,7 +15,8 @@ struct Candidate {
     PluginRecord* record;
 };
 
-QList<Candidate> candidates(const LibraryViewModel& model, const std::function<bool(const QString&)>& matches) {
+QList<Candidate> candidates(const LibraryViewModel& model,
+                            const std::function<bool(const QString&)>& matches) {
     QList<Candidate> found;
     for (const LibrarySection& section : model.sections())
         for (const PluginGroup& group : section.groups)
@@ -36,9 +37,8 @@ QString names(const QList<Candidate>& found) {
 } // namespace
 
 PluginLookup::PluginLookup(const LibraryViewModel& model, const QString& name) {
-    QList<Candidate> found = candidates(model, [&](const QString& groupName) {
-        return groupName.compare(name, Qt::CaseInsensitive) == 0;
-    });
+    QList<Candidate> found = candidates(
+        model, [&](const QString& groupName) { return groupName.compare(name, Qt::CaseInsensitive) == 0; });
     if (found.isEmpty())
         found = candidates(model, [&](const QString& groupName) {
             return !name.isEmpty() && groupName.startsWith(name, Qt::CaseInsensitive);

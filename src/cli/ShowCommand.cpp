@@ -27,15 +27,17 @@ QString ShowCommand::synopsis() const {
 
 void ShowCommand::addOptions(QCommandLineParser& parser) const {
     parser.addOption(QCommandLineOption(jsonOption, QStringLiteral("Print the detail as one JSON object.")));
-    parser.addPositionalArgument(QStringLiteral("NAME"),
-                                 QStringLiteral("The plug-in's name as listed, in any case, or the start of it."));
+    parser.addPositionalArgument(
+        QStringLiteral("NAME"),
+        QStringLiteral("The plug-in's name as listed, in any case, or the start of it."));
 }
 
-int ShowCommand::run(const QStringList& arguments, const QCommandLineParser& parser, const CommandContext& context) {
+int ShowCommand::run(const QStringList& arguments, const QCommandLineParser& parser,
+                     const CommandContext& context) {
     if (arguments.size() != 1)
         return ConsoleOutput::usageError(QStringLiteral("show needs exactly one NAME."), context.usage);
-    // Standard output is the detail; the description catalogue's load line would open it.
-    const DiagnosticsToStandardError redirect;
+    // Diagnostics keep to standard output unless it carries a JSON document.
+    const DiagnosticsToStandardError redirect(parser.isSet(jsonOption));
     const auto store = CatalogSession::open(context.storePath);
     if (!store)
         return ExitStatus::failure;

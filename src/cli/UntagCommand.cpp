@@ -19,22 +19,28 @@ QString UntagCommand::synopsis() const {
 }
 
 void UntagCommand::addOptions(QCommandLineParser& parser) const {
-    parser.addPositionalArgument(QStringLiteral("NAME"),
-                                 QStringLiteral("The plug-in's name as listed, in any case, or the start of it."));
-    parser.addPositionalArgument(QStringLiteral("TAG"), QStringLiteral("A tag to remove."), QStringLiteral("TAG..."));
+    parser.addPositionalArgument(
+        QStringLiteral("NAME"),
+        QStringLiteral("The plug-in's name as listed, in any case, or the start of it."));
+    parser.addPositionalArgument(QStringLiteral("TAG"), QStringLiteral("A tag to remove."),
+                                 QStringLiteral("TAG..."));
 }
 
-int UntagCommand::run(const QStringList& arguments, const QCommandLineParser&, const CommandContext& context) {
+int UntagCommand::run(const QStringList& arguments, const QCommandLineParser&,
+                      const CommandContext& context) {
     if (arguments.size() < 2)
-        return ConsoleOutput::usageError(QStringLiteral("untag needs a NAME and at least one TAG."), context.usage);
+        return ConsoleOutput::usageError(QStringLiteral("untag needs a NAME and at least one TAG."),
+                                         context.usage);
     const QStringList tags = arguments.mid(1);
-    return RecordEdit::run(context, arguments.first(), [&tags](PluginRecord& record, const QString& shownName) {
-        // Tags are stored as the tag field writes them, so the name given is read the same way.
-        for (const QString& tag : tags)
-            if (!RecordTagging::removeTag(&record, RecordTagging::tagName(tag)))
-                ConsoleOutput::warning(QStringLiteral("%1 has no tag \"%2\".").arg(shownName, tag));
-        const QStringList left = CardTexts::sortedTagNames(&record);
-        return left.isEmpty() ? QStringLiteral("%1 has no tags.").arg(shownName)
-                              : QStringLiteral("Tags of %1: %2").arg(shownName, left.join(QStringLiteral(", ")));
-    });
+    return RecordEdit::run(
+        context, arguments.first(), [&tags](PluginRecord& record, const QString& shownName) {
+            // Tags are stored as the tag field writes them, so the name given is read the same way.
+            for (const QString& tag : tags)
+                if (!RecordTagging::removeTag(&record, RecordTagging::tagName(tag)))
+                    ConsoleOutput::warning(QStringLiteral("%1 has no tag \"%2\".").arg(shownName, tag));
+            const QStringList left = CardTexts::sortedTagNames(&record);
+            return left.isEmpty()
+                       ? QStringLiteral("%1 has no tags.").arg(shownName)
+                       : QStringLiteral("Tags of %1: %2").arg(shownName, left.join(QStringLiteral(", ")));
+        });
 }

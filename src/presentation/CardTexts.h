@@ -11,9 +11,11 @@ class PluginRecord;
 namespace CardTexts {
 
 // The shipped description's category, else the record's, else "Effect".
-[[nodiscard]] QString categoryText(const QString& name, const QString& publisher, const QString& recordCategory);
+[[nodiscard]] QString categoryText(const QString& name, const QString& publisher,
+                                   const QString& recordCategory);
 // The shipped description, else the bundle's own; empty when neither exists.
-[[nodiscard]] QString aboutText(const QString& name, const QString& publisher, const QString& bundleDescription);
+[[nodiscard]] QString aboutText(const QString& name, const QString& publisher,
+                                const QString& bundleDescription);
 // Intel code and no Apple Silicon code: the plug-in runs only under translation.
 [[nodiscard]] bool showsRosetta(const QStringList& architectures);
 // Every install of the record: found before not found, then AU, VST, VST3, AAX, CLAP, then

@@ -31,19 +31,23 @@ QString title(const DashboardViewModel& model)
 
 QList<StatCard> statCards(const DashboardViewModel& model)
 {
-    const auto warningTint = [](int count) { return count > 0 ? QStringLiteral("orange") : QStringLiteral("green"); };
-    return {{QStringLiteral("Unique Plugins"), QString::number(model.totalGroups()), QStringLiteral("square.grid.2x2"),
-             QStringLiteral("blue")},
-            {QStringLiteral("Total Installs"), QString::number(model.totalInstalls()),
-             QStringLiteral("puzzlepiece.extension"), QStringLiteral("indigo")},
-            {QStringLiteral("Plugin Bundle Size"), formatByteCount(model.totalBytes()), QStringLiteral("internaldrive"),
-             QStringLiteral("teal")},
-            {QStringLiteral("Content Library Size"), formatByteCount(model.contentBytes()),
-             QStringLiteral("externaldrive"), QStringLiteral("mint")},
-            {QStringLiteral("Rosetta Only"), QString::number(model.rosettaOnlyCount()),
-             QStringLiteral("arrow.triangle.2.circlepath"), warningTint(model.rosettaOnlyCount())},
-            {QStringLiteral("Possibly Outdated"), QString::number(model.possiblyOutdatedCount()),
-             QStringLiteral("exclamationmark.circle"), warningTint(model.possiblyOutdatedCount())}};
+    const auto warningTint = [](int count) {
+        return count > 0 ? QStringLiteral("orange") : QStringLiteral("green");
+    };
+    return {
+        {QStringLiteral("Unique Plugins"), QString::number(model.totalGroups()),
+         QStringLiteral("square.grid.2x2"), QStringLiteral("blue")},
+        {QStringLiteral("Total Installs"), QString::number(model.totalInstalls()),
+         QStringLiteral("puzzlepiece.extension"), QStringLiteral("indigo")},
+        {QStringLiteral("Plugin Bundle Size"), formatByteCount(model.totalBytes()),
+         QStringLiteral("internaldrive"), QStringLiteral("teal")},
+        {QStringLiteral("Content Library Size"), formatByteCount(model.contentBytes()),
+         QStringLiteral("externaldrive"), QStringLiteral("mint")},
+        {QStringLiteral("Rosetta Only"), QString::number(model.rosettaOnlyCount()),
+         QStringLiteral("arrow.triangle.2.circlepath"), warningTint(model.rosettaOnlyCount())},
+        {QStringLiteral("Possibly Outdated"), QString::number(model.possiblyOutdatedCount()),
+         QStringLiteral("exclamationmark.circle"), warningTint(model.possiblyOutdatedCount())},
+    };
 }
 
 QString separateTrackingNote()
@@ -56,11 +60,13 @@ QList<UsageChart> charts(const DashboardViewModel& model)
 {
     QList<UsageChart> charts;
     const auto publisher = [](const PublisherUsage& usage) { return usage.publisher; };
-    addChart(charts, QStringLiteral("Plugin Bundle Size by Publisher"), model.byPublisher(), publisherLimit, publisher);
-    addChart(charts, QStringLiteral("Plugin Bundle Size by Format"), model.byFormat(), model.byFormat().size(),
-             [](const FormatUsage& usage) { return rawValue(usage.format); });
-    addChart(charts, QStringLiteral("Content Library Size by Publisher"), model.contentByPublisher(), publisherLimit,
+    addChart(charts, QStringLiteral("Plugin Bundle Size by Publisher"), model.byPublisher(), publisherLimit,
              publisher);
+    const qsizetype everyFormat = model.byFormat().size();
+    addChart(charts, QStringLiteral("Plugin Bundle Size by Format"), model.byFormat(), everyFormat,
+             [](const FormatUsage& usage) { return rawValue(usage.format); });
+    addChart(charts, QStringLiteral("Content Library Size by Publisher"), model.contentByPublisher(),
+             publisherLimit, publisher);
     addChart(charts, QStringLiteral("Largest Content Libraries"), model.contentByLibrary(), libraryLimit,
              [](const ContentUsage& usage) { return libraryLabel(usage); });
     return charts;

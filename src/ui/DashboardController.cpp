@@ -1,37 +1,26 @@
 #include "ui/DashboardController.h"
 
 #include "model/ByteCountFormat.h"
+#include "presentation/DashboardLayout.h"
 #include "ui/StoreObservation.h"
 
 #include <QMetaObject>
 
 namespace {
 
-QVariantMap bar(const QString& label, qint64 bytes)
+QVariantMap bar(const UsageChart::Bar& bar)
 {
-    return {{QStringLiteral("label"), label},
-            {QStringLiteral("bytes"), bytes},
-            {QStringLiteral("sizeText"), formatByteCount(bytes)}};
+    return {{QStringLiteral("label"), bar.label},
+            {QStringLiteral("bytes"), bar.bytes},
+            {QStringLiteral("sizeText"), formatByteCount(bar.bytes)}};
 }
 
-QVariantMap chart(const QString& title, const QVariantList& items)
+QVariantMap statCard(const StatCard& card)
 {
-    return {{QStringLiteral("title"), title},
-            {QStringLiteral("height"), DashboardController::chartHeight(int(items.size()))},
-            {QStringLiteral("items"), items}};
-}
-
-QVariantMap statCard(const char* title, const QString& value, const char* symbol, const char* tint)
-{
-    return {{QStringLiteral("title"), QString::fromUtf8(title)},
-            {QStringLiteral("value"), value},
-            {QStringLiteral("symbol"), QString::fromUtf8(symbol)},
-            {QStringLiteral("tint"), QString::fromUtf8(tint)}};
-}
-
-const char* warningTint(int count)
-{
-    return count > 0 ? "orange" : "green";
+    return {{QStringLiteral("title"), card.title},
+            {QStringLiteral("value"), card.value},
+            {QStringLiteral("symbol"), card.symbol},
+            {QStringLiteral("tint"), card.tint}};
 }
 
 } // namespace
@@ -88,53 +77,27 @@ void DashboardController::compute()
 
 QString DashboardController::title() const
 {
-    return QStringLiteral("Dashboard %1 plugins").arg(m_viewModel->totalGroups());
+    return DashboardLayout::title(*m_viewModel);
 }
 
 QVariantList DashboardController::statCards() const
 {
-    const DashboardViewModel& figures = *m_viewModel;
-    return {
-        statCard("Unique Plugins", QString::number(figures.totalGroups()), "square.grid.2x2", "blue"),
-        statCard("Total Installs", QString::number(figures.totalInstalls()), "puzzlepiece.extension", "indigo"),
-        statCard("Plugin Bundle Size", formatByteCount(figures.totalBytes()), "internaldrive", "teal"),
-        statCard("Content Library Size", formatByteCount(figures.contentBytes()), "externaldrive", "mint"),
-        statCard("Rosetta Only", QString::number(figures.rosettaOnlyCount()), "arrow.triangle.2.circlepath",
-                 warningTint(figures.rosettaOnlyCount())),
-        statCard("Possibly Outdated", QString::number(figures.possiblyOutdatedCount()), "exclamationmark.circle",
-                 warningTint(figures.possiblyOutdatedCount())),
-    };
+    QVariantList result;
+    for (const StatCard& card : DashboardLayout::statCards(*m_viewModel))
+        result.append(statCard(card));
+    return result;
 }
 
 QVariantList DashboardController::charts() const
 {
-    const DashboardViewModel& figures = *m_viewModel;
     QVariantList result;
-    // The usage lists come largest first, so a limit keeps the largest entries.
-    const auto add = [&](const char* title, const auto& usages, qsizetype limit, const auto& label) {
+    for (const UsageChart& chart : DashboardLayout::charts(*m_viewModel)) {
         QVariantList items;
-        for (const auto& usage : usages) {
-            if (limit >= 0 && items.size() >= limit)
-                break;
-            items.append(bar(label(usage), usage.totalBytes));
-        }
-        if (!items.isEmpty())
-            result.append(chart(QString::fromUtf8(title), items));
-    };
-    add("Plugin Bundle Size by Publisher", figures.byPublisher(), 10,
-        [](const PublisherUsage& usage) { return usage.publisher; });
-    add("Plugin Bundle Size by Format", figures.byFormat(), -1,
-        [](const FormatUsage& usage) { return rawValue(usage.format); });
-    add("Content Library Size by Publisher", figures.contentByPublisher(), 10,
-        [](const PublisherUsage& usage) { return usage.publisher; });
-    add("Largest Content Libraries", figures.contentByLibrary(), 12,
-        [](const ContentUsage& usage) { return libraryLabel(usage.name, usage.publisher); });
+        for (const UsageChart::Bar& item : chart.bars)
+            items.append(bar(item));
+        result.append(QVariantMap{{QStringLiteral("title"), chart.title},
+                                  {QStringLiteral("height"), chartHeight(int(items.size()))},
+                                  {QStringLiteral("items"), items}});
+    }
     return result;
-}
-
-QString DashboardController::libraryLabel(const QString& name, const QString& publisher)
-{
-    if (!publisher.isEmpty() && name.contains(publisher, Qt::CaseInsensitive))
-        return name;
-    return publisher + QStringLiteral(" \u2014 ") + name;
 }

@@ -10,9 +10,10 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
-// The dashboard's figures as the view shows them: the title, the six stat cards and the charts
-// that have something to show, cut to their limits. Recomputed whenever the catalogue's records,
-// content roots or measured libraries change, at most once per turn of the event loop.
+// The dashboard's figures as the view shows them (DashboardLayout's title, six stat cards and
+// charts that have something to show, cut to their limits), for QML. Recomputed whenever the
+// catalogue's records, content roots or measured libraries change, at most once per turn of the
+// event loop.
 class DashboardController : public QObject, public QQmlParserStatus {
     Q_OBJECT
     QML_ELEMENT
@@ -40,9 +41,6 @@ public:
     [[nodiscard]] QVariantList charts() const;
     [[nodiscard]] int computeCount() const { return m_computeCount; }
 
-    // The library's name alone when it already names its publisher (ignoring case), else
-    // "Publisher — Name".
-    [[nodiscard]] static QString libraryLabel(const QString& name, const QString& publisher);
     [[nodiscard]] static int chartHeight(int itemCount) { return itemCount * 36 + 20; }
 
     Q_INVOKABLE void compute();

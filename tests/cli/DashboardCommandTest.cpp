@@ -25,35 +25,36 @@ TEST_F(DashboardCommandTest, PrintsTheCardsTheNoteAndTheChartsThatHaveEntries) {
     const CliRun shown = run({QStringLiteral("dashboard")});
     EXPECT_EQ(shown.exitCode, 0);
     EXPECT_EQ(shown.err, QString());
-    EXPECT_EQ(shown.out, QString::fromUtf8("Dashboard 4 plugins\n"
-                                           "\n"
-                                           "Unique Plugins             4\n"
-                                           "Total Installs             5\n"
-                                           "Plugin Bundle Size    7.6 MB\n"
-                                           "Content Library Size    5 GB\n"
-                                           "Rosetta Only               1\n"
-                                           "Possibly Outdated          0\n"
-                                           "\n"
-                                           "Plugin bundle size and content library size are tracked separately so "
-                                           "plugin installs and sample/content folders do not get double-counted.\n"
-                                           "\n"
-                                           "Plugin Bundle Size by Publisher\n"
-                                           "  FabFilter     5 MB\n"
-                                           "  Acme Audio  1.9 MB\n"
-                                           "  Beat Co     700 KB\n"
-                                           "\n"
-                                           "Plugin Bundle Size by Format\n"
-                                           "  VST3  4.5 MB\n"
-                                           "  AU    2.7 MB\n"
-                                           "  CLAP  400 KB\n"
-                                           "\n"
-                                           "Content Library Size by Publisher\n"
-                                           "  acme      3 GB\n"
-                                           "  Keys Ltd  2 GB\n"
-                                           "\n"
-                                           "Largest Content Libraries\n"
-                                           "  Acme Strings            3 GB\n"
-                                           "  Keys Ltd \u2014 Grand Piano  2 GB\n"));
+    EXPECT_EQ(shown.out,
+              QString::fromUtf8("Dashboard 4 plugins\n"
+                                "\n"
+                                "Unique Plugins             4\n"
+                                "Total Installs             5\n"
+                                "Plugin Bundle Size    7.6 MB\n"
+                                "Content Library Size    5 GB\n"
+                                "Rosetta Only               1\n"
+                                "Possibly Outdated          0\n"
+                                "\n"
+                                "Plugin bundle size and content library size are tracked separately so "
+                                "plugin installs and sample/content folders do not get double-counted.\n"
+                                "\n"
+                                "Plugin Bundle Size by Publisher\n"
+                                "  FabFilter     5 MB\n"
+                                "  Acme Audio  1.9 MB\n"
+                                "  Beat Co     700 KB\n"
+                                "\n"
+                                "Plugin Bundle Size by Format\n"
+                                "  VST3  4.5 MB\n"
+                                "  AU    2.7 MB\n"
+                                "  CLAP  400 KB\n"
+                                "\n"
+                                "Content Library Size by Publisher\n"
+                                "  acme      3 GB\n"
+                                "  Keys Ltd  2 GB\n"
+                                "\n"
+                                "Largest Content Libraries\n"
+                                "  Acme Strings            3 GB\n"
+                                "  Keys Ltd \u2014 Grand Piano  2 GB\n"));
 }
 
 TEST_F(DashboardCommandTest, JsonHoldsEveryFigure) {
@@ -61,9 +62,9 @@ TEST_F(DashboardCommandTest, JsonHoldsEveryFigure) {
     EXPECT_EQ(shown.exitCode, 0);
     const QJsonObject object = jsonObject(shown.out);
     QStringList keys = object.keys();
-    QStringList expected{"totalGroups", "totalInstalls", "totalBytes", "rosettaOnlyCount",
-                         "possiblyOutdatedCount", "contentBytes", "byPublisher", "byFormat",
-                         "contentByPublisher", "contentByLibrary"};
+    QStringList expected{"totalGroups",           "totalInstalls",   "totalBytes",  "rosettaOnlyCount",
+                         "possiblyOutdatedCount", "contentBytes",    "byPublisher", "byFormat",
+                         "contentByPublisher",    "contentByLibrary"};
     keys.sort();
     expected.sort();
     EXPECT_EQ(keys, expected);

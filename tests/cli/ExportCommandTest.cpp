@@ -25,7 +25,8 @@ protected:
         const QDateTime now = QDateTime::currentDateTime();
         switch (format) {
         case ExportFormat::csv:
-            return LibraryExporter::csvText(LibraryExporter::exportedRecords(model.sections(), model.recordLookup()));
+            return LibraryExporter::csvText(
+                LibraryExporter::exportedRecords(model.sections(), model.recordLookup()));
         case ExportFormat::text:
             return withoutDate(LibraryExporter::plainListText(model.sections(), model.recordLookup(), now));
         case ExportFormat::markdown:
@@ -54,13 +55,15 @@ TEST_F(ExportCommandTest, WritesTheFilteredListInTheFormNamedByExtensionOrOption
         {QStringLiteral("out.TXT"), {}, ExportFormat::text},
         {QStringLiteral("out.md"), {}, ExportFormat::markdown},
         {QStringLiteral("list.data"), {QStringLiteral("--as"), QStringLiteral("csv")}, ExportFormat::csv},
-        {QStringLiteral("out.csv"), {QStringLiteral("--as"), QStringLiteral("markdown")}, ExportFormat::markdown},
+        {QStringLiteral("out.csv"),
+         {QStringLiteral("--as"), QStringLiteral("markdown")},
+         ExportFormat::markdown},
     };
     for (const Case& c : cases) {
         const QString path = m_dir.filePath(c.file);
-        const CliRun exported =
-            run(QStringList{QStringLiteral("export"), path, QStringLiteral("--search"), QStringLiteral("acme")} +
-                c.options);
+        const CliRun exported = run(
+            QStringList{QStringLiteral("export"), path, QStringLiteral("--search"), QStringLiteral("acme")} +
+            c.options);
         EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
         EXPECT_EQ(exported.out, QStringLiteral("Exported 2 plugins to %1\n").arg(path));
         const QString written = read(path);
@@ -83,11 +86,13 @@ TEST_F(ExportCommandTest, AnUnknownExtensionOrFormIsAUsageErrorAndWritesNothing)
     const CliRun byName = run({QStringLiteral("export"), path});
     EXPECT_EQ(byName.exitCode, 2);
     EXPECT_TRUE(byName.err.startsWith(
-        QStringLiteral("zuzuze-vizozod: cannot tell the form from the name \"%1\"; end it in .csv, .txt, .md or "
-                       ".pdf, or give --as csv|text|markdown|pdf.\n")
+        QStringLiteral(
+            "zuzuze-vizozod: cannot tell the form from the name \"%1\"; end it in .csv, .txt, .md or "
+            ".pdf, or give --as csv|text|markdown|pdf.\n")
             .arg(path)))
         << byName.err.toStdString();
-    const CliRun byOption = run({QStringLiteral("export"), path, QStringLiteral("--as"), QStringLiteral("xls")});
+    const CliRun byOption =
+        run({QStringLiteral("export"), path, QStringLiteral("--as"), QStringLiteral("xls")});
     EXPECT_EQ(byOption.exitCode, 2);
     EXPECT_TRUE(byOption.err.startsWith(
         QStringLiteral("zuzuze-vizozod: --as \"xls\" is not one of csv|text|markdown|pdf.\n")));

@@ -19,22 +19,22 @@ protected:
         (void)PluginDescriptionService::shared();
 
         proQ = addRecord(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"), {}, QStringLiteral("3.2"));
-        addInstall(proQ, spec(PluginFormat::vst3, PluginArchitecture::arm64, 3'000'000));
-        addInstall(proQ, spec(PluginFormat::au, PluginArchitecture::arm64, 2'000'000));
-        tape = addRecord(QStringLiteral("Vintage Tape"), QStringLiteral("Acme Audio"), QStringLiteral("Saturation"),
-                         QStringLiteral("1.4"));
-        addInstall(tape, spec(PluginFormat::vst3, PluginArchitecture::x86_64, 1'500'000));
+        addInstall(proQ, installOf(PluginFormat::vst3, PluginArchitecture::arm64, 3'000'000));
+        addInstall(proQ, installOf(PluginFormat::au, PluginArchitecture::arm64, 2'000'000));
+        tape = addRecord(QStringLiteral("Vintage Tape"), QStringLiteral("Acme Audio"),
+                         QStringLiteral("Saturation"), QStringLiteral("1.4"));
+        addInstall(tape, installOf(PluginFormat::vst3, PluginArchitecture::x86_64, 1'500'000));
         drums = addRecord(QStringLiteral("808 Drums"), QStringLiteral("Beat Co"));
-        addInstall(drums, spec(PluginFormat::au, PluginArchitecture::universal, 700'000));
-        etude = addRecord(QStringLiteral("\u00C9tude"), QStringLiteral("Acme Audio"), QStringLiteral("Instrument"),
-                          QStringLiteral("2.0"));
-        addInstall(etude, spec(PluginFormat::clap, PluginArchitecture::arm64, 400'000));
-        InstallSpec gone = spec(PluginFormat::vst3, PluginArchitecture::arm64, 9'000'000);
+        addInstall(drums, installOf(PluginFormat::au, PluginArchitecture::universal, 700'000));
+        etude = addRecord(QStringLiteral("\u00C9tude"), QStringLiteral("Acme Audio"),
+                          QStringLiteral("Instrument"), QStringLiteral("2.0"));
+        addInstall(etude, installOf(PluginFormat::clap, PluginArchitecture::arm64, 400'000));
+        InstallSpec gone = installOf(PluginFormat::vst3, PluginArchitecture::arm64, 9'000'000);
         gone.status = InstallStatus::notFound;
         addInstall(addRecord(QStringLiteral("Gone Synth"), QStringLiteral("Acme Audio")), gone);
     }
 
-    static InstallSpec spec(PluginFormat format, PluginArchitecture architecture, qint64 bytes) {
+    static InstallSpec installOf(PluginFormat format, PluginArchitecture architecture, qint64 bytes) {
         InstallSpec installSpec;
         installSpec.format = format;
         installSpec.architecture = architecture;

@@ -53,9 +53,10 @@ TEST_F(LibraryFilterOptionsTest, NoOptionsLeaveTheDefaults) {
 }
 
 TEST_F(LibraryFilterOptionsTest, EveryOptionSetsItsField) {
-    EXPECT_EQ(apply({"--search", "Pro Q", "--format", "VST3", "--format", "clap", "--arch", "Intel 64", "--arch",
-                     "universal", "--favorites", "--tag", " Mixing ", "--tag", "eq", "--group-by", "architecture"}),
-              QString());
+    EXPECT_EQ(
+        apply({"--search", "Pro Q", "--format", "VST3", "--format", "clap", "--arch", "Intel 64", "--arch",
+               "universal", "--favorites", "--tag", " Mixing ", "--tag", "eq", "--group-by", "architecture"}),
+        QString());
     EXPECT_EQ(m_filter.searchText(), QStringLiteral("Pro Q"));
     EXPECT_EQ(m_filter.selectedFormats(), (QSet<PluginFormat>{PluginFormat::vst3, PluginFormat::clap}));
     EXPECT_EQ(m_filter.selectedArchitectures(),

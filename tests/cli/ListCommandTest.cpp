@@ -77,14 +77,15 @@ TEST_F(ListCommandTest, AnEmptyCatalogueSaysHowToFillIt) {
         m_store->remove(record);
     const CliRun listed = run({QStringLiteral("list")});
     EXPECT_EQ(listed.exitCode, 0);
-    EXPECT_EQ(listed.out, QStringLiteral("Zuzuze Vizozod 0 plugins\n\nNo Plugins Found\nGrant access to your plugin "
-                                         "folders with \"zuzuze-vizozod grant FOLDER...\", then run "
-                                         "\"zuzuze-vizozod refresh\".\n"));
+    EXPECT_EQ(listed.out,
+              QStringLiteral("Zuzuze Vizozod 0 plugins\n\nNo Plugins Found\nGrant access to your plugin "
+                             "folders with \"zuzuze-vizozod grant FOLDER...\", then run "
+                             "\"zuzuze-vizozod refresh\".\n"));
 }
 
 TEST_F(ListCommandTest, JsonHoldsTheCountAndEveryGroupField) {
-    const CliRun listed =
-        run({QStringLiteral("list"), QStringLiteral("--json"), QStringLiteral("--search"), QStringLiteral("pro")});
+    const CliRun listed = run({QStringLiteral("list"), QStringLiteral("--json"), QStringLiteral("--search"),
+                               QStringLiteral("pro")});
     EXPECT_EQ(listed.exitCode, 0);
     const QJsonObject object = jsonObject(listed.out);
     EXPECT_EQ(object.keys(), (QStringList{"sections", "totalGroupCount"}));
@@ -95,8 +96,9 @@ TEST_F(ListCommandTest, JsonHoldsTheCountAndEveryGroupField) {
     EXPECT_EQ(section.keys(), (QStringList{"groups", "header"}));
     EXPECT_EQ(section.value(QStringLiteral("header")).toString(), QStringLiteral("P"));
     const QJsonObject group = section.value(QStringLiteral("groups")).toArray().first().toObject();
-    EXPECT_EQ(group.keys(), (QStringList{"architectures", "dated", "formats", "id", "installed", "isFavorite", "name",
-                                         "paths", "pluginIDs", "publisher", "totalSize", "totalSizeBytes", "version"}));
+    EXPECT_EQ(group.keys(),
+              (QStringList{"architectures", "dated", "formats", "id", "installed", "isFavorite", "name",
+                           "paths", "pluginIDs", "publisher", "totalSize", "totalSizeBytes", "version"}));
     EXPECT_EQ(group.value(QStringLiteral("name")).toString(), QStringLiteral("Pro-Q 3"));
     EXPECT_EQ(group.value(QStringLiteral("formats")).toArray(), (QJsonArray{"AU", "VST3"}));
     EXPECT_EQ(group.value(QStringLiteral("totalSizeBytes")).toInteger(), 5'000'000);
@@ -106,8 +108,9 @@ TEST_F(ListCommandTest, BadFilterValuesAreUsageErrors) {
     const CliRun listed = run({QStringLiteral("list"), QStringLiteral("--format"), QStringLiteral("VST2")});
     EXPECT_EQ(listed.exitCode, 2);
     EXPECT_EQ(listed.out, QString());
-    EXPECT_TRUE(listed.err.startsWith(QStringLiteral(
-        "zuzuze-vizozod: --format \"VST2\" is not one of AU, VST, VST3, AAX or CLAP.\n\nUsage: zuzuze-vizozod list ")))
+    EXPECT_TRUE(
+        listed.err.startsWith(QStringLiteral("zuzuze-vizozod: --format \"VST2\" is not one of AU, VST, VST3, "
+                                             "AAX or CLAP.\n\nUsage: zuzuze-vizozod list ")))
         << listed.err.toStdString();
 }
 

@@ -47,12 +47,13 @@ TEST_F(RecordEditCommandsTest, TagsAreLowerCasedTrimmedAndShared) {
     EXPECT_EQ(edited.out, QStringLiteral("Tags of 808 Drums: mixing\n"));
     EXPECT_EQ(tagNames(QStringLiteral("Pro-Q 3")), (QStringList{"eq", "mixing"}));
     EXPECT_EQ(reopen().tags().size(), 2);
-    EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("--tag"), QStringLiteral("Mixing"), QStringLiteral("--tag"),
-                   QStringLiteral("eq")})
+    EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("--tag"), QStringLiteral("Mixing"),
+                   QStringLiteral("--tag"), QStringLiteral("eq")})
                   .out.section(u'\n', 0, 0),
               QStringLiteral("Zuzuze Vizozod 1 of 4 plugins"));
 
-    edited = run({QStringLiteral("untag"), QStringLiteral("Pro-Q 3"), QStringLiteral("MIXING"), QStringLiteral("bus")});
+    edited = run({QStringLiteral("untag"), QStringLiteral("Pro-Q 3"), QStringLiteral("MIXING"),
+                  QStringLiteral("bus")});
     EXPECT_EQ(edited.exitCode, 0);
     EXPECT_EQ(edited.out, QStringLiteral("Tags of Pro-Q 3: eq\n"));
     EXPECT_EQ(edited.err, QStringLiteral("zuzuze-vizozod: warning: Pro-Q 3 has no tag \"bus\".\n"));
@@ -77,7 +78,8 @@ TEST_F(RecordEditCommandsTest, NameMatchesWholeInAnyCaseElseAUniqueStart) {
         {QStringLiteral("pro"), 1, QString(),
          QStringLiteral("zuzuze-vizozod: \"pro\" names 2 plug-ins: Pro-C 2, Pro-Q 3. Give the full name.\n")},
         {QStringLiteral("tape"), 1, QString(),
-         QStringLiteral("zuzuze-vizozod: no plug-in is named \"tape\". Names containing it: Vintage Tape.\n")},
+         QStringLiteral(
+             "zuzuze-vizozod: no plug-in is named \"tape\". Names containing it: Vintage Tape.\n")},
         {QStringLiteral("Gone Synth"), 1, QString(),
          QStringLiteral("zuzuze-vizozod: no plug-in is named \"Gone Synth\".\n")},
     };
@@ -96,8 +98,8 @@ TEST_F(RecordEditCommandsTest, AFailedSaveIsAnErrorAndChangesNothing) {
     ReadOnlyFile readOnly(storePath());
     if (!readOnly.active())
         GTEST_SKIP() << "this file system cannot make the file read-only for this user";
-    const CliRun edited = runCli({QStringLiteral("--store"), storePath(), QStringLiteral("favorite"),
-                                  QStringLiteral("Pro-Q 3")});
+    const CliRun edited = runCli(
+        {QStringLiteral("--store"), storePath(), QStringLiteral("favorite"), QStringLiteral("Pro-Q 3")});
     EXPECT_EQ(edited.exitCode, 1);
     EXPECT_EQ(edited.out, QString());
     EXPECT_TRUE(edited.err.startsWith(QStringLiteral("zuzuze-vizozod: Could not save the catalogue: ")))
@@ -107,9 +109,10 @@ TEST_F(RecordEditCommandsTest, AFailedSaveIsAnErrorAndChangesNothing) {
 }
 
 TEST_F(RecordEditCommandsTest, MissingArgumentsAreUsageErrors) {
-    for (const QStringList& arguments : {QStringList{"favorite"}, QStringList{"note", "Pro-Q 3"},
-                                         QStringList{"note", "Pro-Q 3", "a", "b"}, QStringList{"tag", "Pro-Q 3"},
-                                         QStringList{"tag", "Pro-Q 3", " "}, QStringList{"untag", "Pro-Q 3"}}) {
+    for (const QStringList& arguments :
+         {QStringList{"favorite"}, QStringList{"note", "Pro-Q 3"}, QStringList{"note", "Pro-Q 3", "a", "b"},
+          QStringList{"tag", "Pro-Q 3"}, QStringList{"tag", "Pro-Q 3", " "},
+          QStringList{"untag", "Pro-Q 3"}}) {
         const CliRun edited = run(arguments);
         EXPECT_EQ(edited.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_EQ(edited.out, QString());

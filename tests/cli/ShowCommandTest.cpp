@@ -8,7 +8,7 @@ namespace {
 class ShowCommandTest : public LibraryCatalog {};
 
 TEST_F(ShowCommandTest, ShowsTheDetailWithFoundInstallsFirst) {
-    InstallSpec gone = spec(PluginFormat::au, PluginArchitecture::x86_64, 1'200'000);
+    InstallSpec gone = installOf(PluginFormat::au, PluginArchitecture::x86_64, 1'200'000);
     gone.status = InstallStatus::notFound;
     gone.filePath = QStringLiteral("/Old/Pro-Q 3.component");
     gone.bundleID = QStringLiteral("com.fabfilter.ProQ3.old");
@@ -75,10 +75,11 @@ TEST_F(ShowCommandTest, NoDescriptionMeansNoAboutAndEmptyValuesShowDashes) {
 }
 
 TEST_F(ShowCommandTest, JsonListsTheInstallsWithTheirStatus) {
-    InstallSpec gone = spec(PluginFormat::aax, PluginArchitecture::x86_64, 10);
+    InstallSpec gone = installOf(PluginFormat::aax, PluginArchitecture::x86_64, 10);
     gone.status = InstallStatus::notFound;
     addInstall(tape, gone);
-    const CliRun shown = run({QStringLiteral("show"), QStringLiteral("Vintage Tape"), QStringLiteral("--json")});
+    const CliRun shown =
+        run({QStringLiteral("show"), QStringLiteral("Vintage Tape"), QStringLiteral("--json")});
     EXPECT_EQ(shown.exitCode, 0);
     const QJsonObject object = jsonObject(shown.out);
     EXPECT_EQ(object.value(QStringLiteral("category")).toString(), QStringLiteral("Saturation"));
