@@ -1,11 +1,10 @@
 #include "cli/GrantCommand.h"
 
-#include "cli/CatalogSession.h"
 #include "cli/ConsoleOutput.h"
-#include "cli/ExitStatus.h"
+#include "cli/FolderCommandRun.h"
+#include "content/FolderGrants.h"
 #include "discovery/FolderBookmark.h"
 #include "discovery/PluginScanner.h"
-#include "model/CatalogStore.h"
 
 #include <QFileInfo>
 
@@ -30,40 +29,19 @@ void GrantCommand::addOptions(QCommandLineParser& parser) const {
 }
 
 int GrantCommand::run(const QStringList& arguments, const QCommandLineParser&, const CommandContext& context) {
-    if (arguments.isEmpty())
-        return ConsoleOutput::usageError(QStringLiteral("grant needs at least one FOLDER."), context.usage);
-    const auto store = CatalogSession::open(context.storePath);
-    if (!store)
-        return ExitStatus::failure;
-
-    int refused = 0;
-    QString report;
-    for (const QString& argument : arguments) {
-        const QString path = CatalogSession::absolutePath(argument);
+    return FolderCommandRun::run(name(), arguments, context, [](CatalogStore& store, const QString& path) -> std::optional<QString> {
         if (PluginScanner::isContainerPluginFolder(path)) {
             ConsoleOutput::error(
                 QStringLiteral("%1 is a sandbox container's own plug-in folder, which is never scanned; not granted.")
                     .arg(path));
-            ++refused;
-            continue;
+            return std::nullopt;
         }
         if (!QFileInfo(path).isDir()) {
             ConsoleOutput::error(QStringLiteral("there is no folder at %1; not granted.").arg(path));
-            ++refused;
-            continue;
+            return std::nullopt;
         }
-        const QByteArray bookmark = FolderBookmark::create(path);
-        const QList<ScanBookmark*> existing = store->scanBookmarksWithPath(path);
-        if (existing.isEmpty()) {
-            store->insert(new ScanBookmark(path, bookmark));
-            report += QStringLiteral("Granted %1\n").arg(path);
-        } else {
-            existing.first()->setBookmarkData(bookmark);
-            report += QStringLiteral("Renewed the grant for %1\n").arg(path);
-        }
-    }
-    if (!CatalogSession::save(*store))
-        return ExitStatus::failure;
-    ConsoleOutput::out(report);
-    return refused > 0 ? ExitStatus::failure : ExitStatus::success;
+        return FolderGrants::grantScanFolder(store, path, FolderBookmark::create(path)) == FolderGrants::Change::added
+                   ? QStringLiteral("Granted %1").arg(path)
+                   : QStringLiteral("Renewed the grant for %1").arg(path);
+    });
 }

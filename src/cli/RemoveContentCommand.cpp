@@ -1,9 +1,8 @@
 #include "cli/RemoveContentCommand.h"
 
-#include "cli/CatalogSession.h"
 #include "cli/ConsoleOutput.h"
-#include "cli/ExitStatus.h"
-#include "model/CatalogStore.h"
+#include "cli/FolderCommandRun.h"
+#include "content/FolderGrants.h"
 
 QString RemoveContentCommand::name() const {
     return QStringLiteral("remove-content");
@@ -25,34 +24,14 @@ void RemoveContentCommand::addOptions(QCommandLineParser& parser) const {
 
 int RemoveContentCommand::run(const QStringList& arguments, const QCommandLineParser&,
                               const CommandContext& context) {
-    if (arguments.isEmpty())
-        return ConsoleOutput::usageError(QStringLiteral("remove-content needs at least one FOLDER."),
-                                         context.usage);
-    const auto store = CatalogSession::open(context.storePath);
-    if (!store)
-        return ExitStatus::failure;
-
-    int unknown = 0;
-    QString report;
-    for (const QString& argument : arguments) {
-        const QString path = CatalogSession::absolutePath(argument);
-        const QList<ContentLibraryFolder*> folders = store->contentFoldersWithPath(path);
-        if (folders.isEmpty()) {
+    return FolderCommandRun::run(name(), arguments, context, [](CatalogStore& store, const QString& path) -> std::optional<QString> {
+        const int libraries = FolderGrants::removeContentFolder(store, path);
+        if (libraries < 0) {
             ConsoleOutput::error(QStringLiteral("%1 is not a content folder.").arg(path));
-            ++unknown;
-            continue;
+            return std::nullopt;
         }
-        const QList<ContentLibraryItem*> items = store->contentItemsWithRootPath(path);
-        for (ContentLibraryItem* item : items)
-            store->remove(item);
-        for (ContentLibraryFolder* folder : folders)
-            store->remove(folder);
-        report += items.size() == 1
-                      ? QStringLiteral("Removed the content folder %1 and its 1 library\n").arg(path)
-                      : QStringLiteral("Removed the content folder %1 and its %2 libraries\n").arg(path, QString::number(items.size()));
-    }
-    if (!CatalogSession::save(*store))
-        return ExitStatus::failure;
-    ConsoleOutput::out(report);
-    return unknown > 0 ? ExitStatus::failure : ExitStatus::success;
+        return libraries == 1 ? QStringLiteral("Removed the content folder %1 and its 1 library").arg(path)
+                              : QStringLiteral("Removed the content folder %1 and its %2 libraries")
+                                    .arg(path, QString::number(libraries));
+    });
 }

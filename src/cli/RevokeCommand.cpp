@@ -1,9 +1,8 @@
 #include "cli/RevokeCommand.h"
 
-#include "cli/CatalogSession.h"
 #include "cli/ConsoleOutput.h"
-#include "cli/ExitStatus.h"
-#include "model/CatalogStore.h"
+#include "cli/FolderCommandRun.h"
+#include "content/FolderGrants.h"
 
 QString RevokeCommand::name() const {
     return QStringLiteral("revoke");
@@ -24,28 +23,11 @@ void RevokeCommand::addOptions(QCommandLineParser& parser) const {
 }
 
 int RevokeCommand::run(const QStringList& arguments, const QCommandLineParser&, const CommandContext& context) {
-    if (arguments.isEmpty())
-        return ConsoleOutput::usageError(QStringLiteral("revoke needs at least one FOLDER."), context.usage);
-    const auto store = CatalogSession::open(context.storePath);
-    if (!store)
-        return ExitStatus::failure;
-
-    int unknown = 0;
-    QString report;
-    for (const QString& argument : arguments) {
-        const QString path = CatalogSession::absolutePath(argument);
-        const QList<ScanBookmark*> grants = store->scanBookmarksWithPath(path);
-        if (grants.isEmpty()) {
+    return FolderCommandRun::run(name(), arguments, context, [](CatalogStore& store, const QString& path) -> std::optional<QString> {
+        if (FolderGrants::revokeScanFolder(store, path) == 0) {
             ConsoleOutput::error(QStringLiteral("%1 is not granted.").arg(path));
-            ++unknown;
-            continue;
+            return std::nullopt;
         }
-        for (ScanBookmark* grant : grants)
-            store->remove(grant);
-        report += QStringLiteral("Revoked the grant for %1\n").arg(path);
-    }
-    if (!CatalogSession::save(*store))
-        return ExitStatus::failure;
-    ConsoleOutput::out(report);
-    return unknown > 0 ? ExitStatus::failure : ExitStatus::success;
+        return QStringLiteral("Revoked the grant for %1").arg(path);
+    });
 }

@@ -1,12 +1,11 @@
 #include "sample/DemoSetup.h"
 
-#include "content/ContentLibraryScanner.h"
+#include "content/FolderGrants.h"
 #include "discovery/FolderBookmark.h"
 #include "model/CatalogStore.h"
 #include "sample/DemoLibrary.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace DemoSetup {
@@ -57,16 +56,9 @@ ScanRoots roots(const QString& root)
 void grantFolders(CatalogStore& store, const QString& root)
 {
     for (const QString& path : DemoLibrary::pluginFolders(root))
-        if (store.scanBookmarksWithPath(path).isEmpty())
-            store.insert(new ScanBookmark(path, FolderBookmark::create(path)));
-
+        FolderGrants::grantScanFolder(store, path, FolderBookmark::create(path));
     const QString content = DemoLibrary::contentFolder(root);
-    if (store.contentFoldersWithPath(content).isEmpty()) {
-        const QString name = QFileInfo(content).fileName();
-        store.insert(new ContentLibraryFolder(content, name.isEmpty() ? content : name,
-                                              ContentLibraryScanner::contentFolderDisplayName(content),
-                                              FolderBookmark::create(content)));
-    }
+    FolderGrants::addContentFolder(store, content, FolderBookmark::create(content));
     // A failed save leaves the grants pending for the store's own saving.
     static_cast<void>(store.save());
 }

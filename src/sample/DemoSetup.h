@@ -18,7 +18,7 @@ namespace DemoSetup {
 [[nodiscard]] bool ensureLibrary(const QString& root, QString* errorDescription);
 // The sample library as the system to scan: its root, and its user's home.
 [[nodiscard]] ScanRoots roots(const QString& root);
-// Adds what is missing and saves; grants that exist are left alone.
+// Grants the plug-in folders and adds the sample drive (renewing what exists), then saves.
 void grantFolders(CatalogStore& store, const QString& root);
 
 } // namespace DemoSetup

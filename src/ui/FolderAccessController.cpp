@@ -1,6 +1,7 @@
 #include "ui/FolderAccessController.h"
 
 #include "content/ContentLibraryScanner.h"
+#include "content/FolderGrants.h"
 #include "discovery/FolderBookmark.h"
 #include "model/ByteCountFormat.h"
 #include "model/LocaleCompare.h"
@@ -11,20 +12,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-
-namespace {
-
-// The last path component, or the path itself when it has none ("/").
-QString lastComponent(const QString& path)
-{
-    QString trimmed = path;
-    while (trimmed.size() > 1 && trimmed.endsWith(u'/'))
-        trimmed.chop(1);
-    const QString name = QFileInfo(trimmed).fileName();
-    return name.isEmpty() ? path : name;
-}
-
-} // namespace
 
 FolderAccessController::FolderAccessController(QObject* parent) : QObject(parent) {}
 
@@ -181,11 +168,7 @@ void FolderAccessController::addScanFolders(const QList<QUrl>& chosen)
 void FolderAccessController::saveScanBookmark(const QString& path, const QByteArray& data)
 {
     if (m_store) {
-        const QList<ScanBookmark*> existing = m_store->scanBookmarksWithPath(path);
-        if (existing.isEmpty())
-            m_store->insert(new ScanBookmark(path, data));
-        else
-            existing.first()->setBookmarkData(data);
+        FolderGrants::grantScanFolder(*m_store, path, data);
         save();
     }
     m_grantedPaths.insert(path);
@@ -194,13 +177,8 @@ void FolderAccessController::saveScanBookmark(const QString& path, const QByteAr
 
 void FolderAccessController::removeGrant(const QString& path)
 {
-    if (m_store) {
-        const QList<ScanBookmark*> existing = m_store->scanBookmarksWithPath(path);
-        if (!existing.isEmpty()) {
-            m_store->remove(existing.first());
-            save();
-        }
-    }
+    if (m_store && FolderGrants::revokeScanFolder(*m_store, path) > 0)
+        save();
     m_grantedPaths.remove(path);
     Q_EMIT grantsChanged();
 }
@@ -222,18 +200,7 @@ void FolderAccessController::saveContentFolder(const QString& path, const QByteA
 {
     if (!m_store)
         return;
-    const QString name = lastComponent(path);
-    const QString publisher = ContentLibraryScanner::contentFolderDisplayName(path);
-    const QList<ContentLibraryFolder*> existing = m_store->contentFoldersWithPath(path);
-    if (existing.isEmpty()) {
-        m_store->insert(new ContentLibraryFolder(path, name, publisher, data));
-    } else {
-        ContentLibraryFolder* folder = existing.first();
-        folder->setBookmarkData(data);
-        folder->setName(name);
-        folder->setPublisher(publisher);
-        folder->setStatus(ContentLibraryStatus::found);
-    }
+    FolderGrants::addContentFolder(*m_store, path, data);
     save();
     updateContentLibraries();
 }
@@ -242,12 +209,8 @@ void FolderAccessController::removeContentFolder(const QString& path)
 {
     if (!m_store)
         return;
-    const QList<ContentLibraryFolder*> folders = m_store->contentFoldersWithPath(path);
-    if (folders.isEmpty())
+    if (FolderGrants::removeContentFolder(*m_store, path) < 0)
         return;
-    for (ContentLibraryItem* item : m_store->contentItemsWithRootPath(path))
-        m_store->remove(item);
-    m_store->remove(folders.first());
     save();
     updateContentLibraries();
 }
