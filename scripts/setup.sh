@@ -13,6 +13,7 @@ packages=(
     qml6-module-qtquick-shapes qml6-module-qtcore qml6-module-qt-labs-folderlistmodel
     libplist-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core poppler-utils xvfb xauth adwaita-icon-theme
+    lilv-utils
 )
 
 missing=()
