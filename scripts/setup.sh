@@ -11,7 +11,7 @@ packages=(
     qml6-module-qtquick-templates qml6-module-qtquick-window qml6-module-qtquick-dialogs
     qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qt-labs-settings
     qml6-module-qtquick-shapes qml6-module-qtcore qml6-module-qt-labs-folderlistmodel
-    libplist-dev libgtest-dev libgmock-dev libbenchmark-dev
+    libplist-dev liblilv-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core poppler-utils xvfb xauth adwaita-icon-theme
     lilv-utils
 )
