@@ -5,6 +5,7 @@
 #include "model/LocaleCompare.h"
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
+#include "presentation/AtomicFileWriter.h"
 #include "presentation/LibrarySectioning.h"
 #include "presentation/PdfTextPage.h"
 #include "presentation/RowLabels.h"
@@ -12,7 +13,7 @@
 #include <QCollator>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QSet>
 
 #include <algorithm>
@@ -285,33 +286,23 @@ QSizeF pdfPageSize(const QString& text)
 
 bool writeText(const QString& path, const QString& text, QString* errorDescription)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString(), errorDescription);
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!AtomicFileWriter::writeFile(path, text.toUtf8(), &reason))
         return fail(reason, errorDescription);
-    }
-    if (!file.commit())
-        return fail(file.errorString(), errorDescription);
     return true;
 }
 
 // Unlike a text export, a PDF that cannot be made is reported too: silence would look like success.
 bool writePdf(const QString& path, const QString& plainText, QString* errorDescription)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString(), errorDescription);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     QString reason;
-    if (!PdfTextPage::write(file, plainText, &reason)) {
-        file.cancelWriting();
+    if (!PdfTextPage::write(buffer, plainText, &reason))
         return fail(reason, errorDescription);
-    }
-    if (!file.commit())
-        return fail(file.errorString(), errorDescription);
+    buffer.close();
+    if (!AtomicFileWriter::writeFile(path, buffer.data(), &reason))
+        return fail(reason, errorDescription);
     return true;
 }
 
