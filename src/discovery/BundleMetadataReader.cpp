@@ -74,9 +74,19 @@ QString lastPathComponent(const QString& path)
 
 namespace BundleMetadataReader {
 
+const QStringList& infoPlistKeys()
+{
+    static const QStringList keys{u"CFBundleName"_s,          u"CFBundleShortVersionString"_s,
+                                  u"CFBundleVersion"_s,       u"CFBundleIdentifier"_s,
+                                  u"CFBundleGetInfoString"_s, u"NSHumanReadableCopyright"_s,
+                                  u"CFBundleExecutable"_s,    u"AudioComponents"_s};
+    return keys;
+}
+
 std::optional<QVariantMap> readInfoPlist(const QString& bundlePath)
 {
-    return PropertyList::readDictionary(bundlePath + u"/Contents/Info.plist"_s);
+    // Only what the description uses is converted: the rest may be large and is never looked at.
+    return PropertyList::readDictionary(bundlePath + u"/Contents/Info.plist"_s, infoPlistKeys());
 }
 
 std::optional<Metadata> readMetadata(const QString& bundlePath)

@@ -3,6 +3,7 @@
 #include "model/PluginArchitecture.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <optional>
@@ -38,6 +39,8 @@ struct AudioComponentCodes {
 
 // The pieces of readMetadata, so that a caller reads the property list only once.
 [[nodiscard]] std::optional<QVariantMap> readInfoPlist(const QString& bundlePath);
+// The Info.plist keys the description is made from; readInfoPlist keeps only these.
+[[nodiscard]] const QStringList& infoPlistKeys();
 [[nodiscard]] Metadata metadataFromPlist(const QVariantMap& plist, const QString& bundlePath);
 // Contents/MacOS/<CFBundleExecutable>; no value when the key is absent or not a usable name.
 [[nodiscard]] std::optional<QString> executablePath(const QVariantMap& plist, const QString& bundlePath);

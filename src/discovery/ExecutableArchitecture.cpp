@@ -1,6 +1,6 @@
 #include "discovery/ExecutableArchitecture.h"
 
-#include <QFile>
+#include "model/FilePathBytes.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,41 +46,40 @@ qsizetype readUpTo(int fd, uchar* buffer, qsizetype count)
     return filled;
 }
 
-PluginArchitecture architectureOfOpenFile(int fd)
-{
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return PluginArchitecture::unknown;
+// The header and, for a universal file, its slice records: all the reader ever looks at.
+constexpr qsizetype headerLimit = 8 + 8 * 32;
 
-    uchar head[8];
-    const qsizetype headSize = readUpTo(fd, head, sizeof head);
-    if (headSize < 4)
+} // namespace
+
+namespace ExecutableArchitecture {
+
+PluginArchitecture fromHeader(QByteArrayView bytes)
+{
+    const auto* head = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    if (size < 8)
         return PluginArchitecture::unknown;
 
     const quint32 magic = little32(head);
     if (magic == 0xFEEDFACF || magic == 0xFEEDFACE)
-        return headSize < 8 ? PluginArchitecture::unknown : architectureOfCpuType(little32(head + 4));
+        return architectureOfCpuType(little32(head + 4));
     if (magic == 0xCFFAEDFE || magic == 0xCEFAEDFE)
-        return headSize < 8 ? PluginArchitecture::unknown : architectureOfCpuType(big32(head + 4));
+        return architectureOfCpuType(big32(head + 4));
 
     const quint32 fatMagic = big32(head);
     if (fatMagic != 0xCAFEBABE && fatMagic != 0xCAFEBABF)
-        return PluginArchitecture::unknown;
-    if (headSize < 8)
         return PluginArchitecture::unknown;
     const quint32 count = big32(head + 4);
     if (count == 0 || count > 8)
         return PluginArchitecture::unknown;
     const qsizetype stride = fatMagic == 0xCAFEBABE ? 20 : 32;
-    uchar records[8 * 32];
-    const qsizetype wanted = qsizetype(count) * stride;
-    if (readUpTo(fd, records, wanted) < wanted)
+    if (size < 8 + qsizetype(count) * stride)
         return PluginArchitecture::unknown;
 
     bool hasArm = false;
     bool hasIntel = false;
     for (quint32 i = 0; i < count; ++i) {
-        const PluginArchitecture slice = architectureOfCpuType(big32(records + qsizetype(i) * stride));
+        const PluginArchitecture slice = architectureOfCpuType(big32(head + 8 + qsizetype(i) * stride));
         hasArm = hasArm || slice == PluginArchitecture::arm64;
         hasIntel = hasIntel || slice == PluginArchitecture::x86_64;
     }
@@ -93,20 +92,20 @@ PluginArchitecture architectureOfOpenFile(int fd)
     return PluginArchitecture::unknown;
 }
 
-} // namespace
-
-namespace ExecutableArchitecture {
-
 PluginArchitecture read(const QString& executablePath)
 {
     // Non-blocking so that a FIFO in place of the executable cannot stall the scan.
-    const int fd =
-        ::open(QFile::encodeName(executablePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int fd = ::open(FilePathBytes::encode(executablePath).constData(),
+                          O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return PluginArchitecture::unknown;
-    const PluginArchitecture architecture = architectureOfOpenFile(fd);
+    uchar head[headerLimit];
+    struct stat info {};
+    const qsizetype got = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? readUpTo(fd, head, headerLimit) : -1;
     ::close(fd);
-    return architecture;
+    if (got < 0)
+        return PluginArchitecture::unknown;
+    return fromHeader(QByteArrayView(head, got));
 }
 
 } // namespace ExecutableArchitecture

@@ -2,6 +2,7 @@
 
 #include "model/PluginArchitecture.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 // Tells from the first bytes of a Mach-O file which architectures it carries. Reads at most
@@ -9,5 +10,7 @@
 namespace ExecutableArchitecture {
 
 [[nodiscard]] PluginArchitecture read(const QString& executablePath);
+// The same from the file's first bytes.
+[[nodiscard]] PluginArchitecture fromHeader(QByteArrayView bytes);
 
 } // namespace ExecutableArchitecture

@@ -1,9 +1,10 @@
 #include "discovery/PropertyList.h"
 
-#include "discovery/BinaryPlistKeyCheck.h"
+#include "discovery/BinaryPlistGuard.h"
+#include "discovery/XmlPlistGuard.h"
+#include "model/FilePathBytes.h"
 
 #include <QDateTime>
-#include <QFile>
 
 #include <plist/plist.h>
 
@@ -19,6 +20,8 @@ namespace {
 
 // Deeper nesting is dropped rather than followed: no bundle key needs it.
 constexpr int depthLimit = 32;
+// Far deeper than any bundle's XML goes, far shallower than what exhausts libplist's stack.
+constexpr int xmlDepthLimit = 128;
 
 struct PlistFree {
     void operator()(void* node) const { plist_free(static_cast<plist_t>(node)); }
@@ -111,7 +114,7 @@ QVariant toVariant(plist_t node, int depth)
 std::optional<QByteArray> readSmallFile(const QString& filePath)
 {
     const int fd =
-        ::open(QFile::encodeName(filePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        ::open(FilePathBytes::encode(filePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return std::nullopt;
     std::optional<QByteArray> result;
@@ -146,26 +149,40 @@ std::optional<QByteArray> readSmallFile(const QString& filePath)
 
 namespace PropertyList {
 
-std::optional<QVariantMap> dictionaryFromData(const QByteArray& data)
+std::optional<QVariantMap> dictionaryFromData(const QByteArray& data, const QStringList& keys)
 {
     if (data.isEmpty() || data.size() > maximumFileSize)
         return std::nullopt;
-    if (plist_is_binary(data.constData(), uint32_t(data.size())) && !BinaryPlistKeyCheck::keysAreSafe(data))
+    if (plist_is_binary(data.constData(), uint32_t(data.size()))) {
+        if (BinaryPlistGuard::check(data) != BinaryPlistGuard::Verdict::acceptable)
+            return std::nullopt;
+    } else if (!XmlPlistGuard::nestingWithin(data, xmlDepthLimit)) {
         return std::nullopt;
+    }
     plist_t raw = nullptr;
     plist_from_memory(data.constData(), uint32_t(data.size()), &raw);
     const std::unique_ptr<void, PlistFree> root(raw);
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT)
         return std::nullopt;
-    return toMap(root.get(), 0);
+    if (keys.isEmpty())
+        return toMap(root.get(), 0);
+    QVariantMap map;
+    for (const QString& key : keys) {
+        if (plist_t value = plist_dict_get_item(root.get(), key.toUtf8().constData())) {
+            QVariant converted = toVariant(value, 1);
+            if (converted.isValid())
+                map.insert(key, std::move(converted));
+        }
+    }
+    return map;
 }
 
-std::optional<QVariantMap> readDictionary(const QString& filePath)
+std::optional<QVariantMap> readDictionary(const QString& filePath, const QStringList& keys)
 {
     const std::optional<QByteArray> data = readSmallFile(filePath);
     if (!data)
         return std::nullopt;
-    return dictionaryFromData(*data);
+    return dictionaryFromData(*data, keys);
 }
 
 std::optional<QString> string(const QVariantMap& dictionary, const QString& key)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <optional>
@@ -15,9 +16,10 @@ namespace PropertyList {
 inline constexpr qint64 maximumFileSize = 8 * 1024 * 1024;
 
 // No value when the file is missing, unreadable, not a regular file, too large, malformed,
-// or when its root is not a dictionary.
-[[nodiscard]] std::optional<QVariantMap> readDictionary(const QString& filePath);
-[[nodiscard]] std::optional<QVariantMap> dictionaryFromData(const QByteArray& data);
+// nested or expanding beyond what a bundle's property list needs, or when its root is not a
+// dictionary. With `keys`, only those entries of the root are converted.
+[[nodiscard]] std::optional<QVariantMap> readDictionary(const QString& filePath, const QStringList& keys = {});
+[[nodiscard]] std::optional<QVariantMap> dictionaryFromData(const QByteArray& data, const QStringList& keys = {});
 
 // The value under `key` when it is a string, else no value.
 [[nodiscard]] std::optional<QString> string(const QVariantMap& dictionary, const QString& key);

@@ -1,6 +1,7 @@
 #include "discovery/PropertyList.h"
 
 #include "BundleTree.h"
+#include "support/HostilePlists.h"
 #include "sample/BundleWriter.h"
 
 #include <QRandomGenerator>
@@ -119,19 +120,51 @@ TEST_F(PropertyListTest, RefusesFilesAboveTheSizeLimit)
     EXPECT_FALSE(PropertyList::readDictionary(path("huge.plist")));
 }
 
-TEST_F(PropertyListTest, DeepNestingIsCutNotFollowed)
+QByteArray nestedXml(int levels)
 {
-    QByteArray xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>deep</key>";
-    for (int i = 0; i < 2000; ++i)
-        xml += "<array>";
-    for (int i = 0; i < 2000; ++i)
-        xml += "</array>";
-    xml += "<key>CFBundleName</key><string>Deep</string></dict></plist>";
-    const auto plist = PropertyList::dictionaryFromData(xml);
-    // The parser may refuse such depth outright; either way nothing crashes.
-    if (plist) {
-        EXPECT_EQ(PropertyList::string(*plist, QStringLiteral("CFBundleName")), QStringLiteral("Deep"));
+    QByteArray xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleName</key><string>Deep</string>"
+                     "<!-- <array> --><key>deep</key>";
+    xml += QByteArray("<array>").repeated(levels) + QByteArray("</array>").repeated(levels);
+    return xml + "</dict></plist>";
+}
+
+TEST_F(PropertyListTest, NestingAndExpansionBeyondAnyBundleAreNoPropertyList)
+{
+    struct Case {
+        const char* name;
+        QByteArray data;
+        bool read;
+    };
+    const Case cases[] = {
+        {"XML 100 levels", nestedXml(100), true},
+        {"XML 200 levels", nestedXml(200), false},
+        {"XML 100,000 levels", nestedXml(100'000), false},
+        {"binary 100,000 levels", HostilePlists::deepArrays(100'000), false},
+        {"binary 200 references to 4 MB", HostilePlists::sharedString(200, 4 * 1024 * 1024), false},
+        {"binary 1,000,000 keys of 4 MB", HostilePlists::manyKeys(1'000'000, 4 * 1024 * 1024), false},
+        {"binary 2^40 leaves", HostilePlists::doublingChain(40), false},
+        {"binary cycle", HostilePlists::cycle(), false},
+        {"binary 40 levels", HostilePlists::deepArrays(40), true},
+    };
+    for (const Case& test : cases) {
+        BundleTree::file(path("Info.plist"), test.data);
+        const auto plist = PropertyList::readDictionary(path("Info.plist"));
+        EXPECT_EQ(plist.has_value(), test.read) << test.name;
+        if (plist && test.read) {
+            const QString name = PropertyList::string(*plist, QStringLiteral("CFBundleName")).value_or(QString());
+            EXPECT_TRUE(name == QStringLiteral("Deep") || name == QStringLiteral("Hostile")) << test.name;
+        }
     }
+}
+
+TEST_F(PropertyListTest, OnlyTheAskedKeysAreConverted)
+{
+    ASSERT_TRUE(BundleWriter::writePropertyList(path("p.plist"), sample, true));
+    const auto plist = PropertyList::readDictionary(
+        path("p.plist"), {QStringLiteral("CFBundleName"), QStringLiteral("AudioComponents"), QStringLiteral("Absent")});
+    ASSERT_TRUE(plist);
+    EXPECT_EQ(plist->keys(), (QStringList{QStringLiteral("AudioComponents"), QStringLiteral("CFBundleName")}));
+    EXPECT_EQ(plist->value(QStringLiteral("AudioComponents")), sample.value(QStringLiteral("AudioComponents")));
 }
 
 class MutatedPropertyListTest : public PropertyListTest, public ::testing::WithParamInterface<bool> {};

@@ -1,0 +1,107 @@
+#include "discovery/BinaryPlistGuard.h"
+
+#include "support/HostilePlists.h"
+#include "sample/BundleWriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Verdict = BinaryPlistGuard::Verdict;
+using Limits = BinaryPlistGuard::Limits;
+namespace H = HostilePlists;
+
+const char* name(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::acceptable: return "acceptable";
+    case Verdict::malformed: return "malformed";
+    case Verdict::tooDeep: return "tooDeep";
+    case Verdict::tooManyObjects: return "tooManyObjects";
+    case Verdict::tooLarge: return "tooLarge";
+    case Verdict::cyclic: return "cyclic";
+    case Verdict::unsafeKey: return "unsafeKey";
+    }
+    return "?";
+}
+
+QByteArray written(const QVariantMap& dictionary)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Info.plist"));
+    if (!BundleWriter::writePropertyList(path, dictionary, true))
+        return {};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray keyed(const QByteArray& keyObject)
+{
+    H::Builder plist;
+    const int key = plist.add(keyObject);
+    const int value = plist.add(plist.ascii("v"));
+    return plist.build(plist.add(plist.dictionary({{key, value}})));
+}
+
+QByteArray withTrailerField(QByteArray plist, int fromEnd, char value)
+{
+    plist[plist.size() - fromEnd] = value;
+    return plist;
+}
+
+TEST(BinaryPlistGuardTest, VerdictsOnShapesAndSizes)
+{
+    const QVariantMap realistic{
+        {QStringLiteral("CFBundleName"), QStringLiteral("Verb")},
+        {QStringLiteral("AudioComponents"),
+         QVariantList{QVariantMap{{QStringLiteral("name"), QStringLiteral("Acme: Verb")},
+                                  {QStringLiteral("type"), QStringLiteral("aufx")}}}},
+    };
+    const Limits small{64, 1000, 1 << 30};
+    struct Case {
+        const char* name;
+        QByteArray plist;
+        Verdict verdict;
+        Limits limits = {};
+    };
+    const Case cases[] = {
+        {"a bundle's own", written(realistic), Verdict::acceptable},
+        // The root dictionary is the first level.
+        {"64 levels", H::deepArrays(63), Verdict::acceptable},
+        {"65 levels", H::deepArrays(64), Verdict::tooDeep},
+        {"100,000 levels", H::deepArrays(100'000), Verdict::tooDeep},
+        {"moderate sharing", H::sharedString(100, 1000), Verdict::acceptable},
+        {"200 references to 4 MB", H::sharedString(200, 4 * 1024 * 1024), Verdict::tooLarge},
+        {"1,000,000 keys of 4 MB", H::manyKeys(1'000'000, 4 * 1024 * 1024), Verdict::tooLarge},
+        {"2^40 leaves from 40 levels", H::doublingChain(40), Verdict::tooManyObjects},
+        {"1023 objects within 1000", H::doublingChain(8), Verdict::acceptable, small},
+        {"2047 objects over 1000", H::doublingChain(9), Verdict::tooManyObjects, small},
+        {"a cycle", H::cycle(), Verdict::cyclic},
+        {"key with NUL", keyed(QByteArray("\x53" "a\0b", 4)), Verdict::unsafeKey},
+        {"UTF-16 key with NUL", keyed(QByteArray("\x62\0a\0\0", 5)), Verdict::unsafeKey},
+        {"integer key", keyed(QByteArray("\x10\x07", 2)), Verdict::unsafeKey},
+        {"too short", QByteArray("bplist00"), Verdict::malformed},
+        {"root past the table", withTrailerField(H::cycle(), 9, 99), Verdict::malformed},
+        {"reference size 0", withTrailerField(H::cycle(), 25, 0), Verdict::malformed},
+        {"unknown marker", keyed(QByteArray("\x70", 1)), Verdict::malformed},
+    };
+    for (const Case& test : cases)
+        EXPECT_STREQ(name(BinaryPlistGuard::check(test.plist, test.limits)), name(test.verdict)) << test.name;
+}
+
+TEST(BinaryPlistGuardTest, ReferencesOutsideTheFileAreMalformed)
+{
+    H::Builder plist(1);
+    const int key = plist.add(plist.ascii("k"));
+    const QByteArray dangling = plist.build(plist.add(plist.dictionary({{key, 77}})));
+    EXPECT_STREQ(name(BinaryPlistGuard::check(dangling)), "malformed");
+
+    H::Builder longString;
+    const QByteArray claimsTooMuch = longString.build(longString.add(QByteArray("\x5F\x10\xFF", 3) + "abc"));
+    EXPECT_STREQ(name(BinaryPlistGuard::check(claimsTooMuch)), "malformed");
+}
+
+} // namespace
