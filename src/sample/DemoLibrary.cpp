@@ -5,6 +5,7 @@
 #include "sample/DemoContent.h"
 #include "sample/DemoLayout.h"
 #include "sample/DemoStamps.h"
+#include "sample/LinuxDemoTree.h"
 
 #include <QDir>
 #include <QFile>
@@ -153,7 +154,9 @@ DemoLibrary::Result DemoLibrary::write(const QString& rootPath, const Options& o
     Result result;
     DemoStamps stamps;
     stamps.set(QString(), folderAge);
-    for (const DemoBundle& bundle : DemoCatalog::bundles(options.bundles, options.seed)) {
+    // Past the hand-picked ones, one generated bundle in five is a Linux or Windows plug-in.
+    const int linuxGenerated = qMax(0, options.bundles - defaultBundleCount) / 5;
+    for (const DemoBundle& bundle : DemoCatalog::bundles(options.bundles - linuxGenerated, options.seed)) {
         if (!writeBundle(root, bundle.bundleSpec))
             return cannotWrite();
         stamps.set(bundle.bundleSpec.path, bundle.ageSeconds);
@@ -162,6 +165,11 @@ DemoLibrary::Result DemoLibrary::write(const QString& rootPath, const Options& o
     }
     if (!writeSurroundings(root, stamps))
         return cannotWrite();
+    const LinuxDemoTree::Result linuxTree = LinuxDemoTree::write(root, linuxGenerated, options.seed, stamps);
+    if (!linuxTree.ok)
+        return cannotWrite();
+    result.bundles += linuxTree.bundles;
+    result.linuxBundles = linuxTree.bundles;
     result.contentLibraries = DemoContent::write(root, options.seed, stamps);
     if (result.contentLibraries < 0)
         return cannotWrite();
@@ -199,6 +207,9 @@ QString DemoLibrary::contentFolder(const QString& root) {
 
 QStringList DemoLibrary::pluginFolders(const QString& root) {
     const QString base = absolute(root);
-    return {under(base, DemoLayout::systemPlugIns), under(base, DemoLayout::userPlugIns),
-            under(base, DemoLayout::systemAvid), under(base, DemoLayout::drive)};
+    QStringList folders{under(base, DemoLayout::systemPlugIns), under(base, DemoLayout::userPlugIns),
+                        under(base, DemoLayout::systemAvid), under(base, DemoLayout::drive)};
+    for (const QString& folder : LinuxDemoTree::pluginFolders())
+        folders.append(under(base, folder));
+    return folders;
 }

@@ -5,8 +5,10 @@
 #include <QStringList>
 
 // A realistic plug-in tree laid out as a macOS system root: the system and user plug-in folders,
-// the Avid folder, an external drive with vendor folders, and a drive of sample libraries. The
-// same options always give the same tree; sizes come from sparse files, so it is quick to write.
+// the Avid folder, an external drive with vendor folders, and a drive of sample libraries; beside
+// them, under the same root, a Linux system's and the user's Linux plug-in folders and a Wine
+// prefix. The same options always give the same tree; sizes come from sparse files, so it is
+// quick to write.
 class DemoLibrary {
 public:
     static constexpr int defaultBundleCount = 60;
@@ -21,7 +23,8 @@ public:
     struct Result {
         bool ok = false;
         QString error;   // a sentence for the user when not ok
-        int bundles = 0; // plug-in bundles written, broken ones included
+        int bundles = 0;      // plug-in bundles and plug-in files written, broken ones included
+        int linuxBundles = 0; // of those, the ones built for Linux or Windows
         int brokenBundles = 0;
         int contentLibraries = 0;
         qint64 files = 0; // regular files in the whole tree
@@ -37,6 +40,6 @@ public:
     static QString driveFolder(const QString& root);
     static QString contentFolder(const QString& root);
     // The folders to grant for a scan of everything: the standard plug-in folders of the system
-    // and the user, the system Avid folder, and the external drive.
+    // and the user, the system Avid folder, the external drive, then the Linux and Wine folders.
     static QStringList pluginFolders(const QString& root);
 };

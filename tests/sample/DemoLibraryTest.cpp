@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonDocument>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -78,7 +80,14 @@ Tally tally(const QString& root) {
     return result;
 }
 
-// Plug-in bundle folders as a person counts them: not hidden, not inside another bundle, not links.
+// The Linux system's folders and the hidden ones of the home hold the Linux and Wine plug-ins.
+bool onMacSide(const QString& root, const QString& path) {
+    const QString relative = QDir(root).relativeFilePath(path);
+    return !relative.startsWith(QLatin1StringView("usr/")) && !relative.contains(QLatin1StringView("/."));
+}
+
+// macOS plug-in bundle folders as a person counts them: not hidden, not inside another bundle,
+// not links, not in the Linux system's folders.
 int countBundles(const QString& root) {
     int count = 0;
     QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
@@ -88,7 +97,7 @@ int countBundles(const QString& root) {
         if (info.isSymLink() || !plugInExtensions.contains(info.suffix().toLower()))
             continue;
         const QStringList parts = QDir(root).relativeFilePath(path).split(u'/');
-        bool counted = true;
+        bool counted = parts.first() != QLatin1StringView("usr");
         for (qsizetype i = 0; i < parts.size() - 1; ++i)
             counted = counted && !parts[i].startsWith(u'.') &&
                       !plugInExtensions.contains(QFileInfo(parts[i]).suffix().toLower());
@@ -154,7 +163,8 @@ TEST_F(DemoLibraryTest, SameSeedGivesTheSameTreeAndAnotherSeedAnother) {
 
 TEST_F(DemoLibraryTest, ResultCountsWhatIsOnDisk) {
     const Tally onDisk = tally(s_root);
-    EXPECT_EQ(s_result.bundles, 60);
+    EXPECT_EQ(s_result.bundles, 60 + 42);
+    EXPECT_EQ(s_result.linuxBundles, 42);
     EXPECT_EQ(s_result.brokenBundles, 2);
     EXPECT_EQ(s_result.contentLibraries, 15);
     EXPECT_EQ(s_result.files, onDisk.files);
@@ -165,23 +175,42 @@ TEST_F(DemoLibraryTest, ResultCountsWhatIsOnDisk) {
 TEST_F(DemoLibraryTest, BundleCountScales) {
     QTemporaryDir other;
     ASSERT_TRUE(other.isValid());
-    for (const int bundles : {0, 7, 90}) {
-        const QString root = other.filePath(QString::number(bundles));
-        const DemoLibrary::Result result = DemoLibrary::write(root, options(bundles, 5));
+    // Past the hand-picked sixty, one generated bundle in five is a Linux or Windows one; the
+    // Linux system, home and Wine prefix are always there.
+    const struct {
+        int requested;
+        int macOS;
+        int linuxOnes;
+    } cases[] = {{0, 0, 42}, {7, 7, 42}, {60, 60, 42}, {64, 64, 42}, {65, 64, 43}, {90, 84, 48}};
+    for (const auto& expected : cases) {
+        const QString root = other.filePath(QString::number(expected.requested));
+        const DemoLibrary::Result result = DemoLibrary::write(root, options(expected.requested, 5));
         ASSERT_TRUE(result.ok) << result.error.toStdString();
-        EXPECT_EQ(result.bundles, bundles);
-        EXPECT_EQ(countBundles(root), bundles);
+        EXPECT_EQ(result.bundles, expected.macOS + expected.linuxOnes) << expected.requested;
+        EXPECT_EQ(result.linuxBundles, expected.linuxOnes) << expected.requested;
+        EXPECT_EQ(countBundles(root), expected.macOS) << expected.requested;
         for (const QString& folder : DemoLibrary::pluginFolders(root))
             EXPECT_TRUE(QFileInfo(folder).isDir()) << folder.toStdString();
     }
 }
 
+// Every standard location of the sample system, macOS, Linux and Wine, is granted, and nothing
+// else but the drive.
 TEST_F(DemoLibraryTest, PluginFoldersAreTheStandardFoldersAndTheDrive) {
     const QStringList expected{s_root + QStringLiteral("/Library/Audio/Plug-Ins"),
                                s_root + QStringLiteral("/Users/alex/Library/Audio/Plug-Ins"),
                                s_root + QStringLiteral("/Library/Application Support/Avid/Audio/Plug-Ins"),
                                s_root + QStringLiteral("/Volumes/Studio SSD")};
-    EXPECT_EQ(DemoLibrary::pluginFolders(s_root), expected);
+    QStringList folders = DemoLibrary::pluginFolders(s_root);
+    EXPECT_EQ(folders.mid(0, 4), expected);
+    folders.removeAt(3);
+    QStringList standard;
+    for (const StandardLocation& location :
+         PluginScanner(ScanRoots{s_root, DemoLibrary::homeFolder(s_root)}).standardLocations())
+        standard.append(location.path);
+    folders.sort();
+    standard.sort();
+    EXPECT_EQ(folders, standard);
     EXPECT_EQ(DemoLibrary::homeFolder(s_root), s_root + QStringLiteral("/Users/") + DemoLibrary::userName());
     EXPECT_EQ(DemoLibrary::userName(), QStringLiteral("alex"));
     EXPECT_EQ(DemoLibrary::driveFolder(s_root), expected.last());
@@ -255,7 +284,8 @@ TEST_F(DemoLibraryTest, PropertyListsVaryAsInstallersLeaveThem) {
     QDirIterator it(s_root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString bundle = it.next();
-        if (!plugInExtensions.contains(QFileInfo(bundle).suffix().toLower()) || QFileInfo(bundle).isSymLink())
+        if (!plugInExtensions.contains(QFileInfo(bundle).suffix().toLower()) || QFileInfo(bundle).isSymLink() ||
+            !onMacSide(s_root, bundle))
             continue;
         const QByteArray plist = readAll(bundle + QStringLiteral("/Contents/Info.plist"));
         if (plist.isEmpty()) {
@@ -297,6 +327,109 @@ TEST_F(DemoLibraryTest, BrokenAndHiddenAndNestedBundlesAreThere) {
               nullptr);
     EXPECT_NE(scanned(QStringLiteral("Volumes/Studio SSD/Plug-Ins/Native Instruments/Massive X.vst3")),
               nullptr);
+}
+
+// The Linux and Wine side reads as its packages would: multi-plug-in bundles, moduleinfo and
+// VERSIONINFO where present, fallbacks where not, helpers, copies and non-plug-in bundles left out.
+TEST_F(DemoLibraryTest, LinuxAndWindowsPluginsReadAsInstalled) {
+    using A = PluginArchitecture;
+    using F = PluginFormat;
+    using P = PluginPlatform;
+    const QString wine = QStringLiteral("Users/alex/.wine/drive_c/Program Files");
+    const struct {
+        QString path;
+        F format;
+        int installs;
+        const char* name = nullptr; // nullptr: not checked
+        const char* publisher = nullptr;
+        const char* version = nullptr;
+        A architecture = A::x86_64;
+        P platform = P::linuxNative;
+    } rows[] = {
+        {QStringLiteral("usr/lib/lv2/calf.lv2"), F::lv2, 10, "Calf Reverb", "Calf Studio Gear", "0.90"},
+        {QStringLiteral("usr/lib/lv2/fil4.lv2"), F::lv2, 2, "x42-eq - Parametric Equalizer Stereo", "Robin Gareus", "6.2"},
+        {QStringLiteral("usr/lib/x86_64-linux-gnu/lv2/ZamComp.lv2"), F::lv2, 1, "ZamComp", "Damien Zammit", "4.1"},
+        {QStringLiteral("Users/alex/.lv2/mod-pitchshifter.lv2"), F::lv2, 1, "Drop", "MOD Devices", "0.0", A::arm32},
+        {QStringLiteral("usr/lib/lv2/lv2core.lv2"), F::lv2, 0},
+        {QStringLiteral("Users/alex/.lv2/alex-presets.lv2"), F::lv2, 0},
+        {QStringLiteral("usr/lib/vst3/lsp-plugins.vst3"), F::vst3, 6, "LSP Limiter Stereo", "LSP (Linux Studio Plugins)", "1.2.14"},
+        {QStringLiteral("usr/lib/vst3/Surge XT.vst3"), F::vst3, 1, "Surge XT", "Surge Synth Team", "1.3.1"},
+        {QStringLiteral("usr/lib/vst3/Surge XT Effects.vst3"), F::vst3, 1, "Surge XT Effects"},
+        {QStringLiteral("Users/alex/.vst3/Cardinal.vst3"), F::vst3, 3, "Cardinal Synth", "DISTRHO", "23.10.0"},
+        {QStringLiteral("Users/alex/.vst3/Odin2.vst3"), F::vst3, 1, "Odin2", nullptr, nullptr, A::arm64Generic},
+        {QStringLiteral("Users/alex/.vst3/yabridge/Serum2.vst3"), F::vst3, 0},
+        {QStringLiteral("usr/lib/clap/Surge XT.clap"), F::clap, 1, "Surge XT"},
+        {QStringLiteral("Users/alex/.clap/yabridge/Phase Plant.clap"), F::clap, 0},
+        {QStringLiteral("usr/lib/vst/lsp-plugins/lsp-plugins-vst2-limiter-stereo.so"), F::vst, 1},
+        {QStringLiteral("usr/lib/vst/lsp-plugins/lsp-plugins-vst2-core.so"), F::vst, 0},
+        {QStringLiteral("usr/lib/ladspa/tap_reverb.so"), F::ladspa, 1, "tap_reverb"},
+        {wine + QStringLiteral("/Common Files/VST3/FabFilter Pro-Q 3.vst3"), F::vst3, 1, "FabFilter Pro-Q 3", "FabFilter",
+         "3.21.0.0", A::x86_64, P::windows},
+        {wine + QStringLiteral("/Common Files/VST3/OTT.vst3"), F::vst3, 1, "OTT", "Xfer Records", "1.37.0.0", A::x86_64,
+         P::windows},
+        {wine + QStringLiteral("/Common Files/VST3/Serum2.vst3"), F::vst3, 1, "Serum 2", "Xfer Records", "2.0.6",
+         A::x86_64, P::windows},
+        {wine + QStringLiteral("/Common Files/VST3/Disperser.vst3"), F::vst3, 1, nullptr, nullptr, nullptr, A::arm64ec,
+         P::windows},
+        {wine + QStringLiteral(" (x86)/Steinberg/VSTPlugins/Classic Delay.dll"), F::vst, 1, nullptr, nullptr, nullptr,
+         A::x86, P::windows},
+        {wine + QStringLiteral("/VstPlugins/libfftw3f-3.dll"), F::vst, 0},
+    };
+    for (const auto& row : rows) {
+        const QString path = s_root + u'/' + row.path;
+        QList<const ScannedPlugin*> installs;
+        for (const ScannedPlugin& plugin : s_scanned)
+            if (plugin.filePath == path)
+                installs.append(&plugin);
+        ASSERT_EQ(installs.size(), row.installs) << row.path.toStdString();
+        if (installs.isEmpty())
+            continue;
+        const ScannedPlugin* named = installs.first();
+        for (const ScannedPlugin* install : installs) {
+            EXPECT_EQ(install->format, row.format) << row.path.toStdString();
+            EXPECT_EQ(install->architecture, row.architecture) << row.path.toStdString();
+            EXPECT_EQ(install->platform, row.platform) << row.path.toStdString();
+            if (row.name && install->name == QLatin1StringView(row.name))
+                named = install;
+        }
+        if (row.name)
+            EXPECT_EQ(named->name, QString::fromUtf8(row.name)) << row.path.toStdString();
+        if (row.publisher)
+            EXPECT_EQ(named->publisher, QString::fromUtf8(row.publisher)) << row.path.toStdString();
+        if (row.version)
+            EXPECT_EQ(named->version, QString::fromUtf8(row.version)) << row.path.toStdString();
+    }
+}
+
+// Plug-ins reached twice, through yabridge's copies or a package's folder under two names, show
+// once (Serum 2 is installed for macOS as well).
+TEST_F(DemoLibraryTest, PluginsReachedTwiceShowOnce) {
+    for (const QString& name : {QStringLiteral("Serum 2"), QStringLiteral("Phase Plant"), QStringLiteral("StereoEncoder"),
+                                QStringLiteral("AllRADecoder")}) {
+        const auto count = std::count_if(s_scanned.cbegin(), s_scanned.cend(), [&](const ScannedPlugin& plugin) {
+            return plugin.name == name && plugin.platform != PluginPlatform::macOS;
+        });
+        EXPECT_EQ(count, 1) << name.toStdString();
+    }
+    const auto bridged = std::count_if(s_scanned.cbegin(), s_scanned.cend(),
+                                       [](const ScannedPlugin& plugin) { return plugin.isBridged; });
+    EXPECT_EQ(bridged, 3);
+}
+
+// The SDK's relaxed JSON, which Qt's reader refuses, and strict JSON in the older place.
+TEST_F(DemoLibraryTest, ModuleInfoFilesAreWrittenAsTheSdkWritesThem) {
+    const struct {
+        const char* file;
+        bool strict;
+    } files[] = {{"usr/lib/vst3/Surge XT.vst3/Contents/Resources/moduleinfo.json", false},
+                 {"usr/lib/vst3/lsp-plugins.vst3/Contents/moduleinfo.json", true}};
+    for (const auto& file : files) {
+        const QByteArray json = readAll(s_root + u'/' + QLatin1StringView(file.file));
+        ASSERT_FALSE(json.isEmpty()) << file.file;
+        QJsonParseError error;
+        static_cast<void>(QJsonDocument::fromJson(json, &error));
+        EXPECT_EQ(error.error == QJsonParseError::NoError, file.strict) << file.file;
+    }
 }
 
 TEST_F(DemoLibraryTest, DatesSpreadOverThreeYearsAndSizesFromMegabytesToGigabytes) {
