@@ -30,7 +30,7 @@ QString ExportCommand::name() const {
 }
 
 QString ExportCommand::summary() const {
-    return QStringLiteral("Writes the (filtered) library list to a CSV, text, Markdown or PDF file.");
+    return QStringLiteral("Writes the (filtered) library list to a CSV, text, Markdown, PDF or JSON file.");
 }
 
 QString ExportCommand::synopsis() const {
@@ -41,7 +41,7 @@ QString ExportCommand::synopsis() const {
 void ExportCommand::addOptions(QCommandLineParser& parser) const {
     parser.addOption(QCommandLineOption(
         asOption,
-        QStringLiteral("The form to write: %1 (default: from FILE's extension, .csv, .txt, .md or .pdf).")
+        QStringLiteral("The form to write: %1 (default: from FILE's extension, .csv, .txt, .md, .pdf or .json).")
             .arg(formatNames()),
         QStringLiteral("FORMAT")));
     m_filterOptions.addTo(parser);
@@ -65,7 +65,7 @@ int ExportCommand::run(const QStringList& arguments, const QCommandLineParser& p
         format = LibraryExporter::formatForPath(path);
         if (!format)
             return ConsoleOutput::usageError(
-                QStringLiteral("cannot tell the form from the name \"%1\"; end it in .csv, .txt, .md or .pdf, "
+                QStringLiteral("cannot tell the form from the name \"%1\"; end it in .csv, .txt, .md, .pdf or .json, "
                                "or give --as %2.")
                     .arg(arguments.first(), formatNames()),
                 context.usage);

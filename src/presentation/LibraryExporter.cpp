@@ -2,47 +2,24 @@
 
 #include "model/AbbreviatedDate.h"
 #include "model/Diagnostics.h"
-#include "model/LocaleCompare.h"
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
 #include "presentation/AtomicFileWriter.h"
-#include "presentation/LibrarySectioning.h"
+#include "presentation/ExportInstallRows.h"
+#include "presentation/LibraryJsonExporter.h"
 #include "presentation/PdfTextPage.h"
 #include "presentation/RowLabels.h"
 
-#include <QCollator>
 #include <QFileInfo>
 #include <QLocale>
 #include <QBuffer>
 #include <QSet>
-
-#include <algorithm>
-#include <array>
-#include <numeric>
-#include <vector>
 
 namespace LibraryExporter {
 
 namespace {
 
 const QString emDash = QStringLiteral("\u2014");
-
-// CSV installs go in code-point order of their format labels: AAX, AU, CLAP, VST, VST3.
-int csvFormatRank(PluginFormat format)
-{
-    static const auto ranks = [] {
-        constexpr auto formats = allCases<PluginFormat>();
-        std::array<PluginFormat, formats.size()> sorted = formats;
-        std::sort(sorted.begin(), sorted.end(), [](PluginFormat a, PluginFormat b) {
-            return LibrarySectioning::codePointLess(formatLabel(a), formatLabel(b));
-        });
-        std::array<int, formats.size()> result{};
-        for (std::size_t i = 0; i < sorted.size(); ++i)
-            result[std::size_t(canonicalIndex(sorted[i]))] = int(i);
-        return result;
-    }();
-    return ranks[std::size_t(canonicalIndex(format))];
-}
 
 void appendQuoted(QString& out, const QString& value)
 {
@@ -150,51 +127,37 @@ QList<PluginRecord*> exportedRecords(const QList<LibrarySection>& sections,
 
 QString csvText(const QList<PluginRecord*>& records)
 {
-    const QCollator collator = localizedCaseInsensitiveCollator();
-    QStringList names;
-    names.reserve(records.size());
-    for (const PluginRecord* record : records)
-        names.append(record->name());
-    std::vector<qsizetype> order(std::size_t(records.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&names, &collator](qsizetype a, qsizetype b) {
-        return collator.compare(names[a], names[b]) < 0;
-    });
-
     CsvDates dates;
     QString out = QStringLiteral("Name,Publisher,Version,Type,Archs,Dated,Installed,Size,ID,Path");
     out.reserve(records.size() * 400);
+    const PluginRecord* lastRecord = nullptr;
     QString nameAndPublisher;
-    for (const qsizetype index : order) {
-        const PluginRecord& record = *records[index];
-        nameAndPublisher.clear();
-        appendQuoted(nameAndPublisher, record.name());
-        nameAndPublisher += u',';
-        appendQuoted(nameAndPublisher, record.publisher());
-        QList<PluginInstall*> installs = record.installs();
-        std::stable_sort(installs.begin(), installs.end(), [](const PluginInstall* a, const PluginInstall* b) {
-            return csvFormatRank(a->format()) < csvFormatRank(b->format());
-        });
-        for (const PluginInstall* install : std::as_const(installs)) {
-            out += u'\n';
-            out += nameAndPublisher;
-            out += u',';
-            appendQuoted(out, install->version());
-            out += u',';
-            out += formatLabel(install->format());
-            out += u',';
-            out += rawValue(install->architecture());
-            out += u',';
-            out += dates.text(install->dateModified());
-            out += u',';
-            out += dates.text(install->installDate());
-            out += u',';
-            out += QString::number(install->fileSize());
-            out += u',';
-            appendQuoted(out, install->bundleID());
-            out += u',';
-            appendQuoted(out, install->filePath());
+    for (const auto& [record, install] : ExportInstallRows::rows(records)) {
+        if (record != lastRecord) {
+            lastRecord = record;
+            nameAndPublisher.clear();
+            appendQuoted(nameAndPublisher, record->name());
+            nameAndPublisher += u',';
+            appendQuoted(nameAndPublisher, record->publisher());
         }
+        out += u'\n';
+        out += nameAndPublisher;
+        out += u',';
+        appendQuoted(out, install->version());
+        out += u',';
+        out += formatLabel(install->format());
+        out += u',';
+        out += rawValue(install->architecture());
+        out += u',';
+        out += dates.text(install->dateModified());
+        out += u',';
+        out += dates.text(install->installDate());
+        out += u',';
+        out += QString::number(install->fileSize());
+        out += u',';
+        appendQuoted(out, install->bundleID());
+        out += u',';
+        appendQuoted(out, install->filePath());
     }
     return out;
 }
@@ -261,6 +224,8 @@ QString suggestedFileName(ExportFormat format)
         return QStringLiteral("ZuzuzeVizozod.md");
     case ExportFormat::pdf:
         return QStringLiteral("ZuzuzeVizozod.pdf");
+    case ExportFormat::json:
+        return QStringLiteral("ZuzuzeVizozod.json");
     }
     return {};
 }
@@ -276,6 +241,8 @@ std::optional<ExportFormat> formatForPath(const QString& path)
         return ExportFormat::markdown;
     if (extension == u"pdf")
         return ExportFormat::pdf;
+    if (extension == u"json")
+        return ExportFormat::json;
     return std::nullopt;
 }
 
@@ -319,6 +286,8 @@ bool exportLibrary(const QString& path, ExportFormat format, const QList<Library
         return writeText(path, markdownText(sections, recordLookup, exportDate), errorDescription);
     case ExportFormat::pdf:
         return writePdf(path, plainListText(sections, recordLookup, exportDate), errorDescription);
+    case ExportFormat::json:
+        return writeText(path, LibraryJsonExporter::jsonText(exportedRecords(sections, recordLookup)), errorDescription);
     }
     return false;
 }

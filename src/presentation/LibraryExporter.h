@@ -13,8 +13,8 @@
 
 class PluginRecord;
 
-// The library list as CSV, plain text, Markdown or PDF. Every form exports the records of the
-// sections' groups (the filtered list); the CSV is flat and also lists installs not found.
+// The library list as CSV, plain text, Markdown, PDF or JSON. Every form exports the records of the
+// sections' groups (the filtered list); the CSV and the JSON are flat and also list installs not found.
 // Texts use line feeds, no byte-order mark and no final line feed.
 namespace LibraryExporter {
 
@@ -33,7 +33,7 @@ namespace LibraryExporter {
 
 // "ZuzuzeVizozod.csv" and so on.
 [[nodiscard]] QString suggestedFileName(ExportFormat format);
-// From the file name's extension (csv, txt, md or markdown, pdf; any case).
+// From the file name's extension (csv, txt, md or markdown, pdf, json; any case).
 [[nodiscard]] std::optional<ExportFormat> formatForPath(const QString& path);
 
 // The single page the text needs: 720 points wide, as tall as the laid-out text with its padding.

@@ -1,6 +1,7 @@
 #include "ui/ExportFlow.h"
 
 #include "presentation/LibraryExporter.h"
+#include "presentation/LibraryJsonExporter.h"
 #include "presentation/LibraryViewModel.h"
 #include "ui/AlertSound.h"
 
@@ -33,6 +34,9 @@ QString ExportFlow::begin(const QString& format)
     case ExportFormat::markdown:
         m_text = LibraryExporter::markdownText(sections, lookup, now);
         break;
+    case ExportFormat::json:
+        m_text = LibraryJsonExporter::jsonText(LibraryExporter::exportedRecords(sections, lookup));
+        break;
     case ExportFormat::pdf:
         break;
     }
@@ -58,6 +62,8 @@ QStringList ExportFlow::nameFilters(const QString& format)
         return {QStringLiteral("Markdown (*.md)")};
     case ExportFormat::pdf:
         return {QStringLiteral("PDF (*.pdf)")};
+    case ExportFormat::json:
+        return {QStringLiteral("JSON (*.json)")};
     }
     return {};
 }

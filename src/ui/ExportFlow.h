@@ -23,7 +23,7 @@ class ExportFlow : public QObject {
 public:
     explicit ExportFlow(const LibraryViewModel& viewModel, QObject* parent = nullptr);
 
-    // `format` is "csv", "text", "markdown" or "pdf"; returns the suggested file name ("" for an
+    // `format` is "csv", "text", "markdown", "pdf" or "json"; returns the suggested file name ("" for an
     // unknown format, which prepares nothing).
     Q_INVOKABLE QString begin(const QString& format);
     // Where the save dialog starts: the suggested name in the user's documents folder.

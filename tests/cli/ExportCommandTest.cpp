@@ -2,6 +2,7 @@
 #include "support/QtPrinters.h"
 
 #include "presentation/LibraryExporter.h"
+#include "presentation/LibraryJsonExporter.h"
 #include "presentation/LibraryRecordOrder.h"
 #include "presentation/LibraryViewModel.h"
 
@@ -31,6 +32,9 @@ protected:
             return withoutDate(LibraryExporter::plainListText(model.sections(), model.recordLookup(), now));
         case ExportFormat::markdown:
             return withoutDate(LibraryExporter::markdownText(model.sections(), model.recordLookup(), now));
+        case ExportFormat::json:
+            return LibraryJsonExporter::jsonText(
+                LibraryExporter::exportedRecords(model.sections(), model.recordLookup()));
         case ExportFormat::pdf:
             break;
         }
@@ -54,6 +58,8 @@ TEST_F(ExportCommandTest, WritesTheFilteredListInTheFormNamedByExtensionOrOption
         {QStringLiteral("out.csv"), {}, ExportFormat::csv},
         {QStringLiteral("out.TXT"), {}, ExportFormat::text},
         {QStringLiteral("out.md"), {}, ExportFormat::markdown},
+        {QStringLiteral("out.Json"), {}, ExportFormat::json},
+        {QStringLiteral("list.data"), {QStringLiteral("--as"), QStringLiteral("JSON")}, ExportFormat::json},
         {QStringLiteral("list.data"), {QStringLiteral("--as"), QStringLiteral("csv")}, ExportFormat::csv},
         {QStringLiteral("out.csv"),
          {QStringLiteral("--as"), QStringLiteral("markdown")},
@@ -67,7 +73,8 @@ TEST_F(ExportCommandTest, WritesTheFilteredListInTheFormNamedByExtensionOrOption
         EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
         EXPECT_EQ(exported.out, QStringLiteral("Exported 2 plugins to %1\n").arg(path));
         const QString written = read(path);
-        EXPECT_EQ(c.format == ExportFormat::csv ? written : withoutDate(written),
+        const bool dated = c.format == ExportFormat::text || c.format == ExportFormat::markdown;
+        EXPECT_EQ(dated ? withoutDate(written) : written,
                   expected(c.format, QStringLiteral("acme")))
             << c.file.toStdString();
         QFile::remove(path);
@@ -87,15 +94,15 @@ TEST_F(ExportCommandTest, AnUnknownExtensionOrFormIsAUsageErrorAndWritesNothing)
     EXPECT_EQ(byName.exitCode, 2);
     EXPECT_TRUE(byName.err.startsWith(
         QStringLiteral(
-            "zuzuze-vizozod: cannot tell the form from the name \"%1\"; end it in .csv, .txt, .md or "
-            ".pdf, or give --as csv|text|markdown|pdf.\n")
+            "zuzuze-vizozod: cannot tell the form from the name \"%1\"; end it in .csv, .txt, .md, "
+            ".pdf or .json, or give --as csv|text|markdown|pdf|json.\n")
             .arg(path)))
         << byName.err.toStdString();
     const CliRun byOption =
         run({QStringLiteral("export"), path, QStringLiteral("--as"), QStringLiteral("xls")});
     EXPECT_EQ(byOption.exitCode, 2);
     EXPECT_TRUE(byOption.err.startsWith(
-        QStringLiteral("zuzuze-vizozod: --as \"xls\" is not one of csv|text|markdown|pdf.\n")));
+        QStringLiteral("zuzuze-vizozod: --as \"xls\" is not one of csv|text|markdown|pdf|json.\n")));
     EXPECT_FALSE(QFile::exists(path));
 }
 

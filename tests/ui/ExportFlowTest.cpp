@@ -75,6 +75,7 @@ TEST_F(ExportFlowTest, SuggestsTheNamesOfEachFormat)
     EXPECT_EQ(m_flow.begin(QStringLiteral("text")), QStringLiteral("ZuzuzeVizozod.txt"));
     EXPECT_EQ(m_flow.begin(QStringLiteral("markdown")), QStringLiteral("ZuzuzeVizozod.md"));
     EXPECT_EQ(m_flow.begin(QStringLiteral("pdf")), QStringLiteral("ZuzuzeVizozod.pdf"));
+    EXPECT_EQ(m_flow.begin(QStringLiteral("json")), QStringLiteral("ZuzuzeVizozod.json"));
     EXPECT_EQ(m_flow.begin(QStringLiteral("rtf")), QString());
     EXPECT_TRUE(ExportFlow::suggestedFileUrl(QStringLiteral("ZuzuzeVizozod.csv")).toLocalFile().endsWith(
         QStringLiteral("/ZuzuzeVizozod.csv")));

@@ -71,6 +71,7 @@ Rectangle {
                 MenuItem { text: "Text\u2026"; onTriggered: toolbar.exportRequested("text") }
                 MenuItem { text: "Markdown\u2026"; onTriggered: toolbar.exportRequested("markdown") }
                 MenuItem { text: "PDF\u2026"; onTriggered: toolbar.exportRequested("pdf") }
+                MenuItem { text: "JSON\u2026"; onTriggered: toolbar.exportRequested("json") }
             }
         }
 
