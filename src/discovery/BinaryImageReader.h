@@ -9,5 +9,6 @@
 namespace BinaryImageReader {
 
 [[nodiscard]] BinaryImageInfo read(const QString& path);
+[[nodiscard]] BinaryImageInfo fromBytes(const QByteArray& image);
 
 } // namespace BinaryImageReader

@@ -10,11 +10,13 @@
 class BoundedFile {
 public:
     BoundedFile(const QString& path, qint64 budget);
+    // The same reads over bytes already in memory (fuzzing, tests).
+    BoundedFile(const QByteArray& contents, qint64 budget);
     ~BoundedFile();
     BoundedFile(const BoundedFile&) = delete;
     BoundedFile& operator=(const BoundedFile&) = delete;
 
-    [[nodiscard]] bool isOpen() const { return m_fd >= 0; }
+    [[nodiscard]] bool isOpen() const { return m_inMemory || m_fd >= 0; }
     [[nodiscard]] qint64 size() const { return m_size; }
 
     // Exactly `count` bytes at `offset`, or an empty array when they are not all there.
@@ -23,6 +25,8 @@ public:
     [[nodiscard]] QByteArray readUpTo(quint64 offset, quint64 count);
 
 private:
+    QByteArray m_contents;
+    bool m_inMemory = false;
     int m_fd = -1;
     qint64 m_size = 0;
     qint64 m_budget = 0;

@@ -1,0 +1,205 @@
+#include "discovery/Lv2BundleReader.h"
+
+#include "discovery/Lv2PluginClass.h"
+#include "model/FilePathBytes.h"
+
+#include <lilv/lilv.h>
+
+#include <QSet>
+
+#include <sys/stat.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Real plug-in data stays far below these; past them a bundle is not worth a scan's time.
+constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
+constexpr qint64 maxBundleBytes = 32 * 1024 * 1024;
+
+constexpr const char* lv2Core = "http://lv2plug.in/ns/lv2core#";
+constexpr const char* doap = "http://usefulinc.com/ns/doap#";
+
+// The size of a readable regular file (following links), or -1: a FIFO or a device named as
+// Turtle data must never reach the parser.
+qint64 regularFileSize(const QByteArray& path)
+{
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return -1;
+    return info.st_size;
+}
+
+struct NodeDeleter {
+    void operator()(LilvNode* node) const { lilv_node_free(node); }
+};
+struct NodesDeleter {
+    void operator()(LilvNodes* nodes) const { lilv_nodes_free(nodes); }
+};
+struct WorldDeleter {
+    void operator()(LilvWorld* world) const { lilv_world_free(world); }
+};
+using Node = std::unique_ptr<LilvNode, NodeDeleter>;
+using Nodes = std::unique_ptr<LilvNodes, NodesDeleter>;
+
+QString text(const LilvNode* node)
+{
+    return node ? QString::fromUtf8(lilv_node_as_string(node)).trimmed() : QString();
+}
+
+QString localPath(const LilvNode* fileUri)
+{
+    if (!fileUri || !lilv_node_is_uri(fileUri) || qstrncmp(lilv_node_as_uri(fileUri), "file:", 5) != 0)
+        return {};
+    char* path = lilv_file_uri_parse(lilv_node_as_uri(fileUri), nullptr);
+    const QString result = path ? FilePathBytes::decode(path) : QString();
+    lilv_free(path);
+    return result;
+}
+
+class BundleWorld {
+public:
+    BundleWorld()
+        : m_world(lilv_world_new())
+    {
+        // Before anything is loaded: with dynamic manifests on, lilv opens and runs plug-in code.
+        Node off(lilv_new_bool(world(), false));
+        lilv_world_set_option(world(), LILV_OPTION_DYN_MANIFEST, off.get());
+        Node on(lilv_new_bool(world(), true));
+        lilv_world_set_option(world(), LILV_OPTION_FILTER_LANG, on.get());
+        m_foafName.reset(lilv_new_uri(world(), "http://xmlns.com/foaf/0.1/name"));
+        m_maintainer.reset(lilv_new_uri(world(), (QByteArray(doap) + "maintainer").constData()));
+        m_developer.reset(lilv_new_uri(world(), (QByteArray(doap) + "developer").constData()));
+        m_type.reset(lilv_new_uri(world(), "http://www.w3.org/1999/02/22-rdf-syntax-ns#type"));
+        m_name.reset(lilv_new_uri(world(), (QByteArray(doap) + "name").constData()));
+        m_binary.reset(lilv_new_uri(world(), (QByteArray(lv2Core) + "binary").constData()));
+        m_minor.reset(lilv_new_uri(world(), (QByteArray(lv2Core) + "minorVersion").constData()));
+        m_micro.reset(lilv_new_uri(world(), (QByteArray(lv2Core) + "microVersion").constData()));
+    }
+
+    LilvWorld* world() const { return m_world.get(); }
+
+    // The foaf:name of the first of `subject`'s `role` nodes that has one.
+    QString personName(const LilvNode* subject, const LilvNode* role, const LilvPlugin* plugin) const
+    {
+        Nodes people(plugin ? lilv_plugin_get_value(plugin, role) : lilv_world_find_nodes(world(), subject, role, nullptr));
+        LILV_FOREACH (nodes, i, people.get()) {
+            Node name(lilv_world_get(world(), lilv_nodes_get(people.get(), i), m_foafName.get(), nullptr));
+            if (!text(name.get()).isEmpty())
+                return text(name.get());
+        }
+        return {};
+    }
+
+    QString publisher(const LilvPlugin* plugin) const
+    {
+        Node project(lilv_plugin_get_project(plugin));
+        for (const LilvNode* role : {m_maintainer.get(), m_developer.get()}) {
+            QString name = personName(nullptr, role, plugin);
+            if (name.isEmpty() && project)
+                name = personName(project.get(), role, nullptr);
+            if (!name.isEmpty())
+                return name;
+        }
+        return {};
+    }
+
+    // The plug-in's first `property` value. lilv's own getters for the name and the binary print
+    // a warning when they are absent, which is common and no business of the user.
+    QString first(const LilvPlugin* plugin, bool binary) const
+    {
+        Nodes values(lilv_plugin_get_value(plugin, binary ? m_binary.get() : m_name.get()));
+        const LilvNode* value = values ? lilv_nodes_get_first(values.get()) : nullptr;
+        return binary ? localPath(value) : text(value);
+    }
+
+    QString version(const LilvPlugin* plugin) const
+    {
+        Nodes minor(lilv_plugin_get_value(plugin, m_minor.get()));
+        Nodes micro(lilv_plugin_get_value(plugin, m_micro.get()));
+        const LilvNode* minorNode = minor ? lilv_nodes_get_first(minor.get()) : nullptr;
+        const LilvNode* microNode = micro ? lilv_nodes_get_first(micro.get()) : nullptr;
+        if (!minorNode || !lilv_node_is_int(minorNode))
+            return {};
+        const int microValue = microNode && lilv_node_is_int(microNode) ? lilv_node_as_int(microNode) : 0;
+        return u"%1.%2"_s.arg(lilv_node_as_int(minorNode)).arg(microValue);
+    }
+
+    QStringList types(const LilvPlugin* plugin) const
+    {
+        QStringList uris;
+        Nodes types(lilv_plugin_get_value(plugin, m_type.get()));
+        LILV_FOREACH (nodes, i, types.get()) {
+            const LilvNode* type = lilv_nodes_get(types.get(), i);
+            if (lilv_node_is_uri(type))
+                uris.append(QString::fromUtf8(lilv_node_as_uri(type)));
+        }
+        return uris;
+    }
+
+private:
+    std::unique_ptr<LilvWorld, WorldDeleter> m_world;
+    Node m_foafName, m_maintainer, m_developer, m_type, m_minor, m_micro, m_name, m_binary;
+};
+
+// Every data file of every plug-in is a regular local file, and together they fit the caps.
+bool dataFilesFit(const LilvPlugins* plugins)
+{
+    QSet<QString> paths;
+    LILV_FOREACH (plugins, i, plugins) {
+        const LilvNodes* files = lilv_plugin_get_data_uris(lilv_plugins_get(plugins, i));
+        LILV_FOREACH (nodes, j, files)
+            paths.insert(localPath(lilv_nodes_get(files, j)));
+    }
+    qint64 total = 0;
+    for (const QString& path : paths) {
+        const qint64 size = path.isEmpty() ? -1 : regularFileSize(FilePathBytes::encode(path));
+        if (size < 0 || size > maxFileBytes)
+            return false;
+        total += size;
+    }
+    return total <= maxBundleBytes;
+}
+
+} // namespace
+
+namespace Lv2BundleReader {
+
+Lv2Bundle read(const QString& bundlePath)
+{
+    Lv2Bundle bundle;
+    const QString folder = bundlePath.endsWith(u'/') ? bundlePath : bundlePath + u'/';
+    const qint64 manifestSize = regularFileSize(FilePathBytes::encode(folder + u"manifest.ttl"_s));
+    if (manifestSize < 0 || manifestSize > maxFileBytes)
+        return bundle;
+
+    BundleWorld world;
+    Node bundleUri(lilv_new_file_uri(world.world(), nullptr, FilePathBytes::encode(folder).constData()));
+    if (!bundleUri)
+        return bundle;
+    lilv_world_load_bundle(world.world(), bundleUri.get());
+    const LilvPlugins* plugins = lilv_world_get_all_plugins(world.world());
+    if (!dataFilesFit(plugins))
+        return bundle;
+    bundle.readable = true;
+
+    LILV_FOREACH (plugins, i, plugins) {
+        const LilvPlugin* plugin = lilv_plugins_get(plugins, i);
+        Lv2Plugin entry;
+        entry.binaryPath = world.first(plugin, true);
+        // Data for a plug-in whose code is elsewhere (extensions, presets) is not an install.
+        if (entry.binaryPath.isEmpty())
+            continue;
+        entry.uri = QString::fromUtf8(lilv_node_as_uri(lilv_plugin_get_uri(plugin)));
+        entry.name = world.first(plugin, false);
+        entry.publisher = world.publisher(plugin);
+        entry.version = world.version(plugin);
+        entry.category = Lv2PluginClass::categoryOf(world.types(plugin));
+        bundle.plugins.append(entry);
+    }
+    return bundle;
+}
+
+} // namespace Lv2BundleReader
