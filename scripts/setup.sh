@@ -6,15 +6,18 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
-    libqt6sql6-sqlite libqt6opengl6-dev libgl-dev
-    qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
-    qml6-module-qtquick-templates qml6-module-qtquick-window qml6-module-qtquick-dialogs
-    qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qt-labs-settings
-    qml6-module-qtquick-shapes qml6-module-qtcore qml6-module-qt-labs-folderlistmodel
+    libqt6opengl6-dev libgl-dev qml6-module-qttest
     libplist-dev liblilv-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core poppler-utils xvfb xauth adwaita-icon-theme
+    poppler-utils xvfb xauth
     lilv-utils
+    # The installed tree and the Debian package: icons, manual page, checks, completion tests.
+    librsvg2-bin help2man man-db file lintian desktop-file-utils appstream zsh
 )
+# What the program loads at run time by name (QML modules, Qt plug-ins, font, icons): the Debian
+# package depends on the same list.
+while read -r package; do
+    [[ $package =~ ^[a-z0-9] ]] && packages+=("$package")
+done <"$(dirname "$0")/../packaging/runtime-packages.txt"
 
 missing=()
 for package in "${packages[@]}"; do

@@ -9,6 +9,8 @@ namespace DesktopApp {
 
 int run(int argc, char** argv, const DesktopOptions& options)
 {
+    // Ties the window to the installed desktop entry (its icon and name on Wayland and X11).
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZV_APP_ID));
     QGuiApplication application(argc, argv);
     DesktopSession session(options);
     QString error;
