@@ -129,6 +129,22 @@ QVariantList DashboardViewModel::contentByLibraryModel() const
 void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QList<ContentLibraryFolder*>& folders,
                                  const QList<ContentLibraryItem*>& items)
 {
+    computePlugins(records);
+    computeContent(folders, items);
+}
+
+void DashboardViewModel::computeContent(const QList<ContentLibraryFolder*>& folders,
+                                        const QList<ContentLibraryItem*>& items)
+{
+    ContentFigures content = contentFigures(folders, items);
+    assign(m_contentBytes, std::move(content.bytes), &DashboardViewModel::contentBytesChanged);
+    assign(m_contentByPublisher, largestFirst(std::move(content.byPublisher)),
+           &DashboardViewModel::contentByPublisherChanged);
+    assign(m_contentByLibrary, largestFirst(std::move(content.byLibrary)), &DashboardViewModel::contentByLibraryChanged);
+}
+
+void DashboardViewModel::computePlugins(const QList<PluginRecord*>& records)
+{
     constexpr auto formats = allCases<PluginFormat>();
     std::array<qint64, formats.size()> formatBytes{};
     std::array<bool, formats.size()> formatSeen{};
@@ -178,11 +194,19 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
         earliestByRecord.append({record->publisher(), earliest});
     }
 
-    const QList<PluginGroup> groups = m_grouper.group(rows);
-    int rosetta = 0;
-    for (const PluginGroup& group : groups)
-        if (!group.architectures.contains(appleSilicon) && group.architectures.contains(intel64))
-            ++rosetta;
+    // Equal rows give equal groups; two-digit row years are read against today.
+    const QDate today = QDate::currentDate();
+    if (rows != m_rows || m_groupingCount == 0 || today != m_groupedOn) {
+        const QList<PluginGroup> groups = m_grouper.group(rows);
+        m_rosettaGroups = 0;
+        for (const PluginGroup& group : groups)
+            if (!group.architectures.contains(appleSilicon) && group.architectures.contains(intel64))
+                ++m_rosettaGroups;
+        m_groupCount = int(groups.size());
+        m_rows = std::move(rows);
+        m_groupedOn = today;
+        ++m_groupingCount;
+    }
 
     // hasInstallOlderThanAYear with each publisher's latest install as the reference.
     int outdated = 0;
@@ -197,19 +221,13 @@ void DashboardViewModel::compute(const QList<PluginRecord*>& records, const QLis
         if (formatSeen[i])
             byFormat.append(FormatUsage{formats[i], formatBytes[i]});
 
-    ContentFigures content = contentFigures(folders, items);
-
-    assign(m_totalGroups, int(groups.size()), &DashboardViewModel::totalGroupsChanged);
+    assign(m_totalGroups, int(m_groupCount), &DashboardViewModel::totalGroupsChanged);
     assign(m_totalInstalls, std::move(installCount), &DashboardViewModel::totalInstallsChanged);
     assign(m_totalBytes, std::move(installBytes), &DashboardViewModel::totalBytesChanged);
-    assign(m_rosettaOnlyCount, std::move(rosetta), &DashboardViewModel::rosettaOnlyCountChanged);
+    assign(m_rosettaOnlyCount, int(m_rosettaGroups), &DashboardViewModel::rosettaOnlyCountChanged);
     assign(m_possiblyOutdatedCount, std::move(outdated), &DashboardViewModel::possiblyOutdatedCountChanged);
-    assign(m_contentBytes, std::move(content.bytes), &DashboardViewModel::contentBytesChanged);
     assign(m_byPublisher, largestFirst(publishers.take()), &DashboardViewModel::byPublisherChanged);
     assign(m_byFormat, largestFirst(std::move(byFormat)), &DashboardViewModel::byFormatChanged);
-    assign(m_contentByPublisher, largestFirst(std::move(content.byPublisher)),
-           &DashboardViewModel::contentByPublisherChanged);
-    assign(m_contentByLibrary, largestFirst(std::move(content.byLibrary)), &DashboardViewModel::contentByLibraryChanged);
 }
 
 QHash<QString, qint64> DashboardViewModel::latestInstallMSecs(const QList<PluginRecord*>& records,

@@ -17,7 +17,8 @@ class ContentLibraryFolder;
 class ContentLibraryItem;
 class PluginRecord;
 
-// The dashboard's figures, recomputed as a whole by compute(). Only found installs count; content
+// The dashboard's figures, recomputed by compute() or by part (computePlugins, computeContent);
+// the grouping behind the group counts is kept while its rows stay the same. Only found installs count; content
 // figures come from the libraries found inside the content roots, or from the roots themselves
 // when none was recognised, never from both. Usage lists are largest first, ties in first-seen
 // order (formats: canonical order), and are not truncated.
@@ -58,6 +59,12 @@ public:
     // The three lists in the store's order.
     void compute(const QList<PluginRecord*>& records, const QList<ContentLibraryFolder*>& folders,
                  const QList<ContentLibraryItem*>& items);
+    // The plug-in figures only: counts, bytes, publishers and formats.
+    void computePlugins(const QList<PluginRecord*>& records);
+    // The content figures only.
+    void computeContent(const QList<ContentLibraryFolder*>& folders, const QList<ContentLibraryItem*>& items);
+    // How many times groups were built.
+    [[nodiscard]] int groupingCount() const { return m_groupingCount; }
 
     // Per stored publisher text (exact), the latest install date among the found installs of its
     // records; a publisher whose records have none maps to earliestDate().
@@ -87,6 +94,12 @@ private:
 
     PluginGrouper m_grouper;
     InstantCache m_instants;
+    // The grouping's input and its two figures, kept while the rows stay the same.
+    QList<RawPlugin> m_rows;
+    QDate m_groupedOn;
+    int m_groupingCount = 0;
+    int m_groupCount = 0;
+    int m_rosettaGroups = 0;
     int m_totalGroups = 0;
     int m_totalInstalls = 0;
     qint64 m_totalBytes = 0;

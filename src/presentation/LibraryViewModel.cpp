@@ -194,18 +194,31 @@ void LibraryViewModel::update(const QList<PluginRecord*>& records)
         Q_EMIT recordLookupChanged();
     }
 
-    QList<PluginGroup> groups = m_grouper.group(rows);
-    if (groups.size() != m_totalGroupCount) {
-        m_totalGroupCount = int(groups.size());
+    // Equal rows give equal groups: an edit that touched nothing shown (a note, a tag) or a
+    // refresh that found the same installs keeps the groups.
+    // Two-digit row years are read against today, so a new day groups afresh.
+    const QDate today = QDate::currentDate();
+    if (rows != m_rows || m_groupingCount == 0 || today != m_groupedOn) {
+        m_groups = m_grouper.group(rows);
+        m_rows = std::move(rows);
+        m_groupedOn = today;
+        ++m_groupingCount;
+    }
+    if (m_groups.size() != m_totalGroupCount) {
+        m_totalGroupCount = int(m_groups.size());
         Q_EMIT totalGroupCountChanged();
     }
+    refilter();
+}
 
+void LibraryViewModel::refilter()
+{
     const Criteria criteria(*m_filterState);
     QList<PluginGroup> kept;
-    kept.reserve(groups.size());
-    for (PluginGroup& group : groups)
+    kept.reserve(m_groups.size());
+    for (const PluginGroup& group : std::as_const(m_groups))
         if (criteria.passes(group, m_recordLookup.value(group.id), m_instants))
-            kept.append(std::move(group));
+            kept.append(group);
 
     QList<LibrarySection> sections =
         LibrarySectioning::sections(std::move(kept), m_filterState->groupingMode(), m_recordLookup);

@@ -6,6 +6,7 @@
 #include "presentation/LibrarySection.h"
 #include "presentation/PluginGrouper.h"
 
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -13,8 +14,10 @@
 #include <QVariantList>
 
 // The library list: the catalogue's found installs grouped by plug-in, filtered by the filter
-// state and cut into titled sections. Recomputed from scratch by update(); the owner decides
-// when (on a change of the records or of filterState()).
+// state and cut into titled sections. The groups depend on the catalogue only, so they are kept
+// between calls: update() builds them again only when the rows they come from changed, and
+// refilter() (a keystroke, a chip, another grouping) only filters and sections the kept groups.
+// The owner decides when to call which.
 class LibraryViewModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(FilterState* filterState READ filterState CONSTANT)
@@ -39,6 +42,10 @@ public:
 
     // Every record in the store, in the store's order; records without a found install are ignored.
     Q_INVOKABLE void update(const QList<PluginRecord*>& records);
+    // Filters and sections the groups of the last update() again, for a change of filterState().
+    Q_INVOKABLE void refilter();
+    // How many times the groups were built; a filter change leaves it alone.
+    [[nodiscard]] int groupingCount() const { return m_groupingCount; }
 
     // The filter test of one group, judged by record (the group's looked-up record, or null).
     [[nodiscard]] bool matches(const PluginGroup& group, const PluginRecord* record) const;
@@ -59,6 +66,11 @@ private:
     FilterState* m_filterState;
     PluginGrouper m_grouper;
     InstantCache m_instants;
+    // The grouping's input and output, kept while the catalogue does not change.
+    QList<RawPlugin> m_rows;
+    QList<PluginGroup> m_groups;
+    QDate m_groupedOn;
+    int m_groupingCount = 0;
     QList<LibrarySection> m_sections;
     int m_totalGroupCount = 0;
     QHash<QString, PluginRecord*> m_recordLookup;

@@ -38,12 +38,15 @@ void DashboardController::setStore(CatalogStore* store)
     if (!StoreObservation::follow(this, m_store, store))
         return;
     if (m_store) {
-        connect(m_store, &CatalogStore::recordsChanged, this, &DashboardController::scheduleCompute);
-        connect(m_store, &CatalogStore::installsChanged, this, &DashboardController::scheduleCompute);
-        connect(m_store, &CatalogStore::contentFoldersChanged, this, &DashboardController::scheduleCompute);
-        connect(m_store, &CatalogStore::contentItemsChanged, this, &DashboardController::scheduleCompute);
-        // A refresh re-measures what it keeps: sizes and statuses change without a new object.
-        connect(m_store, &CatalogStore::edited, this, &DashboardController::scheduleCompute);
+        const auto plugins = [this] { scheduleCompute(true, false); };
+        const auto content = [this] { scheduleCompute(false, true); };
+        connect(m_store, &CatalogStore::recordsChanged, this, plugins);
+        connect(m_store, &CatalogStore::installsChanged, this, plugins);
+        connect(m_store, &CatalogStore::contentFoldersChanged, this, content);
+        connect(m_store, &CatalogStore::contentItemsChanged, this, content);
+        // A refresh re-measures what it keeps: sizes and statuses change without a new object,
+        // and the edit does not say of which kind; unchanged plug-in rows keep their grouping.
+        connect(m_store, &CatalogStore::edited, this, [this] { scheduleCompute(true, true); });
     }
     Q_EMIT storeChanged();
     if (m_complete)
@@ -56,21 +59,33 @@ void DashboardController::componentComplete()
     compute();
 }
 
-void DashboardController::scheduleCompute()
+void DashboardController::scheduleCompute(bool plugins, bool content)
 {
+    m_pluginsChanged = m_pluginsChanged || plugins;
+    m_contentChanged = m_contentChanged || content;
     if (m_computePending)
         return;
     m_computePending = true;
-    QMetaObject::invokeMethod(this, &DashboardController::compute, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &DashboardController::computeChanged, Qt::QueuedConnection);
 }
 
 void DashboardController::compute()
 {
+    m_pluginsChanged = true;
+    m_contentChanged = true;
+    computeChanged();
+}
+
+void DashboardController::computeChanged()
+{
     m_computePending = false;
-    if (m_store)
-        m_viewModel->compute(m_store->records(), m_store->contentFolders(), m_store->contentItems());
-    else
-        m_viewModel->compute({}, {}, {});
+    if (m_pluginsChanged)
+        m_viewModel->computePlugins(m_store ? m_store->records() : QList<PluginRecord*>());
+    if (m_contentChanged)
+        m_viewModel->computeContent(m_store ? m_store->contentFolders() : QList<ContentLibraryFolder*>(),
+                                    m_store ? m_store->contentItems() : QList<ContentLibraryItem*>());
+    m_pluginsChanged = false;
+    m_contentChanged = false;
     ++m_computeCount;
     Q_EMIT figuresChanged();
 }

@@ -11,9 +11,9 @@
 #include <QtQml/qqmlregistration.h>
 
 // The dashboard's figures as the view shows them (DashboardLayout's title, six stat cards and
-// charts that have something to show, cut to their limits), for QML. Recomputed whenever the
-// catalogue's records, content roots or measured libraries change, at most once per turn of the
-// event loop.
+// charts that have something to show, cut to their limits), for QML. The part whose inputs
+// changed (plug-ins, or content roots and measured libraries) is recomputed, at most once per
+// turn of the event loop.
 class DashboardController : public QObject, public QQmlParserStatus {
     Q_OBJECT
     QML_ELEMENT
@@ -53,11 +53,15 @@ Q_SIGNALS:
     void figuresChanged();
 
 private:
-    void scheduleCompute();
+    void scheduleCompute(bool plugins, bool content);
+    // Recomputes the parts whose inputs changed since the last computation.
+    void computeChanged();
 
     QPointer<CatalogStore> m_store;
     DashboardViewModel* m_viewModel;
     int m_computeCount = 0;
     bool m_computePending = false;
+    bool m_pluginsChanged = false;
+    bool m_contentChanged = false;
     bool m_complete = false;
 };

@@ -22,7 +22,12 @@ LibraryController::LibraryController(QObject* parent)
 
     connect(filterState(), &FilterState::changed, this, [this] {
         Q_EMIT filterStateChanged();
-        rebuild();
+        // Nothing in the catalogue moved since the last rebuild: the kept groups only need
+        // filtering and sectioning again.
+        if (m_catalogueEdited || m_rebuildCount == 0)
+            rebuild();
+        else
+            relist(false);
     });
 }
 
@@ -39,7 +44,11 @@ void LibraryController::setStore(CatalogStore* store)
         return;
     if (m_store) {
         connect(m_store, &CatalogStore::recordsChanged, this, &LibraryController::recordsMaybeChanged);
-        connect(m_store, &CatalogStore::edited, this, &LibraryController::recordsMaybeChanged);
+        connect(m_store, &CatalogStore::installsChanged, this, [this] { m_catalogueEdited = true; });
+        connect(m_store, &CatalogStore::edited, this, [this] {
+            m_catalogueEdited = true;
+            recordsMaybeChanged();
+        });
         connect(m_store, &CatalogStore::tagsChanged, this, &LibraryController::tagsChanged);
         connect(m_store, &CatalogStore::scanBookmarksChanged, this, &LibraryController::hasScanBookmarksChanged);
     }
@@ -177,9 +186,18 @@ void LibraryController::rebuild()
 {
     // Removed records are destroyed before their removal is announced: read the list afresh.
     syncRecords();
+    m_catalogueEdited = false;
     m_viewModel->update(m_allGroups);
-    m_listModel->setContents(m_viewModel->sections(), m_viewModel->recordLookup(),
-                             DashboardViewModel::latestInstallByPublisher(m_allGroups));
+    m_latestByPublisher = DashboardViewModel::latestInstallByPublisher(m_allGroups);
+    relist(true);
+}
+
+void LibraryController::relist(bool catalogueChanged)
+{
+    if (!catalogueChanged)
+        m_viewModel->refilter();
+    m_listModel->setContents(m_viewModel->sections(), m_viewModel->recordLookup(), m_latestByPublisher,
+                             !catalogueChanged);
     ++m_rebuildCount;
     Q_EMIT listChanged();
     updateContentState();

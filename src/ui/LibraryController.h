@@ -105,6 +105,8 @@ private:
     void recordsMaybeChanged();
     // Re-reads the records; true when the list of them, by name, changed.
     bool syncRecords();
+    // Shows the view model's sections; without a catalogue change only after filtering again.
+    void relist(bool catalogueChanged);
     void updateContentState();
     void commitSearch();
 
@@ -115,6 +117,9 @@ private:
     ExportFlow* m_exportFlow;
     QList<PluginRecord*> m_allGroups;
     QHash<PluginRecord*, QString> m_sortedNames;
+    QHash<QString, QDateTime> m_latestByPublisher;
+    // Some object changed since the last rebuild, so the groups may be out of date.
+    bool m_catalogueEdited = false;
     ContentState m_contentState = ContentState::noPlugins;
     QTimer m_searchTimer;
     QString m_pendingSearch;

@@ -5,6 +5,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 LibraryListModel::LibraryListModel(QObject* parent)
     : QAbstractListModel(parent)
 {
@@ -19,7 +21,7 @@ QVariant LibraryListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const Row& row = m_rows[index.row()];
+    const Row& row = *m_rows[std::size_t(index.row())];
     switch (role) {
     case isHeaderRole:
         return row.isHeader;
@@ -58,7 +60,7 @@ bool LibraryListModel::setData(const QModelIndex& index, const QVariant& value, 
 {
     if (role != expandedRole || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
-    Row& row = m_rows[index.row()];
+    Row& row = *m_rows[std::size_t(index.row())];
     if (row.isHeader || row.expanded == value.toBool())
         return false;
     row.expanded = value.toBool();
@@ -93,8 +95,8 @@ QHash<int, QByteArray> LibraryListModel::roleNames() const
 
 int LibraryListModel::rowOfGroup(const QString& groupId) const
 {
-    for (qsizetype i = 0; i < m_rows.size(); ++i)
-        if (!m_rows[i].isHeader && m_rows[i].group.id == groupId)
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (!m_rows[i]->isHeader && m_rows[i]->group.id == groupId)
             return int(i);
     return -1;
 }
@@ -110,29 +112,59 @@ bool LibraryListModel::Row::sameContent(const Row& other) const
            record == other.record && possiblyOutdated == other.possiblyOutdated;
 }
 
-QList<LibraryListModel::Row> LibraryListModel::buildRows(const QList<LibrarySection>& sections,
-                                                        const QHash<QString, PluginRecord*>& recordLookup,
-                                                        const QHash<QString, QDateTime>& latestByPublisher)
+namespace {
+
+// Which entries of `sequence` lie on one longest strictly increasing run: those can stay put
+// while the others move around them.
+std::vector<bool> longestIncreasing(const std::vector<qsizetype>& sequence)
 {
-    QList<Row> rows;
+    std::vector<std::size_t> tails;
+    std::vector<std::ptrdiff_t> previous(sequence.size(), -1);
+    for (std::size_t i = 0; i < sequence.size(); ++i) {
+        const auto at = std::lower_bound(tails.begin(), tails.end(), sequence[i],
+                                         [&sequence](std::size_t t, qsizetype value) { return sequence[t] < value; });
+        if (at != tails.begin())
+            previous[i] = std::ptrdiff_t(*(at - 1));
+        if (at == tails.end())
+            tails.push_back(i);
+        else
+            *at = i;
+    }
+    std::vector<bool> stays(sequence.size(), false);
+    for (std::ptrdiff_t i = tails.empty() ? -1 : std::ptrdiff_t(tails.back()); i >= 0; i = previous[std::size_t(i)])
+        stays[std::size_t(i)] = true;
+    return stays;
+}
+
+} // namespace
+
+LibraryListModel::Rows LibraryListModel::buildRows(const QList<LibrarySection>& sections,
+                                                   const QHash<QString, PluginRecord*>& recordLookup,
+                                                   const QHash<QString, QDateTime>& latestByPublisher)
+{
+    Rows rows;
     for (const LibrarySection& section : sections) {
-        Row header;
-        header.key = QStringLiteral("h:") + section.header;
-        header.isHeader = true;
-        header.title = section.header;
-        header.count = int(section.groups.size());
-        rows.append(header);
+        auto header = std::make_unique<Row>();
+        header->key = QStringLiteral("h:") + section.header;
+        header->isHeader = true;
+        header->title = section.header;
+        header->count = int(section.groups.size());
+        rows.push_back(std::move(header));
         for (const PluginGroup& group : section.groups) {
             PluginRecord* record = recordLookup.value(group.id);
             if (!record)
                 continue;
-            Row card;
-            card.key = QStringLiteral("g:") + group.id;
-            card.group = group;
-            card.record = record;
-            card.possiblyOutdated = record->hasInstallOlderThanAYear(
-                latestByPublisher.value(record->publisher(), DashboardViewModel::earliestDate()));
-            rows.append(card);
+            auto card = std::make_unique<Row>();
+            card->key = QStringLiteral("g:") + group.id;
+            card->group = group;
+            card->record = record;
+            // Local install dates cost a time-zone lookup each: worked out once per catalogue.
+            auto outdated = m_outdated.constFind(record);
+            if (outdated == m_outdated.cend())
+                outdated = m_outdated.insert(record, record->hasInstallOlderThanAYear(latestByPublisher.value(
+                                                         record->publisher(), DashboardViewModel::earliestDate())));
+            card->possiblyOutdated = outdated.value();
+            rows.push_back(std::move(card));
         }
     }
     return rows;
@@ -140,17 +172,19 @@ QList<LibraryListModel::Row> LibraryListModel::buildRows(const QList<LibrarySect
 
 void LibraryListModel::setContents(const QList<LibrarySection>& sections,
                                    const QHash<QString, PluginRecord*>& recordLookup,
-                                   const QHash<QString, QDateTime>& latestByPublisher)
+                                   const QHash<QString, QDateTime>& latestByPublisher, bool sameCatalogue)
 {
-    QList<Row> rows = buildRows(sections, recordLookup, latestByPublisher);
+    if (!sameCatalogue)
+        m_outdated.clear();
+    Rows rows = buildRows(sections, recordLookup, latestByPublisher);
     const int oldCount = count();
     if (!applyInPlace(rows)) {
-        QHash<QString, bool> expanded;
-        for (const Row& row : std::as_const(m_rows))
-            if (row.expanded)
-                expanded.insert(row.key, true);
-        for (Row& row : rows)
-            row.expanded = expanded.value(row.key, false);
+        QSet<QString> expanded;
+        for (const auto& row : m_rows)
+            if (row->expanded)
+                expanded.insert(row->key);
+        for (const auto& row : rows)
+            row->expanded = expanded.contains(row->key);
         beginResetModel();
         m_rows = std::move(rows);
         endResetModel();
@@ -159,69 +193,100 @@ void LibraryListModel::setContents(const QList<LibrarySection>& sections,
         Q_EMIT countChanged();
 }
 
-bool LibraryListModel::applyInPlace(QList<Row>& rows)
+bool LibraryListModel::applyInPlace(Rows& rows)
 {
-    QSet<QString> newKeys;
-    newKeys.reserve(rows.size());
-    for (const Row& row : std::as_const(rows))
-        newKeys.insert(row.key);
-    if (newKeys.size() != rows.size())
-        return false;
-
-    // Many scattered changes (a new search over a long list) are cheaper as one reset than as
-    // hundreds of separate removals and insertions.
-    constexpr int maximumRuns = 64;
-    QSet<QString> oldKeys;
-    oldKeys.reserve(m_rows.size());
-    int runs = 0;
-    bool inRun = false;
-    for (const Row& row : std::as_const(m_rows)) {
-        oldKeys.insert(row.key);
-        const bool removed = !newKeys.contains(row.key);
-        runs += removed && !inRun ? 1 : 0;
-        inRun = removed;
-    }
-    inRun = false;
-    for (const Row& row : std::as_const(rows)) {
-        const bool inserted = !oldKeys.contains(row.key);
-        runs += inserted && !inRun ? 1 : 0;
-        inRun = inserted;
-    }
-    if (runs > maximumRuns)
-        return false;
-
-    // The rows that stay must keep their order: then removals and insertions are enough.
-    qsizetype next = 0;
-    for (const Row& row : std::as_const(m_rows)) {
-        if (!newKeys.contains(row.key))
-            continue;
-        while (next < rows.size() && rows[next].key != row.key)
-            ++next;
-        if (next == rows.size())
+    QHash<QString, qsizetype> newIndex;
+    newIndex.reserve(qsizetype(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (newIndex.contains(rows[i]->key))
             return false;
-        ++next;
+        newIndex.insert(rows[i]->key, qsizetype(i));
     }
 
-    for (qsizetype end = m_rows.size(); end > 0;) {
-        if (newKeys.contains(m_rows[end - 1].key)) {
+    // The kept rows in their present order, with their places in the new list.
+    std::vector<qsizetype> targets;
+    std::vector<const Row*> kept;
+    for (const auto& row : m_rows) {
+        const auto found = newIndex.constFind(row->key);
+        if (found == newIndex.cend())
+            continue;
+        targets.push_back(found.value());
+        kept.push_back(row.get());
+    }
+    const std::vector<bool> stays = longestIncreasing(targets);
+    if (qsizetype(std::count(stays.begin(), stays.end(), false)) > maximumMoves)
+        return false;
+
+    std::vector<std::size_t> byTarget(kept.size());
+    for (std::size_t i = 0; i < byTarget.size(); ++i)
+        byTarget[i] = i;
+    std::sort(byTarget.begin(), byTarget.end(), [&targets](std::size_t a, std::size_t b) { return targets[a] < targets[b]; });
+    std::vector<const Row*> keptInNewOrder;
+    std::vector<bool> staysInNewOrder;
+    keptInNewOrder.reserve(kept.size());
+    staysInNewOrder.reserve(kept.size());
+    for (const std::size_t i : byTarget) {
+        keptInNewOrder.push_back(kept[i]);
+        staysInNewOrder.push_back(stays[i]);
+    }
+
+    removeRows(newIndex);
+    moveRows(keptInNewOrder, staysInNewOrder);
+    insertAndChangeRows(rows);
+    return true;
+}
+
+void LibraryListModel::removeRows(const QHash<QString, qsizetype>& newIndex)
+{
+    // From the end, so the runs still to remove keep their indices.
+    for (std::size_t end = m_rows.size(); end > 0;) {
+        if (newIndex.contains(m_rows[end - 1]->key)) {
             --end;
             continue;
         }
-        qsizetype start = end - 1;
-        while (start > 0 && !newKeys.contains(m_rows[start - 1].key))
+        std::size_t start = end - 1;
+        while (start > 0 && !newIndex.contains(m_rows[start - 1]->key))
             --start;
         beginRemoveRows({}, int(start), int(end - 1));
-        m_rows.remove(start, end - start);
+        m_rows.erase(m_rows.begin() + std::ptrdiff_t(start), m_rows.begin() + std::ptrdiff_t(end));
         endRemoveRows();
         end = start;
     }
+}
 
-    qsizetype at = 0;
-    for (qsizetype i = 0; i < rows.size();) {
-        if (at < m_rows.size() && m_rows[at].key == rows[i].key) {
-            rows[i].expanded = m_rows[at].expanded;
-            if (!m_rows[at].sameContent(rows[i])) {
-                m_rows[at] = rows[i];
+qsizetype LibraryListModel::indexOfRow(const Row* row) const
+{
+    const auto found = std::find_if(m_rows.begin(), m_rows.end(), [row](const auto& held) { return held.get() == row; });
+    return found == m_rows.end() ? -1 : qsizetype(found - m_rows.begin());
+}
+
+void LibraryListModel::moveRows(const std::vector<const Row*>& keptInNewOrder, const std::vector<bool>& stays)
+{
+    // Each moving row goes right after the one before it in the new order, which is already in
+    // place: the staying rows keep their order and earlier movers were placed first.
+    for (std::size_t k = 0; k < keptInNewOrder.size(); ++k) {
+        if (stays[k])
+            continue;
+        const qsizetype from = indexOfRow(keptInNewOrder[k]);
+        const qsizetype to = k == 0 ? 0 : indexOfRow(keptInNewOrder[k - 1]) + 1;
+        if (from == to || from + 1 == to)
+            continue;
+        beginMoveRows({}, int(from), int(from), {}, int(to));
+        auto row = std::move(m_rows[std::size_t(from)]);
+        m_rows.erase(m_rows.begin() + std::ptrdiff_t(from));
+        m_rows.insert(m_rows.begin() + std::ptrdiff_t(from < to ? to - 1 : to), std::move(row));
+        endMoveRows();
+    }
+}
+
+void LibraryListModel::insertAndChangeRows(Rows& rows)
+{
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < rows.size();) {
+        if (at < m_rows.size() && m_rows[at]->key == rows[i]->key) {
+            rows[i]->expanded = m_rows[at]->expanded;
+            if (!m_rows[at]->sameContent(*rows[i])) {
+                m_rows[at] = std::move(rows[i]);
                 const QModelIndex changed = index(int(at));
                 Q_EMIT dataChanged(changed, changed);
             }
@@ -229,15 +294,14 @@ bool LibraryListModel::applyInPlace(QList<Row>& rows)
             ++i;
             continue;
         }
-        qsizetype runEnd = i;
-        while (runEnd < rows.size() && !(at < m_rows.size() && m_rows[at].key == rows[runEnd].key))
+        std::size_t runEnd = i;
+        while (runEnd < rows.size() && !(at < m_rows.size() && m_rows[at]->key == rows[runEnd]->key))
             ++runEnd;
         beginInsertRows({}, int(at), int(at + (runEnd - i) - 1));
-        for (qsizetype k = i; k < runEnd; ++k)
-            m_rows.insert(at + (k - i), rows[k]);
+        m_rows.insert(m_rows.begin() + std::ptrdiff_t(at), std::make_move_iterator(rows.begin() + std::ptrdiff_t(i)),
+                      std::make_move_iterator(rows.begin() + std::ptrdiff_t(runEnd)));
         endInsertRows();
         at += runEnd - i;
         i = runEnd;
     }
-    return true;
 }

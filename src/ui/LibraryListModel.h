@@ -9,11 +9,14 @@
 #include <QPointer>
 #include <QtQml/qqmlregistration.h>
 
+#include <memory>
+#include <vector>
+
 class PluginRecord;
 
 // The sectioned library list flattened for one ListView: each section's header row followed by
-// one card row per group that has a record. Updated in place, so rows that stay keep their
-// delegate and their expansion.
+// one card row per group that has a record. Updated in place (rows removed, moved, inserted and
+// changed), so rows that stay keep their delegate, their place under the view and their expansion.
 class LibraryListModel : public QAbstractListModel {
     Q_OBJECT
     QML_ELEMENT
@@ -53,9 +56,13 @@ public:
     Q_INVOKABLE void setExpanded(int row, bool expanded);
 
     // `latestByPublisher` dates the possibly-outdated marker; a publisher without an entry counts
-    // as never having installed anything.
+    // as never having installed anything. `sameCatalogue` says no record changed since the last
+    // call, so the markers worked out then still hold.
     void setContents(const QList<LibrarySection>& sections, const QHash<QString, PluginRecord*>& recordLookup,
-                     const QHash<QString, QDateTime>& latestByPublisher);
+                     const QHash<QString, QDateTime>& latestByPublisher, bool sameCatalogue = false);
+
+    // Beyond this many rows changing places, one reset is cheaper for the view than the moves.
+    static constexpr qsizetype maximumMoves = 256;
 
 Q_SIGNALS:
     void countChanged();
@@ -74,11 +81,20 @@ private:
         [[nodiscard]] bool sameContent(const Row& other) const;
     };
 
-    [[nodiscard]] static QList<Row> buildRows(const QList<LibrarySection>& sections,
-                                              const QHash<QString, PluginRecord*>& recordLookup,
-                                              const QHash<QString, QDateTime>& latestByPublisher);
-    // False when the kept rows changed order, which only a reset can show.
-    bool applyInPlace(QList<Row>& rows);
+    // Rows are held by pointer: removing, inserting and moving shift pointers, not rows.
+    using Rows = std::vector<std::unique_ptr<Row>>;
 
-    QList<Row> m_rows;
+    [[nodiscard]] Rows buildRows(const QList<LibrarySection>& sections,
+                                 const QHash<QString, PluginRecord*>& recordLookup,
+                                 const QHash<QString, QDateTime>& latestByPublisher);
+    // False, with nothing changed, when the rows moved too much for moves to be worth it.
+    bool applyInPlace(Rows& rows);
+    void removeRows(const QHash<QString, qsizetype>& newIndex);
+    void moveRows(const std::vector<const Row*>& keptInNewOrder, const std::vector<bool>& stays);
+    void insertAndChangeRows(Rows& rows);
+    [[nodiscard]] qsizetype indexOfRow(const Row* row) const;
+
+    Rows m_rows;
+    // Per record, its possibly-outdated marker, while the catalogue stays the same.
+    QHash<const PluginRecord*, bool> m_outdated;
 };

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 // Each section as "header: name, name".
@@ -419,6 +422,48 @@ TEST_F(LibraryViewModelTest, NotifiesOnlyWhatChanged)
     EXPECT_EQ(sections.count(), 4);
     EXPECT_EQ(total.count(), 2);
     EXPECT_EQ(lookup.count(), 2);
+}
+
+// The groups are built again only when what they are made of changed.
+TEST_F(LibraryViewModelTest, GroupsAreKeptWhileTheirRowsStayTheSame)
+{
+    PluginRecord* alpha = plugin(QStringLiteral("Alpha"), QStringLiteral("Example"));
+    PluginInstall* install = alpha->installs().front();
+    plugin(QStringLiteral("Bravo"), QStringLiteral("Example"));
+    m_model.update(records());
+    ASSERT_EQ(m_model.groupingCount(), 1);
+
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        bool fullUpdate;
+        int groupings;
+        QStringList shown;
+    };
+    const std::vector<Step> steps{
+        {"keystroke", [&] { m_model.filterState()->setSearchText(QStringLiteral("alp")); }, false, 1, {"Alpha"}},
+        {"another character", [&] { m_model.filterState()->setSearchText(QStringLiteral("alph")); }, false, 1, {"Alpha"}},
+        {"grouping mode", [&] { m_model.filterState()->setGroupingMode(GroupingMode::byFormat); }, false, 1, {"Alpha"}},
+        {"a note", [&] { alpha->setNotes(QStringLiteral("warm")); }, true, 1, {"Alpha"}},
+        {"favourites on a kept group", [&] {
+             alpha->setIsFavorite(true);
+             m_model.filterState()->setSearchText({});
+             m_model.filterState()->setFavoritesOnly(true);
+         }, false, 1, {"Alpha"}},
+        {"a size", [&] { install->setFileSize(install->fileSize() + 1); }, true, 2, {"Alpha"}},
+        {"a name", [&] { alpha->setName(QStringLiteral("Alpine")); }, true, 3, {"Alpine"}},
+        {"nothing", [] {}, true, 3, {"Alpine"}},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        if (step.fullUpdate)
+            m_model.update(records());
+        else
+            m_model.refilter();
+        EXPECT_EQ(m_model.groupingCount(), step.groupings) << step.what;
+        EXPECT_EQ(shownNames(m_model), step.shown) << step.what;
+    }
+    EXPECT_EQ(m_model.sections().front().groups.front().totalSizeBytes, install->fileSize());
 }
 
 TEST_F(LibraryViewModelTest, SectionsReadAsVariantMaps)

@@ -94,6 +94,13 @@ TEST_F(LibraryControllerTest, EveryFilterFieldRebuilds)
     filter.setInstallDateFrom(QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC));
     filter.setInstallDateTo(QDateTime(QDate(2030, 1, 1), QTime(0, 0), Qt::UTC));
     EXPECT_EQ(m_controller.rebuildCount(), 9);
+    // Filter changes alone reuse the groups; one after an edit of an install builds them again.
+    EXPECT_EQ(m_controller.viewModel()->groupingCount(), 1);
+    m_diva->installs().front()->setFileSize(123'456'789);
+    settle();
+    EXPECT_EQ(m_controller.viewModel()->groupingCount(), 1);
+    filter.setSearchText(QString());
+    EXPECT_EQ(m_controller.viewModel()->groupingCount(), 2);
 }
 
 TEST_F(LibraryControllerTest, AnUnfavouritedCardStaysUntilTheNextRebuild)

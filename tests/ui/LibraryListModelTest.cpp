@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 namespace {
 
 PluginGroup group(const QString& id)
@@ -98,15 +102,68 @@ TEST_F(LibraryListModelTest, ChangedContentIsReportedInPlace)
     EXPECT_EQ(changes.count(), 1);
 }
 
-TEST_F(LibraryListModelTest, AnotherOrderResetsButKeepsExpansion)
+// Each step is shown after the one before, checked by the model tester; no step resets, and the
+// expanded card "c" stays expanded wherever it goes.
+TEST_F(LibraryListModelTest, EveryChangeIsAppliedInPlace)
 {
-    show({{QStringLiteral("A"), {group("a")}}, {QStringLiteral("B"), {group("b")}}});
-    m_model.setExpanded(m_model.rowOfGroup(QStringLiteral("b")), true);
+    struct Step {
+        const char* what;
+        QList<LibrarySection> sections;
+        QStringList keys;
+        int moves;
+    };
+    const auto all = [](std::initializer_list<const char*> ids) {
+        QList<PluginGroup> groups;
+        for (const char* id : ids)
+            groups.append(group(QString::fromLatin1(id)));
+        return groups;
+    };
+    const std::vector<Step> steps{
+        {"sections swap", {{"B", all({"d", "e"})}, {"A", all({"a", "b", "c"})}}, {"h:B", "g:d", "g:e", "h:A", "g:a", "g:b", "g:c"}, 3},
+        {"a card crosses sections", {{"B", all({"c", "d", "e"})}, {"A", all({"a", "b"})}}, {"h:B", "g:c", "g:d", "g:e", "h:A", "g:a", "g:b"}, 1},
+        {"reversed", {{"B", all({"e", "d", "c"})}, {"A", all({"b", "a"})}}, {"h:B", "g:e", "g:d", "g:c", "h:A", "g:b", "g:a"}, 3},
+        {"removed, inserted and moved at once", {{"C", all({"a"})}, {"B", all({"c", "e"})}}, {"h:C", "g:a", "h:B", "g:c", "g:e"}, 2},
+        {"emptied", {}, {}, 0},
+        {"filled", {{"A", all({"c", "a"})}}, {"h:A", "g:c", "g:a"}, 0},
+    };
+    show({{QStringLiteral("A"), all({"a", "b", "c"})}, {QStringLiteral("B"), all({"d", "e"})}});
+    m_model.setExpanded(m_model.rowOfGroup(QStringLiteral("c")), true);
     QSignalSpy resets(&m_model, &QAbstractItemModel::modelReset);
-    show({{QStringLiteral("B"), {group("b")}}, {QStringLiteral("A"), {group("a")}}});
-    EXPECT_EQ(keys(), (QStringList{"h:B", "g:b", "h:A", "g:a"}));
-    EXPECT_EQ(resets.count(), 1);
-    EXPECT_TRUE(m_model.data(m_model.index(1), LibraryListModel::expandedRole).toBool());
+    QSignalSpy moves(&m_model, &QAbstractItemModel::rowsMoved);
+    for (const Step& step : steps) {
+        moves.clear();
+        show(step.sections);
+        EXPECT_EQ(keys(), step.keys) << step.what;
+        EXPECT_EQ(moves.count(), step.moves) << step.what;
+        const int c = m_model.rowOfGroup(QStringLiteral("c"));
+        if (c >= 0 && std::string_view(step.what) != "filled")
+            EXPECT_TRUE(m_model.data(m_model.index(c), LibraryListModel::expandedRole).toBool()) << step.what;
+    }
+    EXPECT_EQ(resets.count(), 0);
+}
+
+// Past maximumMoves rows changing places, one reset replaces the moves, expansion kept.
+TEST_F(LibraryListModelTest, ManyMovesBecomeOneReset)
+{
+    for (const qsizetype moved : {LibraryListModel::maximumMoves, LibraryListModel::maximumMoves + 1}) {
+        QList<PluginGroup> forward;
+        for (qsizetype i = 0; i <= moved; ++i) {
+            const QString id = QStringLiteral("r%1").arg(i, 4, 10, QLatin1Char('0'));
+            if (!m_records.contains(id))
+                m_records.insert(id, m_records.value(QStringLiteral("a")));
+            forward.append(group(id));
+        }
+        show({{QStringLiteral("A"), forward}});
+        m_model.setExpanded(m_model.rowOfGroup(QStringLiteral("r0000")), true);
+        QSignalSpy resets(&m_model, &QAbstractItemModel::modelReset);
+        std::reverse(forward.begin(), forward.end());
+        show({{QStringLiteral("A"), forward}});
+        EXPECT_EQ(resets.count(), moved > LibraryListModel::maximumMoves ? 1 : 0) << moved;
+        const int last = m_model.rowOfGroup(QStringLiteral("r0000"));
+        EXPECT_EQ(last, int(moved) + 1) << moved;
+        EXPECT_TRUE(m_model.data(m_model.index(last), LibraryListModel::expandedRole).toBool()) << moved;
+        show({});
+    }
 }
 
 TEST_F(LibraryListModelTest, OnlyCardsExpand)
