@@ -3,7 +3,6 @@
 #include "discovery/BoundedFile.h"
 #include "discovery/ByteFields.h"
 
-#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -13,7 +12,9 @@
 namespace {
 
 constexpr quint64 maxSections = 96; // the Windows loader's own limit
-constexpr quint64 maxSectionBytes = 4 * 1024 * 1024;
+constexpr quint64 maxExportBytes = 1024 * 1024;
+constexpr quint64 maxResourceDirectoryBytes = 1024 * 1024;
+constexpr quint64 longestEntrySymbol = 17; // ladspa_descriptor
 constexpr quint64 maxExportNames = 65536;
 constexpr quint64 maxResourceEntries = 4096;
 constexpr quint64 maxVersionInfoBytes = 64 * 1024;
@@ -38,7 +39,7 @@ struct Section {
     quint32 rawOffset = 0;
 };
 
-// The image's sections, each read whole (within a cap) the first time an address falls in it.
+// Reads by relative virtual address, through the section that holds the address in the file.
 class SectionMap {
 public:
     SectionMap(BoundedFile& file, QList<Section> sections)
@@ -47,37 +48,27 @@ public:
     {
     }
 
-    // The section data holding `rva`, and where `rva` is in it; empty data when unmapped.
-    std::pair<QByteArray, quint64> locate(quint32 rva)
+    // Up to `count` bytes at `rva`, fewer where its section's data ends.
+    QByteArray readUpTo(quint32 rva, quint64 count)
     {
-        for (qsizetype i = 0; i < m_sections.size(); ++i) {
-            const Section& section = m_sections[i];
+        for (const Section& section : m_sections) {
             const quint64 into = quint64(rva) - section.virtualAddress;
-            if (rva < section.virtualAddress || into >= std::min(section.rawSize, std::max(section.virtualSize, section.rawSize)))
-                continue;
-            if (!m_loaded.contains(i))
-                m_loaded.insert(i, m_file.readUpTo(section.rawOffset, std::min<quint64>(section.rawSize, maxSectionBytes)));
-            const QByteArray& data = m_loaded[i];
-            return into < quint64(data.size()) ? std::pair{data, into} : std::pair{QByteArray(), quint64(0)};
+            if (rva >= section.virtualAddress && into < section.rawSize)
+                return m_file.readUpTo(quint64(section.rawOffset) + into, std::min(count, section.rawSize - into));
         }
         return {};
     }
 
-    // Exactly `count` bytes at `rva`, read from the file, or empty.
+    // Exactly `count` bytes at `rva`, or empty.
     QByteArray read(quint32 rva, quint64 count)
     {
-        for (const Section& section : m_sections) {
-            const quint64 into = quint64(rva) - section.virtualAddress;
-            if (rva >= section.virtualAddress && into < section.rawSize && count <= section.rawSize - into)
-                return m_file.read(quint64(section.rawOffset) + into, count);
-        }
-        return {};
+        const QByteArray bytes = readUpTo(rva, count);
+        return quint64(bytes.size()) == count ? bytes : QByteArray();
     }
 
 private:
     BoundedFile& m_file;
     QList<Section> m_sections;
-    QHash<qsizetype, QByteArray> m_loaded;
 };
 
 struct Directory {
@@ -100,32 +91,39 @@ const char* entrySymbolAt(const QByteArray& data, quint64 at)
 
 void readExports(SectionMap& sections, const Directory& exports, BinaryImageInfo& info)
 {
-    const auto [data, at] = sections.locate(exports.rva);
-    const ByteFields fields(data, false);
-    const quint32 functionCount = fields.u32(at + 20);
-    const quint64 nameCount = std::min<quint64>(fields.u32(at + 24), maxExportNames);
-    const quint32 functions = fields.u32(at + 28);
-    const quint32 names = fields.u32(at + 32);
-    const quint32 ordinals = fields.u32(at + 36);
-    if (fields.failed())
+    // Linkers put the tables and names inside the export data's own range: read that once, and
+    // anything a hostile file points elsewhere piece by piece.
+    const QByteArray window = sections.readUpTo(exports.rva, std::min<quint64>(exports.size, maxExportBytes));
+    const auto bytesAt = [&](quint32 rva, quint64 count) {
+        const quint64 into = quint64(rva) - exports.rva;
+        if (rva >= exports.rva && into < quint64(window.size()) && count <= quint64(window.size()) - into)
+            return window.sliced(qsizetype(into), qsizetype(count));
+        return sections.readUpTo(rva, count);
+    };
+    const QByteArray directory = bytesAt(exports.rva, 40);
+    const ByteFields fields(directory, false);
+    const quint32 functionCount = fields.u32(20);
+    const quint64 nameCount = std::min<quint64>(fields.u32(24), maxExportNames);
+    const quint32 functions = fields.u32(28);
+    const quint32 names = fields.u32(32);
+    const quint32 ordinals = fields.u32(36);
+    if (fields.failed() || nameCount == 0)
         return;
-    // The name and ordinal tables sit with the directory in every linker's output.
-    const auto [nameData, nameAt] = sections.locate(names);
-    const auto [ordinalData, ordinalAt] = sections.locate(ordinals);
-    const ByteFields nameTable(nameData, false);
-    const ByteFields ordinalTable(ordinalData, false);
+    const QByteArray nameTableBytes = bytesAt(names, 4 * nameCount);
+    const QByteArray ordinalTableBytes = bytesAt(ordinals, 2 * nameCount);
+    const ByteFields nameTable(nameTableBytes, false);
+    const ByteFields ordinalTable(ordinalTableBytes, false);
     for (quint64 i = 0; i < nameCount; ++i) {
-        const quint32 nameRva = nameTable.u32(nameAt + 4 * i);
+        const quint32 nameRva = nameTable.u32(4 * i);
         if (nameTable.failed())
             break;
-        const auto [text, textAt] = sections.locate(nameRva);
-        const char* symbol = entrySymbolAt(text, textAt);
+        const char* symbol = entrySymbolAt(bytesAt(nameRva, longestEntrySymbol + 1), 0);
         if (!symbol)
             continue;
         info.entryExports.insert(QByteArray(symbol));
         if (std::strcmp(symbol, "clap_entry") != 0)
             continue;
-        const quint16 ordinal = ordinalTable.u16(ordinalAt + 2 * i);
+        const quint16 ordinal = ordinalTable.u16(2 * i);
         if (ordinalTable.failed() || ordinal >= functionCount)
             continue;
         const QByteArray address = sections.read(functions + 4 * quint32(ordinal), 4);
@@ -272,8 +270,9 @@ private:
 
 void readVersionInfo(SectionMap& sections, const Directory& resources, BinaryImageInfo& info)
 {
-    const auto [data, base] = sections.locate(resources.rva);
-    ResourceTree tree(data, base);
+    // The directories come first in the resource data, before the (possibly large) resources.
+    const QByteArray directories = sections.readUpTo(resources.rva, std::min<quint64>(resources.size, maxResourceDirectoryBytes));
+    ResourceTree tree(directories, 0);
     const auto any = [](quint32) { return true; };
     const std::optional<quint32> type = tree.find(0, true, [](quint32 id) { return id == versionResourceType; });
     const std::optional<quint32> name = type ? tree.find(*type, true, any) : std::nullopt;
