@@ -6,16 +6,6 @@ namespace {
 
 using Scanner = ContentLibraryScanner;
 
-TEST(ContentLibraryRulesTest, Settings)
-{
-    EXPECT_EQ(Scanner::maxDiscoveryDepth, 4);
-    EXPECT_EQ(Scanner::pluginPackageExtensions(),
-              (QSet<QString>{"component", "vst", "vst3", "aaxplugin", "clap", "app"}));
-    EXPECT_EQ(Scanner::metadataDirectoryNames(),
-              (QSet<QString>{"dist_database", "image", "installed_products", "ni resources", "service center"}));
-    EXPECT_TRUE(Scanner::packageExtensions().contains(Scanner::pluginPackageExtensions()));
-}
-
 TEST(ContentLibraryRulesTest, IsVolumeRoot)
 {
     const std::pair<const char*, bool> cases[] = {

@@ -19,28 +19,6 @@ std::optional<QString> expected(const char* vendor)
     return vendor ? std::optional<QString>(QString::fromUtf8(vendor)) : std::nullopt;
 }
 
-TEST(ContentVendorsTest, KnownVendorRowsInOrder)
-{
-    const char* const rows[][2] = {
-        {"spitfire audio", "Spitfire Audio"}, {"spitfire", "Spitfire Audio"},
-        {"native instruments", "Native Instruments"}, {"kontakt", "Native Instruments"},
-        {"orchestral tools", "Orchestral Tools"}, {"u-he", "u-he"}, {"uvi", "UVI"},
-        {"ik multimedia", "IK Multimedia"}, {"sampletank", "IK Multimedia"},
-        {"spectrasonics", "Spectrasonics"}, {"omnisphere", "Spectrasonics"}, {"trilian", "Spectrasonics"},
-        {"keyscape", "Spectrasonics"}, {"toontrack", "Toontrack"}, {"superior drummer", "Toontrack"},
-        {"ezdrummer", "Toontrack"}, {"eastwest", "EastWest"}, {"soundsonline", "EastWest"},
-        {"vienna", "Vienna Symphonic Library"}, {"vsl", "Vienna Symphonic Library"},
-        {"heavyocity", "Heavyocity"}, {"output", "Output"}, {"arturia", "Arturia"}, {"xlnaudio", "XLN Audio"},
-        {"xln audio", "XLN Audio"}, {"waves", "Waves"}, {"uaudio", "Universal Audio"},
-        {"universal audio", "Universal Audio"},
-    };
-    ASSERT_EQ(ContentVendors::knownVendors.size(), std::size(rows));
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        EXPECT_EQ(ContentVendors::knownVendors[i].needle, QLatin1StringView(rows[i][0])) << i;
-        EXPECT_EQ(ContentVendors::knownVendors[i].vendor, QLatin1StringView(rows[i][1])) << i;
-    }
-}
-
 TEST(ContentVendorsTest, VendorFromFolderNameUsesFirstMatchingRow)
 {
     const VendorCase cases[] = {
@@ -88,26 +66,10 @@ TEST(ContentVendorsTest, VendorFromPathTestsNameAndPathPerRow)
 
 TEST(ContentVendorsTest, EveryVendorFolderNameIsRecognisedInAnyCase)
 {
-    ASSERT_EQ(ContentVendors::vendorFolderNames.size(), 21u);
-    const char* const names[] = {"arturia", "eastwest", "ik multimedia", "native instruments", "ni content",
-                                 "orchestral tools", "output", "spectrasonics", "spitfire", "spitfire audio",
-                                 "toontrack", "u-he", "universal audio", "uvi", "uvi soundbanks", "vienna",
-                                 "vienna symphonic library", "vsl", "waves", "xln audio", "xlnaudio"};
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        const QString name = QString::fromUtf8(names[i]);
-        EXPECT_EQ(ContentVendors::vendorFolderNames[i], QLatin1StringView(names[i]));
-        EXPECT_TRUE(Scanner::isVendorFolderName(QStringLiteral("/x/") + name.toUpper())) << names[i];
-        EXPECT_TRUE(Scanner::isVendorFolderName(QStringLiteral("/x/") + name)) << names[i];
+    for (const QLatin1StringView name : ContentVendors::vendorFolderNames) {
+        EXPECT_TRUE(Scanner::isVendorFolderName(QStringLiteral("/x/") + QString(name).toUpper())) << name.data();
+        EXPECT_TRUE(Scanner::isVendorFolderName(QStringLiteral("/x/") + QString(name))) << name.data();
     }
-}
-
-TEST(ContentVendorsTest, GenericLibraryFolderNamesInOrder)
-{
-    const char* const names[] = {"sample libraries", "sample library", "samples", "sound libraries",
-                                 "sound library", "libraries", "content"};
-    ASSERT_EQ(ContentVendors::genericLibraryFolderNames.size(), std::size(names));
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        EXPECT_EQ(ContentVendors::genericLibraryFolderNames[i], QLatin1StringView(names[i]));
 }
 
 TEST(ContentVendorsTest, IsVendorFolderName)

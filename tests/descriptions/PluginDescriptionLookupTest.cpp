@@ -30,7 +30,6 @@ TEST_P(LookupSteps, FindsTheExpectedKey)
 const LookupCase lookupCases[] = {
     // 1. exact key, even when a case variant sorts first
     {"exact", {"COMP", "Comp"}, "Comp", {}, "Comp"},
-    {"exactUpper", {"COMP", "Comp"}, "COMP", {}, "COMP"},
     // 2. case-insensitive key
     {"caseOnly", {"FabFilter Pro-Q"}, "FABFILTER PRO-Q", {}, "FabFilter Pro-Q"},
     {"caseVariantsTieBySortedKey", {"Comp", "COMP"}, "comp", {}, "COMP"},
@@ -38,7 +37,6 @@ const LookupCase lookupCases[] = {
     // 3. normalised key, the shortest
     {"normalisedIgnoresSuffixedKey", {"Pro-Q 3", "Pro-Q 3 (Mono)"}, "Pro Q3", {}, "Pro-Q 3"},
     {"normalisedShortest", {"Pro-Q 3", "ProQ3", "Pro - Q - 3"}, "pro q 3", {}, "ProQ3"},
-    {"normalisedPunctuationOnly", {"Archetype Nolly"}, "Archetype: Nolly", {}, "Archetype Nolly"},
     {"normalisedBeforePrefix", {"Pro-Q 3", "pro q3 extra"}, "pro q3", {}, "Pro-Q 3"},
     {"normalisedAccentsDiffer", {"Café"}, "Cafe", {}, std::nullopt},
     // 4. prefix of the lower-cased key, the shortest
@@ -52,8 +50,6 @@ const LookupCase lookupCases[] = {
     // 5. Universal Audio bundle naming
     {"uaExact", {"uaudio_la-2a_classic"}, "LA-2A Classic", ua, "uaudio_la-2a_classic"},
     {"uaPublisherLowerCase", {"uaudio_la-2a_classic"}, "LA-2A Classic", "universal audio",
-     "uaudio_la-2a_classic"},
-    {"uaPublisherUpperCase", {"uaudio_la-2a_classic"}, "LA-2A Classic", "UNIVERSAL AUDIO",
      "uaudio_la-2a_classic"},
     {"uaNormalised", {"uaudio_la-2a_classic"}, "LA 2A Classic", ua, "uaudio_la-2a_classic"},
     {"uaNormalisedOtherSpelling", {"UAudio LA2A Classic"}, "LA-2A Classic", ua, "UAudio LA2A Classic"},
@@ -72,7 +68,6 @@ const LookupCase lookupCases[] = {
     {"unknown", {"Serum"}, "Massive", ua, std::nullopt},
     // A name with nothing to compare finds nothing, not an arbitrary key.
     {"emptyName", {"Serum", "Massive"}, "", {}, std::nullopt},
-    {"nullName", {"Serum", "Massive"}, QString(), {}, std::nullopt},
     {"blankName", {"Serum", " Serum"}, "   ", {}, std::nullopt},
     {"punctuationName", {"Serum", "- Serum"}, "- ", {}, std::nullopt},
     {"emptyNameUniversalAudio", {"uaudio_", "uaudio"}, "", ua, std::nullopt},
@@ -82,20 +77,9 @@ const LookupCase lookupCases[] = {
 INSTANTIATE_TEST_SUITE_P(PluginDescriptionService, LookupSteps, ::testing::ValuesIn(lookupCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(PluginDescriptionLookup, ReturnsTheStoredCategoryAndDescription)
-{
-    const auto service = PluginDescriptionService::fromBytes(
-        R"({"Serum": {"category": "Synthesizer", "description": "Wavetable synthesizer."}})", {});
-    const auto entry = service.lookup("SERUM");
-    ASSERT_TRUE(entry.has_value());
-    EXPECT_EQ(entry->category, "Synthesizer");
-    EXPECT_EQ(entry->description, "Wavetable synthesizer.");
-}
-
 TEST(PluginDescriptionLookup, EmptyCatalogueFindsNothing)
 {
     const auto service = PluginDescriptionService::fromBytes("{}", {});
-    EXPECT_TRUE(service.catalog().isEmpty());
     for (const char* name : {"Serum", "s", "LA-2A Classic", "uaudio_la-2a_classic"}) {
         EXPECT_FALSE(service.lookup(name).has_value()) << name;
         EXPECT_FALSE(service.lookup(name, ua).has_value()) << name;
