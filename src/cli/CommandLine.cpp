@@ -122,7 +122,7 @@ ScanRoots scanRoots(const QCommandLineParser& parser, const GlobalOptions& optio
     };
     folderOption(options.systemRoot, roots.systemRoot);
     folderOption(options.home, roots.home);
-    return roots;
+    return roots.withEnvironment();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/TextTable.h"
 #include "discovery/PluginScanner.h"
+#include "model/BundleByteTotal.h"
 #include "model/ByteCountFormat.h"
 #include "model/CatalogStore.h"
 
@@ -33,10 +34,11 @@ QList<GrantRow> grantRows(const CatalogStore& store, const ScanRoots& roots) {
     for (const ScanBookmark* grant : store.scanBookmarks()) {
         GrantRow row{grant->path(), scanner.isStandardLocation(grant->path()), QFileInfo(grant->path()).isDir()};
         const QString prefix = grant->path().endsWith(u'/') ? grant->path() : grant->path() + u'/';
+        BundleByteTotal bundleBytes;
         for (const PluginInstall* install : store.installs()) {
             if (install->status() == InstallStatus::found && install->filePath().startsWith(prefix)) {
                 ++row.installs;
-                row.bytes += install->fileSize();
+                row.bytes += bundleBytes.add(*install);
             }
         }
         rows.append(row);

@@ -1,6 +1,7 @@
 #include "cli/GrantCommand.h"
 
 #include "cli/ConsoleOutput.h"
+#include "cli/ExitStatus.h"
 #include "cli/FolderCommandRun.h"
 #include "content/FolderGrants.h"
 #include "discovery/FolderBookmark.h"
@@ -17,7 +18,7 @@ QString GrantCommand::summary() const {
 }
 
 QString GrantCommand::synopsis() const {
-    return QStringLiteral("[--store PATH] FOLDER...");
+    return QStringLiteral("[--store PATH] [--standard] FOLDER...");
 }
 
 void GrantCommand::addOptions(QCommandLineParser& parser) const {
@@ -26,9 +27,24 @@ void GrantCommand::addOptions(QCommandLineParser& parser) const {
         QStringLiteral("A folder to scan: a standard plug-in folder is walked as its format folders, any "
                        "other folder recursively. Granting a folder again renews its grant."),
         QStringLiteral("FOLDER..."));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("standard"),
+        QStringLiteral("Also grants every standard plug-in folder that exists: the macOS, Linux and Wine folders "
+                       "and those that VST3_PATH, CLAP_PATH, LV2_PATH, VST_PATH and LADSPA_PATH name.")));
 }
 
-int GrantCommand::run(const QStringList& arguments, const QCommandLineParser&, const CommandContext& context) {
+int GrantCommand::run(const QStringList& given, const QCommandLineParser& parser, const CommandContext& context) {
+    QStringList arguments = given;
+    if (parser.isSet(QStringLiteral("standard"))) {
+        const QList<StandardLocation> locations = PluginScanner(context.roots).standardLocations();
+        if (locations.isEmpty() && given.isEmpty()) {
+            ConsoleOutput::error(QStringLiteral("no standard plug-in folder exists; nothing was granted."));
+            return ExitStatus::failure;
+        }
+        for (const StandardLocation& location : locations)
+            if (!arguments.contains(location.path))
+                arguments.append(location.path);
+    }
     return FolderCommandRun::run(name(), arguments, context, [](CatalogStore& store, const QString& path) -> std::optional<QString> {
         if (PluginScanner::isContainerPluginFolder(path)) {
             ConsoleOutput::error(

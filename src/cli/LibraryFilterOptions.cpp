@@ -2,6 +2,7 @@
 
 #include "model/PluginArchitecture.h"
 #include "model/PluginFormat.h"
+#include "model/PluginPlatform.h"
 #include "presentation/FilterState.h"
 #include "presentation/GroupingMode.h"
 #include "presentation/RecordTagging.h"
@@ -69,6 +70,10 @@ LibraryFilterOptions::LibraryFilterOptions()
                  "Only plug-ins with an install of architecture A, as stored: %1. Repeat for any of several.")
                  .arg(allowedValues<PluginArchitecture>(true)),
              QStringLiteral("A")),
+      m_platform(QStringLiteral("platform"),
+                 QStringLiteral("Only plug-ins with an install built for platform P: %1. Repeat for any of several.")
+                     .arg(allowedValues<PluginPlatform>(false)),
+                 QStringLiteral("P")),
       m_favorites(QStringLiteral("favorites"), QStringLiteral("Only favorites.")),
       m_tag(QStringLiteral("tag"), QStringLiteral("Only plug-ins tagged NAME. Repeat: all must be present."),
             QStringLiteral("NAME")),
@@ -88,11 +93,11 @@ LibraryFilterOptions::LibraryFilterOptions()
 
 void LibraryFilterOptions::addTo(QCommandLineParser& parser) const {
     parser.addOptions(
-        {m_search, m_format, m_arch, m_favorites, m_tag, m_installedFrom, m_installedTo, m_groupBy});
+        {m_search, m_format, m_arch, m_platform, m_favorites, m_tag, m_installedFrom, m_installedTo, m_groupBy});
 }
 
 QString LibraryFilterOptions::synopsis() {
-    return QStringLiteral("[--search TEXT] [--format F]... [--arch A]... [--favorites] [--tag NAME]... "
+    return QStringLiteral("[--search TEXT] [--format F]... [--arch A]... [--platform P]... [--favorites] [--tag NAME]... "
                           "[--installed-from DATE] [--installed-to DATE] [--group-by MODE]");
 }
 
@@ -113,6 +118,13 @@ QString LibraryFilterOptions::apply(const QCommandLineParser& parser, FilterStat
     if (!error.isEmpty())
         return error;
     filter.setSelectedArchitectures(architectures);
+
+    QSet<PluginPlatform> platforms;
+    error = collect(parser.values(m_platform), m_platform.names().first(), allowedValues<PluginPlatform>(false),
+                    platforms);
+    if (!error.isEmpty())
+        return error;
+    filter.setSelectedPlatforms(platforms);
 
     filter.setFavoritesOnly(parser.isSet(m_favorites));
 

@@ -23,6 +23,7 @@ private:
     QCommandLineOption m_search;
     QCommandLineOption m_format;
     QCommandLineOption m_arch;
+    QCommandLineOption m_platform;
     QCommandLineOption m_favorites;
     QCommandLineOption m_tag;
     QCommandLineOption m_installedFrom;

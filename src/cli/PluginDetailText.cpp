@@ -29,6 +29,11 @@ QString indented(const QString& text) {
     return out;
 }
 
+QString platformText(const PluginInstall& install) {
+    const QString platform = rawValue(install.platform());
+    return install.isBridged() ? platform + QStringLiteral(", bridged into Linux hosts") : platform;
+}
+
 QString installText(const PluginInstall& install) {
     QStringList heading{rawValue(install.format()), rawValue(install.architecture())};
     if (!install.isFound())
@@ -38,7 +43,10 @@ QString installText(const PluginInstall& install) {
     TextTable rows({QString(), QString()});
     rows.setHeaderShown(false);
     rows.setIndent(installIndent);
+    rows.addRow({QStringLiteral("Platform:"), platformText(install)});
     rows.addRow({QStringLiteral("Path:"), orDash(install.filePath())});
+    if (!install.pluginIdentifier().isEmpty())
+        rows.addRow({QStringLiteral("Plug-in ID:"), install.pluginIdentifier()});
     rows.addRow({QStringLiteral("Bundle ID:"), orDash(install.bundleID())});
     rows.addRow({QStringLiteral("Version:"), orDash(install.version())});
     rows.addRow({QStringLiteral("Installed:"), orDash(formatAbbreviatedDate(install.installDate()))});
@@ -53,6 +61,9 @@ QJsonValue isoDate(const QDateTime& date) {
 QJsonObject installJson(const PluginInstall& install) {
     return {{QStringLiteral("format"), rawValue(install.format())},
             {QStringLiteral("architecture"), rawValue(install.architecture())},
+            {QStringLiteral("platform"), rawValue(install.platform())},
+            {QStringLiteral("isBridged"), install.isBridged()},
+            {QStringLiteral("pluginIdentifier"), install.pluginIdentifier()},
             {QStringLiteral("status"), rawValue(install.status())},
             {QStringLiteral("fileSize"), install.fileSize()},
             {QStringLiteral("filePath"), install.filePath()},

@@ -31,6 +31,9 @@ QString jsonObject(const ScannedPlugin& plugin) {
         {QStringLiteral("auComponentType"), quoted(plugin.auComponentType)},
         {QStringLiteral("auComponentSubType"), quoted(plugin.auComponentSubType)},
         {QStringLiteral("auComponentManufacturer"), quoted(plugin.auComponentManufacturer)},
+        {QStringLiteral("platform"), quoted(rawValue(plugin.platform))},
+        {QStringLiteral("pluginIdentifier"), quoted(plugin.pluginIdentifier)},
+        {QStringLiteral("isBridged"), plugin.isBridged ? QStringLiteral("true") : QStringLiteral("false")},
     });
 }
 

@@ -4,13 +4,19 @@
 #include "discovery/BundleMetadataReader.h"
 #include "discovery/DirectoryReader.h"
 #include "discovery/DirectorySize.h"
+#include "discovery/LinuxWindowsPluginReader.h"
+#include "model/FilePathBytes.h"
 #include "model/Diagnostics.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <climits>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -49,6 +55,36 @@ BundleDates datesOf(const QString& bundlePath)
         (info.stx_mask & STATX_MTIME) ? utcFromTimestamp(info.stx_mtime) : QDateTime::currentDateTimeUtc();
     const QDateTime installed = (info.stx_mask & STATX_BTIME) ? utcFromTimestamp(info.stx_btime) : modified;
     return {modified, installed};
+}
+
+struct FileFacts {
+    qint64 size = 0;
+    BundleDates dates;
+};
+
+FileFacts factsOf(const QString& path)
+{
+    struct stat info {};
+    const bool folder = ::stat(FilePathBytes::encode(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    return {folder ? directorySize(path) : qint64(info.st_size), datesOf(path)};
+}
+
+QByteArray realPathOf(const QByteArray& path)
+{
+    char buffer[PATH_MAX];
+    return ::realpath(path.constData(), buffer) ? QByteArray(buffer) : QByteArray();
+}
+
+bool isFolderAt(const QByteArray& path)
+{
+    struct stat info {};
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// A link back up to the walk's root or above it would walk everything again.
+bool containsOrIs(const QByteArray& folder, const QByteArray& path)
+{
+    return folder == "/" || path == folder || path.startsWith(folder + '/');
 }
 
 QString appendingComponent(const QString& folderPath, const QString& component)
@@ -138,30 +174,88 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
     if (!existsAt(rootPath))
         return {};
     QList<ScannedPlugin> output;
-    // Depth-first without recursion; only real folders are pushed, so links cannot loop.
-    QList<QByteArray> pending{rootPath};
+    struct Pending {
+        QByteArray path;
+        std::optional<PluginFormat> folderFormat;
+    };
+    const auto formatOf = [this](const QByteArray& path, std::optional<PluginFormat> inherited) {
+        const std::optional<PluginFormat> own = LinuxPluginFolders::formatOf(m_pluginFolders, FilePathBytes::decode(path));
+        return own ? own : inherited;
+    };
+    // Depth-first without recursion. Outside Linux plug-in folders only real folders are pushed,
+    // so links cannot loop; inside them each real folder is entered once.
+    const QByteArray realRoot = realPathOf(rootPath);
+    QSet<QByteArray> enteredLinks;
+    QList<Pending> pending{{rootPath, formatOf(rootPath, std::nullopt)}};
     bool isRoot = true;
     while (!pending.isEmpty() && !isCancelled()) {
-        const QByteArray path = pending.takeLast();
+        const Pending current = pending.takeLast();
+        const QByteArray& path = current.path;
         DirectoryReader reader(path, isRoot);
         isRoot = false;
         if (!reader.isOpen())
             continue;
         countFolder();
-        QList<QByteArray> subfolders;
+        QList<Pending> subfolders;
         DirectoryReader::Entry entry;
+        const bool followsLinks = current.folderFormat.has_value();
         while (reader.next(entry)) {
+            const bool isLink = entry.kind == DirectoryReader::Kind::symlink;
+            if (LinuxWindowsPluginReader::mayClaim(entry.name)) {
+                const QByteArray child = DirectoryReader::childPath(path, entry.name);
+                const bool isFolder = entry.kind == DirectoryReader::Kind::directory || (isLink && isFolderAt(child));
+                LinuxWindowsPluginReader::Result result =
+                    LinuxWindowsPluginReader::read(FilePathBytes::decode(child), isFolder, current.folderFormat);
+                if (result.claim == LinuxWindowsPluginReader::Claim::plugins) {
+                    keepDescribed(output, std::move(result.plugins));
+                    continue;
+                }
+                if (result.claim == LinuxWindowsPluginReader::Claim::walkInside) {
+                    if (!isLink)
+                        subfolders.append({child, formatOf(child, current.folderFormat)});
+                    continue;
+                }
+            }
             if (const std::optional<PluginFormat> format = BundleExtension::formatOfName(entry.name)) {
                 // A plug-in's insides are never walked, whether or not it could be described.
                 keep(output, QFile::decodeName(DirectoryReader::childPath(path, entry.name)), *format);
             } else if (entry.kind == DirectoryReader::Kind::directory) {
-                subfolders.append(DirectoryReader::childPath(path, entry.name));
+                const QByteArray child = DirectoryReader::childPath(path, entry.name);
+                subfolders.append({child, formatOf(child, current.folderFormat)});
+            } else if (isLink && followsLinks && std::strcmp(entry.name, "dosdevices") != 0) {
+                // Packages link one folder under two names; Wine's drive links lead to the whole disk.
+                const QByteArray target = realPathOf(DirectoryReader::childPath(path, entry.name));
+                if (!target.isEmpty() && isFolderAt(target) && !containsOrIs(target, realRoot) &&
+                    !enteredLinks.contains(target)) {
+                    enteredLinks.insert(target);
+                    subfolders.append({target, formatOf(target, current.folderFormat)});
+                }
             }
         }
         for (auto it = subfolders.crbegin(); it != subfolders.crend(); ++it)
             pending.append(*it);
     }
     return output;
+}
+
+void BundleWalker::keepDescribed(QList<ScannedPlugin>& output, QList<ScannedPlugin> plugins)
+{
+    if (isCancelled())
+        return;
+    // The plug-ins of one bundle share its size and dates: measured once.
+    QString measured;
+    FileFacts facts;
+    for (ScannedPlugin& plugin : plugins) {
+        if (plugin.filePath != measured) {
+            measured = plugin.filePath;
+            facts = factsOf(measured);
+        }
+        plugin.fileSize = facts.size;
+        plugin.dateModified = facts.dates.modified;
+        plugin.installDate = facts.dates.installed;
+        output.append(std::move(plugin));
+        ++m_bundlesFound;
+    }
 }
 
 std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bundlePath, PluginFormat format)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "discovery/LinuxPluginFolders.h"
 #include "discovery/ScannedPlugin.h"
 #include "model/PluginFormat.h"
 
@@ -30,7 +31,11 @@ public:
     [[nodiscard]] QList<ScannedPlugin> scanStandardLocation(const QString& folderPath,
                                                             const QString& rootPath);
     [[nodiscard]] QList<ScannedPlugin> scanFormatFolder(const QString& folderPath, PluginFormat format);
+    // Inside a Linux or Wine plug-in folder, a shared object takes the folder's format and
+    // symbolic links to folders are followed, each real folder once.
     [[nodiscard]] QList<ScannedPlugin> scanRecursively(const QString& folderPath);
+    // The Linux and Wine plug-in folders whose formats the recursive walks apply.
+    void setPluginFolders(QList<PluginFolder> folders) { m_pluginFolders = std::move(folders); }
 
     // No value when the bundle has no readable property list.
     [[nodiscard]] static std::optional<ScannedPlugin> makeScannedPlugin(const QString& bundlePath,
@@ -45,8 +50,10 @@ public:
 private:
     void countFolder();
     void keep(QList<ScannedPlugin>& output, const QString& bundlePath, PluginFormat format);
+    void keepDescribed(QList<ScannedPlugin>& output, QList<ScannedPlugin> plugins);
 
     QList<FormatFolder> m_formatFolders;
+    QList<PluginFolder> m_pluginFolders;
     Hooks m_hooks;
     int m_foldersWalked = 0;
     int m_bundlesFound = 0;

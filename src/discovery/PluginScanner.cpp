@@ -1,6 +1,9 @@
 #include "discovery/PluginScanner.h"
 
+#include "model/FilePathBytes.h"
+
 #include "discovery/FolderBookmark.h"
+#include "discovery/LinuxPluginFolders.h"
 
 #include <QFile>
 #include <QPromise>
@@ -71,7 +74,10 @@ QList<ScannedPlugin> PluginScanner::runScan(const QMap<QString, QByteArray>& gra
                                               if (!isCancelled())
                                                   Q_EMIT progress(folders, bundles);
                                           }});
-    // QMap iterates in path order, so a later grant's value wins for a bundle seen twice.
+    const QList<PluginFolder> pluginFolders = LinuxPluginFolders::existing(m_roots);
+    walker.setPluginFolders(pluginFolders);
+    // QMap iterates in path order, so a later grant's value wins for a bundle seen twice. The
+    // plug-ins sharing one bundle are told apart by their identifier.
     QMap<QString, ScannedPlugin> byPath;
     for (auto it = grants.cbegin(); it != grants.cend() && !isCancelled(); ++it) {
         const QString& path = it.key();
@@ -81,11 +87,18 @@ QList<ScannedPlugin> PluginScanner::runScan(const QMap<QString, QByteArray>& gra
         if (!folder)
             continue;
         FolderBookmark::startAccessing(*folder);
-        const QList<ScannedPlugin> found = isStandardLocation(path)
+        const QList<ScannedPlugin> found = isMacStandardLocation(path)
                                                ? walker.scanStandardLocation(*folder, path)
                                                : walker.scanRecursively(*folder);
-        for (const ScannedPlugin& plugin : found)
-            byPath.insert(plugin.filePath, plugin);
+        for (const ScannedPlugin& plugin : found) {
+            const QString key = plugin.pluginIdentifier.isEmpty() ? plugin.filePath
+                                                                  : plugin.filePath + u'\n' + plugin.pluginIdentifier;
+            ScannedPlugin& kept = byPath[key];
+            // Met both in a Wine folder and through a bridge's copy: still bridged.
+            const bool bridged = plugin.isBridged || (!kept.filePath.isEmpty() && kept.isBridged);
+            kept = plugin;
+            kept.isBridged = bridged;
+        }
         FolderBookmark::stopAccessing(*folder);
         walker.reportProgress();
     }
@@ -94,6 +107,15 @@ QList<ScannedPlugin> PluginScanner::runScan(const QMap<QString, QByteArray>& gra
 }
 
 QList<StandardLocation> PluginScanner::standardLocations() const
+{
+    QList<StandardLocation> existing = macStandardLocations();
+    for (const PluginFolder& folder : LinuxPluginFolders::existing(m_roots))
+        if (std::none_of(existing.cbegin(), existing.cend(), [&](const StandardLocation& l) { return l.path == folder.path; }))
+            existing.append({folder.path, folder.explanation});
+    return existing;
+}
+
+QList<StandardLocation> PluginScanner::macStandardLocations() const
 {
     const StandardLocation table[] = {
         {m_roots.underSystem(systemPlugIns),
@@ -113,6 +135,13 @@ QList<StandardLocation> PluginScanner::standardLocations() const
 bool PluginScanner::isStandardLocation(const QString& path) const
 {
     const QList<StandardLocation> locations = standardLocations();
+    return std::any_of(locations.cbegin(), locations.cend(),
+                       [&](const StandardLocation& location) { return location.path == path; });
+}
+
+bool PluginScanner::isMacStandardLocation(const QString& path) const
+{
+    const QList<StandardLocation> locations = macStandardLocations();
     return std::any_of(locations.cbegin(), locations.cend(),
                        [&](const StandardLocation& location) { return location.path == path; });
 }

@@ -41,7 +41,8 @@ public:
     void cancel();
 
     [[nodiscard]] const ScanRoots& roots() const { return m_roots; }
-    // The standard locations that exist, in their fixed order. Any thread.
+    // The standard locations that exist, in their fixed order: the macOS ones, then the Linux
+    // and Wine plug-in folders. Any thread.
     [[nodiscard]] QList<StandardLocation> standardLocations() const;
     [[nodiscard]] bool isStandardLocation(const QString& path) const;
     // Sandbox containers' private plug-in folders are never scanned, even when granted.
@@ -55,6 +56,9 @@ Q_SIGNALS:
     void progress(int foldersWalked, int bundlesFound);
 
 private:
+    // The four macOS folders, walked as their format folders one level deep.
+    [[nodiscard]] QList<StandardLocation> macStandardLocations() const;
+    [[nodiscard]] bool isMacStandardLocation(const QString& path) const;
     [[nodiscard]] QList<ScannedPlugin> runScan(const QMap<QString, QByteArray>& grants,
                                                const std::function<bool()>& isCancelled);
 

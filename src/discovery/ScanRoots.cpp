@@ -1,5 +1,7 @@
 #include "discovery/ScanRoots.h"
 
+#include "model/FilePathBytes.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -48,6 +50,26 @@ QString ScanRoots::accountHome()
             return QFile::decodeName(result->pw_dir);
         return QDir::homePath();
     }
+}
+
+ScanRoots ScanRoots::withEnvironment() const
+{
+    ScanRoots roots = *this;
+    const std::pair<PluginFormat, const char*> variables[] = {
+        {PluginFormat::vst3, "VST3_PATH"}, {PluginFormat::clap, "CLAP_PATH"},     {PluginFormat::lv2, "LV2_PATH"},
+        {PluginFormat::vst, "VST_PATH"},   {PluginFormat::ladspa, "LADSPA_PATH"},
+    };
+    roots.environmentFolders.clear();
+    for (const auto& [format, name] : variables) {
+        QStringList folders;
+        for (const QByteArray& piece : qgetenv(name).split(':'))
+            if (!piece.isEmpty())
+                folders.append(FilePathBytes::decode(piece));
+        if (!folders.isEmpty())
+            roots.environmentFolders.insert(format, folders);
+    }
+    roots.winePrefix = FilePathBytes::decode(qgetenv("WINEPREFIX"));
+    return roots;
 }
 
 QString ScanRoots::underSystem(const QString& absolutePath) const

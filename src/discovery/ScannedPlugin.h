@@ -2,6 +2,7 @@
 
 #include "model/PluginArchitecture.h"
 #include "model/PluginFormat.h"
+#include "model/PluginPlatform.h"
 
 #include <QDateTime>
 #include <QList>
@@ -24,6 +25,11 @@ struct ScannedPlugin {
     QString auComponentType;
     QString auComponentSubType;
     QString auComponentManufacturer;
+    PluginPlatform platform = PluginPlatform::macOS;
+    // Which plug-in of a bundle that holds several (an LV2 URI, a VST3 class ID); empty otherwise.
+    QString pluginIdentifier;
+    // A Windows plug-in that a Wine bridge also offers to Linux hosts.
+    bool isBridged = false;
 
     bool operator==(const ScannedPlugin&) const = default;
 };

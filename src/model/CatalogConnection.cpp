@@ -1,5 +1,6 @@
 #include "model/CatalogConnection.h"
 
+#include "model/CatalogMigration.h"
 #include "model/CatalogSchema.h"
 #include "model/SqlErrorText.h"
 
@@ -142,7 +143,10 @@ StoreResult CatalogConnection::checkVersion()
         return refuse(
             QStringLiteral("it was written by a newer version of the application (schema %1; this version reads %2).")
                 .arg(stored, supported));
-    if (order < 0)
-        return refuse(QStringLiteral("its schema version %1 is not supported.").arg(stored));
+    if (order < 0) {
+        query.finish();
+        if (StoreResult migrated = CatalogMigration::migrate(database(), stored); !migrated)
+            return refuse(migrated.errorDescription());
+    }
     return StoreResult::success();
 }

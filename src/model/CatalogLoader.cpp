@@ -140,6 +140,10 @@ bool CatalogLoader::loadInstalls(CatalogContents& contents)
         install->m_auComponentType = query.value(12).toString();
         install->m_auComponentSubType = query.value(13).toString();
         install->m_auComponentManufacturer = query.value(14).toString();
+        if (!decode(query.value(15), "PluginInstall.platform", install->m_platform))
+            return false;
+        install->m_pluginIdentifier = query.value(16).toString();
+        install->m_isBridged = query.value(17).toLongLong() != 0;
         if (PluginRecord* record = records.value(query.value(10).toLongLong())) {
             install->m_group = record;
             record->m_installs.append(install);

@@ -11,7 +11,7 @@
 // plus the tag links and a metadata table that carries the schema version.
 namespace CatalogSchema {
 
-inline constexpr auto version = "1.0.0";
+inline constexpr auto version = "1.1.0";
 inline constexpr auto metadataTable = "Metadata";
 inline constexpr auto tagLinkTable = "PluginRecord_tags";
 

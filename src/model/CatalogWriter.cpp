@@ -79,7 +79,10 @@ QVariantList CatalogWriter::values(const CatalogObject* object)
                 i->m_groupOrder,
                 fromText(i->auComponentType()),
                 fromText(i->auComponentSubType()),
-                fromText(i->auComponentManufacturer())};
+                fromText(i->auComponentManufacturer()),
+                fromEnum(i->platform()),
+                fromText(i->pluginIdentifier()),
+                qint64(i->isBridged() ? 1 : 0)};
     }
     case Kind::parameter: {
         const auto* p = static_cast<const PluginParameter*>(object);

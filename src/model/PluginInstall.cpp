@@ -98,6 +98,21 @@ void PluginInstall::setAuComponentManufacturer(const QString& value)
     assign(m_auComponentManufacturer, value, &PluginInstall::auComponentManufacturerChanged);
 }
 
+void PluginInstall::setPlatform(PluginPlatform value)
+{
+    assign(m_platform, value, &PluginInstall::platformChanged);
+}
+
+void PluginInstall::setPluginIdentifier(const QString& value)
+{
+    assign(m_pluginIdentifier, value, &PluginInstall::pluginIdentifierChanged);
+}
+
+void PluginInstall::setIsBridged(bool value)
+{
+    assign(m_isBridged, value, &PluginInstall::isBridgedChanged);
+}
+
 void PluginInstall::derivedValuesChanged()
 {
     if (m_group)

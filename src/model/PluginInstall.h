@@ -4,6 +4,7 @@
 #include "model/InstallStatus.h"
 #include "model/PluginArchitecture.h"
 #include "model/PluginFormat.h"
+#include "model/PluginPlatform.h"
 
 #include <QDateTime>
 #include <QList>
@@ -31,6 +32,9 @@ class PluginInstall : public CatalogObject {
     Q_PROPERTY(QString auComponentManufacturer READ auComponentManufacturer WRITE setAuComponentManufacturer
                    NOTIFY auComponentManufacturerChanged)
     Q_PROPERTY(QList<PluginParameter*> parameters READ parameters NOTIFY parametersChanged)
+    Q_PROPERTY(PluginPlatform platform READ platform WRITE setPlatform NOTIFY platformChanged)
+    Q_PROPERTY(QString pluginIdentifier READ pluginIdentifier WRITE setPluginIdentifier NOTIFY pluginIdentifierChanged)
+    Q_PROPERTY(bool isBridged READ isBridged WRITE setIsBridged NOTIFY isBridgedChanged)
 
 public:
     // Both dates start as the moment of creation.
@@ -71,6 +75,16 @@ public:
     [[nodiscard]] QString auComponentManufacturer() const { return m_auComponentManufacturer; }
     void setAuComponentManufacturer(const QString& value);
 
+    [[nodiscard]] PluginPlatform platform() const { return m_platform; }
+    void setPlatform(PluginPlatform value);
+    // Which plug-in of a multi-plug-in bundle this is (an LV2 URI, a VST3 class ID); empty when
+    // the bundle is one plug-in, as every macOS bundle is.
+    [[nodiscard]] QString pluginIdentifier() const { return m_pluginIdentifier; }
+    void setPluginIdentifier(const QString& value);
+    // A Windows plug-in that a Wine bridge also offers to Linux hosts.
+    [[nodiscard]] bool isBridged() const { return m_isBridged; }
+    void setIsBridged(bool value);
+
     // Change with PluginParameter::setInstall.
     [[nodiscard]] QList<PluginParameter*> parameters() const { return m_parameters; }
 
@@ -89,6 +103,9 @@ Q_SIGNALS:
     void auComponentSubTypeChanged();
     void auComponentManufacturerChanged();
     void parametersChanged();
+    void platformChanged();
+    void pluginIdentifierChanged();
+    void isBridgedChanged();
 
 private:
     friend class PluginParameter;
@@ -119,4 +136,7 @@ private:
     QString m_auComponentSubType;
     QString m_auComponentManufacturer;
     QList<PluginParameter*> m_parameters;
+    PluginPlatform m_platform = PluginPlatform::macOS;
+    QString m_pluginIdentifier;
+    bool m_isBridged = false;
 };

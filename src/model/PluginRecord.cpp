@@ -1,6 +1,7 @@
 #include "model/PluginRecord.h"
 
 #include "model/AbbreviatedDate.h"
+#include "model/BundleByteTotal.h"
 #include "model/ByteCountFormat.h"
 #include "model/CatalogStore.h"
 #include "model/PluginInstall.h"
@@ -146,11 +147,11 @@ QString PluginRecord::lastModifiedText() const
 
 QString PluginRecord::totalSizeText() const
 {
-    qint64 total = 0;
+    BundleByteTotal total;
     for (const PluginInstall* install : m_installs)
-        if (install->isFound() && __builtin_add_overflow(total, install->fileSize(), &total))
-            total = std::numeric_limits<qint64>::max();
-    return formatByteCount(total);
+        if (install->isFound())
+            (void)total.add(*install);
+    return formatByteCount(total.total());
 }
 
 bool PluginRecord::hasInstallOlderThanAYear(const QDateTime& asOf) const

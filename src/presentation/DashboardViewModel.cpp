@@ -1,5 +1,6 @@
 #include "presentation/DashboardViewModel.h"
 
+#include "model/BundleByteTotal.h"
 #include "model/ContentLibraryFolder.h"
 #include "model/ContentLibraryItem.h"
 #include "model/PluginInstall.h"
@@ -157,6 +158,8 @@ void DashboardViewModel::computePlugins(const QList<PluginRecord*>& records)
     rows.reserve(records.size() * 2);
     int installCount = 0;
     qint64 installBytes = 0;
+    // A bundle holding several plug-ins counts once, for the first record that lists it.
+    BundleByteTotal bundleBytes;
 
     // One pass over the installs gathers what the spelled-out rules take from several.
     for (const PluginRecord* record : records) {
@@ -170,9 +173,10 @@ void DashboardViewModel::computePlugins(const QList<PluginRecord*>& records)
             if (!install->isFound())
                 continue;
             ++found;
-            recordBytes = add(recordBytes, install->fileSize());
+            const qint64 bytes = bundleBytes.add(*install);
+            recordBytes = add(recordBytes, bytes);
             const auto index = std::size_t(canonicalIndex(install->format()));
-            formatBytes[index] = add(formatBytes[index], install->fileSize());
+            formatBytes[index] = add(formatBytes[index], bytes);
             formatSeen[index] = true;
             if (install->installDate().isValid()) {
                 const qint64 installed = m_instants.msecsSinceEpoch(install->installDate());

@@ -87,6 +87,27 @@ void FilterState::setSelectedArchitectureValues(const QStringList& values)
     setSelectedArchitectures(setFromRawValues<PluginArchitecture>(values));
 }
 
+void FilterState::setSelectedPlatforms(const QSet<PluginPlatform>& value)
+{
+    assign(m_selectedPlatforms, value, &FilterState::selectedPlatformsChanged);
+}
+
+QStringList FilterState::selectedPlatformValues() const
+{
+    return rawValuesInOrder(m_selectedPlatforms);
+}
+
+void FilterState::setSelectedPlatformValues(const QStringList& values)
+{
+    setSelectedPlatforms(setFromRawValues<PluginPlatform>(values));
+}
+
+void FilterState::setPlatformSelected(const QString& value, bool selected)
+{
+    if (const auto platform = fromRawValue<PluginPlatform>(value))
+        setSelectedPlatforms(toggled(m_selectedPlatforms, *platform, selected));
+}
+
 void FilterState::setArchitectureSelected(const QString& value, bool selected)
 {
     if (const auto architecture = fromRawValue<PluginArchitecture>(value))
@@ -144,7 +165,7 @@ void FilterState::setInstallDateTo(const QDateTime& value)
 bool FilterState::hasActiveFilters() const
 {
     return !m_searchText.isEmpty() || !m_selectedFormats.isEmpty() || !m_selectedArchitectures.isEmpty() ||
-           m_favoritesOnly || !m_selectedTags.isEmpty() || m_installDateFrom.isValid() || m_installDateTo.isValid();
+           !m_selectedPlatforms.isEmpty() || m_favoritesOnly || !m_selectedTags.isEmpty() || m_installDateFrom.isValid() || m_installDateTo.isValid();
 }
 
 void FilterState::reset()
@@ -152,6 +173,7 @@ void FilterState::reset()
     setSearchText({});
     setSelectedFormats({});
     setSelectedArchitectures({});
+    setSelectedPlatforms({});
     setFavoritesOnly(false);
     setSelectedTags({});
     setInstallDateFrom({});

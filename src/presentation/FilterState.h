@@ -2,6 +2,7 @@
 
 #include "model/PluginArchitecture.h"
 #include "model/PluginFormat.h"
+#include "model/PluginPlatform.h"
 #include "presentation/GroupingMode.h"
 
 #include <QDateTime>
@@ -20,6 +21,8 @@ class FilterState : public QObject {
                    selectedFormatsChanged)
     Q_PROPERTY(QStringList selectedArchitectures READ selectedArchitectureValues WRITE
                    setSelectedArchitectureValues NOTIFY selectedArchitecturesChanged)
+    Q_PROPERTY(QStringList selectedPlatforms READ selectedPlatformValues WRITE setSelectedPlatformValues NOTIFY
+                   selectedPlatformsChanged)
     Q_PROPERTY(bool favoritesOnly READ favoritesOnly WRITE setFavoritesOnly NOTIFY favoritesOnlyChanged)
     Q_PROPERTY(QStringList selectedTags READ selectedTagList WRITE setSelectedTagList NOTIFY selectedTagsChanged)
     Q_PROPERTY(QString groupingMode READ groupingModeValue WRITE setGroupingModeValue NOTIFY groupingModeChanged)
@@ -45,6 +48,12 @@ public:
     [[nodiscard]] QStringList selectedArchitectureValues() const;
     void setSelectedArchitectureValues(const QStringList& values);
     Q_INVOKABLE void setArchitectureSelected(const QString& rawValue, bool selected);
+
+    [[nodiscard]] QSet<PluginPlatform> selectedPlatforms() const { return m_selectedPlatforms; }
+    void setSelectedPlatforms(const QSet<PluginPlatform>& value);
+    [[nodiscard]] QStringList selectedPlatformValues() const;
+    void setSelectedPlatformValues(const QStringList& values);
+    Q_INVOKABLE void setPlatformSelected(const QString& rawValue, bool selected);
 
     [[nodiscard]] bool favoritesOnly() const { return m_favoritesOnly; }
     void setFavoritesOnly(bool value);
@@ -76,6 +85,7 @@ Q_SIGNALS:
     void searchTextChanged();
     void selectedFormatsChanged();
     void selectedArchitecturesChanged();
+    void selectedPlatformsChanged();
     void favoritesOnlyChanged();
     void selectedTagsChanged();
     void groupingModeChanged();
@@ -92,6 +102,7 @@ private:
     QString m_searchText;
     QSet<PluginFormat> m_selectedFormats;
     QSet<PluginArchitecture> m_selectedArchitectures;
+    QSet<PluginPlatform> m_selectedPlatforms;
     bool m_favoritesOnly = false;
     QSet<QString> m_selectedTags;
     GroupingMode m_groupingMode = GroupingMode::alphabetical;

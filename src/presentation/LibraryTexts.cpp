@@ -18,6 +18,7 @@ int activeFilterCount(const FilterState& filter)
     count += filter.favoritesOnly() ? 1 : 0;
     count += int(filter.selectedFormats().size());
     count += filter.selectedArchitectures().isEmpty() ? 0 : 1;
+    count += filter.selectedPlatforms().isEmpty() ? 0 : 1;
     count += int(filter.selectedTags().size());
     count += filter.installDateFrom().isValid() ? 1 : 0;
     count += filter.installDateTo().isValid() ? 1 : 0;

@@ -79,6 +79,8 @@ struct LibraryViewModel::Criteria {
             formats |= bit(format);
         for (const PluginArchitecture architecture : state.selectedArchitectures())
             architectures |= bit(architecture);
+        for (const PluginPlatform platform : state.selectedPlatforms())
+            platforms |= bit(platform);
         const QDateTime from = state.installDateFrom();
         const QDateTime to = state.installDateTo();
         hasDates = from.isValid() || to.isValid();
@@ -95,9 +97,10 @@ struct LibraryViewModel::Criteria {
             return false;
         if (favoritesOnly && !(record && record->isFavorite()))
             return false;
-        if (formats != 0 || architectures != 0 || hasDates) {
+        if (formats != 0 || architectures != 0 || platforms != 0 || hasDates) {
             quint32 foundFormats = 0;
             quint32 foundArchitectures = 0;
+            quint32 foundPlatforms = 0;
             bool inRange = false;
             if (record) {
                 for (const PluginInstall* install : record->installs()) {
@@ -105,6 +108,7 @@ struct LibraryViewModel::Criteria {
                         continue;
                     foundFormats |= bit(install->format());
                     foundArchitectures |= bit(install->architecture());
+                    foundPlatforms |= bit(install->platform());
                     if (hasDates && !inRange && install->installDate().isValid()) {
                         const qint64 at = instants.msecsSinceEpoch(install->installDate());
                         inRange = lower <= at && at <= upper;
@@ -114,6 +118,8 @@ struct LibraryViewModel::Criteria {
             if (formats != 0 && (foundFormats & formats) == 0)
                 return false;
             if (architectures != 0 && (foundArchitectures & architectures) == 0)
+                return false;
+            if (platforms != 0 && (foundPlatforms & platforms) == 0)
                 return false;
             if (!tags.isEmpty() && !hasEveryTag(record))
                 return false;
@@ -140,6 +146,7 @@ struct LibraryViewModel::Criteria {
     QSet<QString> tags;
     quint32 formats = 0;
     quint32 architectures = 0;
+    quint32 platforms = 0;
     bool hasDates = false;
     qint64 lower = std::numeric_limits<qint64>::min();
     qint64 upper = std::numeric_limits<qint64>::max();

@@ -16,6 +16,10 @@ RawPlugin rowWithoutDates(const PluginInstall& install, const PluginRecord& reco
     row.version = install.version();
     row.type = formatLabel(install.format());
     row.archs = architectureLabel(install.architecture());
+    // Rosetta and the Apple Silicon sections are about Macs: a Linux or Windows build says where
+    // it runs, so an x86-64 .so is never taken for an Intel-only Mac plug-in.
+    if (install.platform() != PluginPlatform::macOS && !row.archs.isEmpty())
+        row.archs = rawValue(install.architecture()) + QStringLiteral(" (") + rawValue(install.platform()) + u')';
     row.size = QString::number(install.fileSize());
     row.pluginID = install.bundleID();
     row.path = install.filePath();

@@ -90,9 +90,10 @@ void sortFormats(QStringList& formats)
 int formatPosition(const QString& label)
 {
     static const QStringList order{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3"),
-                                   QStringLiteral("AAX"), QStringLiteral("CLAP")};
+                                   QStringLiteral("AAX"), QStringLiteral("CLAP"), QStringLiteral("LV2"),
+                                   QStringLiteral("LADSPA")};
     const qsizetype index = order.indexOf(label);
-    return index < 0 ? 5 : int(index);
+    return index < 0 ? int(order.size()) : int(index);
 }
 
 // The shorter name with a blank reads best: "Vintage Verb" over "ValhallaVintageVerb".
@@ -226,7 +227,7 @@ PluginGroup buildGroup(const Bucket& bucket, GroupingContext& context)
     group.publisher = displayCase(publisher);
     group.version = rows.front()->version;
 
-    group.formats.reserve(qMin(qsizetype(rows.size()), qsizetype(5)));
+    group.formats.reserve(qMin(qsizetype(rows.size()), qsizetype(7)));
     group.architectures.reserve(2);
     group.pluginIDs.reserve(qsizetype(rows.size()));
     group.paths.reserve(qsizetype(rows.size()));
@@ -240,7 +241,8 @@ PluginGroup buildGroup(const Bucket& bucket, GroupingContext& context)
             if (!architecture.isEmpty() && !group.architectures.contains(architecture))
                 group.architectures.append(context.sharedArchitecture(architecture));
         }
-        if (qAddOverflow(total, parseSizeText(row->size), &total))
+        // Plug-ins sharing one bundle share its bytes: they count once.
+        if (!group.paths.contains(row->path) && qAddOverflow(total, parseSizeText(row->size), &total))
             total = total < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
         group.pluginIDs.append(row->pluginID);
         group.paths.append(row->path);

@@ -13,6 +13,10 @@ QString formatLabel(PluginFormat format)
         return QStringLiteral("AAX");
     case PluginFormat::clap:
         return QStringLiteral("CLAP");
+    case PluginFormat::lv2:
+        return QStringLiteral("LV2");
+    case PluginFormat::ladspa:
+        return QStringLiteral("LADSPA");
     }
     return {};
 }
@@ -28,6 +32,11 @@ QString architectureLabel(PluginArchitecture architecture)
         return QStringLiteral("Apple Silicon, Intel 64");
     case PluginArchitecture::unknown:
         return {};
+    case PluginArchitecture::x86:
+    case PluginArchitecture::arm64Generic:
+    case PluginArchitecture::arm32:
+    case PluginArchitecture::arm64ec:
+        return rawValue(architecture);
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "cli/RefreshSummary.h"
 
+#include "model/BundleByteTotal.h"
 #include "model/ByteCountFormat.h"
 #include "model/CatalogStore.h"
 
@@ -56,6 +57,7 @@ RefreshSummary RefreshSummary::after(const Snapshot& before, const UpsertSummary
 
 RefreshSummary RefreshSummary::totalsOf(const CatalogStore& store) {
     RefreshSummary summary;
+    BundleByteTotal bundleBytes;
     for (const PluginRecord* record : store.records()) {
         const QList<PluginInstall*> found = record->foundInstalls();
         if (found.isEmpty())
@@ -63,7 +65,7 @@ RefreshSummary RefreshSummary::totalsOf(const CatalogStore& store) {
         ++summary.plugins;
         summary.installs += int(found.size());
         for (const PluginInstall* install : found)
-            summary.pluginBytes += install->fileSize();
+            summary.pluginBytes += bundleBytes.add(*install);
     }
     for (const ContentLibraryItem* item : store.contentItems()) {
         if (item->status() != ContentLibraryStatus::found)

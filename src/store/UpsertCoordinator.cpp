@@ -30,7 +30,7 @@ size_t identityHash(const PluginRecord* record) {
 }
 
 InstallKey installKey(const PluginInstall* install) {
-    return {install->filePath(), install->format()};
+    return {install->filePath(), install->format(), install->pluginIdentifier()};
 }
 
 PluginRecord* chooseSurvivor(const QList<PluginRecord*>& group) {
@@ -109,7 +109,14 @@ void applyScan(PluginInstall* install, const ScannedPlugin& scanned) {
     install->setAuComponentType(scanned.auComponentType);
     install->setAuComponentSubType(scanned.auComponentSubType);
     install->setAuComponentManufacturer(scanned.auComponentManufacturer);
+    install->setPlatform(scanned.platform);
+    install->setIsBridged(scanned.isBridged);
     install->setStatus(InstallStatus::found);
+}
+
+// Grouping names its members by path; the plug-ins sharing one bundle need a path each.
+QString groupingPath(const ScannedPlugin& plugin) {
+    return plugin.pluginIdentifier.isEmpty() ? plugin.filePath : plugin.filePath + u'\n' + plugin.pluginIdentifier;
 }
 
 StoreResult consolidate(CatalogStore& store, UpsertSummary* summary, PublisherForms& publishers) {
@@ -185,8 +192,10 @@ StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, Catal
 
     QList<RawPlugin> rows;
     rows.reserve(scanned.size());
-    for (const ScannedPlugin& plugin : scanned)
+    for (const ScannedPlugin& plugin : scanned) {
         rows.append(rawPluginFromScanned(plugin));
+        rows.last().path = groupingPath(plugin);
+    }
     QHash<QString, QString> groupNameByPath;
     groupNameByPath.reserve(scanned.size());
     for (const PluginGroup& group : PluginGrouper().group(rows))
@@ -210,7 +219,7 @@ StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, Catal
     QSet<PluginRecord*> touched;
     QList<PluginRecord*> touchedInOrder;
     for (const ScannedPlugin& plugin : scanned) {
-        const QString name = groupNameByPath.value(plugin.filePath, plugin.name);
+        const QString name = groupNameByPath.value(groupingPath(plugin), plugin.name);
         keys.push_back(publishers.recordKey(name, plugin.publisher));
         const QString display = publishers.of(plugin.publisher).display;
         PluginRecord*& record = recordsByKey[keys.back()];
@@ -237,7 +246,7 @@ StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, Catal
     seenInstallKeys.reserve(scanned.size());
     for (qsizetype i = 0; i < scanned.size(); ++i) {
         const ScannedPlugin& plugin = scanned[i];
-        const InstallKey key{plugin.filePath, plugin.format};
+        const InstallKey key{plugin.filePath, plugin.format, plugin.pluginIdentifier};
         seenInstallKeys.insert(key);
         PluginRecord* record = recordsByKey.value(keys[std::size_t(i)]);
         if (!record)
@@ -249,6 +258,7 @@ StoreResult UpsertCoordinator::upsert(const QList<ScannedPlugin>& scanned, Catal
             applyScan(install, plugin);
         } else {
             install = new PluginInstall(plugin.filePath, plugin.format);
+            install->setPluginIdentifier(plugin.pluginIdentifier);
             applyScan(install, plugin);
             store.insert(install);
             ++counts.installsCreated;

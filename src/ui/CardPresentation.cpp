@@ -46,6 +46,15 @@ bool CardPresentation::showsRosetta(const QStringList& architectures)
     return CardTexts::showsRosetta(architectures);
 }
 
+bool CardPresentation::hasWindowsInstall(const PluginRecord* record)
+{
+    if (!record)
+        return false;
+    const QList<PluginInstall*> found = record->foundInstalls();
+    return std::any_of(found.cbegin(), found.cend(),
+                       [](const PluginInstall* install) { return install->platform() == PluginPlatform::windows; });
+}
+
 QString CardPresentation::outdatedTooltip(const QString& publisher)
 {
     return QStringLiteral("Possibly outdated \u2014 a newer plugin from ") + publisher +
@@ -61,6 +70,10 @@ QVariantList CardPresentation::orderedInstalls(const PluginRecord* record)
             {QStringLiteral("architecture"), rawValue(install->architecture())},
             {QStringLiteral("notFound"), !install->isFound()},
             {QStringLiteral("sizeText"), formatByteCount(install->fileSize())},
+            {QStringLiteral("isMac"), install->platform() == PluginPlatform::macOS},
+            {QStringLiteral("platform"), install->isBridged()
+                                             ? rawValue(install->platform()) + QStringLiteral(", bridged into Linux hosts")
+                                             : rawValue(install->platform())},
             {QStringLiteral("filePath"), install->filePath()},
             {QStringLiteral("bundleID"), install->bundleID()},
             {QStringLiteral("version"), install->version()},

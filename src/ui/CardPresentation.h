@@ -29,6 +29,8 @@ public:
     [[nodiscard]] Q_INVOKABLE static QString overflowText(const QStringList& formats);
     // Intel code and no Apple Silicon code.
     [[nodiscard]] Q_INVOKABLE static bool showsRosetta(const QStringList& architectures);
+    // A found install built for Windows: it runs through Wine or a bridge.
+    [[nodiscard]] Q_INVOKABLE static bool hasWindowsInstall(const PluginRecord* record);
     [[nodiscard]] Q_INVOKABLE static QString outdatedTooltip(const QString& publisher);
     // One map per install: found before not found, then AU, VST, VST3, AAX, CLAP, then stored
     // order. Keys: format, architecture, notFound, sizeText, filePath, bundleID, version,

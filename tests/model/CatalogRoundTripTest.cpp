@@ -221,7 +221,7 @@ TEST_F(CatalogRoundTripTest, FileHoldsNamedTablesRawEnumTextsAndSecondDates)
     }
     RawDatabase raw(path());
     EXPECT_EQ(raw.value(QStringLiteral("SELECT value FROM Metadata WHERE key = 'schemaVersion'")).toString(),
-              QStringLiteral("1.0.0"));
+              QStringLiteral("1.1.0"));
 
     const auto columns = [&](const QString& table) {
         QStringList names;
@@ -235,7 +235,8 @@ TEST_F(CatalogRoundTripTest, FileHoldsNamedTablesRawEnumTextsAndSecondDates)
     EXPECT_EQ(columns(QStringLiteral("PluginInstall")),
               (QStringList{"id", "filePath", "format", "bundleID", "version", "architecture", "fileSize",
                            "dateModified", "installDate", "status", "group", "groupOrder", "auComponentType",
-                           "auComponentSubType", "auComponentManufacturer"}));
+                           "auComponentSubType", "auComponentManufacturer", "platform", "pluginIdentifier",
+                           "isBridged"}));
     EXPECT_EQ(columns(QStringLiteral("PluginParameter")),
               (QStringList{"id", "name", "identifier", "minValue", "maxValue", "defaultValue", "unit", "install",
                            "installOrder"}));

@@ -34,6 +34,9 @@ QVariant differentValue(const QMetaProperty& property, const QVariant& current)
     if (type == QMetaType::fromType<PluginFormat>())
         return QVariant::fromValue(current.value<PluginFormat>() == PluginFormat::clap ? PluginFormat::au
                                                                                        : PluginFormat::clap);
+    if (type == QMetaType::fromType<PluginPlatform>())
+        return QVariant::fromValue(current.value<PluginPlatform>() == PluginPlatform::windows ? PluginPlatform::macOS
+                                                                                             : PluginPlatform::windows);
     if (type == QMetaType::fromType<PluginArchitecture>())
         return QVariant::fromValue(current.value<PluginArchitecture>() == PluginArchitecture::arm64
                                        ? PluginArchitecture::x86_64
@@ -106,7 +109,7 @@ TEST_P(RecordNotificationTest, DifferentValueNotifiesEqualValueDoesNot)
 INSTANTIATE_TEST_SUITE_P(
     AllRecordTypes, RecordNotificationTest,
     ::testing::Values(RecordType{"PluginRecord", [] { return new PluginRecord(QStringLiteral("Echo"), {}); }, 7},
-                      RecordType{"PluginInstall", [] { return new PluginInstall(QStringLiteral("/a.vst3")); }, 12},
+                      RecordType{"PluginInstall", [] { return new PluginInstall(QStringLiteral("/a.vst3")); }, 15},
                       RecordType{"PluginParameter", [] { return new PluginParameter; }, 6},
                       RecordType{"Tag", [] { return new Tag(QStringLiteral("Drums")); }, 1},
                       RecordType{"ScanBookmark", [] { return new ScanBookmark(QStringLiteral("/p")); }, 2},

@@ -186,17 +186,17 @@ TEST(RecordKeyTest, HashesLikeItCompares)
               qHash(RecordKey{QStringLiteral("a"), QStringLiteral("b")}, 7));
 }
 
-TEST(InstallKeyTest, PathIsExactAndFormatCounts)
+TEST(InstallKeyTest, PathIsExactAndFormatAndPluginInBundleCount)
 {
-    const InstallKey key{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst3};
-    EXPECT_EQ(key,
-              (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst3}));
-    EXPECT_NE(key,
-              (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3"), PluginFormat::vst}));
-    EXPECT_NE(key,
-              (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/reverb.vst3"), PluginFormat::vst3}));
-    QSet<InstallKey> keys{key, key, InstallKey{key.filePath, PluginFormat::au}};
-    EXPECT_EQ(keys.size(), 2);
+    const QString path = QStringLiteral("/Library/Audio/Plug-Ins/VST3/Reverb.vst3");
+    const InstallKey key{path, PluginFormat::vst3, {}};
+    EXPECT_EQ(key, (InstallKey{path, PluginFormat::vst3, {}}));
+    EXPECT_NE(key, (InstallKey{path, PluginFormat::vst, {}}));
+    EXPECT_NE(key, (InstallKey{QStringLiteral("/Library/Audio/Plug-Ins/VST3/reverb.vst3"), PluginFormat::vst3, {}}));
+    EXPECT_NE(key, (InstallKey{path, PluginFormat::vst3, QStringLiteral("ABCD")}));
+    QSet<InstallKey> keys{key, key, InstallKey{path, PluginFormat::au, {}}, InstallKey{path, PluginFormat::vst3, QStringLiteral("a")},
+                          InstallKey{path, PluginFormat::vst3, QStringLiteral("A")}};
+    EXPECT_EQ(keys.size(), 4);
 }
 
 } // namespace

@@ -4,12 +4,16 @@ import QtQuick
 Rectangle {
     id: badge
 
-    // A raw value: "Apple Silicon", "Intel 64", "Universal" or "Unknown".
+    // A raw value: "Apple Silicon", "Intel 64", "Universal", "Unknown", "Intel 32", "ARM 64"...
     property string architecture
-    readonly property string label: architecture === "Apple Silicon" ? "Apple Silicon"
+    // Rosetta exists only on a Mac: a Linux or Windows build shows its architecture as it is.
+    property bool onMac: true
+    readonly property bool translated: onMac && architecture === "Intel 64"
+    readonly property string label: !onMac ? (architecture === "Unknown" ? "" : architecture)
+                                  : architecture === "Apple Silicon" ? "Apple Silicon"
                                   : architecture === "Universal" ? "Universal"
-                                  : architecture === "Intel 64" ? "Rosetta" : ""
-    readonly property color tint: architecture === "Intel 64" ? Theme.orange : Theme.green
+                                  : translated ? "Rosetta" : ""
+    readonly property color tint: translated ? Theme.orange : Theme.green
 
     visible: label.length > 0
     implicitWidth: visible ? text.implicitWidth + 12 : 0

@@ -99,7 +99,7 @@ Dialog {
                 title: "Format"
 
                 Repeater {
-                    model: ["AU", "VST", "VST3", "AAX", "CLAP"]
+                    model: ["AU", "VST", "VST3", "AAX", "CLAP", "LV2", "LADSPA"]
                     FormSwitchRow {
                         required property string modelData
                         objectName: "format_" + modelData
@@ -112,11 +112,27 @@ Dialog {
 
             FormSection {
                 Layout.fillWidth: true
+                title: "Platform"
+
+                Repeater {
+                    model: ["macOS", "Linux", "Windows"]
+                    FormSwitchRow {
+                        required property string modelData
+                        objectName: "platform_" + modelData
+                        text: modelData
+                        checked: panel.filterState !== null && panel.filterState.selectedPlatforms.indexOf(modelData) >= 0
+                        onToggled: (on) => panel.filterState.setPlatformSelected(modelData, on)
+                    }
+                }
+            }
+
+            FormSection {
+                Layout.fillWidth: true
                 title: "Architecture"
 
                 // Apple Silicon code runs everywhere; only the others are worth singling out.
                 Repeater {
-                    model: ["Intel 64", "Universal", "Unknown"]
+                    model: ["Intel 64", "Universal", "Unknown", "Intel 32", "ARM 64", "ARM 32", "ARM64EC"]
                     FormSwitchRow {
                         required property string modelData
                         objectName: "architecture_" + modelData

@@ -113,6 +113,7 @@ ColumnLayout {
                         }
                         ArchitectureBadgeView {
                             architecture: installBox.modelData.architecture
+                            onMac: installBox.modelData.isMac
                         }
                         Rectangle {
                             visible: installBox.modelData.notFound
@@ -143,6 +144,7 @@ ColumnLayout {
                         Layout.leftMargin: 8
                         spacing: 2
 
+                        InfoRow { Layout.fillWidth: true; label: "Platform"; value: installBox.modelData.platform }
                         InfoRow { Layout.fillWidth: true; label: "Path"; value: installBox.modelData.filePath }
                         InfoRow { Layout.fillWidth: true; label: "Bundle ID"; value: installBox.modelData.bundleID }
                         InfoRow { Layout.fillWidth: true; label: "Version"; value: installBox.modelData.version }

@@ -187,6 +187,12 @@ Item {
                                 title: "Rosetta"
                                 systemImage: "cpu"
                             }
+                            RuntimeBadge {
+                                objectName: "windowsBadge"
+                                visible: !rosetta.visible && CardPresentation.hasWindowsInstall(card.record)
+                                title: "Windows"
+                                systemImage: "cpu"
+                            }
                         }
 
                         Column {

@@ -60,7 +60,7 @@ QtObject {
         return known[name] !== undefined ? known[name] : grey
     }
 
-    // AU, VST, VST3, AAX and CLAP have colours of their own; anything else is grey.
+    // Every format has a colour of its own; anything else is grey.
     function formatColor(format) {
         switch (String(format)) {
         case "AU": return Qt.rgba(0.0, 0.48, 1.0, 1)
@@ -68,6 +68,8 @@ QtObject {
         case "VST3": return Qt.rgba(0.69, 0.32, 0.87, 1)
         case "AAX": return Qt.rgba(1.0, 0.58, 0.0, 1)
         case "CLAP": return Qt.rgba(1.0, 0.23, 0.19, 1)
+        case "LV2": return Qt.rgba(0.19, 0.69, 0.78, 1)
+        case "LADSPA": return Qt.rgba(0.64, 0.52, 0.37, 1)
         }
         return grey
     }
