@@ -41,7 +41,8 @@ template <typename T> void FilterState::assign(T& member, const T& value, void (
         return;
     member = value;
     Q_EMIT(this->*signal)();
-    if (signal != &FilterState::groupingModeChanged)
+    if (signal != &FilterState::groupingModeChanged && signal != &FilterState::sortKeyChanged
+        && signal != &FilterState::sortAscendingChanged)
         Q_EMIT filtersChanged();
     Q_EMIT changed();
 }
@@ -150,6 +151,22 @@ void FilterState::setGroupingModeValue(const QString& value)
 {
     if (const auto mode = fromRawValue<GroupingMode>(value))
         setGroupingMode(*mode);
+}
+
+void FilterState::setSortKey(LibrarySortKey value)
+{
+    assign(m_sortKey, value, &FilterState::sortKeyChanged);
+}
+
+void FilterState::setSortKeyValue(const QString& value)
+{
+    if (const auto key = fromRawValue<LibrarySortKey>(value))
+        setSortKey(*key);
+}
+
+void FilterState::setSortAscending(bool value)
+{
+    assign(m_sortAscending, value, &FilterState::sortAscendingChanged);
 }
 
 void FilterState::setInstallDateFrom(const QDateTime& value)

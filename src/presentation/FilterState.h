@@ -4,6 +4,7 @@
 #include "model/PluginFormat.h"
 #include "model/PluginPlatform.h"
 #include "presentation/GroupingMode.h"
+#include "presentation/LibrarySortKey.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -29,6 +30,9 @@ class FilterState : public QObject {
     Q_PROPERTY(QDateTime installDateFrom READ installDateFrom WRITE setInstallDateFrom NOTIFY installDateFromChanged)
     Q_PROPERTY(QDateTime installDateTo READ installDateTo WRITE setInstallDateTo NOTIFY installDateToChanged)
     Q_PROPERTY(bool hasActiveFilters READ hasActiveFilters NOTIFY filtersChanged)
+    // How cards are ordered within each section; like the grouping, no filter.
+    Q_PROPERTY(QString sortKey READ sortKeyValue WRITE setSortKeyValue NOTIFY sortKeyChanged)
+    Q_PROPERTY(bool sortAscending READ sortAscending WRITE setSortAscending NOTIFY sortAscendingChanged)
 
 public:
     explicit FilterState(QObject* parent = nullptr);
@@ -71,6 +75,14 @@ public:
     // A text that names no mode is ignored.
     void setGroupingModeValue(const QString& value);
 
+    [[nodiscard]] LibrarySortKey sortKey() const { return m_sortKey; }
+    void setSortKey(LibrarySortKey value);
+    [[nodiscard]] QString sortKeyValue() const { return rawValue(m_sortKey); }
+    // A text that names no key is ignored.
+    void setSortKeyValue(const QString& value);
+    [[nodiscard]] bool sortAscending() const { return m_sortAscending; }
+    void setSortAscending(bool value);
+
     [[nodiscard]] QDateTime installDateFrom() const { return m_installDateFrom; }
     void setInstallDateFrom(const QDateTime& value);
     [[nodiscard]] QDateTime installDateTo() const { return m_installDateTo; }
@@ -89,6 +101,8 @@ Q_SIGNALS:
     void favoritesOnlyChanged();
     void selectedTagsChanged();
     void groupingModeChanged();
+    void sortKeyChanged();
+    void sortAscendingChanged();
     void installDateFromChanged();
     void installDateToChanged();
     // Once per change of any field above, the grouping mode included: the list must be rebuilt.
@@ -106,6 +120,8 @@ private:
     bool m_favoritesOnly = false;
     QSet<QString> m_selectedTags;
     GroupingMode m_groupingMode = GroupingMode::alphabetical;
+    LibrarySortKey m_sortKey = LibrarySortKey::name;
+    bool m_sortAscending = true;
     QDateTime m_installDateFrom;
     QDateTime m_installDateTo;
 };

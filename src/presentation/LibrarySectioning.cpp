@@ -2,6 +2,7 @@
 
 #include "model/CharacterClasses.h"
 #include "model/LocaleCompare.h"
+#include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
 
 #include <algorithm>
@@ -25,7 +26,67 @@ bool localeLess(const QString& a, const QString& b)
     return order != 0 ? order < 0 : codePointLess(a, b);
 }
 
+// The latest date of the record's found installs; invalid when none has one.
+QDateTime latestFoundDate(const PluginRecord* record, LibrarySortKey key)
+{
+    QDateTime latest;
+    if (!record)
+        return latest;
+    for (const PluginInstall* install : record->installs()) {
+        if (!install || install->status() != InstallStatus::found)
+            continue;
+        const QDateTime date = key == LibrarySortKey::installDate ? install->installDate() : install->dateModified();
+        if (date.isValid() && (!latest.isValid() || date > latest))
+            latest = date;
+    }
+    return latest;
+}
+
 } // namespace
+
+void orderWithin(QList<LibrarySection>& sections, LibrarySortKey key, bool ascending,
+                 const QHash<QString, PluginRecord*>& recordLookup)
+{
+    if (key == LibrarySortKey::name) {
+        if (!ascending)
+            for (LibrarySection& section : sections)
+                std::reverse(section.groups.begin(), section.groups.end());
+        return;
+    }
+    const QCollator collator = localizedCaseInsensitiveCollator();
+    for (LibrarySection& section : sections) {
+        QList<PluginGroup>& groups = section.groups;
+        // -1, 0, 1 for a before, equal to, after b in ascending order of the key.
+        auto compare = [&](const PluginGroup& a, const PluginGroup& b) -> int {
+            switch (key) {
+            case LibrarySortKey::publisher:
+                return collator.compare(a.publisher, b.publisher);
+            case LibrarySortKey::size:
+                return a.totalSizeBytes < b.totalSizeBytes ? -1 : a.totalSizeBytes > b.totalSizeBytes ? 1 : 0;
+            default:
+                return 0;
+            }
+        };
+        if (key == LibrarySortKey::installDate || key == LibrarySortKey::modificationDate) {
+            QHash<QString, QDateTime> dates;
+            dates.reserve(groups.size());
+            for (const PluginGroup& group : groups)
+                dates.insert(group.id, latestFoundDate(recordLookup.value(group.id), key));
+            std::stable_sort(groups.begin(), groups.end(), [&](const PluginGroup& a, const PluginGroup& b) {
+                const QDateTime& x = dates[a.id];
+                const QDateTime& y = dates[b.id];
+                if (x.isValid() != y.isValid())
+                    return x.isValid();
+                return ascending ? x < y : y < x;
+            });
+            continue;
+        }
+        std::stable_sort(groups.begin(), groups.end(), [&](const PluginGroup& a, const PluginGroup& b) {
+            const int order = compare(a, b);
+            return ascending ? order < 0 : order > 0;
+        });
+    }
+}
 
 bool codePointLess(QStringView a, QStringView b)
 {

@@ -2,6 +2,7 @@
 
 #include "presentation/GroupingMode.h"
 #include "presentation/LibrarySection.h"
+#include "presentation/LibrarySortKey.h"
 
 #include <QHash>
 #include <QList>
@@ -15,6 +16,11 @@ namespace LibrarySectioning {
 // Groups keep their order within a section; sections come in the mode's header order.
 [[nodiscard]] QList<LibrarySection> sections(QList<PluginGroup> groups, GroupingMode mode,
                                              const QHash<QString, PluginRecord*>& recordLookup);
+
+// Reorders the name-ordered groups of each section by `key`. Equal keys keep name order, and
+// groups without the date a date key asks for come last whichever the direction.
+void orderWithin(QList<LibrarySection>& sections, LibrarySortKey key, bool ascending,
+                 const QHash<QString, PluginRecord*>& recordLookup);
 
 // The section header of one group in the given mode.
 [[nodiscard]] QString header(const PluginGroup& group, GroupingMode mode,

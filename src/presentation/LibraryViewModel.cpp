@@ -229,6 +229,8 @@ void LibraryViewModel::refilter()
 
     QList<LibrarySection> sections =
         LibrarySectioning::sections(std::move(kept), m_filterState->groupingMode(), m_recordLookup);
+    // The sort within sections is part of this step: a new order re-sorts the kept groups only.
+    LibrarySectioning::orderWithin(sections, m_filterState->sortKey(), m_filterState->sortAscending(), m_recordLookup);
     // Not compared with the previous sections: over thousands of groups a comparison costs more
     // than the redraw it would spare. Only an empty list staying empty is certainly no change.
     if (!sections.isEmpty() || !m_sections.isEmpty()) {

@@ -66,6 +66,18 @@ QVariantList CardPresentation::orderedInstalls(const PluginRecord* record)
     QVariantList result;
     for (const PluginInstall* install : CardTexts::orderedInstalls(record)) {
         result.append(QVariantMap{
+QString CardPresentation::accessibleSummary(const QString& publisher, const QStringList& formats,
+                                            const QString& totalSize, const QString& dated)
+{
+    QStringList parts;
+    if (!publisher.isEmpty())
+        parts.append(publisher);
+    parts.append(formats);
+    parts.append(totalSize.isEmpty() ? QStringLiteral("no size") : totalSize);
+    parts.append(dated.isEmpty() ? QStringLiteral("no date") : dated);
+    return parts.join(QStringLiteral(", "));
+}
+
             {QStringLiteral("format"), rawValue(install->format())},
             {QStringLiteral("architecture"), rawValue(install->architecture())},
             {QStringLiteral("notFound"), !install->isFound()},

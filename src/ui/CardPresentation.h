@@ -32,6 +32,10 @@ public:
     // A found install built for Windows: it runs through Wine or a bridge.
     [[nodiscard]] Q_INVOKABLE static bool hasWindowsInstall(const PluginRecord* record);
     [[nodiscard]] Q_INVOKABLE static QString outdatedTooltip(const QString& publisher);
+    // What a screen reader says after the card's name: "u-he, AU, VST3, 1.2 GB, 22-Nov-2026",
+    // with "no size" and "no date" for what is missing.
+    [[nodiscard]] Q_INVOKABLE static QString accessibleSummary(const QString& publisher, const QStringList& formats,
+                                                               const QString& totalSize, const QString& dated);
     // One map per install: found before not found, then AU, VST, VST3, AAX, CLAP, then stored
     // order. Keys: format, architecture, notFound, sizeText, filePath, bundleID, version,
     // installed, modified.

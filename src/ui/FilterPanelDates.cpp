@@ -1,7 +1,5 @@
 #include "ui/FilterPanelDates.h"
 
-#include "presentation/DashboardViewModel.h"
-
 FilterPanelDates::FilterPanelDates(QObject* parent) : QObject(parent) {}
 
 QDateTime FilterPanelDates::startDefault()
@@ -16,7 +14,8 @@ QDateTime FilterPanelDates::endDefault()
 
 QDateTime FilterPanelDates::shownFrom(const QDateTime& from)
 {
-    return from.isValid() ? from : DashboardViewModel::earliestDate();
+    // The day "Use start date" would set, not the first representable one (year 1).
+    return from.isValid() ? from : startDefault();
 }
 
 QDateTime FilterPanelDates::shownTo(const QDateTime& to)

@@ -20,7 +20,8 @@ public:
     [[nodiscard]] Q_INVOKABLE static QDateTime endDefault();
     // No bound.
     [[nodiscard]] Q_INVOKABLE static QDateTime unset() { return {}; }
-    // What the pickers show while their bound is unset: the earliest date, and now.
+    // What the pickers show while their bound is unset: the bounds their switches would set
+    // (a year ago, and now).
     [[nodiscard]] Q_INVOKABLE static QDateTime shownFrom(const QDateTime& from);
     [[nodiscard]] Q_INVOKABLE static QDateTime shownTo(const QDateTime& to);
     // `shown` moved to another day (month 1..12) at the same local time; `shown` itself when the

@@ -101,6 +101,18 @@ int LibraryListModel::rowOfGroup(const QString& groupId) const
     return -1;
 }
 
+int LibraryListModel::cardRowFrom(int row, int direction) const
+{
+    const auto size = std::ptrdiff_t(m_rows.size());
+    if (size == 0)
+        return -1;
+    const std::ptrdiff_t step = direction < 0 ? -1 : 1;
+    for (std::ptrdiff_t i = std::clamp<std::ptrdiff_t>(row, 0, size - 1); i >= 0 && i < size; i += step)
+        if (!m_rows[std::size_t(i)]->isHeader)
+            return int(i);
+    return -1;
+}
+
 void LibraryListModel::setExpanded(int row, bool expanded)
 {
     setData(index(row), expanded, expandedRole);

@@ -54,6 +54,9 @@ public:
     // -1 when the group has no card row.
     [[nodiscard]] Q_INVOKABLE int rowOfGroup(const QString& groupId) const;
     Q_INVOKABLE void setExpanded(int row, bool expanded);
+    // The first card row from `row` on in `direction` (+1 down, -1 up), `row` itself included;
+    // -1 when there is none. Keyboard moves skip the section headers through it.
+    [[nodiscard]] Q_INVOKABLE int cardRowFrom(int row, int direction) const;
 
     // `latestByPublisher` dates the possibly-outdated marker; a publisher without an entry counts
     // as never having installed anything. `sameCatalogue` says no record changed since the last

@@ -49,6 +49,9 @@ const std::array symbolTable{
     Symbol{"arrow.triangle.2.circlepath", "\u21C4", {"emblem-synchronizing-symbolic", "media-playlist-repeat-symbolic"}},
     Symbol{"gearshape", "\u2699", {"emblem-system-symbolic", "preferences-system-symbolic"}},
     Symbol{"calendar", "\u25A4", {"x-office-calendar-symbolic"}},
+    Symbol{"list.bullet", "\u2630", {"view-list-symbolic", "view-list-bullet-symbolic"}},
+    Symbol{"xmark.circle.fill", "\u2715", {"edit-clear-symbolic", "window-close-symbolic"}},
+    Symbol{"arrow.up.arrow.down", "\u21C5", {"view-sort-ascending-symbolic", "view-sort-descending-symbolic"}},
 };
 
 const Symbol* find(const QString& name)

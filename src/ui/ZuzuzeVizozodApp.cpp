@@ -42,6 +42,19 @@ ZuzuzeVizozodApp::~ZuzuzeVizozodApp()
         currentInstance = nullptr;
 }
 
+QVariant ZuzuzeVizozodApp::preference(const QString& key, const QVariant& fallback) const
+{
+    return m_settings->value(key, fallback);
+}
+
+void ZuzuzeVizozodApp::setPreference(const QString& key, const QVariant& value)
+{
+    if (m_settings->value(key) == value)
+        return;
+    m_settings->setValue(key, value);
+    m_settings->sync();
+}
+
 ZuzuzeVizozodApp* ZuzuzeVizozodApp::create(QQmlEngine* engine, QJSEngine*)
 {
     if (currentInstance) {

@@ -51,6 +51,11 @@ public:
     [[nodiscard]] bool isDark() const { return m_isDark; }
     [[nodiscard]] static bool isDarkFor(const QString& mode, bool systemIsDark);
 
+    // Other view habits kept across launches ("librarySortKey", "libraryCompactView" ...); the
+    // fallback when the key was never written.
+    [[nodiscard]] Q_INVOKABLE QVariant preference(const QString& key, const QVariant& fallback) const;
+    Q_INVOKABLE void setPreference(const QString& key, const QVariant& value);
+
     // A window's own refresh driver, destroyed with `owner`.
     [[nodiscard]] Q_INVOKABLE PluginStore* createPluginStore(QObject* owner);
     // Asks every main window to refresh (the "ZuzuzeVizozod.refreshLibrary" notification).

@@ -490,4 +490,59 @@ TEST_F(LibraryViewModelTest, SectionsReadAsVariantMaps)
     EXPECT_EQ(m_model.property("totalGroupCount").toInt(), 1);
 }
 
+// Within a section, by every key both ways: ties keep name order, undated groups stay last,
+// installs that are gone do not date a group, and the sections themselves keep their order.
+TEST_F(LibraryViewModelTest, SortOrdersCardsWithinTheirSections)
+{
+    const auto add = [this](const QString& name, const QString& publisher, qint64 bytes, const QDateTime& installed,
+                            const QDateTime& modified) {
+        InstallSpec spec;
+        spec.fileSize = bytes;
+        spec.installDate = installed;
+        spec.dateModified = modified;
+        PluginRecord* record = addRecord(name, publisher);
+        addInstall(record, spec);
+        return record;
+    };
+    PluginRecord* alpha = add(QStringLiteral("Alpha"), QStringLiteral("zeta Audio"), 3'000'000, at(2024, 1, 5), at(2023, 6, 1));
+    add(QStringLiteral("Amber"), QStringLiteral("Acme"), 1'000'000, at(2025, 2, 1), at(2024, 1, 1));
+    add(QStringLiteral("Apex"), QStringLiteral("Beta"), 2'000'000, {}, {});
+    add(QStringLiteral("Axis"), QStringLiteral("acme"), 3'000'000, at(2024, 1, 5), at(2025, 1, 1));
+    add(QStringLiteral("Bravo"), QStringLiteral("Acme"), 9'000'000, at(2026, 1, 1), at(2026, 1, 1));
+    InstallSpec gone;
+    gone.format = PluginFormat::vst3;
+    gone.status = InstallStatus::notFound;
+    gone.installDate = gone.dateModified = at(2030, 1, 1);
+    addInstall(alpha, gone);
+
+    const struct {
+        LibrarySortKey key;
+        bool ascending;
+        QString sectionA;
+    } cases[] = {
+        {LibrarySortKey::name, true, QStringLiteral("Alpha, Amber, Apex, Axis")},
+        {LibrarySortKey::name, false, QStringLiteral("Axis, Apex, Amber, Alpha")},
+        {LibrarySortKey::publisher, true, QStringLiteral("Amber, Axis, Apex, Alpha")},
+        {LibrarySortKey::publisher, false, QStringLiteral("Alpha, Apex, Amber, Axis")},
+        {LibrarySortKey::size, true, QStringLiteral("Amber, Apex, Alpha, Axis")},
+        {LibrarySortKey::size, false, QStringLiteral("Alpha, Axis, Apex, Amber")},
+        {LibrarySortKey::installDate, true, QStringLiteral("Alpha, Axis, Amber, Apex")},
+        {LibrarySortKey::installDate, false, QStringLiteral("Amber, Alpha, Axis, Apex")},
+        {LibrarySortKey::modificationDate, true, QStringLiteral("Alpha, Amber, Axis, Apex")},
+        {LibrarySortKey::modificationDate, false, QStringLiteral("Axis, Amber, Alpha, Apex")},
+    };
+    for (const auto& c : cases) {
+        m_model.filterState()->setSortKey(c.key);
+        m_model.filterState()->setSortAscending(c.ascending);
+        m_model.update(records());
+        EXPECT_EQ(layout(m_model), (QStringList{QStringLiteral("A: ") + c.sectionA, QStringLiteral("B: Bravo")}))
+            << rawValue(c.key).toStdString() << (c.ascending ? " ascending" : " descending");
+    }
+    // Sorting is no filter: Reset keeps it, and it counts for nothing in the filter badge.
+    EXPECT_FALSE(m_model.filterState()->hasActiveFilters());
+    m_model.filterState()->reset();
+    EXPECT_EQ(m_model.filterState()->sortKey(), LibrarySortKey::modificationDate);
+    EXPECT_FALSE(m_model.filterState()->sortAscending());
+}
+
 } // namespace

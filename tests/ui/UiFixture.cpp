@@ -5,8 +5,11 @@
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
 #include "store/PluginStore.h"
+#include "ui/FileRevealer.h"
 
+#include <QAccessible>
 #include <QDir>
+#include <QMetaEnum>
 #include <QQmlEngine>
 
 UiFixture::UiFixture(QObject* parent)
@@ -17,6 +20,15 @@ UiFixture::UiFixture(QObject* parent)
 UiFixture::~UiFixture()
 {
     m_pluginStores.clear();
+    FileRevealer::setLauncher({});
+}
+
+void UiFixture::recordReveals()
+{
+    FileRevealer::setLauncher([this](const QString& path) {
+        m_revealedPaths.append(path);
+        return true;
+    });
 }
 
 CatalogStore* UiFixture::newStore()
@@ -149,4 +161,66 @@ QStringList UiFixture::installFormats(PluginRecord* record) const
         for (const PluginInstall* install : record->installs())
             formats.append(rawValue(install->format()));
     return formats;
+}
+
+namespace {
+
+// Depth first over the shown accessible nodes, bounded against a cycle in a broken tree.
+template <typename Visit>
+bool walkAccessible(QAccessibleInterface* node, bool includeHidden, int depth, int& budget, const Visit& visit)
+{
+    if (!node || !node->isValid() || (node->state().invisible && !includeHidden) || depth > 64 || --budget < 0)
+        return false;
+    if (visit(node))
+        return true;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (walkAccessible(node->child(i), includeHidden, depth + 1, budget, visit))
+            return true;
+    return false;
+}
+
+} // namespace
+
+void UiFixture::activateAccessibility()
+{
+    QAccessible::setActive(true);
+}
+
+QStringList UiFixture::accessibleTree(QObject* window, bool includeHidden) const
+{
+    QStringList lines;
+    int budget = 50000;
+    const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+    walkAccessible(QAccessible::queryAccessibleInterface(window), includeHidden, 0, budget, [&](QAccessibleInterface* node) {
+        const QString name = node->text(QAccessible::Name);
+        if (name.isEmpty())
+            return false;
+        QString line = QString::fromLatin1(roles.valueToKey(node->role())) + QStringLiteral(": ") + name;
+        const QString description = node->text(QAccessible::Description);
+        if (!description.isEmpty())
+            line += QStringLiteral(" | ") + description;
+        lines.append(line);
+        return false;
+    });
+    return lines;
+}
+
+bool UiFixture::pressAccessible(QObject* window, const QString& name) const
+{
+    int budget = 50000;
+    bool pressed = false;
+    walkAccessible(QAccessible::queryAccessibleInterface(window), false, 0, budget, [&](QAccessibleInterface* node) {
+        if (node->text(QAccessible::Name) != name)
+            return false;
+        QAccessibleActionInterface* actions = node->actionInterface();
+        const QStringList names = actions ? actions->actionNames() : QStringList();
+        for (const QString& action : {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction()})
+            if (names.contains(action)) {
+                actions->doAction(action);
+                pressed = true;
+                break;
+            }
+        return true;
+    });
+    return pressed;
 }

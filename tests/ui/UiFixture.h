@@ -50,6 +50,22 @@ public:
     Q_INVOKABLE QStringList storedTagNames(CatalogStore* store) const;
     // The formats of a record's installs in its stored order.
     Q_INVOKABLE QStringList installFormats(PluginRecord* record) const;
+    // From now on FileRevealer only records what it would show, in revealedPaths(); no file
+    // manager starts.
+    Q_INVOKABLE void recordReveals();
+    Q_INVOKABLE QStringList revealedPaths() const { return m_revealedPaths; }
+    // The window's accessibility tree as an assistive tool reads it (the bridge switched on),
+    // depth first over what is shown: one line per named node, "Role: name" (plus
+    // " | description" when there is one).
+    // `includeHidden` walks hidden parts too (closed menus and sheets), as a bridge that caches
+    // the whole tree does.
+    Q_INVOKABLE QStringList accessibleTree(QObject* window, bool includeHidden = false) const;
+    // Runs the default action of the first node named `name`, as a screen reader's "press"
+    // does; false when no node has that name or it has no action.
+    Q_INVOKABLE bool pressAccessible(QObject* window, const QString& name) const;
+    // Switches the accessibility bridge on, as a screen reader or QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+    // does; it stays on for the rest of the run.
+    Q_INVOKABLE static void activateAccessibility();
 
 private:
     QTemporaryDir m_folder;
@@ -57,4 +73,5 @@ private:
     // After the stores: destroyed before them.
     std::vector<std::unique_ptr<PluginStore>> m_pluginStores;
     int m_folderCount = 0;
+    QStringList m_revealedPaths;
 };

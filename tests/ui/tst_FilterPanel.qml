@@ -121,7 +121,9 @@ Item {
             toggle(panel, "useStartDate")
             verify(isNaN(state.installDateFrom.getTime()))
             verify(!row.control.checked)
-            compare(findChild(panel.contentItem, "fromPicker").textField.text, "0001-01-01")
+            // Unset, the picker offers the day the switch would set, never year 1.
+            compare(findChild(panel.contentItem, "fromPicker").textField.text,
+                    Qt.formatDate(yearBefore(new Date()), "yyyy-MM-dd"))
 
             wait(20)
             before = yearBefore(new Date())

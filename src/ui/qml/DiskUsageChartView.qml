@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 
 // A titled horizontal bar chart of byte counts: one bar per item in list order, its label on the
 // leading side and its size at the bar's end. The bars take 36 points each, plus 20.
@@ -67,6 +68,16 @@ Rectangle {
                         horizontalAlignment: Text.AlignRight
                         color: Theme.secondary
                         font.pixelSize: Theme.caption
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text + ", " + barRow.modelData.sizeText
+
+                        // A name its column cuts shows whole on hover.
+                        HoverHandler {
+                            id: labelHover
+                        }
+                        ToolTip.visible: truncated && labelHover.hovered
+                        ToolTip.delay: 400
+                        ToolTip.text: text
                     }
                     Rectangle {
                         id: bar

@@ -49,6 +49,8 @@ Dialog {
             flat: true
             enabled: panel.filterState !== null && panel.filterState.hasActiveFilters
             font.pixelSize: Theme.body
+            // A flat button's text alone does not show that it is off.
+            opacity: enabled ? 1.0 : 0.4
             onClicked: panel.filterState.reset()
         }
         Label {

@@ -18,7 +18,7 @@ Rectangle {
         id: label
         anchors.centerIn: parent
         text: badge.format.toUpperCase()
-        color: badge.tint
+        color: Theme.onTint(badge.tint)
         font.pixelSize: 11
         font.weight: Font.Bold
     }

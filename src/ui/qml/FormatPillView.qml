@@ -20,7 +20,7 @@ Rectangle {
         id: label
         anchors.centerIn: parent
         text: pill.format.toUpperCase()
-        color: pill.tint
+        color: pill.isNotFound ? pill.tint : Theme.onTint(pill.tint)
         font.pixelSize: 11
         font.weight: Font.Bold
     }

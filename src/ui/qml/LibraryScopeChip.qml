@@ -12,6 +12,10 @@ AbstractButton {
     implicitHeight: content.implicitHeight + 14
     hoverEnabled: true
     focusPolicy: Qt.TabFocus
+    // Named outright: a control takes its text as its name only when the bridge was on first.
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: isSelected
 
     contentItem: Item {
         Row {
@@ -41,9 +45,10 @@ AbstractButton {
         radius: height / 2
         color: chip.isSelected ? Theme.faded(Theme.accent, Theme.dark ? 0.2 : 0.13)
                                : Theme.faded(Theme.ink, Theme.dark ? 0.075 : 0.045)
-        border.width: 1
-        border.color: chip.isSelected ? Theme.faded(Theme.accent, Theme.dark ? 0.34 : 0.22)
-                                      : Theme.faded(Theme.ink, 0.08)
+        border.width: chip.visualFocus ? 2 : 1
+        border.color: chip.visualFocus ? Theme.focusRing
+                                       : chip.isSelected ? Theme.faded(Theme.accent, Theme.dark ? 0.34 : 0.22)
+                                                         : Theme.faded(Theme.ink, 0.08)
         opacity: chip.pressed ? 0.7 : 1
     }
 }

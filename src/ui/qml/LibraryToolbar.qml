@@ -9,9 +9,13 @@ Rectangle {
 
     required property LibraryController controller
     property alias searchField: searchField
+    property bool compactView: false
+    // Short of room (the window's minimum width), the plain buttons keep only their symbols.
+    readonly property bool iconsOnly: width < 640
 
     signal exportRequested(string format)
     signal foldersRequested()
+    signal compactViewToggled()
 
     implicitHeight: 48
     color: "transparent"
@@ -26,6 +30,7 @@ Rectangle {
             objectName: "refreshButton"
             text: "Refresh"
             symbol: "arrow.clockwise"
+            iconOnly: toolbar.iconsOnly
             enabled: !toolbar.controller.isScanning
             onClicked: toolbar.controller.refresh()
         }
@@ -37,10 +42,13 @@ Rectangle {
             symbol: "chevron.down"
             display: AbstractButton.TextBesideIcon
             LayoutMirroring.enabled: true
+            Accessible.name: text
+            Accessible.description: "Grouping and sort order of the list"
             onClicked: groupMenu.open()
 
             Menu {
                 id: groupMenu
+                objectName: "groupMenu"
                 y: groupButton.height
 
                 Repeater {
@@ -53,6 +61,37 @@ Rectangle {
                         onTriggered: toolbar.controller.filterState.groupingMode = modelData
                     }
                 }
+                MenuSeparator {}
+                MenuItem {
+                    text: "Sort by"
+                    enabled: false
+                }
+                Repeater {
+                    model: ["Name", "Publisher", "Size", "Install Date", "Modification Date"]
+                    MenuItem {
+                        required property string modelData
+                        objectName: "sortBy" + modelData.replace(" ", "")
+                        text: modelData
+                        checkable: true
+                        checked: toolbar.controller.filterState.sortKey === modelData
+                        onTriggered: toolbar.controller.filterState.sortKey = modelData
+                    }
+                }
+                MenuSeparator {}
+                MenuItem {
+                    objectName: "sortAscending"
+                    text: "Ascending"
+                    checkable: true
+                    checked: toolbar.controller.filterState.sortAscending
+                    onTriggered: toolbar.controller.filterState.sortAscending = true
+                }
+                MenuItem {
+                    objectName: "sortDescending"
+                    text: "Descending"
+                    checkable: true
+                    checked: !toolbar.controller.filterState.sortAscending
+                    onTriggered: toolbar.controller.filterState.sortAscending = false
+                }
             }
         }
 
@@ -61,6 +100,7 @@ Rectangle {
             objectName: "exportButton"
             text: "Export"
             symbol: "square.and.arrow.up"
+            iconOnly: toolbar.iconsOnly
             onClicked: exportMenu.open()
 
             Menu {
@@ -79,7 +119,16 @@ Rectangle {
             objectName: "foldersButton"
             text: "Folders"
             symbol: "folder.badge.gear"
+            iconOnly: toolbar.iconsOnly
             onClicked: toolbar.foldersRequested()
+        }
+
+        ToolbarButton {
+            objectName: "compactViewButton"
+            text: toolbar.compactView ? "Show Cards" : "Show Compact List"
+            symbol: toolbar.compactView ? "square.grid.2x2" : "list.bullet"
+            iconOnly: true
+            onClicked: toolbar.compactViewToggled()
         }
 
         Item {
@@ -90,8 +139,23 @@ Rectangle {
             id: searchField
             objectName: "searchField"
             Layout.preferredWidth: Math.min(260, Math.max(160, toolbar.width * 0.3))
+            Layout.minimumWidth: 120
+            Layout.fillWidth: toolbar.iconsOnly
+            Layout.maximumWidth: 260
             placeholderText: "Search by name or publisher"
             leftPadding: 28
+            rightPadding: clearButton.visible ? 26 : 8
+            Accessible.name: "Search"
+            Accessible.description: placeholderText
+            // Escape empties a field that holds text; an empty one leaves Escape to the sheets.
+            Keys.onEscapePressed: (event) => {
+                if (text.length > 0) {
+                    searchField.clear()
+                    toolbar.controller.editSearch("")
+                } else {
+                    event.accepted = false
+                }
+            }
             font.pixelSize: Theme.body
             selectByMouse: true
             // Shows the filter's text, but hands its own edits on only after the pause.
@@ -105,6 +169,29 @@ Rectangle {
                 symbol: "magnifyingglass"
                 size: 14
                 color: Theme.secondary
+            }
+
+            AbstractButton {
+                id: clearButton
+                objectName: "searchClearButton"
+                anchors.right: parent.right
+                anchors.rightMargin: 4
+                anchors.verticalCenter: parent.verticalCenter
+                width: 20
+                height: 20
+                visible: searchField.text.length > 0
+                focusPolicy: Qt.NoFocus
+                Accessible.name: "Clear Search"
+                onClicked: {
+                    searchField.clear()
+                    toolbar.controller.editSearch("")
+                    searchField.forceActiveFocus()
+                }
+                contentItem: SymbolIcon {
+                    symbol: "xmark.circle.fill"
+                    size: 14
+                    color: clearButton.hovered ? Theme.secondary : Theme.tertiary
+                }
             }
         }
     }

@@ -102,6 +102,7 @@ Rectangle {
             icon.color: topBar.controller.hasActiveFilters ? Theme.accent : Theme.primary
             font.pixelSize: Theme.caption
             font.weight: Font.DemiBold
+            Accessible.name: text
             onClicked: topBar.filtersRequested()
         }
     }

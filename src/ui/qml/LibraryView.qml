@@ -13,6 +13,8 @@ Item {
     property PluginStore pluginStore
     property bool showFilters: false
     property bool showScanPermission: false
+    // Kept in the preferences with the sort order.
+    property bool compactView: String(ZuzuzeVizozodApp.preference("libraryCompactView", false)) === "true"
     readonly property string windowTitle: "Zuzuze Vizozod " + libraryController.pluginCountText
     readonly property alias controller: libraryController
     readonly property alias searchField: toolbar.searchField
@@ -39,8 +41,38 @@ Item {
         function onFailed(message) { exportMessage.show(message) }
     }
 
-    // A first run, with no folder granted, starts in the folder sheet.
-    Component.onCompleted: if (!libraryController.hasScanBookmarks) showScanPermission = true
+    // The sort order of the last session; every change is kept for the next.
+    Component.onCompleted: {
+        const filter = libraryController.filterState
+        filter.sortKey = String(ZuzuzeVizozodApp.preference("librarySortKey", "Name"))
+        filter.sortAscending = String(ZuzuzeVizozodApp.preference("librarySortAscending", true)) === "true"
+        // A first run, with no folder granted, starts in the folder sheet.
+        if (!libraryController.hasScanBookmarks)
+            showScanPermission = true
+    }
+    onCompactViewChanged: ZuzuzeVizozodApp.setPreference("libraryCompactView", compactView)
+
+    Connections {
+        target: libraryController.filterState
+        function onSortKeyChanged() { ZuzuzeVizozodApp.setPreference("librarySortKey", libraryController.filterState.sortKey) }
+        function onSortAscendingChanged() {
+            ZuzuzeVizozodApp.setPreference("librarySortAscending", libraryController.filterState.sortAscending)
+        }
+        // Other sections, other rows: the old scroll position means nothing in the new list.
+        // (Told before the rebuild, so the move waits for the new rows.)
+        function onGroupingModeChanged() {
+            list.currentIndex = -1
+            Qt.callLater(list.positionViewAtBeginning)
+        }
+    }
+
+    Shortcut {
+        sequences: [StandardKey.Find]
+        onActivated: {
+            toolbar.searchField.forceActiveFocus()
+            toolbar.searchField.selectAll()
+        }
+    }
 
     onShowFiltersChanged: if (showFilters) filterPanel.open()
     onShowScanPermissionChanged: if (showScanPermission) folderSheet.open()
@@ -53,8 +85,10 @@ Item {
             id: toolbar
             Layout.fillWidth: true
             controller: libraryController
+            compactView: library.compactView
             onExportRequested: (format) => library.startExport(format)
             onFoldersRequested: library.showScanPermission = true
+            onCompactViewToggled: library.compactView = !library.compactView
         }
 
         LibraryTopBar {
@@ -85,11 +119,24 @@ Item {
                 message: "Try clearing the current search or filters."
             }
 
+            CompactListHeader {
+                id: columnHeader
+                objectName: "compactListHeader"
+                anchors.left: parent.left
+                anchors.right: parent.right
+                visible: library.compactView && list.visible
+                height: visible ? implicitHeight : 0
+                filterState: libraryController.filterState
+                list: list
+            }
+
             LibraryList {
                 id: list
                 anchors.fill: parent
+                anchors.topMargin: columnHeader.height
                 visible: libraryController.contentState === "list"
                 controller: libraryController
+                compact: library.compactView
             }
 
             ExportMessage {

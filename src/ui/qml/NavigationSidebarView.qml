@@ -30,6 +30,9 @@ Rectangle {
                 required property var modelData
                 readonly property bool selected: sidebar.selectedTab === modelData.label
                 objectName: "tab_" + modelData.label
+                text: modelData.label
+                Accessible.name: text
+                Accessible.selected: selected
                 width: parent.width
                 height: 30
                 hoverEnabled: true
@@ -37,6 +40,8 @@ Rectangle {
 
                 background: Rectangle {
                     radius: 6
+                    border.width: tabButton.visualFocus ? 2 : 0
+                    border.color: Theme.focusRing
                     color: tabButton.selected ? Theme.faded(Theme.accent, Theme.dark ? 0.3 : 0.18)
                                               : tabButton.hovered ? Theme.faded(Theme.ink, 0.05) : "transparent"
                 }

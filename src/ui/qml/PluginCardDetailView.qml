@@ -29,6 +29,9 @@ ColumnLayout {
         return CardPresentation.sortedTagNames(group)
     }
 
+    // A right click on an install: the owner opens the shared menu for that install's path.
+    signal installMenuRequested(string path, Item item, real x, real y)
+
     function addTag() {
         TagActions.addTag(group, newTagText)
         newTagText = ""
@@ -95,6 +98,15 @@ ColumnLayout {
                 implicitHeight: installColumn.implicitHeight + 16
                 radius: 8
                 color: Theme.faded(Theme.ink, Theme.dark ? 0.04 : 0.03)
+                Accessible.role: Accessible.Grouping
+                Accessible.name: installBox.modelData.format + " install"
+                Accessible.description: installBox.modelData.filePath
+
+                TapHandler {
+                    acceptedButtons: Qt.RightButton
+                    onTapped: (point) => detail.installMenuRequested(installBox.modelData.filePath, installBox,
+                                                                     point.position.x, point.position.y)
+                }
 
                 ColumnLayout {
                     id: installColumn
@@ -178,7 +190,7 @@ ColumnLayout {
                 anchors.fill: parent
                 anchors.margins: 6
                 contentWidth: width
-                contentHeight: notesEditor.contentHeight
+                contentHeight: notesEditor.height
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
                 ScrollBar.vertical: ScrollBar {}
@@ -187,7 +199,12 @@ ColumnLayout {
                     id: notesEditor
                     objectName: "notesEditor"
                     width: notesScroll.width
+                    // The whole box takes the click, not only the lines written so far.
+                    height: Math.max(contentHeight, notesScroll.height)
                     wrapMode: TextEdit.Wrap
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.EditableText
+                    Accessible.name: "Notes"
                     selectByMouse: true
                     text: detail.group ? detail.group.notes : ""
                     color: Theme.primary
@@ -254,6 +271,7 @@ ColumnLayout {
                         padding: 0
                         background: null
                         placeholderText: "Add tag\u2026"
+                        Accessible.name: "Add tag"
                         placeholderTextColor: Theme.tertiary
                         color: Theme.primary
                         font.pixelSize: Theme.caption

@@ -19,9 +19,20 @@ Item {
     property bool isExpanded
     readonly property bool isHovering: hover.hovered
     readonly property bool isFavorite: record !== null && record.isFavorite
+    // Below this width the runtime badge keeps only its symbol and the format column narrows,
+    // so that the name, size, date and chevron still fit at the window's minimum size.
+    readonly property bool narrow: width < 600
+    // Wide enough for four badges and a "+n" in this font.
+    readonly property int formatColumnWidth: narrow ? 118 : 214
+
+    // Drawn as the keyboard's current card.
+    property bool hasKeyFocus: false
 
     // The owner keeps the expansion (it outlives a recycled delegate).
     signal toggleRequested()
+    signal installMenuRequested(string path, Item item, real x, real y)
+    // A right click on the card's own row (not on an install of its detail).
+    signal menuRequested(Item item, real x, real y)
 
     implicitHeight: frame.height + 8
 
@@ -33,9 +44,10 @@ Item {
         radius: 14
         color: Theme.faded(Theme.ink, Theme.dark ? (card.isExpanded ? 0.085 : card.isHovering ? 0.07 : 0.045)
                                                  : (card.isExpanded ? 0.055 : card.isHovering ? 0.04 : 0.025))
-        border.width: 1
-        border.color: Theme.faded(Theme.ink, Theme.dark ? (card.isExpanded ? 0.16 : 0.085)
-                                                        : (card.isExpanded ? 0.11 : 0.065))
+        border.width: card.hasKeyFocus ? 2 : 1
+        border.color: card.hasKeyFocus ? Theme.focusRing
+                                       : Theme.faded(Theme.ink, Theme.dark ? (card.isExpanded ? 0.16 : 0.085)
+                                                                           : (card.isExpanded ? 0.11 : 0.065))
 
         HoverHandler {
             id: hover
@@ -45,6 +57,11 @@ Item {
             id: header
             width: parent.width
             height: headerRow.implicitHeight + 22
+
+            TapHandler {
+                acceptedButtons: Qt.RightButton
+                onTapped: (point) => card.menuRequested(header, point.position.x, point.position.y)
+            }
 
             RowLayout {
                 id: headerRow
@@ -60,15 +77,20 @@ Item {
                     objectName: "favoriteButton"
                     Layout.preferredWidth: 24
                     Layout.preferredHeight: 24
-                    opacity: card.isFavorite || card.isHovering ? 1.0 : 0.55
+                    opacity: card.isFavorite || card.isHovering ? 1.0 : Theme.idleStarOpacity
                     hoverEnabled: true
+                    // The list's keyboard and the context menu reach it; Tab stays on the list.
+                    focusPolicy: Qt.NoFocus
+                    Accessible.name: ToolTip.text
+                    Accessible.checkable: true
+                    Accessible.checked: card.isFavorite
                     onClicked: if (card.record) card.record.isFavorite = !card.record.isFavorite
                     contentItem: Item {
                         SymbolIcon {
                             anchors.centerIn: parent
                             symbol: card.isFavorite ? "star.fill" : "star"
                             size: 14
-                            color: card.isFavorite ? Theme.yellow : Theme.faded(Theme.secondary, Theme.secondary.a * 0.55)
+                            color: card.isFavorite ? Theme.yellow : Theme.emptyStar
                         }
                     }
                     ToolTip.visible: hovered
@@ -81,14 +103,18 @@ Item {
                     objectName: "cardMainButton"
                     Layout.fillWidth: true
                     hoverEnabled: true
+                    focusPolicy: Qt.NoFocus
+                    Accessible.name: (card.isExpanded ? "Close " : "Open ") + card.name
+                    Accessible.description: CardPresentation.accessibleSummary(card.publisher, card.formats,
+                                                                               card.totalSize, card.dated)
                     onClicked: card.toggleRequested()
 
                     contentItem: RowLayout {
-                        spacing: 14
+                        spacing: 10
 
                         ColumnLayout {
                             Layout.fillWidth: true
-                            Layout.minimumWidth: 230
+                            Layout.minimumWidth: 90
                             Layout.maximumWidth: 420
                             spacing: 4
 
@@ -99,6 +125,7 @@ Item {
 
                                 Text {
                                     id: nameText
+                                    objectName: "nameText"
                                     width: Math.min(implicitWidth, parent.width
                                                     - (outdatedMarker.visible ? outdatedMarker.width + 6 : 0))
                                     text: card.name
@@ -142,21 +169,50 @@ Item {
                         Row {
                             id: formatColumn
                             objectName: "formatColumn"
-                            // Grows past its column rather than hide the "+n" of a five-format group.
-                            Layout.preferredWidth: Math.max(176, implicitWidth)
+                            // As many of the first four badges as fit beside the "+n" of the rest.
+                            readonly property int shownCount: {
+                                const total = card.formats.length
+                                const made = badgeRepeater.count
+                                let used = 0
+                                let shown = 0
+                                for (let i = 0; i < Math.min(made, total); ++i) {
+                                    const badge = badgeRepeater.itemAt(i)
+                                    if (!badge)
+                                        break
+                                    const next = used + (i > 0 ? spacing : 0) + badge.implicitWidth
+                                    const rest = total - i - 1
+                                    if (next + (rest > 0 ? spacing + overflowChip.widthFor(rest) : 0) > card.formatColumnWidth)
+                                        break
+                                    used = next
+                                    ++shown
+                                }
+                                return shown
+                            }
+                            Layout.preferredWidth: card.formatColumnWidth
+                            Layout.minimumWidth: card.formatColumnWidth
+                            Layout.maximumWidth: card.formatColumnWidth
                             Layout.alignment: Qt.AlignVCenter
                             spacing: 5
 
                             Repeater {
+                                id: badgeRepeater
                                 model: CardPresentation.badgeFormats(card.formats)
                                 FormatBadge {
                                     required property string modelData
+                                    required property int index
                                     anchors.verticalCenter: parent ? parent.verticalCenter : undefined
+                                    visible: index < formatColumn.shownCount
                                     format: modelData
                                 }
                             }
                             Rectangle {
-                                readonly property string overflow: CardPresentation.overflowText(card.formats)
+                                id: overflowChip
+                                readonly property int hidden: card.formats.length - formatColumn.shownCount
+                                readonly property string overflow: hidden > 0 ? "+" + hidden : ""
+                                // One digit at most (seven formats); "+8" is as wide as any.
+                                function widthFor(count) {
+                                    return Math.ceil(overflowMetrics.advanceWidth) + 12
+                                }
                                 objectName: "formatOverflow"
                                 visible: overflow.length > 0
                                 anchors.verticalCenter: parent.verticalCenter
@@ -165,6 +221,11 @@ Item {
                                 radius: height / 2
                                 color: Theme.quaternaryFill
 
+                                TextMetrics {
+                                    id: overflowMetrics
+                                    font: overflowText.font
+                                    text: "+8"
+                                }
                                 Text {
                                     id: overflowText
                                     anchors.centerIn: parent
@@ -177,7 +238,10 @@ Item {
                         }
 
                         Item {
-                            Layout.preferredWidth: 96
+                            readonly property int columnWidth: card.narrow ? 24 : 80
+                            Layout.preferredWidth: columnWidth
+                            Layout.minimumWidth: columnWidth
+                            Layout.maximumWidth: columnWidth
                             Layout.preferredHeight: rosetta.implicitHeight
 
                             RuntimeBadge {
@@ -186,6 +250,7 @@ Item {
                                 visible: CardPresentation.showsRosetta(card.architectures)
                                 title: "Rosetta"
                                 systemImage: "cpu"
+                                symbolOnly: card.narrow
                             }
                             RuntimeBadge {
                                 objectName: "windowsBadge"
@@ -196,12 +261,17 @@ Item {
                         }
 
                         Column {
-                            Layout.preferredWidth: 92
+                            objectName: "sizeDateColumn"
+                            Layout.preferredWidth: 76
+                            Layout.minimumWidth: 76
+                            Layout.maximumWidth: 76
                             spacing: 2
 
                             Text {
+                                objectName: "sizeText"
                                 width: parent.width
                                 horizontalAlignment: Text.AlignRight
+                                elide: Text.ElideRight
                                 text: card.totalSize.length > 0 ? card.totalSize : "\u2014"
                                 color: Theme.secondary
                                 font.pixelSize: 12
@@ -210,6 +280,8 @@ Item {
                             Text {
                                 width: parent.width
                                 horizontalAlignment: Text.AlignRight
+                                objectName: "dateText"
+                                elide: Text.ElideRight
                                 text: card.dated.length > 0 ? card.dated : "No date"
                                 color: Theme.tertiary
                                 font.pixelSize: 12
@@ -219,6 +291,7 @@ Item {
 
                         Item {
                             Layout.preferredWidth: 18
+                            Layout.minimumWidth: 18
                             Layout.preferredHeight: 18
 
                             SymbolIcon {
@@ -271,6 +344,7 @@ Item {
                         y: 1 + 14
                         width: parent.width - 32
                         group: card.record
+                        onInstallMenuRequested: (path, item, x, y) => card.installMenuRequested(path, item, x, y)
                     }
                 }
             }

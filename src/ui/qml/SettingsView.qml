@@ -54,6 +54,9 @@ ThemedWindow {
                                  || (modelData.value === "auto" && ZuzuzeVizozodApp.appearanceMode !== "dark"
                                      && ZuzuzeVizozodApp.appearanceMode !== "light")
                         autoExclusive: false
+                        // The chosen appearance stands out in the accent colour.
+                        highlighted: checked
+                        Accessible.name: "Appearance " + modelData.title
                         implicitWidth: 72
                         font.pixelSize: Theme.body
                         onClicked: ZuzuzeVizozodApp.appearanceMode = modelData.value

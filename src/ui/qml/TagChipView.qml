@@ -32,6 +32,7 @@ Rectangle {
             implicitHeight: 12
             hoverEnabled: true
             onClicked: chip.remove()
+            Accessible.name: "Remove tag " + chip.name
             contentItem: SymbolIcon {
                 symbol: "xmark"
                 size: 9

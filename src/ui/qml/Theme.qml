@@ -10,17 +10,19 @@ QtObject {
     // Text and strokes.
     readonly property color ink: dark ? "#ffffff" : "#000000"
     readonly property color primary: dark ? Qt.rgba(1, 1, 1, 0.92) : Qt.rgba(0, 0, 0, 0.86)
-    readonly property color secondary: dark ? Qt.rgba(1, 1, 1, 0.56) : Qt.rgba(0, 0, 0, 0.52)
-    readonly property color tertiary: dark ? Qt.rgba(1, 1, 1, 0.32) : Qt.rgba(0, 0, 0, 0.3)
+    // Light text reaches 4.5:1 on an opened card over the darkest stop of the background.
+    readonly property color secondary: dark ? Qt.rgba(1, 1, 1, 0.56) : Qt.rgba(0, 0, 0, 0.6)
+    readonly property color tertiary: dark ? Qt.rgba(1, 1, 1, 0.32) : Qt.rgba(0, 0, 0, 0.56)
     readonly property color quaternary: dark ? Qt.rgba(1, 1, 1, 0.16) : Qt.rgba(0, 0, 0, 0.12)
     readonly property color quaternaryFill: dark ? Qt.rgba(1, 1, 1, 0.07) : Qt.rgba(0, 0, 0, 0.045)
     readonly property color textBackground: dark ? "#15191b" : "#ffffff"
 
     // System colours.
     readonly property color accent: dark ? Qt.rgba(0.04, 0.52, 1.0, 1) : Qt.rgba(0.0, 0.48, 1.0, 1)
-    readonly property color yellow: dark ? Qt.rgba(1.0, 0.84, 0.04, 1) : Qt.rgba(1.0, 0.8, 0.0, 1)
-    readonly property color orange: dark ? Qt.rgba(1.0, 0.62, 0.04, 1) : Qt.rgba(1.0, 0.58, 0.0, 1)
-    readonly property color red: dark ? Qt.rgba(1.0, 0.27, 0.23, 1) : Qt.rgba(1.0, 0.23, 0.19, 1)
+    // Light yellow and orange are deepened to 3:1, light red to 4.5:1: they draw symbols and text.
+    readonly property color yellow: dark ? Qt.rgba(1.0, 0.84, 0.04, 1) : Qt.rgba(0.6, 0.47, 0.0, 1)
+    readonly property color orange: dark ? Qt.rgba(1.0, 0.62, 0.04, 1) : Qt.rgba(0.7, 0.4, 0.0, 1)
+    readonly property color red: dark ? Qt.rgba(1.0, 0.27, 0.23, 1) : Qt.rgba(0.64, 0.14, 0.12, 1)
     readonly property color green: dark ? Qt.rgba(0.19, 0.82, 0.35, 1) : Qt.rgba(0.2, 0.78, 0.35, 1)
     readonly property color blue: dark ? Qt.rgba(0.04, 0.52, 1.0, 1) : Qt.rgba(0.0, 0.48, 1.0, 1)
     readonly property color indigo: dark ? Qt.rgba(0.37, 0.36, 0.9, 1) : Qt.rgba(0.35, 0.34, 0.84, 1)
@@ -28,6 +30,12 @@ QtObject {
     readonly property color mint: dark ? Qt.rgba(0.39, 0.9, 0.89, 1) : Qt.rgba(0.0, 0.78, 0.75, 1)
     readonly property color grey: Qt.rgba(0.56, 0.56, 0.58, 1)
     readonly property color runtime: Qt.rgba(0.48, 0.63, 0.76, 1)
+    readonly property color runtimeText: onTint(runtime)
+    // An empty favourite star, and the opacity of a star on a card the pointer is not over.
+    readonly property color emptyStar: dark ? faded(secondary, secondary.a * 0.55) : Qt.rgba(0, 0, 0, 0.5)
+    readonly property real idleStarOpacity: dark ? 0.55 : 1.0
+    // The keyboard's current item.
+    readonly property color focusRing: dark ? accent : Qt.rgba(0.0, 0.36, 0.78, 1)
 
     // The window's diagonal background.
     readonly property var backgroundStops: dark
@@ -48,6 +56,16 @@ QtObject {
     readonly property int subheadline: 12
     readonly property int headline: 14
     readonly property int body: 13
+
+    // Text in a tint's colour on that tint's pale capsule: the tint itself in the dark, half its
+    // brightness in the light, which takes every format colour past 4.5:1.
+    function onTint(base) {
+        return dark ? base : Qt.rgba(base.r * 0.5, base.g * 0.5, base.b * 0.5, base.a)
+    }
+
+    function formatTextColor(format) {
+        return onTint(formatColor(format))
+    }
 
     function faded(base, opacity) {
         return Qt.rgba(base.r, base.g, base.b, opacity)
