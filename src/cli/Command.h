@@ -21,4 +21,11 @@ public:
     // `arguments` are the positional arguments after the command name. Returns the exit status.
     virtual int run(const QStringList& arguments, const QCommandLineParser& parser,
                     const CommandContext& context) = 0;
+    // True when the run draws (fonts, PDF) and so needs a GUI application rather than a core one.
+    virtual bool needsGuiApplication(const QStringList& arguments, const QCommandLineParser& parser) const
+    {
+        Q_UNUSED(arguments);
+        Q_UNUSED(parser);
+        return false;
+    }
 };

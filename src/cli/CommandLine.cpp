@@ -20,10 +20,12 @@
 #include "cli/TagCommand.h"
 #include "cli/UntagCommand.h"
 #include "model/CatalogStore.h"
+#include "model/FilePathBytes.h"
 #include "ui/DesktopApp.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QFileInfo>
 
 #include <memory>
@@ -130,16 +132,17 @@ ScanRoots scanRoots(const QCommandLineParser& parser, const GlobalOptions& optio
 namespace CommandLine {
 
 int run(int argc, char** argv) {
-    std::unique_ptr<QCoreApplication> application;
-    if (!QCoreApplication::instance()) {
+    // The application object comes last, once the command tells which kind it needs: a run makes
+    // exactly one. One made by a caller (the tests) is used as it is and keeps to the terminal.
+    const bool ownApplication = !QCoreApplication::instance();
+    if (ownApplication)
         // Names the data folder (the catalogue, the sample library) whatever the program file is called.
         QCoreApplication::setApplicationName(programName);
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
 
+    // Arguments are bytes, as file names are: a path that is not UTF-8 still names its file.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(FilePathBytes::decode(QByteArray(argv[i])));
     if (arguments.isEmpty())
         arguments.append(programName);
 
@@ -185,21 +188,39 @@ int run(int argc, char** argv) {
         return ExitStatus::success;
     }
     const QStringList commandArguments = parser.positionalArguments().mid(1);
+    // An empty name would open a private in-memory catalogue and silently lose every change.
+    if (parser.isSet(options.store) && parser.value(options.store).isEmpty()) {
+        ConsoleOutput::error(QStringLiteral("the catalogue path given with --store is empty."));
+        return ExitStatus::failure;
+    }
     // No command, or `demo`, opens the window where one can be shown; an application made by a
     // caller (the tests) keeps to the terminal.
     const bool desktopCommand = !command || (command->name() == QLatin1StringView("demo") && commandArguments.isEmpty());
-    if (desktopCommand && application && DesktopApp::displayAvailable()) {
+    if (desktopCommand && ownApplication && DesktopApp::displayAvailable()) {
         DesktopOptions desktop;
         if (parser.isSet(options.store))
             desktop.storePath = absolute(parser.value(options.store));
         desktop.roots = scanRoots(parser, options);
         desktop.demo = command != nullptr;
-        application.reset();
         return DesktopApp::run(argc, argv, desktop);
     }
     if (!command)
         return ConsoleOutput::usageError(
             QStringLiteral("no command given, and there is no display to open the window on."), usage);
+
+    std::unique_ptr<QCoreApplication> application;
+    if (ownApplication && command->needsGuiApplication(commandArguments, parser)) {
+        // Drawing (fonts, PDF) needs a GUI application, not a screen: without a display it draws
+        // offscreen, unless the user chose a platform.
+        if (!DesktopApp::displayAvailable() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The platform's start-up remarks (no XDG_RUNTIME_DIR and the like) are not this command's output.
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        application = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+    } else if (ownApplication) {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
 
     const QString storePath =
         parser.isSet(options.store) ? absolute(parser.value(options.store)) : CatalogStore::defaultPath();

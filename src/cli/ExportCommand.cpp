@@ -49,6 +49,13 @@ void ExportCommand::addOptions(QCommandLineParser& parser) const {
                                  QStringLiteral("The file to write; an existing file is replaced."));
 }
 
+bool ExportCommand::needsGuiApplication(const QStringList& arguments, const QCommandLineParser& parser) const {
+    const std::optional<ExportFormat> format = parser.isSet(asOption)
+        ? fromRawValue<ExportFormat>(parser.value(asOption).toLower())
+        : LibraryExporter::formatForPath(arguments.value(0));
+    return format == ExportFormat::pdf;
+}
+
 int ExportCommand::run(const QStringList& arguments, const QCommandLineParser& parser,
                        const CommandContext& context) {
     if (arguments.size() != 1)

@@ -12,6 +12,7 @@ public:
     void addOptions(QCommandLineParser& parser) const override;
     int run(const QStringList& arguments, const QCommandLineParser& parser,
             const CommandContext& context) override;
+    bool needsGuiApplication(const QStringList& arguments, const QCommandLineParser& parser) const override;
 
 private:
     LibraryFilterOptions m_filterOptions;
