@@ -1,13 +1,18 @@
 #include "cli/ConsoleOutput.h"
 
 #include "cli/ExitStatus.h"
+#include "model/FilePathBytes.h"
+#include "model/VisibleText.h"
 
 #include <cstdio>
 
 namespace {
 
-void write(FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+// Names and values read from bundles reach the terminal only as visible characters, and a file
+// name's bytes that are not UTF-8 as U+FFFD.
+void write(FILE* stream, const QString& text, VisibleText::CarriageReturn carriageReturn) {
+    const QByteArray bytes =
+        FilePathBytes::displayForm(VisibleText::replacingControls(text, carriageReturn)).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
 }
@@ -17,11 +22,11 @@ void write(FILE* stream, const QString& text) {
 namespace ConsoleOutput {
 
 void out(const QString& text) {
-    write(stdout, text);
+    write(stdout, text, VisibleText::CarriageReturn::replace);
 }
 
 void err(const QString& text) {
-    write(stderr, text);
+    write(stderr, text, VisibleText::CarriageReturn::keep);
 }
 
 void error(const QString& message) {

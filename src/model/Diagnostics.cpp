@@ -1,5 +1,8 @@
 #include "model/Diagnostics.h"
 
+#include "model/FilePathBytes.h"
+#include "model/VisibleText.h"
+
 #include <atomic>
 
 namespace {
@@ -11,7 +14,8 @@ namespace Diagnostics {
 
 void print(const QString& line) {
     FILE* out = stream();
-    const QByteArray bytes = line.toUtf8() + '\n';
+    // The line may carry names from the disk: shown, never obeyed by the terminal.
+    const QByteArray bytes = FilePathBytes::displayForm(VisibleText::replacingControls(line)).toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
     std::fflush(out);
 }

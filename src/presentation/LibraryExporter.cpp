@@ -4,6 +4,7 @@
 #include "model/Diagnostics.h"
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
+#include "model/VisibleText.h"
 #include "presentation/AtomicFileWriter.h"
 #include "presentation/ExportInstallRows.h"
 #include "presentation/LibraryJsonExporter.h"
@@ -254,7 +255,9 @@ QSizeF pdfPageSize(const QString& text)
 bool writeText(const QString& path, const QString& text, QString* errorDescription)
 {
     QString reason;
-    if (!AtomicFileWriter::writeFile(path, text.toUtf8(), &reason))
+    // Names and values come from bundles: a control character in them must not reach a terminal
+    // that shows the file.
+    if (!AtomicFileWriter::writeFile(path, VisibleText::replacingControls(text).toUtf8(), &reason))
         return fail(reason, errorDescription);
     return true;
 }
@@ -265,7 +268,7 @@ bool writePdf(const QString& path, const QString& plainText, QString* errorDescr
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QString reason;
-    if (!PdfTextPage::write(buffer, plainText, &reason))
+    if (!PdfTextPage::write(buffer, VisibleText::replacingControls(plainText), &reason))
         return fail(reason, errorDescription);
     buffer.close();
     if (!AtomicFileWriter::writeFile(path, buffer.data(), &reason))
