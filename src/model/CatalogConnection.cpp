@@ -4,6 +4,7 @@
 #include "model/CatalogSchema.h"
 #include "model/SqlErrorText.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -38,6 +39,9 @@ QString notACatalogue()
 StoreResult CatalogConnection::open(int busyTimeoutMSecs)
 {
     close();
+    // SQLite takes an empty name for a private temporary database: every change would be lost.
+    if (m_path.isEmpty())
+        return StoreResult::failure(QStringLiteral("No catalogue file was given."));
     m_name = nextConnectionName();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     db.setDatabaseName(m_path);
@@ -98,7 +102,7 @@ StoreResult CatalogConnection::prepare()
     else if (!names.contains(QLatin1StringView(CatalogSchema::metadataTable)))
         result = refuse(notACatalogue());
     else
-        result = checkVersion();
+        result = checkVersion(names);
     if (result) {
         // A read-only file keeps its journal mode and still opens for reading. FULL: a commit
         // that returned has reached the disk.
@@ -129,7 +133,30 @@ StoreResult CatalogConnection::createSchema()
     return StoreResult::success();
 }
 
-StoreResult CatalogConnection::checkVersion()
+// Every table and column the loader reads: a foreign file that merely has a metadata table is
+// refused here, before anything (the journal mode included) is changed.
+bool CatalogConnection::hasEveryTable(const QStringList& names) const
+{
+    if (!names.contains(QLatin1StringView(CatalogSchema::tagLinkTable)))
+        return false;
+    for (const CatalogObject::Kind kind : CatalogSchema::kinds) {
+        const QString table = CatalogSchema::tableName(kind);
+        if (!names.contains(table))
+            return false;
+        QSqlQuery info(database());
+        if (!info.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
+            return false;
+        QStringList columns;
+        while (info.next())
+            columns.append(info.value(1).toString());
+        for (const QString& column : CatalogSchema::columns(kind))
+            if (!columns.contains(column))
+                return false;
+    }
+    return true;
+}
+
+StoreResult CatalogConnection::checkVersion(const QStringList& names)
 {
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("SELECT \"value\" FROM \"%1\" WHERE \"key\" = 'schemaVersion'")
@@ -138,7 +165,13 @@ StoreResult CatalogConnection::checkVersion()
         return refuse(notACatalogue());
     const QString stored = query.value(0).toString();
     const QString supported = QLatin1StringView(CatalogSchema::version);
+    static const QRegularExpression versionForm(QStringLiteral("^[0-9]{1,9}(\\.[0-9]{1,9}){0,7}$"));
+    if (!versionForm.match(stored).hasMatch())
+        return refuse(QStringLiteral("it is not a catalogue this program can read (its schema version is \"%1\").")
+                          .arg(stored.left(40)));
     const int order = CatalogSchema::compareVersions(stored, supported);
+    if (order == 0 && !hasEveryTable(names))
+        return refuse(notACatalogue());
     if (order > 0)
         return refuse(
             QStringLiteral("it was written by a newer version of the application (schema %1; this version reads %2).")

@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 // One named QtSql connection to a catalogue file, with the pragmas every use needs.
 class CatalogConnection {
@@ -24,7 +25,8 @@ public:
 
 private:
     [[nodiscard]] StoreResult createSchema();
-    [[nodiscard]] StoreResult checkVersion();
+    [[nodiscard]] StoreResult checkVersion(const QStringList& tableNames);
+    [[nodiscard]] bool hasEveryTable(const QStringList& tableNames) const;
     [[nodiscard]] StoreResult refuse(const QString& why) const;
 
     QString m_path;
