@@ -1,5 +1,7 @@
 #include "content/ContentLibraryScanner.h"
 
+#include "model/FilePathBytes.h"
+
 #include "content/ContentVendors.h"
 #include "discovery/DirectorySize.h"
 #include "discovery/FolderBookmark.h"
@@ -212,7 +214,7 @@ QList<ContentLibraryItemInfo> ContentLibraryScanner::discover(const QString& fol
 
 QStringList ContentLibraryScanner::listChildFolders(const QString& folderPath)
 {
-    DIR* dir = ::opendir(QFile::encodeName(folderPath).constData());
+    DIR* dir = ::opendir(FilePathBytes::encode(folderPath).constData());
     if (!dir)
         return {};
     const auto closeDir = qScopeGuard([dir] { ::closedir(dir); });
@@ -233,9 +235,9 @@ QStringList ContentLibraryScanner::listChildFolders(const QString& folderPath)
         // A link is never a folder here, which also keeps the walk free of loops.
         if (!isDirectoryEntry(dirFd, entry))
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
+        const QString name = FilePathBytes::decode(entry->d_name);
         // A name that does not survive decoding could not be opened again by its path.
-        if (QFile::encodeName(name) != entry->d_name)
+        if (FilePathBytes::encode(name) != entry->d_name)
             continue;
         const QString lowerName = name.toLower();
         const QString extension = pathExtension(lowerName);

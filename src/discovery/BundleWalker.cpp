@@ -46,7 +46,7 @@ struct BundleDates {
 BundleDates datesOf(const QString& bundlePath)
 {
     struct statx info {};
-    if (::statx(AT_FDCWD, QFile::encodeName(bundlePath).constData(), AT_SYMLINK_NOFOLLOW,
+    if (::statx(AT_FDCWD, FilePathBytes::encode(bundlePath).constData(), AT_SYMLINK_NOFOLLOW,
                 STATX_MTIME | STATX_BTIME, &info) != 0) {
         const QDateTime now = QDateTime::currentDateTimeUtc();
         return {now, now};
@@ -149,7 +149,7 @@ QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPat
 
 QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, PluginFormat format)
 {
-    const QByteArray path = QFile::encodeName(folderPath);
+    const QByteArray path = FilePathBytes::encode(folderPath);
     if (isCancelled() || !existsAt(path))
         return {};
     DirectoryReader reader(path, true);
@@ -163,14 +163,14 @@ QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, P
     DirectoryReader::Entry entry;
     while (reader.next(entry)) {
         if (BundleExtension::formatOfName(entry.name) == format)
-            keep(output, QFile::decodeName(DirectoryReader::childPath(path, entry.name)), format);
+            keep(output, FilePathBytes::decode(DirectoryReader::childPath(path, entry.name)), format);
     }
     return output;
 }
 
 QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
 {
-    const QByteArray rootPath = QFile::encodeName(folderPath);
+    const QByteArray rootPath = FilePathBytes::encode(folderPath);
     if (!existsAt(rootPath))
         return {};
     QList<ScannedPlugin> output;
@@ -218,7 +218,7 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
             }
             if (const std::optional<PluginFormat> format = BundleExtension::formatOfName(entry.name)) {
                 // A plug-in's insides are never walked, whether or not it could be described.
-                keep(output, QFile::decodeName(DirectoryReader::childPath(path, entry.name)), *format);
+                keep(output, FilePathBytes::decode(DirectoryReader::childPath(path, entry.name)), *format);
             } else if (entry.kind == DirectoryReader::Kind::directory) {
                 const QByteArray child = DirectoryReader::childPath(path, entry.name);
                 subfolders.append({child, formatOf(child, current.folderFormat)});

@@ -22,7 +22,7 @@ const QString avidPlugIns = u"/Library/Application Support/Avid/Audio/Plug-Ins"_
 bool existsAt(const QString& path)
 {
     struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0;
+    return ::stat(FilePathBytes::encode(path).constData(), &info) == 0;
 }
 
 } // namespace

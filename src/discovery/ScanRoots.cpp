@@ -47,7 +47,7 @@ QString ScanRoots::accountHome()
             continue;
         }
         if (status == 0 && result && result->pw_dir && result->pw_dir[0] != '\0')
-            return QFile::decodeName(result->pw_dir);
+            return FilePathBytes::decode(result->pw_dir);
         return QDir::homePath();
     }
 }

@@ -1,5 +1,7 @@
 #include "sample/BundleWriter.h"
 
+#include "model/FilePathBytes.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -205,7 +207,7 @@ bool writeAll(int fd, const char* data, qint64 size)
 bool writeImage(const QString& filePath, const Image& image, mode_t mode)
 {
     const int fd =
-        ::open(QFile::encodeName(filePath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+        ::open(FilePathBytes::encode(filePath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0)
         return false;
     bool ok = true;

@@ -1,5 +1,7 @@
 #include "sample/DemoLibrary.h"
 
+#include "model/FilePathBytes.h"
+
 #include "sample/BundleWriter.h"
 #include "sample/DemoCatalog.h"
 #include "sample/DemoContent.h"
@@ -42,7 +44,7 @@ bool writeBundle(const QString& root, const BundleSpec& relativeSpec) {
 
 bool makeSymlink(const QString& target, const QString& linkPath) {
     return QDir().mkpath(QFileInfo(linkPath).path()) &&
-           ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(linkPath).constData()) == 0;
+           ::symlink(FilePathBytes::encode(target).constData(), FilePathBytes::encode(linkPath).constData()) == 0;
 }
 
 // Finder's folder settings, in the folders people open; hidden, so never counted.

@@ -1,5 +1,7 @@
 #include "sample/DemoStamps.h"
 
+#include "model/FilePathBytes.h"
+
 #include <QFile>
 
 #include <dirent.h>
@@ -22,13 +24,13 @@ bool DemoStamps::apply(const QString& root, const QDateTime& reference) {
     m_reference = reference.toSecsSinceEpoch();
     m_files = 0;
     m_bytes = 0;
-    const int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(FilePathBytes::encode(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
     // applyInside takes over the descriptor.
     const qint64 rootAge = m_ages.value(QString(), 0);
     const bool ok = applyInside(fd, QString(), rootAge);
-    return ok && setTime(AT_FDCWD, QFile::encodeName(root).constData(), m_reference - rootAge);
+    return ok && setTime(AT_FDCWD, FilePathBytes::encode(root).constData(), m_reference - rootAge);
 }
 
 bool DemoStamps::applyInside(int folderFd, const QString& relativeFolder, qint64 age) {
@@ -41,7 +43,7 @@ bool DemoStamps::applyInside(int folderFd, const QString& relativeFolder, qint64
     while (const dirent* entry = ::readdir(dir)) {
         if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
+        const QString name = FilePathBytes::decode(entry->d_name);
         const QString relative = relativeFolder.isEmpty() ? name : relativeFolder + u'/' + name;
         const qint64 entryAge = m_ages.value(relative, age);
         struct stat info {};
