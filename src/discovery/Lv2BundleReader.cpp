@@ -1,6 +1,7 @@
 #include "discovery/Lv2BundleReader.h"
 
 #include "discovery/Lv2PluginClass.h"
+#include "discovery/TurtleSyntaxCheck.h"
 #include "model/FilePathBytes.h"
 
 #include <lilv/lilv.h>
@@ -144,8 +145,9 @@ private:
     Node m_foafName, m_maintainer, m_developer, m_type, m_minor, m_micro, m_name, m_binary;
 };
 
-// Every data file of every plug-in is a regular local file, and together they fit the caps.
-bool dataFilesFit(const LilvPlugins* plugins)
+// Every data file of every plug-in is a regular local file, together they fit the caps, and
+// each parses cleanly.
+bool dataFilesFit(const LilvPlugins* plugins, const QString& checkedManifest)
 {
     QSet<QString> paths;
     LILV_FOREACH (plugins, i, plugins) {
@@ -160,7 +162,12 @@ bool dataFilesFit(const LilvPlugins* plugins)
             return false;
         total += size;
     }
-    return total <= maxBundleBytes;
+    if (total > maxBundleBytes)
+        return false;
+    for (const QString& path : paths)
+        if (path != checkedManifest && !TurtleSyntaxCheck::isClean(path))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -171,8 +178,9 @@ Lv2Bundle read(const QString& bundlePath)
 {
     Lv2Bundle bundle;
     const QString folder = bundlePath.endsWith(u'/') ? bundlePath : bundlePath + u'/';
-    const qint64 manifestSize = regularFileSize(FilePathBytes::encode(folder + u"manifest.ttl"_s));
-    if (manifestSize < 0 || manifestSize > maxFileBytes)
+    const QString localPathOfManifest = folder + u"manifest.ttl"_s;
+    const qint64 manifestSize = regularFileSize(FilePathBytes::encode(localPathOfManifest));
+    if (manifestSize < 0 || manifestSize > maxFileBytes || !TurtleSyntaxCheck::isClean(localPathOfManifest))
         return bundle;
 
     BundleWorld world;
@@ -181,7 +189,7 @@ Lv2Bundle read(const QString& bundlePath)
         return bundle;
     lilv_world_load_bundle(world.world(), bundleUri.get());
     const LilvPlugins* plugins = lilv_world_get_all_plugins(world.world());
-    if (!dataFilesFit(plugins))
+    if (!dataFilesFit(plugins, localPathOfManifest))
         return bundle;
     bundle.readable = true;
 

@@ -8,6 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -100,8 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         BundleCase{"user interface only", prefixes + R"(<urn:a:verb#ui> a ui:X11UI ; ui:binary <ui.so> ;
     rdfs:seeAlso <plugin.ttl> .)",
                    prefixes + "<urn:a:verb#ui> lv2:requiredFeature <urn:x> .", {}},
-        BundleCase{"malformed data file", manifest("urn:a:broken"), prefixes + "<urn:a:broken> doap:name \"x ;; [[ .",
-                   {u"urn:a:broken|||||plugin.so"_s}},
+        BundleCase{"malformed data file", manifest("urn:a:broken"), prefixes + "<urn:a:broken> doap:name \"x ;; [[ .", {}},
         BundleCase{"malformed manifest", "@prefix lv2 <oops> . <a> a lv2:Plugin", QByteArray(), {}},
         BundleCase{"binary given as an http URI", manifest("urn:a:remote", "http://example.org/p.so"),
                    prefixes + "<urn:a:remote> doap:name \"Remote\" .", {}}),
@@ -140,6 +143,46 @@ TEST(Lv2BundleReader, DataFilesThatAreNotSmallRegularFilesMakeTheBundleUnreadabl
     ASSERT_TRUE(QDir().mkpath(fifoManifest));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifoManifest + u"/manifest.ttl"_s).constData(), 0644), 0);
     EXPECT_FALSE(Lv2BundleReader::read(fifoManifest).readable);
+}
+
+// Standard error, captured while a function runs.
+QByteArray standardErrorOf(const std::function<void()>& run)
+{
+    std::fflush(stderr);
+    FILE* capture = std::tmpfile();
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(::fileno(capture), STDERR_FILENO);
+    run();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    std::rewind(capture);
+    QByteArray text(4096, '\0');
+    text.resize(qsizetype(std::fread(text.data(), 1, size_t(text.size()), capture)));
+    std::fclose(capture);
+    return text;
+}
+
+TEST(Lv2BundleReader, HostileTurtleIsUnreadableAndSilent)
+{
+    const QByteArray hostile[] = {
+        "<urn:a:p> a lv2:Plugin ; doap:name \"unterminated",
+        "<urn:a:p> a undefined:Plugin .",
+        "<urn:a:p> doap:name \"\xC3\x28\xFF\" .",
+        QByteArray(100000, '[') + QByteArray(100000, ']') + " .",
+        "<urn:a:p> lv2:port " + QByteArray(50000, '(') + ".",
+        QByteArray::fromHex("00ff7f454c46020101") + QByteArray(300, '\xAB'),
+    };
+    for (const QByteArray& text : hostile) {
+        for (bool inManifest : {true, false}) {
+            Lv2Bundle read;
+            const QByteArray printed = standardErrorOf([&] {
+                read = inManifest ? readBundle(prefixes + text, QByteArray()) : readBundle(manifest("urn:a:p"), prefixes + text);
+            });
+            EXPECT_FALSE(read.readable) << text.left(40).toStdString();
+            EXPECT_EQ(printed, QByteArray()) << text.left(40).toStdString();
+        }
+    }
 }
 
 TEST(Lv2BundleReader, ADynamicManifestIsNeverOpened)
