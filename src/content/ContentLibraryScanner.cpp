@@ -146,19 +146,15 @@ std::optional<ContentLibraryScanResult> ContentLibraryScanner::scanTarget(const 
     const QDateTime scannedAt = QDateTime::currentDateTimeUtc();
     QList<ContentLibraryItemInfo> items = discoverLibraries(root, run.generation);
     qint64 totalBytes = 0;
-    for (ContentLibraryItemInfo& item : items) {
-        if (isCancelled(run.generation))
-            return std::nullopt;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        ContentLibraryItemInfo& item = items[i];
         item.rootPath = target.path;
         item.scannedAt = scannedAt;
-        item.totalBytes = directorySize(item.path);
+        item.totalBytes = sizes[i];
         totalBytes += item.totalBytes;
-        Q_EMIT progress(++run.measured);
     }
-    if (isCancelled(run.generation))
-        return std::nullopt;
     if (items.isEmpty())
-        totalBytes = directorySize(root);
+        totalBytes = directorySizes({root}).value(0);
     return ContentLibraryScanResult{target.path, totalBytes, ContentLibraryStatus::found, scannedAt, std::move(items)};
 }
 

@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <numeric>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -97,6 +102,56 @@ TEST_F(DirectorySizeTest, DeepTreesAndOddNames)
     ASSERT_EQ(::ftruncate(fd, 5), 0);
     ::close(fd);
     EXPECT_EQ(directorySize(path(QStringLiteral("root"))), 16);
+}
+
+// The walk shared by the pool gives each folder what the walk on one thread gives, in order,
+// whatever the roots: nested in one another, missing, a file, hidden inside, a link, the same twice.
+TEST_F(DirectorySizeTest, ParallelSizesEqualTheSerialWalk)
+{
+    for (int library = 0; library < 6; ++library)
+        for (int folder = 0; folder < 1 + library * 3; ++folder)
+            for (int file = 0; file < 1 + (library * 7 + folder) % 5; ++file)
+                sparse(QStringLiteral("root/lib%1/f%2/sub/file%3").arg(library).arg(folder).arg(file),
+                       qint64(library + 1) * 1'000'003 + folder * 101 + file);
+    sparse(QStringLiteral("root/lib2/.hidden/x"), 9);
+    sparse(QStringLiteral("loose"), 3);
+    BundleTree::symlink(path(QStringLiteral("root/lib1")), path(QStringLiteral("link")));
+    QStringList roots{path(QStringLiteral("root")), path(QStringLiteral("link")), path(QStringLiteral("missing")),
+                      path(QStringLiteral("loose")), QString()};
+    for (int library = 5; library >= 0; --library)
+        roots.append(path(QStringLiteral("root/lib%1").arg(library)));
+    roots.append(roots.front());
+
+    QList<qint64> serial;
+    for (const QString& root : std::as_const(roots))
+        serial.append(directorySize(root));
+    ASSERT_GT(serial.front(), 0);
+    std::mutex mutex;
+    QList<qsizetype> finished;
+    const QList<qint64> parallel = directorySizes(roots, {}, [&](qsizetype index) {
+        const std::lock_guard lock(mutex);
+        finished.append(index);
+    });
+    EXPECT_EQ(parallel, serial);
+    std::sort(finished.begin(), finished.end());
+    QList<qsizetype> every(roots.size());
+    std::iota(every.begin(), every.end(), 0);
+    EXPECT_EQ(finished, every);
+    EXPECT_TRUE(directorySizes({}).isEmpty());
+}
+
+TEST_F(DirectorySizeTest, ACancelledWalkStopsAndReportsNothingFinished)
+{
+    for (int folder = 0; folder < 50; ++folder)
+        sparse(QStringLiteral("root/f%1/file").arg(folder), 1);
+    std::atomic<int> asked = 0;
+    std::atomic<int> finished = 0;
+    const QList<qint64> sizes = directorySizes(
+        {path(QStringLiteral("root"))}, [&asked] { return ++asked > 3; }, [&finished](qsizetype) { ++finished; });
+    ASSERT_EQ(sizes.size(), 1);
+    EXPECT_LT(sizes.front(), 50);
+    EXPECT_EQ(finished.load(), 0);
+    EXPECT_LT(asked.load(), 50);
 }
 
 } // namespace
