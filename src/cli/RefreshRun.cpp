@@ -6,19 +6,7 @@
 
 #include <QEventLoop>
 
-namespace {
-
-QString progressText(int foldersWalked, int bundlesFound, int librariesMeasured) {
-    QString text = QStringLiteral("%1 folders walked, %2 bundles found").arg(foldersWalked).arg(bundlesFound);
-    if (librariesMeasured > 0)
-        text += QStringLiteral(", %1 content libraries measured").arg(librariesMeasured);
-    return text;
-}
-
-} // namespace
-
 RefreshRun RefreshRun::run(CatalogStore& store, const ScanRoots& roots) {
-    const RefreshSummary::Snapshot before = RefreshSummary::snapshot(store);
     ProgressLine progress;
     PluginStore pluginStore(store, roots);
     QEventLoop loop;
@@ -30,7 +18,7 @@ RefreshRun RefreshRun::run(CatalogStore& store, const ScanRoots& roots) {
     if (progress.isShown())
         QObject::connect(&pluginStore, &PluginStore::progress, &loop,
                          [&](int folders, int bundles, int libraries) {
-                             progress.show(progressText(folders, bundles, libraries));
+                             progress.show(RefreshSummary::progressText(folders, bundles, libraries));
                          });
     pluginStore.refresh();
     if (!finished)
@@ -39,6 +27,6 @@ RefreshRun RefreshRun::run(CatalogStore& store, const ScanRoots& roots) {
 
     RefreshRun result;
     result.error = pluginStore.lastError();
-    result.summary = RefreshSummary::after(before, pluginStore.lastSummary(), store);
+    result.summary = pluginStore.lastSummary();
     return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/RefreshSummary.h"
+#include "store/RefreshSummary.h"
 #include "discovery/ScanRoots.h"
 
 #include <QString>

@@ -7,6 +7,8 @@
 #include <QMap>
 #include <QThread>
 
+#include <utility>
+
 PluginStore::PluginStore(CatalogStore& context, ScanRoots roots, QObject* parent)
     : QObject(parent)
     , m_context(context)
@@ -46,14 +48,17 @@ void PluginStore::refresh()
         return;
     setScanning(true);
     setLastError({});
-    m_lastSummary = {};
     m_foldersWalked = 0;
     m_bundlesFound = 0;
+    m_before = RefreshSummary::snapshot(m_context);
+    m_changes = {};
+    m_bundlesScanned = 0;
 
     // Paths are unique in practice; should two grants share one, the later one is used.
     QMap<QString, QByteArray> grants;
     for (const ScanBookmark* bookmark : m_context.scanBookmarks())
         grants.insert(bookmark->path(), bookmark->bookmarkData());
+    m_searchedFolders = grants.keys();
     m_scanWatcher.setFuture(m_scanner.scan(grants));
 }
 
@@ -67,9 +72,8 @@ void PluginStore::pluginScanFinished()
         return;
     }
 
-    UpsertSummary summary;
-    const StoreResult upserted = UpsertCoordinator().upsert(scanned.result(), m_context, &summary);
-    m_lastSummary = summary;
+    m_bundlesScanned = int(scanned.result().size());
+    const StoreResult upserted = UpsertCoordinator().upsert(scanned.result(), m_context, &m_changes);
     if (!upserted) {
         setLastError(upserted.errorDescription());
         finishRefresh();
@@ -86,6 +90,9 @@ void PluginStore::pluginScanFinished()
 
 void PluginStore::finishRefresh()
 {
+    m_lastSummary = RefreshSummary::after(std::exchange(m_before, {}), m_changes, m_context);
+    m_lastSummary.searchedFolders = m_searchedFolders;
+    m_lastSummary.bundlesScanned = m_bundlesScanned;
     setScanning(false);
     Q_EMIT refreshFinished();
 }

@@ -4,6 +4,7 @@
 #include "discovery/PluginScanner.h"
 #include "discovery/ScanRoots.h"
 #include "discovery/ScannedPlugin.h"
+#include "store/RefreshSummary.h"
 #include "store/UpsertCoordinator.h"
 
 #include <QDateTime>
@@ -35,8 +36,8 @@ public:
     [[nodiscard]] QDateTime lastScanDate() const { return m_lastScanDate; }
     // Why the last refresh failed; empty when it succeeded.
     [[nodiscard]] QString lastError() const { return m_lastError; }
-    // What the last refresh's upsert changed, as far as it got.
-    [[nodiscard]] UpsertSummary lastSummary() const { return m_lastSummary; }
+    // What the last finished refresh changed, as far as it got, and the catalogue's totals after it.
+    [[nodiscard]] const RefreshSummary& lastSummary() const { return m_lastSummary; }
 
     [[nodiscard]] const PluginScanner& scanner() const { return m_scanner; }
     [[nodiscard]] const ContentLibraryScanner& contentScanner() const { return m_contentScanner; }
@@ -72,7 +73,12 @@ private:
     bool m_isScanning = false;
     QDateTime m_lastScanDate;
     QString m_lastError;
-    UpsertSummary m_lastSummary;
+    RefreshSummary m_lastSummary;
+    // Taken when a refresh starts, to tell installs gone missing or found again at its end.
+    RefreshSummary::Snapshot m_before;
+    UpsertSummary m_changes;
+    QStringList m_searchedFolders;
+    int m_bundlesScanned = 0;
     int m_foldersWalked = 0;
     int m_bundlesFound = 0;
 };

@@ -1,4 +1,4 @@
-#include "cli/RefreshSummary.h"
+#include "store/RefreshSummary.h"
 
 #include "model/BundleByteTotal.h"
 #include "model/ByteCountFormat.h"
@@ -74,6 +74,27 @@ RefreshSummary RefreshSummary::totalsOf(const CatalogStore& store) {
         summary.contentBytes += item->totalBytes();
     }
     return summary;
+}
+
+QString RefreshSummary::progressText(int foldersWalked, int bundlesFound, int librariesMeasured) {
+    QString text = QStringLiteral("%1 folders walked, %2 bundles found").arg(foldersWalked).arg(bundlesFound);
+    if (librariesMeasured > 0)
+        text += QStringLiteral(", %1 content libraries measured").arg(librariesMeasured);
+    return text;
+}
+
+QString RefreshSummary::briefText() const {
+    QStringList parts;
+    const auto count = [&parts](int value, const char* one, const char* many) {
+        if (value > 0)
+            parts.append(QStringLiteral("%1 %2").arg(value).arg(QLatin1String(value == 1 ? one : many)));
+    };
+    count(changes.recordsCreated, "new plug-in", "new plug-ins");
+    count(changes.installsCreated, "new install", "new installs");
+    count(changes.installsMarkedNotFound, "missing", "missing");
+    count(changes.installsFoundAgain, "found again", "found again");
+    count(changes.recordsConsolidated, "duplicate merged", "duplicates merged");
+    return parts.isEmpty() ? QStringLiteral("No changes") : parts.join(QStringLiteral(", "));
 }
 
 QString RefreshSummary::text() const {

@@ -8,9 +8,12 @@
 
 class CatalogStore;
 
-// What one refresh changed and what the catalogue holds afterwards, for the terminal and --json.
+// What one refresh changed and what the catalogue holds afterwards, as the refresh driver reports
+// it to every front end.
 struct RefreshSummary {
     UpsertSummary changes;
+    QStringList searchedFolders; // the granted folders the scan looked in, sorted
+    int bundlesScanned = 0;      // plug-in bundles the scan found in them
     QStringList missingPaths;    // installs found before and not found now
     QStringList foundAgainPaths; // installs not found before and found now
     int plugins = 0;             // records with at least one found install
@@ -27,6 +30,10 @@ struct RefreshSummary {
     // Only the totals, from what the store holds.
     [[nodiscard]] static RefreshSummary totalsOf(const CatalogStore& store);
 
+    // What a running refresh has done so far: "12 folders walked, 30 bundles found".
+    [[nodiscard]] static QString progressText(int foldersWalked, int bundlesFound, int librariesMeasured);
+    // One line for the window: "3 new, 1 missing, 2 found again", or "No changes".
+    [[nodiscard]] QString briefText() const;
     [[nodiscard]] QString text() const;
     [[nodiscard]] QString totalsText() const;
     [[nodiscard]] QString json() const;

@@ -88,7 +88,7 @@ TEST_F(PluginStoreTest, StartsIdleWithNothingToReport)
     EXPECT_FALSE(plugins.isScanning());
     EXPECT_FALSE(plugins.lastScanDate().isValid());
     EXPECT_TRUE(plugins.lastError().isEmpty());
-    EXPECT_EQ(plugins.lastSummary(), UpsertSummary{});
+    EXPECT_EQ(plugins.lastSummary().changes, UpsertSummary{});
     EXPECT_EQ(plugins.scanner().roots().systemRoot, m_roots.systemRoot);
 }
 
@@ -131,8 +131,13 @@ TEST_F(PluginStoreTest, RefreshScansTheGrantsMergesThenMeasuresTheContent)
 
     EXPECT_EQ(store().records().size(), 2);
     EXPECT_EQ(store().installs().size(), 2);
-    EXPECT_EQ(plugins.lastSummary().recordsCreated, 2);
-    EXPECT_EQ(plugins.lastSummary().installsCreated, 2);
+    EXPECT_EQ(plugins.lastSummary().changes.recordsCreated, 2);
+    EXPECT_EQ(plugins.lastSummary().changes.installsCreated, 2);
+    EXPECT_EQ(plugins.lastSummary().searchedFolders, QStringList{m_tree.path(QStringLiteral("Drive"))});
+    EXPECT_EQ(plugins.lastSummary().bundlesScanned, 2);
+    EXPECT_EQ(plugins.lastSummary().briefText(), QStringLiteral("2 new plug-ins, 2 new installs"));
+    // The totals are those after the content step.
+    EXPECT_EQ(plugins.lastSummary().contentBytes, 10);
     EXPECT_EQ(content->totalBytes(), 10);
     EXPECT_LE(plugins.lastScanDate(), content->lastScannedAt());
     ASSERT_EQ(store().contentItems().size(), 1);
@@ -191,7 +196,10 @@ TEST_F(PluginStoreTest, NoGrantsMarksEveryFoundInstallNotFound)
     EXPECT_EQ(install->status(), InstallStatus::notFound);
     EXPECT_TRUE(plugins.lastScanDate().isValid());
     EXPECT_TRUE(plugins.lastError().isEmpty());
-    EXPECT_EQ(plugins.lastSummary().installsMarkedNotFound, 1);
+    EXPECT_EQ(plugins.lastSummary().changes.installsMarkedNotFound, 1);
+    EXPECT_EQ(plugins.lastSummary().missingPaths, QStringList{install->filePath()});
+    EXPECT_TRUE(plugins.lastSummary().searchedFolders.isEmpty());
+    EXPECT_EQ(plugins.lastSummary().briefText(), QStringLiteral("1 missing"));
     EXPECT_FALSE(store().hasChanges());
 }
 
@@ -225,7 +233,7 @@ TEST_F(PluginStoreTest, FailedSaveSetsTheErrorAndSkipsTheContentStepUntilASucces
     EXPECT_FALSE(plugins.isScanning());
     EXPECT_FALSE(content->lastScannedAt().isValid());
     EXPECT_TRUE(store().contentItems().isEmpty());
-    EXPECT_EQ(plugins.lastSummary().installsMarkedNotFound, 1);
+    EXPECT_EQ(plugins.lastSummary().changes.installsMarkedNotFound, 1);
 
     refreshOnce(plugins);
     EXPECT_TRUE(plugins.lastError().isEmpty());
