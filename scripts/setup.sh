@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
     libqt6opengl6-dev libgl-dev qml6-module-qttest
     libplist-dev liblilv-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev
+    # The fuzz targets (scripts/fuzz.sh): clang with its libFuzzer and sanitizer run-times.
+    clang libclang-rt-dev
     poppler-utils xvfb xauth
     lilv-utils
     # The installed tree and the Debian package: icons, manual page, checks, completion tests.
