@@ -18,7 +18,8 @@ std::ostream& operator<<(std::ostream& out, const TextCase& c)
     return out << '"' << c.input << "\" -> \"" << c.expected << '"';
 }
 
-// Every alias of the publisher table with its key, and the display name it belongs to.
+// Aliases of the publisher table with their keys and the display name they belong to: one-word
+// and several-word keys, suffixes, a key that differs from its display name's.
 struct AliasCase {
     const char* alias;
     const char* key;
@@ -26,51 +27,19 @@ struct AliasCase {
 };
 
 const AliasCase aliasTable[] = {
-    {"Analog Obsession", "analogobsession", "Analog Obsession"},
     {"AnalogObsession", "analogobsession", "Analog Obsession"},
-    {"Audio Damage", "audiodamage", "Audio Damage"},
     {"Audio Damage, Inc.", "audiodamage", "Audio Damage"},
-    {"Cherry Audio", "cherryaudio", "Cherry Audio"},
-    {"Cherryaudio", "cherryaudio", "Cherry Audio"},
-    {"Velmora Audio", "velmoraaudio", "Velmora Audio"},
     {"Velmora", "velmora", "Velmora Audio"},
     {"Velmora Audio LLC", "velmoraaudio", "Velmora Audio"},
-    {"VelmoraAudio", "velmoraaudio", "Velmora Audio"},
-    {"Velmoraaudio", "velmoraaudio", "Velmora Audio"},
-    {"DDMF", "ddmf", "DDMF"},
     {"Ddmf", "ddmf", "DDMF"},
-    {"Full Bucket Music", "fullbucketmusic", "Full Bucket Music"},
     {"Fullbucket", "fullbucket", "Full Bucket Music"},
-    {"GS DSP", "gsdsp", "GS DSP"},
-    {"Gs Dsp", "gsdsp", "GS DSP"},
-    {"Genuine Soundware", "genuinesoundware", "Genuine Soundware"},
-    {"GenuineSoundware", "genuinesoundware", "Genuine Soundware"},
-    {"Green Oak Software", "greenoaksoftware", "Green Oak Software"},
-    {"Greenoak", "greenoak", "Green Oak Software"},
     {"Moog", "moog", "Moog Music"},
-    {"Moogmusic", "moogmusic", "Moog Music"},
     {"Moog Music", "moogmusic", "Moog Music"},
-    {"Plugin Boutique", "pluginboutique", "Plugin Boutique"},
-    {"Pluginboutique", "pluginboutique", "Plugin Boutique"},
-    {"Polyverse", "polyverse", "Polyverse Music"},
-    {"Polyverse Music", "polyversemusic", "Polyverse Music"},
-    {"Scaler Music", "scalermusic", "Scaler Music"},
-    {"Scalermusic", "scalermusic", "Scaler Music"},
     {"SoundGhost", "soundghost", "SoundGhosts"},
-    {"SoundGhosts", "soundghosts", "SoundGhosts"},
     {"Crow Hill", "crowhill", "The Crow Hill Company"},
     {"The Crow Hill Company", "crowhillcompany", "The Crow Hill Company"},
-    {"Thecrowhillcompany", "thecrowhillcompany", "The Crow Hill Company"},
-    {"Universal Audio", "universalaudio", "Universal Audio"},
     {"Universal Audio (UADx)", "universalaudio", "Universal Audio"},
-    {"Valhalla DSP", "valhalladsp", "Valhalla DSP"},
-    {"Valhalla DSP, LLC", "valhalladsp", "Valhalla DSP"},
-    {"Vital", "vital", "Vital Audio"},
-    {"Vital Audio", "vitalaudio", "Vital Audio"},
     {"XILS 3.2", "xils32", "XILS-lab"},
-    {"Xils Lab", "xilslab", "XILS-lab"},
-    {"Xilslab", "xilslab", "XILS-lab"},
-    {"Yamaha", "yamaha", "Yamaha"},
     {"Yamaha Corporation", "yamaha", "Yamaha"},
 };
 
