@@ -1,6 +1,8 @@
 // Writes the fuzz targets' starting inputs into OUTPUT/<TargetName>/: the files the sample
 // library's bundle builders produce, sorted by the reader that takes them. A target without a
 // rule here starts from an empty corpus.
+#include "../tests/support/HostilePlists.h"
+
 #include "model/FilePathBytes.h"
 #include "sample/BundleWriter.h"
 #include "sample/DemoLibrary.h"
@@ -118,6 +120,15 @@ int main(int argc, char** argv)
     }
     if (!writeLinuxAndWindowsSeeds(output))
         return 1;
+    // The shapes the property list guard exists for, small enough to mutate quickly.
+    const QByteArray hostile[] = {HostilePlists::deepArrays(1000), HostilePlists::sharedString(20, 64 * 1024),
+                                  HostilePlists::manyKeys(1000, 1000), HostilePlists::doublingChain(30),
+                                  HostilePlists::cycle()};
+    for (const QByteArray& plist : hostile) {
+        for (const char* target : {"PropertyListFuzz", "BundleMetadataFuzz"})
+            if (!write(output + u'/' + QLatin1StringView(target), plist))
+                return 1;
+    }
     std::printf("SeedCorpus: %d seeds from the sample library in %s\n", written, argv[1]);
     return 0;
 }
