@@ -46,6 +46,9 @@ TestCase {
         if (sheet)
             sheet.close()
         window.libraryView.showScanPermission = false
+        // Keys go to the active window, which a new window is not by itself on every platform.
+        window.requestActivate()
+        tryVerify(() => window.active)
         waitForRendering(window.contentItem)
         tryVerify(() => window.libraryView.list.count > 0)
         return window
@@ -242,7 +245,9 @@ TestCase {
         tryCompare(menu, "opened", true)
         menu.dismiss()
         list.contextMenu.openFor(row.record, path, row, 0, 0)
-        findChild(menu.contentItem, "addTag").triggered()
+        tryCompare(menu, "opened", true)
+        mouseClick(findChild(menu.contentItem, "addTag"))
+        tryCompare(menu, "visible", false)
         const prompt = list.contextMenu.tagPrompt
         tryCompare(prompt, "opened", true)
         keyClick("M")
@@ -280,6 +285,9 @@ TestCase {
         const header = findChild(library, "compactListHeader")
         verify(header.visible)
         tryVerify(() => findChild(library.list.itemAtIndex(1), "compactName") !== null)
+        const date = findChild(library.list.itemAtIndex(1), "compactDate")
+        verifyInside(date, library.list, "compact date")
+        verify(!date.truncated)
 
         const sizeTitle = findChild(header, "columnSize")
         waitForRendering(window.contentItem)

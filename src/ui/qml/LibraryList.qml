@@ -182,25 +182,32 @@ ListView {
 
         Component {
             id: compactComponent
-            CompactPluginRow {
-                x: 16
-                width: parent ? parent.width - 32 : 0
-                name: row.name
-                publisher: row.publisher
-                formats: row.formats
-                totalSize: row.totalSize
-                dated: row.dated
-                record: row.record
-                publisherWidth: list.publisherWidth
-                formatsWidth: list.formatsWidth
-                sizeWidth: list.sizeWidth
-                dateWidth: list.dateWidth
-                hasKeyFocus: row.showsFocus
-                onActivated: row.select()
-                onMenuRequested: (item, x, y) => list.openMenuFor(row.index, row.record, row.firstPath(), item, x, y)
-                onOpenRequested: {
-                    row.select()
-                    list.controller.listModel.setExpanded(row.index, true)
+            // Wrapped: the loader sizes its item to itself, which would undo the margins.
+            Item {
+                implicitHeight: compactRow.implicitHeight
+
+                CompactPluginRow {
+                    id: compactRow
+                    objectName: "compactRow"
+                    x: 16
+                    width: parent.width - 32
+                    name: row.name
+                    publisher: row.publisher
+                    formats: row.formats
+                    totalSize: row.totalSize
+                    dated: row.dated
+                    record: row.record
+                    publisherWidth: list.publisherWidth
+                    formatsWidth: list.formatsWidth
+                    sizeWidth: list.sizeWidth
+                    dateWidth: list.dateWidth
+                    hasKeyFocus: row.showsFocus
+                    onActivated: row.select()
+                    onMenuRequested: (item, x, y) => list.openMenuFor(row.index, row.record, row.firstPath(), item, x, y)
+                    onOpenRequested: {
+                        row.select()
+                        list.controller.listModel.setExpanded(row.index, true)
+                    }
                 }
             }
         }

@@ -1,9 +1,11 @@
 // Renders the README's pictures of the desktop application: the library in dark and in light, a
-// card opened on its detail, the dashboard, and the folder-access sheet. Runs on the sample
-// library in a temporary folder; writes PNG files into the folder given as the only argument.
+// card opened on its detail, the dashboard, the folder-access sheet, and the Linux and Windows
+// plug-ins. Runs on the sample library in a temporary folder; writes PNG files into the folder
+// given as the only argument.
 
 #include "model/CatalogStore.h"
 #include "model/PluginRecord.h"
+#include "presentation/FilterState.h"
 #include "sample/DemoLibrary.h"
 #include "sample/DemoSetup.h"
 #include "ui/DesktopSession.h"
@@ -55,14 +57,8 @@ int main(int argc, char** argv)
     const QString library = folder.filePath(QStringLiteral("library"));
     if (!DemoLibrary::write(library).ok)
         return 1;
+    // No folder granted yet: the window opens as on a first run, in the folder sheet.
     const QString storePath = folder.filePath(QStringLiteral("catalog.sqlite"));
-    {
-        QString error;
-        auto store = CatalogStore::open(storePath, &error);
-        if (!store)
-            return 1;
-        DemoSetup::grantFolders(*store, library);
-    }
 
     DesktopSession session(DesktopOptions{storePath, DemoSetup::roots(library), false, {}},
                            folder.filePath(QStringLiteral("settings.ini")));
@@ -72,9 +68,14 @@ int main(int argc, char** argv)
         return 1;
     }
     QQuickWindow* window = session.app()->windows().first();
-    window->resize(1080, 760);
+    window->resize(880, 640);
     if (!QTest::qWaitForWindowExposed(window))
         return 1;
+    bool ok = save(window, output.filePath(QStringLiteral("first-run-dark.png")));
+    DemoSetup::grantFolders(*session.store(), library);
+    if (QObject* sheet = window->property("libraryView").value<QObject*>()->findChild<QObject*>(QStringLiteral("folderSheet")))
+        QMetaObject::invokeMethod(sheet, "close");
+    window->resize(1080, 760);
 
     auto* controller = window->property("libraryView").value<QObject*>()->property("controller").value<LibraryController*>();
     controller->refresh();
@@ -92,7 +93,6 @@ int main(int argc, char** argv)
         record->setNotes(QStringLiteral("Dynamic EQ on the vocal bus; keep the preset \"Air lift\"."));
     }
 
-    bool ok = true;
     session.app()->setAppearanceMode(QStringLiteral("dark"));
     ok = save(window, output.filePath(QStringLiteral("library-dark.png"))) && ok;
     session.app()->setAppearanceMode(QStringLiteral("light"));
@@ -123,5 +123,44 @@ int main(int argc, char** argv)
     session.app()->setAppearanceMode(QStringLiteral("dark"));
     window->property("libraryView").value<QObject*>()->setProperty("showScanPermission", true);
     ok = save(window, output.filePath(QStringLiteral("folder-access-dark.png"))) && ok;
+    window->property("libraryView").value<QObject*>()->setProperty("showScanPermission", false);
+
+    // The Linux and Windows plug-ins of the sample system, with a bridged Windows one opened.
+    controller->filterState()->setSelectedPlatformValues({QStringLiteral("Linux"), QStringLiteral("Windows")});
+    QTest::qWait(400);
+    const PluginRecord* bridged = recordNamed(store, QStringLiteral("Serum 2"));
+    for (int row = 0; bridged && row < rows->rowCount(); ++row) {
+        if (rows->index(row).data(LibraryListModel::recordRole).value<PluginRecord*>() != bridged)
+            continue;
+        rows->setExpanded(row, true);
+        auto* list = window->property("libraryView").value<QObject*>()->property("list").value<QQuickItem*>();
+        QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, row), Q_ARG(int, 1));
+        break;
+    }
+    ok = save(window, output.filePath(QStringLiteral("library-linux-dark.png"))) && ok;
+
+    // The default and the minimum window, in both appearances, and the compact list.
+    QObject* libraryView = window->property("libraryView").value<QObject*>();
+    if (QObject* sheet = libraryView->findChild<QObject*>(QStringLiteral("folderSheet")))
+        QMetaObject::invokeMethod(sheet, "close");
+    controller->filterState()->reset();
+    for (int row = 0; row < rows->rowCount(); ++row)
+        rows->setExpanded(row, false);
+    QMetaObject::invokeMethod(libraryView->property("list").value<QQuickItem*>(), "positionViewAtBeginning");
+    for (const QSize size : {QSize(880, 640), QSize(700, 600)}) {
+        window->resize(size);
+        for (const QString& mode : {QStringLiteral("dark"), QStringLiteral("light")}) {
+            session.app()->setAppearanceMode(mode);
+            const QString name = QStringLiteral("library-%1x%2-%3.png").arg(size.width()).arg(size.height()).arg(mode);
+            ok = save(window, output.filePath(name)) && ok;
+        }
+    }
+    window->resize(880, 640);
+    libraryView->setProperty("compactView", true);
+    session.app()->setAppearanceMode(QStringLiteral("dark"));
+    ok = save(window, output.filePath(QStringLiteral("library-compact-dark.png"))) && ok;
+    session.app()->setAppearanceMode(QStringLiteral("light"));
+    ok = save(window, output.filePath(QStringLiteral("library-compact-light.png"))) && ok;
+    libraryView->setProperty("compactView", false);
     return ok ? 0 : 1;
 }
