@@ -152,10 +152,35 @@ void FolderAccessController::loadGrants()
     Q_EMIT grantsChanged();
 }
 
-void FolderAccessController::grantStandardLocation(const QString& path, const QUrl& chosen)
+void FolderAccessController::grantStandardLocation(const QString& path)
 {
-    if (const std::optional<QByteArray> bookmark = bookmarkFor(chosen))
-        saveScanBookmark(path, *bookmark);
+    if (!stageScanBookmark(path))
+        return;
+    save();
+    Q_EMIT grantsChanged();
+}
+
+void FolderAccessController::grantAllStandardLocations()
+{
+    bool changed = false;
+    for (const StandardLocation& location : scanner().standardLocations())
+        if (!m_grantedPaths.contains(location.path))
+            changed = stageScanBookmark(location.path) || changed;
+    if (!changed)
+        return;
+    save();
+    Q_EMIT grantsChanged();
+}
+
+bool FolderAccessController::stageScanBookmark(const QString& path)
+{
+    const std::optional<QByteArray> bookmark = bookmarkFor(folderUrl(path));
+    if (!bookmark)
+        return false;
+    if (m_store)
+        FolderGrants::grantScanFolder(*m_store, path, *bookmark);
+    m_grantedPaths.insert(path);
+    return true;
 }
 
 void FolderAccessController::addScanFolders(const QList<QUrl>& chosen)
@@ -234,7 +259,8 @@ std::optional<QByteArray> FolderAccessController::bookmarkFor(const QUrl& chosen
 void FolderAccessController::save()
 {
     // Failures stay in the catalogue's pending changes, for its own saving to retry.
-    static_cast<void>(m_store->save());
+    if (m_store)
+        static_cast<void>(m_store->save());
 }
 
 void FolderAccessController::updateContentLibraries()

@@ -66,8 +66,10 @@ public:
 
     // Re-reads the grants, deleting those of sandbox containers' own plug-in folders.
     Q_INVOKABLE void loadGrants();
-    // The grant is stored under the standard location's path, whichever folder was chosen.
-    Q_INVOKABLE void grantStandardLocation(const QString& path, const QUrl& chosen);
+    // Grants exactly the location's own folder: there is no sandbox to ask, so no chooser.
+    Q_INVOKABLE void grantStandardLocation(const QString& path);
+    // Every standard location that exists and is not granted yet, saved together.
+    Q_INVOKABLE void grantAllStandardLocations();
     Q_INVOKABLE void addScanFolders(const QList<QUrl>& chosen);
     Q_INVOKABLE void removeGrant(const QString& path);
     Q_INVOKABLE void addContentFolders(const QList<QUrl>& chosen);
@@ -92,6 +94,8 @@ Q_SIGNALS:
 
 private:
     [[nodiscard]] const PluginScanner& scanner() const;
+    // The grant of a folder, into the catalogue without saving; false when it cannot be made.
+    bool stageScanBookmark(const QString& path);
     void updateContentLibraries();
     void save();
 

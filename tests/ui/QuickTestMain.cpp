@@ -21,7 +21,7 @@ public Q_SLOTS:
         DesktopSession::prepareStyle();
         QString error;
         m_store = CatalogStore::open(m_folder.filePath(QStringLiteral("app.sqlite")), &error);
-        m_app = std::make_unique<ZuzuzeVizozodApp>(*m_store, ScanRoots{m_folder.path(), m_folder.path()},
+        m_app = std::make_unique<ZuzuzeVizozodApp>(*m_store, ScanRoots{m_folder.path(), m_folder.filePath(QStringLiteral("home"))},
                                                    m_folder.filePath(QStringLiteral("settings.ini")));
         m_fixture = std::make_unique<UiFixture>();
     }

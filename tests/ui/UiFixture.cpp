@@ -4,11 +4,14 @@
 
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
+#include "sample/BundleWriter.h"
 #include "store/PluginStore.h"
 #include "ui/FileRevealer.h"
+#include "ui/ZuzuzeVizozodApp.h"
 
 #include <QAccessible>
 #include <QDir>
+#include <QFileInfo>
 #include <QMetaEnum>
 #include <QQmlEngine>
 
@@ -19,16 +22,8 @@ UiFixture::UiFixture(QObject* parent)
 
 UiFixture::~UiFixture()
 {
-    m_pluginStores.clear();
     FileRevealer::setLauncher({});
-}
-
-void UiFixture::recordReveals()
-{
-    FileRevealer::setLauncher([this](const QString& path) {
-        m_revealedPaths.append(path);
-        return true;
-    });
+    m_pluginStores.clear();
 }
 
 CatalogStore* UiFixture::newStore()
@@ -163,6 +158,14 @@ QStringList UiFixture::installFormats(PluginRecord* record) const
     return formats;
 }
 
+void UiFixture::recordReveals()
+{
+    FileRevealer::setLauncher([this](const QString& path) {
+        m_revealedPaths.append(path);
+        return true;
+    });
+}
+
 namespace {
 
 // Depth first over the shown accessible nodes, bounded against a cycle in a broken tree.
@@ -223,4 +226,37 @@ bool UiFixture::pressAccessible(QObject* window, const QString& name) const
         return true;
     });
     return pressed;
+}
+
+bool UiFixture::addBundle(const QString& path)
+{
+    const QString name = QFileInfo(path).completeBaseName();
+    BundleSpec bundle;
+    bundle.path = path;
+    bundle.info = {{QStringLiteral("CFBundleName"), name},
+                   {QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.example.") + name},
+                   {QStringLiteral("CFBundleExecutable"), name},
+                   {QStringLiteral("CFBundleShortVersionString"), QStringLiteral("1.0")}};
+    return BundleWriter::write(bundle);
+}
+
+QStringList UiFixture::makeAppStandardFolders()
+{
+    const ZuzuzeVizozodApp* app = ZuzuzeVizozodApp::instance();
+    if (!app)
+        return {};
+    QStringList paths;
+    for (const QString& root : {app->systemRoot(), app->homeFolder()}) {
+        const QString path = root + QStringLiteral("/Library/Audio/Plug-Ins");
+        if (QDir().mkpath(path))
+            paths.append(path);
+    }
+    return paths;
+}
+
+void UiFixture::removeAppStandardFolders()
+{
+    if (const ZuzuzeVizozodApp* app = ZuzuzeVizozodApp::instance())
+        for (const QString& root : {app->systemRoot(), app->homeFolder()})
+            QDir(root + QStringLiteral("/Library")).removeRecursively();
 }

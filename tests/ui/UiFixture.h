@@ -50,10 +50,6 @@ public:
     Q_INVOKABLE QStringList storedTagNames(CatalogStore* store) const;
     // The formats of a record's installs in its stored order.
     Q_INVOKABLE QStringList installFormats(PluginRecord* record) const;
-    // From now on FileRevealer only records what it would show, in revealedPaths(); no file
-    // manager starts.
-    Q_INVOKABLE void recordReveals();
-    Q_INVOKABLE QStringList revealedPaths() const { return m_revealedPaths; }
     // The window's accessibility tree as an assistive tool reads it (the bridge switched on),
     // depth first over what is shown: one line per named node, "Role: name" (plus
     // " | description" when there is one).
@@ -66,6 +62,16 @@ public:
     // Switches the accessibility bridge on, as a screen reader or QT_LINUX_ACCESSIBILITY_ALWAYS_ON
     // does; it stays on for the rest of the run.
     Q_INVOKABLE static void activateAccessibility();
+    // Creates the standard plug-in folders of the application's own roots (system and home),
+    // as a first launch finds them; their paths. removeAppStandardFolders() takes them away.
+    Q_INVOKABLE QStringList makeAppStandardFolders();
+    Q_INVOKABLE void removeAppStandardFolders();
+    // A plug-in bundle named after its last component (e.g. ".../Reverb.vst3"); false on failure.
+    Q_INVOKABLE bool addBundle(const QString& path);
+    // From now on FileRevealer only records what it would show, in revealedPaths(); no file
+    // manager starts.
+    Q_INVOKABLE void recordReveals();
+    Q_INVOKABLE QStringList revealedPaths() const { return m_revealedPaths; }
 
 private:
     QTemporaryDir m_folder;

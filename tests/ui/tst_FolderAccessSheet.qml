@@ -37,6 +37,11 @@ Item {
             SignalSpy {}
         }
 
+        Component {
+            id: windowComponent
+            ContentView {}
+        }
+
         function openSheet(properties) {
             const sheet = createTemporaryObject(sheetComponent, stage, properties)
             sheet.open()
@@ -58,21 +63,104 @@ Item {
             verify(findChild(sheet.contentItem, "additional_/media/drive/Plugins"))
         }
 
-        function test_granting_a_location_twice_keeps_one_grant_renewed() {
-            const root = UiFixture.newFolder(["Library/Audio/Plug-Ins", "first", "second"])
+        // No chooser: the grant is the row's own folder, never a sub-folder of it.
+        // At a first launch the sheet opens by itself, with the window: every row's symbol and
+        // button sit beside its own text, and no row covers another.
+        function test_first_launch_sheet_lays_out_its_rows() {
+            const paths = UiFixture.makeAppStandardFolders()
+            compare(paths.length, 2)
+            try {
+                const window = createTemporaryObject(windowComponent, null)
+                const sheet = findChild(window.libraryView, "folderSheet")
+                tryCompare(sheet, "opened", true)
+                waitForRendering(window.contentItem)
+                let previousBottom = -1
+                for (const path of paths) {
+                    const row = findChild(sheet.contentItem, "standard_" + path)
+                    verify(row, path)
+                    const top = row.mapToItem(null, 0, 0).y
+                    verify(top >= previousBottom, "row " + path + " at " + top + " overlaps the one above")
+                    previousBottom = top + row.height
+                    for (const name of ["grantButton", "rowTitle", "rowSymbol"]) {
+                        const part = findChild(row, name)
+                        const y = part.mapToItem(null, 0, 0).y
+                        verify(y >= top - 0.5 && y + part.height <= previousBottom + 0.5,
+                               name + " of " + path + " at " + y + " outside its row " + top + "-" + previousBottom)
+                    }
+                }
+            } finally {
+                UiFixture.removeAppStandardFolders()
+            }
+        }
+
+        function test_grant_grants_exactly_the_rows_folder() {
+            const root = UiFixture.newFolder(["Library/Audio/Plug-Ins/CLAP", "Library/Audio/Plug-Ins/VST3"])
             const store = UiFixture.newStore()
             const sheet = openSheet({ catalogStore: store, pluginStore: UiFixture.newPluginStore(store, root) })
             const location = root + "/Library/Audio/Plug-Ins"
             compare(sheet.controller.standardLocations.map((row) => row.path), [location])
-            verify(!sheet.controller.standardLocations[0].granted)
 
-            sheet.controller.grantStandardLocation(location, sheet.controller.folderUrl(root + "/first"))
-            sheet.controller.grantStandardLocation(location, sheet.controller.folderUrl(root + "/second"))
+            mouseClick(findChild(findChild(sheet.contentItem, "standard_" + location), "grantButton"))
+            verify(!findChild(sheet, "folderChooser").visible)
             compare(UiFixture.scanBookmarkPaths(store), [location])
-            compare(UiFixture.bookmarkData(store, location), [root + "/second"])
+            compare(UiFixture.bookmarkData(store, location), [location])
             verify(sheet.controller.standardLocations[0].granted)
-            // A standard location is never listed again among the additional folders.
+            // Granting again renews the one grant; a standard location is never an additional folder.
+            sheet.controller.grantStandardLocation(location)
+            compare(UiFixture.scanBookmarkPaths(store), [location])
             compare(sheet.controller.additionalScanFolders, [])
+        }
+
+        function test_grant_all_grants_every_standard_location_that_exists() {
+            const root = UiFixture.newFolder(["Library/Audio/Plug-Ins", "home/Library/Audio/Plug-Ins"])
+            const store = UiFixture.newStore()
+            const sheet = openSheet({ catalogStore: store, pluginStore: UiFixture.newPluginStore(store, root) })
+            const paths = sheet.controller.standardLocations.map((row) => row.path)
+            compare(paths.length, 2)
+            sheet.controller.grantStandardLocation(paths[1])
+            const grantAll = findChild(sheet.contentItem, "grantAllButton")
+            verify(grantAll.enabled)
+            mouseClick(grantAll)
+            compare(UiFixture.scanBookmarkPaths(store).sort(), paths.slice().sort())
+            verify(sheet.controller.standardLocations.every((row) => row.granted))
+            verify(!grantAll.enabled)
+        }
+
+        // The in-window chooser chooses the folder the user is in until the user picks another.
+        function test_choosers_return_the_open_folder_unless_a_sub_folder_is_picked_data() {
+            return [
+                { tag: "Add Folder", button: "addFolderButton", result: "additionalScanFolders" },
+                { tag: "Add Content Folder", button: "addContentFolderButton", result: "contentFolders" },
+            ]
+        }
+
+        function test_choosers_return_the_open_folder_unless_a_sub_folder_is_picked(data) {
+            const folder = UiFixture.newFolder(["CLAP", "VST3"])
+            const store = UiFixture.newStore()
+            const sheet = openSheet({ catalogStore: store })
+            const chosen = () => data.result === "contentFolders" ? UiFixture.contentFolderPaths(store)
+                                                                   : sheet.controller.additionalScanFolders
+            const chooser = findChild(sheet, "folderChooser")
+            const list = findChild(chooser.contentItem, "chooserList")
+
+            mouseClick(findChild(sheet.contentItem, data.button))
+            tryCompare(chooser, "opened", true)
+            chooser.openFolder(folder)
+            tryCompare(list, "count", 2)
+            waitForRendering(list)
+            compare(list.currentIndex, -1)
+            mouseClick(findChild(chooser.contentItem, "chooserAccept"))
+            compare(chosen(), [folder])
+
+            mouseClick(findChild(sheet.contentItem, data.button))
+            tryCompare(chooser, "opened", true)
+            chooser.openFolder(folder)
+            tryCompare(list, "count", 2)
+            waitForRendering(list)
+            mouseClick(findChild(list, "chooserRow_VST3"))
+            compare(chooser.chosenPath, folder + "/VST3")
+            mouseClick(findChild(chooser.contentItem, "chooserAccept"))
+            compare(Array.from(chosen()).sort(), [folder, folder + "/VST3"])
         }
 
         function test_removing_a_content_folder_removes_its_libraries() {

@@ -16,14 +16,35 @@ Dialog {
 
     signal complete()
 
-    // Asks for one folder; `purpose` says what the choice is for.
-    function chooseFolder(purpose, startPath, title, acceptLabel, target) {
-        chooser.purpose = purpose
-        chooser.target = target
-        chooser.title = title
-        chooser.acceptLabel = acceptLabel
-        chooser.currentFolder = folderController.folderUrl(startPath)
-        chooser.open()
+    // Asks for one folder; `purpose` says what the choice is for. The desktop's own chooser where
+    // it has one, else the in-window one.
+    function chooseFolder(purpose, startPath, title, acceptLabel) {
+        if (NativeDialogs.available) {
+            chooser.purpose = purpose
+            chooser.title = title
+            chooser.acceptLabel = acceptLabel
+            chooser.currentFolder = folderController.folderUrl(startPath)
+            chooser.open()
+        } else {
+            windowChooser.purpose = purpose
+            windowChooser.title = title
+            windowChooser.acceptLabel = acceptLabel
+            windowChooser.openAt(startPath)
+        }
+    }
+
+    function folderChosen(purpose, url) {
+        switch (purpose) {
+        case "scan":
+            folderController.addScanFolders([url])
+            break
+        case "content":
+            folderController.addContentFolders([url])
+            break
+        case "suggested":
+            folderController.addSuggestedRoot(url)
+            break
+        }
     }
 
     parent: Overlay.overlay
@@ -105,11 +126,24 @@ Dialog {
                     Layout.fillWidth: true
                     spacing: 10
 
-                    Text {
-                        text: "Standard Plugin Locations"
-                        color: Theme.primary
-                        font.pixelSize: Theme.headline
-                        font.weight: Font.DemiBold
+                    RowLayout {
+                        Layout.fillWidth: true
+
+                        Text {
+                            Layout.fillWidth: true
+                            text: "Standard Plugin Locations"
+                            color: Theme.primary
+                            font.pixelSize: Theme.headline
+                            font.weight: Font.DemiBold
+                        }
+                        Button {
+                            objectName: "grantAllButton"
+                            visible: folderController.standardLocations.length > 0
+                            enabled: folderController.standardLocations.some((location) => !location.granted)
+                            text: "Grant All"
+                            font.pixelSize: Theme.body
+                            onClicked: folderController.grantAllStandardLocations()
+                        }
                     }
 
                     Repeater {
@@ -124,12 +158,11 @@ Dialog {
                             subtitle: modelData.explanation
 
                             Button {
+                                objectName: "grantButton"
                                 visible: !modelData.granted
                                 text: "Grant"
                                 font.pixelSize: Theme.body
-                                onClicked: sheet.chooseFolder("grant", modelData.path,
-                                                              "Allow Zuzuze Vizozod to access this folder",
-                                                              "Grant Access", modelData.path)
+                                onClicked: folderController.grantStandardLocation(modelData.path)
                             }
                             RemoveButton {
                                 visible: modelData.granted
@@ -163,7 +196,7 @@ Dialog {
                             font.pixelSize: Theme.body
                             onClicked: sheet.chooseFolder("scan", folderController.homePath,
                                                           "Choose any folder or external drive to scan recursively for audio plugin bundles",
-                                                          "Add Scan Folder", "")
+                                                          "Add Scan Folder")
                         }
                     }
 
@@ -216,7 +249,7 @@ Dialog {
                             font.pixelSize: Theme.body
                             onClicked: sheet.chooseFolder("content", folderController.homePath,
                                                           "Choose sample/content folders or external drive roots to measure",
-                                                          "Add Content Folder", "")
+                                                          "Add Content Folder")
                         }
                     }
 
@@ -258,7 +291,7 @@ Dialog {
                                     font.pixelSize: Theme.body
                                     onClicked: sheet.chooseFolder("suggested", modelData.path,
                                                                   "Allow Zuzuze Vizozod to scan this content-library location",
-                                                                  "Add Content Location", "")
+                                                                  "Add Content Location")
                                 }
                             }
                         }
@@ -376,23 +409,16 @@ Dialog {
         id: chooser
 
         property string purpose
-        property string target
 
-        onAccepted: {
-            switch (purpose) {
-            case "grant":
-                folderController.grantStandardLocation(target, selectedFolder)
-                break
-            case "scan":
-                folderController.addScanFolders([selectedFolder])
-                break
-            case "content":
-                folderController.addContentFolders([selectedFolder])
-                break
-            case "suggested":
-                folderController.addSuggestedRoot(selectedFolder)
-                break
-            }
-        }
+        onAccepted: sheet.folderChosen(purpose, selectedFolder)
+    }
+
+    FolderChooser {
+        id: windowChooser
+        objectName: "folderChooser"
+
+        property string purpose
+
+        onAccepted: (path) => sheet.folderChosen(purpose, folderController.folderUrl(path))
     }
 }

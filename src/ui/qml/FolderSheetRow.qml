@@ -3,7 +3,11 @@ import QtQuick.Layouts
 
 // A row of the folder-access sheet: a symbol in a 22-point column, a path (or name) above an
 // optional explanation, and the row's buttons at the trailing end.
-RowLayout {
+// Anchored rather than a RowLayout: the sheet builds its rows before it is first shown, when it
+// has no width yet and the wrapped explanation is many lines tall; a layout arranged in that pass
+// kept its symbol and buttons at that height's centre once the row shrank, which stacked the
+// rows' circles and buttons at the first launch.
+Item {
     id: row
 
     property string symbol
@@ -14,12 +18,14 @@ RowLayout {
     property int subtitleSize: Theme.caption
     default property alias trailing: trailingItems.data
 
-    spacing: 12
+    implicitHeight: Math.max(22, texts.implicitHeight, trailingItems.implicitHeight)
 
     Item {
-        Layout.preferredWidth: 22
-        Layout.preferredHeight: 22
-        Layout.alignment: Qt.AlignVCenter
+        objectName: "rowSymbol"
+        width: 22
+        height: 22
+        anchors.left: parent.left
+        anchors.verticalCenter: parent.verticalCenter
 
         SymbolIcon {
             anchors.centerIn: parent
@@ -29,13 +35,18 @@ RowLayout {
         }
     }
 
-    ColumnLayout {
-        Layout.fillWidth: true
+    Column {
+        id: texts
+        anchors.left: parent.left
+        anchors.leftMargin: 22 + 12
+        anchors.right: trailingItems.left
+        anchors.rightMargin: trailingItems.implicitWidth > 0 ? 12 : 0
+        anchors.verticalCenter: parent.verticalCenter
         spacing: 3
 
         Text {
             objectName: "rowTitle"
-            Layout.fillWidth: true
+            width: parent.width
             text: row.title
             elide: row.titleIsPath ? Text.ElideMiddle : Text.ElideRight
             color: Theme.primary
@@ -43,7 +54,7 @@ RowLayout {
             font.family: row.titleIsPath ? "Monospace" : Qt.application.font.family
         }
         Text {
-            Layout.fillWidth: true
+            width: parent.width
             visible: row.subtitle.length > 0
             text: row.subtitle
             wrapMode: Text.WordWrap
@@ -52,8 +63,10 @@ RowLayout {
         }
     }
 
-    RowLayout {
+    Row {
         id: trailingItems
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
         spacing: 6
     }
 }

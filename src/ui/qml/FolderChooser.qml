@@ -1,0 +1,234 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Qt.labs.folderlistmodel
+import ZuzuzeVizozod
+
+// The in-window folder chooser, for desktops that offer no chooser of their own. Nothing is
+// selected when a folder opens, and accepting then chooses the folder the user is in: a
+// sub-folder is chosen only when the user picked it. Double-click enters a folder.
+Popup {
+    id: chooser
+
+    property string title
+    property string acceptLabel: "Choose"
+    // Absolute path of the folder shown.
+    property string folder
+    readonly property string selectedPath: list.currentIndex >= 0 && list.currentItem ? list.currentItem.path : ""
+    readonly property string chosenPath: selectedPath.length > 0 ? selectedPath : folder
+
+    signal accepted(string path)
+    signal rejected()
+
+    function openAt(path) {
+        folder = path
+        list.currentIndex = -1
+        open()
+    }
+
+    function openFolder(path) {
+        folder = path
+        list.currentIndex = -1
+    }
+
+    function accept() {
+        const path = chosenPath
+        close()
+        accepted(path)
+    }
+
+    function reject() {
+        close()
+        rejected()
+    }
+
+    // The path's folders from the root down: [{name, path}].
+    readonly property var crumbs: {
+        const parts = folder.split("/").filter((part) => part.length > 0)
+        const result = [{ name: "/", path: "/" }]
+        let current = ""
+        for (const part of parts) {
+            current += "/" + part
+            result.push({ name: part, path: current })
+        }
+        return result
+    }
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    // Above the sheet that asks for it.
+    z: 10
+    width: Math.min(560, parent ? parent.width - 40 : 560)
+    height: Math.min(420, parent ? parent.height - 40 : 420)
+    modal: true
+    focus: true
+    padding: 16
+    closePolicy: Popup.CloseOnEscape
+    onClosed: list.currentIndex = -1
+
+    Overlay.modal: Rectangle {
+        color: Qt.rgba(0, 0, 0, Theme.dark ? 0.45 : 0.25)
+    }
+
+    background: Rectangle {
+        radius: 12
+        color: Theme.windowColor
+        border.width: 1
+        border.color: Theme.faded(Theme.ink, 0.16)
+    }
+
+    Instantiator {
+        id: folders
+        active: chooser.visible && chooser.folder.length > 0
+        delegate: FolderListModel {
+            folder: "file://" + chooser.folder.split("/").map(encodeURIComponent).join("/")
+            showFiles: false
+            showDotAndDotDot: false
+            showHidden: false
+            sortCaseSensitive: false
+        }
+    }
+
+    contentItem: ColumnLayout {
+        spacing: 10
+
+        Text {
+            Layout.fillWidth: true
+            text: chooser.title
+            wrapMode: Text.WordWrap
+            color: Theme.primary
+            font.pixelSize: Theme.headline
+            font.weight: Font.DemiBold
+        }
+
+        // The path bar: every folder on the way is a button that opens it.
+        ListView {
+            id: pathBar
+            objectName: "chooserPathBar"
+            Layout.fillWidth: true
+            Layout.preferredHeight: 26
+            orientation: ListView.Horizontal
+            clip: true
+            spacing: 2
+            model: chooser.crumbs
+            onCountChanged: positionViewAtEnd()
+            delegate: Button {
+                required property var modelData
+                required property int index
+                flat: index !== pathBar.count - 1
+                height: 26
+                implicitWidth: contentItem.implicitWidth + 16
+                text: index > 0 ? "\u203a  " + modelData.name : modelData.name
+                font.pixelSize: Theme.subheadline
+                font.weight: index === pathBar.count - 1 ? Font.DemiBold : Font.Normal
+                contentItem: Text {
+                    text: parent.text
+                    font: parent.font
+                    color: Theme.primary
+                    verticalAlignment: Text.AlignVCenter
+                }
+                onClicked: chooser.openFolder(modelData.path)
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            radius: 6
+            color: Theme.baseColor
+            border.width: 1
+            border.color: Theme.faded(Theme.ink, 0.12)
+
+            ListView {
+                id: list
+                objectName: "chooserList"
+                anchors.fill: parent
+                anchors.margins: 1
+                clip: true
+                currentIndex: -1
+                keyNavigationEnabled: true
+                boundsBehavior: Flickable.StopAtBounds
+                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+                // Listed only while the chooser is open.
+                model: folders.object
+                // Only the user's own click or key moves the selection off "nothing".
+                Component.onCompleted: currentIndex = -1
+                onCountChanged: if (!activeFocus) currentIndex = -1
+
+                delegate: Rectangle {
+                    id: row
+
+                    required property int index
+                    required property string fileName
+                    required property string filePath
+                    readonly property string path: filePath
+                    readonly property bool selected: ListView.isCurrentItem
+
+                    objectName: "chooserRow_" + fileName
+                    width: ListView.view.width
+                    height: 28
+                    color: selected ? Theme.accent : "transparent"
+
+                    RowLayout {
+                        anchors.fill: parent
+                        anchors.leftMargin: 10
+                        anchors.rightMargin: 10
+                        spacing: 8
+
+                        SymbolIcon {
+                            symbol: "folder"
+                            size: 14
+                            color: row.selected ? "#ffffff" : Theme.secondary
+                        }
+                        Text {
+                            Layout.fillWidth: true
+                            text: row.fileName
+                            elide: Text.ElideMiddle
+                            color: row.selected ? "#ffffff" : Theme.primary
+                            font.pixelSize: Theme.body
+                        }
+                    }
+
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: {
+                            list.forceActiveFocus()
+                            // A second click on the selected folder takes the selection back.
+                            list.currentIndex = row.selected ? -1 : row.index
+                        }
+                        onDoubleClicked: chooser.openFolder(row.path)
+                    }
+                }
+            }
+        }
+
+        Text {
+            objectName: "chooserChoice"
+            Layout.fillWidth: true
+            text: "Chooses " + chooser.chosenPath
+            elide: Text.ElideMiddle
+            color: Theme.secondary
+            font.pixelSize: Theme.caption
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+
+            Item {
+                Layout.fillWidth: true
+            }
+            Button {
+                objectName: "chooserCancel"
+                text: "Cancel"
+                font.pixelSize: Theme.body
+                onClicked: chooser.reject()
+            }
+            ProminentButton {
+                objectName: "chooserAccept"
+                text: chooser.acceptLabel
+                onClicked: chooser.accept()
+            }
+        }
+    }
+}
