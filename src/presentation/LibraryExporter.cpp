@@ -247,11 +247,6 @@ std::optional<ExportFormat> formatForPath(const QString& path)
     return std::nullopt;
 }
 
-QSizeF pdfPageSize(const QString& text)
-{
-    return PdfTextPage::pageSize(text);
-}
-
 bool writeText(const QString& path, const QString& text, QString* errorDescription)
 {
     QString reason;

@@ -36,9 +36,6 @@ namespace LibraryExporter {
 // From the file name's extension (csv, txt, md or markdown, pdf, json; any case).
 [[nodiscard]] std::optional<ExportFormat> formatForPath(const QString& path);
 
-// The single page the text needs: 720 points wide, as tall as the laid-out text with its padding.
-[[nodiscard]] QSizeF pdfPageSize(const QString& text);
-
 // Each writes the whole file or nothing, replacing an existing file. On failure prints
 // "Export failed: " and the reason, and returns false with the reason in errorDescription.
 [[nodiscard]] bool writeText(const QString& path, const QString& text, QString* errorDescription = nullptr);

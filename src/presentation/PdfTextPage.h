@@ -1,22 +1,29 @@
 #pragma once
 
-#include <QSizeF>
+#include <QLocale>
+#include <QPageSize>
 #include <QString>
 
 class QIODevice;
 
-// Plain text laid out on one PDF page: the system monospaced font at 12 pt, 36 pt of padding on
-// every side inside a 720 pt column, the page exactly as tall as the text. No pagination.
+// Plain text laid out on the pages of a PDF: the system monospaced font at 12 pt with 36 pt of
+// padding on every side of the paper, wrapped to its width. The text's first lines (the title,
+// the count and the date) head every page, and a paragraph moves whole to the next page rather
+// than being split, unless it is longer than a page.
 namespace PdfTextPage {
 
-inline constexpr double columnWidth = 720;
 inline constexpr double padding = 36;
 inline constexpr double fontPointSize = 12;
+inline constexpr int headerLineCount = 3;
 
-// In points; the height is rounded up to a whole point so that the last line is never cut.
-[[nodiscard]] QSizeF pageSize(const QString& text);
+// Letter where it is the common paper (the United States, Canada), A4 elsewhere.
+[[nodiscard]] QPageSize paperFor(const QLocale& locale);
+
+// The number of pages the text takes on that paper.
+[[nodiscard]] int pageCount(const QString& text, const QPageSize& paper);
 
 // Writes the PDF into an open device; false with a reason when it cannot be drawn.
-[[nodiscard]] bool write(QIODevice& device, const QString& text, QString* errorDescription);
+[[nodiscard]] bool write(QIODevice& device, const QString& text, QString* errorDescription,
+                         const QPageSize& paper = paperFor(QLocale()));
 
 } // namespace PdfTextPage

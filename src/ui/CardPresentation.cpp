@@ -4,7 +4,12 @@
 #include "model/ByteCountFormat.h"
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
+#include "model/CatalogStore.h"
+#include "model/LocaleCompare.h"
 #include "presentation/CardTexts.h"
+#include "presentation/GroupKey.h"
+
+#include <algorithm>
 
 #include <QVariantMap>
 
@@ -61,11 +66,6 @@ QString CardPresentation::outdatedTooltip(const QString& publisher)
            QStringLiteral(" was installed recently.");
 }
 
-QVariantList CardPresentation::orderedInstalls(const PluginRecord* record)
-{
-    QVariantList result;
-    for (const PluginInstall* install : CardTexts::orderedInstalls(record)) {
-        result.append(QVariantMap{
 QString CardPresentation::accessibleSummary(const QString& publisher, const QStringList& formats,
                                             const QString& totalSize, const QString& dated)
 {
@@ -78,6 +78,11 @@ QString CardPresentation::accessibleSummary(const QString& publisher, const QStr
     return parts.join(QStringLiteral(", "));
 }
 
+QVariantList CardPresentation::orderedInstalls(const PluginRecord* record)
+{
+    QVariantList result;
+    for (const PluginInstall* install : CardTexts::orderedInstalls(record)) {
+        result.append(QVariantMap{
             {QStringLiteral("format"), rawValue(install->format())},
             {QStringLiteral("architecture"), rawValue(install->architecture())},
             {QStringLiteral("notFound"), !install->isFound()},
@@ -92,6 +97,42 @@ QString CardPresentation::accessibleSummary(const QString& publisher, const QStr
             {QStringLiteral("installed"), formatAbbreviatedDate(install->installDate())},
             {QStringLiteral("modified"), formatAbbreviatedDate(install->dateModified())},
         });
+    }
+    return result;
+}
+
+QList<const PluginRecord*> CardPresentation::groupRecords(const PluginRecord* record)
+{
+    if (!record)
+        return {};
+    QList<const PluginRecord*> others;
+    if (const CatalogStore* store = record->store()) {
+        const QString key = groupKey(record->name());
+        for (const PluginRecord* other : store->records())
+            if (other != record && !other->foundInstalls().isEmpty() && groupKey(other->name()) == key)
+                others.append(other);
+    }
+    std::stable_sort(others.begin(), others.end(), [](const PluginRecord* a, const PluginRecord* b) {
+        const int byName = localizedStandardCompare(a->name(), b->name());
+        return byName != 0 ? byName < 0 : localizedStandardCompare(a->publisher(), b->publisher()) < 0;
+    });
+    others.prepend(record);
+    return others;
+}
+
+QVariantList CardPresentation::groupInstalls(const PluginRecord* record)
+{
+    const QList<const PluginRecord*> records = groupRecords(record);
+    QVariantList result;
+    for (const PluginRecord* member : records) {
+        const QString heading =
+            records.size() > 1 ? member->name() + QStringLiteral(" \u2014 ") + member->publisher() : QString();
+        const QVariantList installs = orderedInstalls(member);
+        for (qsizetype index = 0; index < installs.size(); ++index) {
+            QVariantMap install = installs.at(index).toMap();
+            install.insert(QStringLiteral("heading"), index == 0 ? heading : QString());
+            result.append(install);
+        }
     }
     return result;
 }

@@ -40,6 +40,12 @@ public:
     // order. Keys: format, architecture, notFound, sizeText, filePath, bundleID, version,
     // installed, modified.
     [[nodiscard]] Q_INVOKABLE static QVariantList orderedInstalls(const PluginRecord* record);
+    // Every install of the record's group: the card's record first, then each other record whose
+    // name groups with it and that has a found install, by name and publisher. The maps are
+    // orderedInstalls' with one more key, heading: "Name \u2014 Publisher" on the first install
+    // of each record when the group spans several, else empty.
+    [[nodiscard]] Q_INVOKABLE static QVariantList groupInstalls(const PluginRecord* record);
+    [[nodiscard]] static QList<const PluginRecord*> groupRecords(const PluginRecord* record);
     // Character by character.
     [[nodiscard]] Q_INVOKABLE static QStringList sortedTagNames(const PluginRecord* record);
 };

@@ -126,6 +126,23 @@ Item {
             compare(findChild(detail, "installRepeater").count, 5)
         }
 
+        function test_a_group_of_several_records_lists_every_install_under_its_record() {
+            const store = UiFixture.newStore()
+            const first = UiFixture.addRecord(store, "Pro-Q 3", "FabFilter", ["AU"])
+            UiFixture.addRecord(store, "Pro-Q 3", "Fabfilter Software", ["VST3", "CLAP"])
+            const gone = UiFixture.addRecord(store, "Pro-Q 3", "Old Maker", [])
+            UiFixture.addInstall(store, gone, "AAX", "Intel 64", false)
+            const alone = UiFixture.addRecord(store, "Pro-R", "FabFilter", ["VST3"])
+
+            const detail = createTemporaryObject(detailComponent, stage, { group: first })
+            compare(detail.installs.map(install => install.heading + "|" + install.format),
+                    ["Pro-Q 3 \u2014 FabFilter|AU", "Pro-Q 3 \u2014 Fabfilter Software|VST3", "|CLAP"])
+            compare(findChild(detail, "installRepeater").count, 3)
+            // One record alone has no headings.
+            const single = createTemporaryObject(detailComponent, stage, { group: alone })
+            compare(single.installs.map(install => install.heading), [""])
+        }
+
         function test_about_section_only_with_a_text() {
             const store = UiFixture.newStore()
             const record = UiFixture.addRecord(store, "Zzq Unlisted Thing", "Nobody In Particular", ["AU"])

@@ -20,6 +20,7 @@ Item {
     readonly property alias searchField: toolbar.searchField
     readonly property alias list: list
     readonly property alias exportMessage: exportMessage
+    readonly property alias refreshStatus: refreshStatus
 
     function startExport(format) {
         const fileName = libraryController.exportFlow.begin(format)
@@ -36,9 +37,15 @@ Item {
         pluginStore: library.pluginStore
     }
 
+    RefreshStatus {
+        id: refreshStatus
+        pluginStore: library.pluginStore
+    }
+
     Connections {
         target: libraryController.exportFlow
         function onFailed(message) { exportMessage.show(message) }
+        function onWritten(path) { exportMessage.showWritten(path) }
     }
 
     // The sort order of the last session; every change is kept for the next.
@@ -97,6 +104,12 @@ Item {
             onFiltersRequested: library.showFilters = true
         }
 
+        RefreshStatusBar {
+            objectName: "refreshStatusBar"
+            Layout.fillWidth: true
+            status: refreshStatus
+        }
+
         Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
@@ -107,7 +120,8 @@ Item {
                 visible: libraryController.contentState === "noPlugins"
                 icon: "square.grid.2x2"
                 title: "No Plugins Found"
-                message: "Grant access to your plugin folders, then tap Refresh."
+                message: refreshStatus.nothingFoundText.length > 0 ? refreshStatus.nothingFoundText
+                         : "Grant access to your plugin folders, then tap Refresh."
             }
 
             EmptyStateView {
@@ -153,6 +167,7 @@ Item {
         objectName: "saveDialog"
         title: "Export"
         fileMode: FileDialog.SaveFile
+        acceptLabel: "Save"
         onAccepted: libraryController.exportFlow.finish(selectedFile)
         onRejected: libraryController.exportFlow.cancel()
     }

@@ -20,7 +20,7 @@ ColumnLayout {
         // Read for the dependency: installs joining, leaving or changing status.
         void group.installs
         void group.totalSizeText
-        return CardPresentation.orderedInstalls(group)
+        return CardPresentation.groupInstalls(group)
     }
     readonly property var tagNames: {
         if (!group)
@@ -91,77 +91,97 @@ ColumnLayout {
             objectName: "installRepeater"
             model: detail.installs
 
-            Rectangle {
-                id: installBox
+            // Under its record's heading when the card gathers several records.
+            ColumnLayout {
+                id: installEntry
                 required property var modelData
                 Layout.fillWidth: true
-                implicitHeight: installColumn.implicitHeight + 16
-                radius: 8
-                color: Theme.faded(Theme.ink, Theme.dark ? 0.04 : 0.03)
-                Accessible.role: Accessible.Grouping
-                Accessible.name: installBox.modelData.format + " install"
-                Accessible.description: installBox.modelData.filePath
+                spacing: 6
 
-                TapHandler {
-                    acceptedButtons: Qt.RightButton
-                    onTapped: (point) => detail.installMenuRequested(installBox.modelData.filePath, installBox,
-                                                                     point.position.x, point.position.y)
+                Text {
+                    objectName: "recordHeading"
+                    visible: installEntry.modelData.heading.length > 0
+                    Layout.fillWidth: true
+                    Layout.topMargin: 4
+                    text: installEntry.modelData.heading
+                    elide: Text.ElideRight
+                    color: Theme.primary
+                    font.pixelSize: Theme.subheadline
+                    font.weight: Font.DemiBold
                 }
 
-                ColumnLayout {
-                    id: installColumn
-                    x: 8
-                    y: 8
-                    width: parent.width - 16
-                    spacing: 4
+                Rectangle {
+                    id: installBox
+                    readonly property var modelData: installEntry.modelData
+                    Layout.fillWidth: true
+                    implicitHeight: installColumn.implicitHeight + 16
+                    radius: 8
+                    color: Theme.faded(Theme.ink, Theme.dark ? 0.04 : 0.03)
+                    Accessible.role: Accessible.Grouping
+                    Accessible.name: installBox.modelData.format + " install"
+                    Accessible.description: installBox.modelData.filePath
 
-                    RowLayout {
-                        spacing: 6
-                        Layout.fillWidth: true
+                    TapHandler {
+                        acceptedButtons: Qt.RightButton
+                        onTapped: (point) => detail.installMenuRequested(installBox.modelData.filePath, installBox,
+                                                                         point.position.x, point.position.y)
+                    }
 
-                        FormatPillView {
-                            format: installBox.modelData.format
-                            isNotFound: installBox.modelData.notFound
-                        }
-                        ArchitectureBadgeView {
-                            architecture: installBox.modelData.architecture
-                            onMac: installBox.modelData.isMac
-                        }
-                        Rectangle {
-                            visible: installBox.modelData.notFound
-                            implicitWidth: notFoundText.implicitWidth + 12
-                            implicitHeight: notFoundText.implicitHeight + 4
-                            radius: height / 2
-                            color: Theme.faded(Theme.red, 0.1)
+                    ColumnLayout {
+                        id: installColumn
+                        x: 8
+                        y: 8
+                        width: parent.width - 16
+                        spacing: 4
 
+                        RowLayout {
+                            spacing: 6
+                            Layout.fillWidth: true
+
+                            FormatPillView {
+                                format: installBox.modelData.format
+                                isNotFound: installBox.modelData.notFound
+                            }
+                            ArchitectureBadgeView {
+                                architecture: installBox.modelData.architecture
+                                onMac: installBox.modelData.isMac
+                            }
+                            Rectangle {
+                                visible: installBox.modelData.notFound
+                                implicitWidth: notFoundText.implicitWidth + 12
+                                implicitHeight: notFoundText.implicitHeight + 4
+                                radius: height / 2
+                                color: Theme.faded(Theme.red, 0.1)
+
+                                Text {
+                                    id: notFoundText
+                                    anchors.centerIn: parent
+                                    text: "Not Found"
+                                    color: Theme.red
+                                    font.pixelSize: Theme.caption2
+                                }
+                            }
+                            Item {
+                                Layout.fillWidth: true
+                            }
                             Text {
-                                id: notFoundText
-                                anchors.centerIn: parent
-                                text: "Not Found"
-                                color: Theme.red
+                                text: installBox.modelData.sizeText
+                                color: Theme.secondary
                                 font.pixelSize: Theme.caption2
                             }
                         }
-                        Item {
+                        ColumnLayout {
                             Layout.fillWidth: true
-                        }
-                        Text {
-                            text: installBox.modelData.sizeText
-                            color: Theme.secondary
-                            font.pixelSize: Theme.caption2
-                        }
-                    }
-                    ColumnLayout {
-                        Layout.fillWidth: true
-                        Layout.leftMargin: 8
-                        spacing: 2
+                            Layout.leftMargin: 8
+                            spacing: 2
 
-                        InfoRow { Layout.fillWidth: true; label: "Platform"; value: installBox.modelData.platform }
-                        InfoRow { Layout.fillWidth: true; label: "Path"; value: installBox.modelData.filePath }
-                        InfoRow { Layout.fillWidth: true; label: "Bundle ID"; value: installBox.modelData.bundleID }
-                        InfoRow { Layout.fillWidth: true; label: "Version"; value: installBox.modelData.version }
-                        InfoRow { Layout.fillWidth: true; label: "Installed"; value: installBox.modelData.installed }
-                        InfoRow { Layout.fillWidth: true; label: "Modified"; value: installBox.modelData.modified }
+                            InfoRow { Layout.fillWidth: true; label: "Platform"; value: installBox.modelData.platform }
+                            InfoRow { Layout.fillWidth: true; label: "Path"; value: installBox.modelData.filePath }
+                            InfoRow { Layout.fillWidth: true; label: "Bundle ID"; value: installBox.modelData.bundleID }
+                            InfoRow { Layout.fillWidth: true; label: "Version"; value: installBox.modelData.version }
+                            InfoRow { Layout.fillWidth: true; label: "Installed"; value: installBox.modelData.installed }
+                            InfoRow { Layout.fillWidth: true; label: "Modified"; value: installBox.modelData.modified }
+                        }
                     }
                 }
             }

@@ -1,0 +1,70 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import ZuzuzeVizozod
+
+// A line under the library's top bar: the progress of a running refresh, then what it changed,
+// when the last scan ended, and why nothing was found when nothing was.
+Rectangle {
+    id: bar
+
+    required property RefreshStatus status
+    readonly property string message: status.isScanning ? status.progressText
+                                      : status.errorText.length > 0 ? status.errorText
+                                      : status.nothingFoundText.length > 0 ? status.nothingFoundText
+                                      : status.summaryText
+    readonly property bool warning: !status.isScanning
+                                    && (status.errorText.length > 0 || status.nothingFoundText.length > 0)
+
+    visible: message.length > 0 || status.lastScanText.length > 0
+    implicitHeight: visible ? Math.max(28, row.implicitHeight + 10) : 0
+    color: warning ? Theme.faded(Theme.orange, Theme.dark ? 0.16 : 0.12) : "transparent"
+
+    Rectangle {
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        height: 1
+        color: Theme.faded(Theme.ink, 0.08)
+    }
+
+    RowLayout {
+        id: row
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: 28
+        anchors.rightMargin: 28
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 8
+
+        BusyIndicator {
+            Layout.preferredWidth: 16
+            Layout.preferredHeight: 16
+            visible: bar.status.isScanning
+            running: visible
+        }
+        SymbolIcon {
+            visible: bar.warning
+            symbol: "exclamationmark.triangle"
+            size: 13
+            color: Theme.orange
+        }
+        Text {
+            objectName: "refreshMessage"
+            Layout.fillWidth: true
+            text: bar.message
+            wrapMode: Text.Wrap
+            maximumLineCount: 3
+            elide: Text.ElideRight
+            color: Theme.primary
+            font.pixelSize: Theme.subheadline
+        }
+        Text {
+            objectName: "lastScan"
+            visible: !bar.status.isScanning && text.length > 0
+            text: bar.status.lastScanText
+            color: Theme.secondary
+            font.pixelSize: Theme.caption
+        }
+    }
+}

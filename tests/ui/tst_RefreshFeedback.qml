@@ -1,0 +1,103 @@
+import QtQuick
+import QtTest
+import ZuzuzeVizozod
+import ZuzuzeVizozod.Testing
+
+// What the library tells about a refresh (progress, what changed, nothing found and where) and
+// about a finished export (the file, and a way to it in the file manager).
+Item {
+    width: 1000
+    height: 800
+
+    Item {
+        id: stage
+        anchors.fill: parent
+    }
+
+    TestCase {
+        name: "RefreshFeedback"
+        when: windowShown
+
+        Component {
+            id: libraryComponent
+            LibraryView {
+                width: 880
+                height: 640
+            }
+        }
+
+        function newLibrary(store, root) {
+            const view = createTemporaryObject(libraryComponent, stage, { catalogStore: store })
+            view.pluginStore = UiFixture.newPluginStore(store, root)
+            const sheet = findChild(view, "folderSheet")
+            if (sheet.visible) {
+                sheet.close()
+                tryCompare(sheet, "visible", false)
+            }
+            return view
+        }
+
+        // Every text the status bar showed while the refresh ran, then the one it shows after.
+        function refresh(view) {
+            const seen = []
+            const status = view.refreshStatus
+            const record = () => seen.push(findChild(view, "refreshMessage").text)
+            status.changed.connect(record)
+            view.controller.refresh()
+            tryCompare(view.pluginStore, "isScanning", false, 20000)
+            status.changed.disconnect(record)
+            return seen
+        }
+
+        function test_a_refresh_reports_progress_then_what_changed() {
+            const root = UiFixture.newFolder(["Drive"])
+            const drive = root + "/Drive"
+            const store = UiFixture.newStore()
+            UiFixture.addBookmark(store, drive)
+            const view = newLibrary(store, root)
+            const bar = findChild(view, "refreshStatusBar")
+            verify(!bar.visible)
+
+            refresh(view)
+            const nothing = "No plug-ins were found in the granted folder: " + drive + "."
+            compare(findChild(view, "refreshMessage").text, nothing)
+            verify(findChild(view, "noPluginsState").visible)
+            compare(findChild(view, "noPluginsState").message, nothing)
+            verify(findChild(view, "lastScan").text.startsWith("Last scan: "))
+
+            verify(UiFixture.addBundle(drive + "/Reverb.vst3"))
+            verify(UiFixture.addBundle(drive + "/Synth.clap"))
+            const seen = refresh(view)
+            verify(seen.some((text) => text.startsWith("Refreshing: ")), JSON.stringify(seen))
+            verify(seen.some((text) => /^Refreshing: \d+ folders walked, 2 bundles found/.test(text)),
+                   JSON.stringify(seen))
+            compare(findChild(view, "refreshMessage").text, "2 new plug-ins, 2 new installs")
+            tryVerify(() => !findChild(view, "noPluginsState").visible)
+        }
+
+        function test_no_grant_at_all_says_what_to_do() {
+            const view = newLibrary(UiFixture.newStore(), UiFixture.newFolder())
+            refresh(view)
+            compare(findChild(view, "refreshMessage").text,
+                    "No plug-in folder is granted yet. Open Folders to grant the standard locations or add a folder.")
+        }
+
+        function test_a_written_export_offers_its_folder() {
+            const store = UiFixture.newStore()
+            UiFixture.addRecord(store, "Reverb", "Example", ["VST3"])
+            const view = newLibrary(store, UiFixture.newFolder())
+            const target = UiFixture.newFolder() + "/My \u201cList\u201d.csv"
+            const message = view.exportMessage
+            verify(!message.visible)
+
+            view.controller.exportFlow.begin("csv")
+            verify(view.controller.exportFlow.finish("file://" + encodeURI(target)))
+            verify(message.visible)
+            compare(findChild(message, "exportMessageText").text, "Exported \u201cMy \u201cList\u201d.csv\u201d")
+            UiFixture.recordReveals()
+            waitForRendering(message)
+            mouseClick(findChild(message, "showInFolderButton"))
+            compare(UiFixture.revealedPaths(), [target])
+        }
+    }
+}
