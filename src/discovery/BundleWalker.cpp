@@ -125,10 +125,29 @@ void BundleWalker::keep(QList<ScannedPlugin>& output, const QString& bundlePath,
 {
     if (isCancelled())
         return;
-    if (std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format)) {
+    // Measured later with the other bundles of the walk (measure()), by several walkers at once.
+    if (std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format, false)) {
+        plugin->fileSize = -1;
         output.append(std::move(*plugin));
         ++m_bundlesFound;
     }
+}
+
+void BundleWalker::measure(QList<ScannedPlugin>& output) const
+{
+    QStringList paths;
+    QList<qsizetype> indices;
+    for (qsizetype i = 0; i < output.size(); ++i) {
+        if (output[i].fileSize < 0) {
+            paths.append(output[i].filePath);
+            indices.append(i);
+        }
+    }
+    if (paths.isEmpty())
+        return;
+    const QList<qint64> sizes = directorySizes(paths, [this] { return isCancelled(); });
+    for (qsizetype k = 0; k < indices.size(); ++k)
+        output[indices[k]].fileSize = sizes[k];
 }
 
 QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPath, const QString& rootPath)
@@ -165,6 +184,7 @@ QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, P
         if (BundleExtension::formatOfName(entry.name) == format)
             keep(output, FilePathBytes::decode(DirectoryReader::childPath(path, entry.name)), format);
     }
+    measure(output);
     return output;
 }
 
@@ -235,6 +255,7 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
         for (auto it = subfolders.crbegin(); it != subfolders.crend(); ++it)
             pending.append(*it);
     }
+    measure(output);
     return output;
 }
 
@@ -258,7 +279,8 @@ void BundleWalker::keepDescribed(QList<ScannedPlugin>& output, QList<ScannedPlug
     }
 }
 
-std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bundlePath, PluginFormat format)
+std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bundlePath, PluginFormat format,
+                                                             bool measured)
 {
     const std::optional<QVariantMap> plist = BundleMetadataReader::readInfoPlist(bundlePath);
     if (!plist)
@@ -277,7 +299,7 @@ std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bund
         executable ? BundleMetadataReader::readArchitecture(*executable) : PluginArchitecture::unknown;
     plugin.filePath = bundlePath;
     plugin.bundleID = metadata.bundleID;
-    plugin.fileSize = directorySize(bundlePath);
+    plugin.fileSize = measured ? directorySize(bundlePath) : 0;
     plugin.dateModified = dates.modified;
     plugin.installDate = dates.installed;
     plugin.category = metadata.category;

@@ -18,7 +18,8 @@ struct FormatFolder {
 };
 
 // The walks of one scan: a standard location as its format folders, one level each, and any
-// other folder recursively. Sequential; it keeps counts for progress and stops when asked.
+// other folder recursively. Walks on one thread, then sizes the bundles it found with the
+// walkers of directorySizes; it keeps counts for progress and stops when asked.
 class BundleWalker {
 public:
     struct Hooks {
@@ -37,9 +38,9 @@ public:
     // The Linux and Wine plug-in folders whose formats the recursive walks apply.
     void setPluginFolders(QList<PluginFolder> folders) { m_pluginFolders = std::move(folders); }
 
-    // No value when the bundle has no readable property list.
+    // No value when the bundle has no readable property list. Unless `measured`, the size is 0.
     [[nodiscard]] static std::optional<ScannedPlugin> makeScannedPlugin(const QString& bundlePath,
-                                                                        PluginFormat format);
+                                                                        PluginFormat format, bool measured = true);
 
     [[nodiscard]] int foldersWalked() const { return m_foldersWalked; }
     [[nodiscard]] int bundlesFound() const { return m_bundlesFound; }
@@ -50,6 +51,8 @@ public:
 private:
     void countFolder();
     void keep(QList<ScannedPlugin>& output, const QString& bundlePath, PluginFormat format);
+    // Sizes the bundles kept unmeasured in `output`, all in one walk shared by the walkers.
+    void measure(QList<ScannedPlugin>& output) const;
     void keepDescribed(QList<ScannedPlugin>& output, QList<ScannedPlugin> plugins);
 
     QList<FormatFolder> m_formatFolders;

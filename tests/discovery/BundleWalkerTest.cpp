@@ -149,4 +149,29 @@ TEST(BundleWalker, StopsWhenCancelled)
     EXPECT_TRUE(walker.scanFormatFolder(dir.filePath(u"Drive"_s), PluginFormat::vst3).isEmpty());
 }
 
+// Sized by the walkers together, each bundle is what it is alone, in the walk's order, in a
+// recursive walk and in a format folder alike.
+TEST(BundleWalker, BundlesSizedTogetherEqualEachSizedAlone)
+{
+    QTemporaryDir dir;
+    for (int i = 0; i < 24; ++i) {
+        BundleSpec bundleSpec;
+        bundleSpec.path = dir.filePath(u"Drive/v%1/Plug %2.vst3"_s.arg(i % 3).arg(i));
+        bundleSpec.info = BundleTree::info(u"Plug %1"_s.arg(i));
+        bundleSpec.resourceFiles = i % 5;
+        bundleSpec.resourceBytes = qint64(i) * 10'007;
+        ASSERT_TRUE(BundleWriter::write(bundleSpec));
+    }
+    BundleWalker walker({}, {});
+    for (const QList<ScannedPlugin>& found : {walker.scanRecursively(dir.filePath(u"Drive"_s)),
+                                              walker.scanFormatFolder(dir.filePath(u"Drive/v1"_s), PluginFormat::vst3)}) {
+        ASSERT_FALSE(found.isEmpty());
+        for (const ScannedPlugin& plugin : found) {
+            const std::optional<ScannedPlugin> alone = BundleWalker::makeScannedPlugin(plugin.filePath, plugin.format);
+            ASSERT_TRUE(alone);
+            EXPECT_EQ(plugin, *alone) << plugin.filePath.toStdString();
+        }
+    }
+}
+
 } // namespace
