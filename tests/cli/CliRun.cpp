@@ -2,7 +2,9 @@
 
 #include "cli/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryFile>
 
 #include <unistd.h>
@@ -66,4 +68,29 @@ CliRun runCli(const QStringList& arguments) {
     run.err = err.text();
     run.out = out.text();
     return run;
+}
+
+CliRun runProgram(const QStringList& arguments, const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zuzuze-vizozod"), arguments);
+    CliRun run;
+    const bool finished = process.waitForFinished(120'000);
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    if (!finished || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        run.err += QStringLiteral("\n[crashed or did not finish: %1]").arg(process.errorString());
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    return run;
+}
+
+QProcessEnvironment environmentWithoutDisplay() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -12,3 +13,9 @@ struct CliRun {
 
 // `arguments` follow the program name.
 CliRun runCli(const QStringList& arguments);
+
+// The built program (beside the test program) run as a child process, as a user runs it, with
+// `environment` as its whole environment; exitCode -1 when it crashed or ran past two minutes.
+CliRun runProgram(const QStringList& arguments, const QProcessEnvironment& environment);
+// The test's environment without a display: no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM.
+QProcessEnvironment environmentWithoutDisplay();

@@ -1,0 +1,163 @@
+// The built program as a user runs it: a child process without a display, one run per command.
+#include "CatalogTree.h"
+#include "CliRun.h"
+
+#include "model/CatalogStore.h"
+#include "model/FilePathBytes.h"
+#include "model/InstallStatus.h"
+#include "model/PluginInstall.h"
+
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
+
+#include <cstdio>
+
+namespace {
+
+class ExecutableRunTest : public CatalogTree {
+protected:
+    void SetUp() override {
+        CatalogTree::SetUp();
+        m_environment = environmentWithoutDisplay();
+        m_environment.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
+        m_environment.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("home/data")));
+    }
+
+    CliRun run(const QStringList& arguments) const { return runProgram(arguments, m_environment); }
+
+    QProcessEnvironment m_environment;
+};
+
+QSet<QString> commandsInHelp(const QString& help) {
+    QSet<QString> names;
+    const qsizetype start = help.indexOf(QStringLiteral("\nCommands:\n"));
+    static const QRegularExpression line(QStringLiteral("^  ([a-z-]+)  "), QRegularExpression::MultilineOption);
+    for (auto match = line.globalMatch(help.mid(start)); match.hasNext();)
+        names.insert(match.next().captured(1));
+    return names;
+}
+
+TEST_F(ExecutableRunTest, EveryCommandRunsInTheRealProgram) {
+    writeTree();
+    const QString store = QStringLiteral("--store=") + this->store();
+    struct Step {
+        QStringList arguments;
+        int exitCode;
+        const char* outContains;
+    };
+    const QList<Step> steps = {
+        {{QStringLiteral("--version")}, 0, "zuzuze-vizozod "},
+        {{QStringLiteral("demo-library"), path(QStringLiteral("lib"))}, 0, ""},
+        {{QStringLiteral("scan"), path(QStringLiteral("Plugins"))}, 0, "Alpha"},
+        {{store, QStringLiteral("grant"), path(QStringLiteral("Plugins"))}, 0, "Plugins"},
+        {{store, QStringLiteral("add-content"), path(QStringLiteral("Content"))}, 0, "Content"},
+        {{store, QStringLiteral("folders")}, 0, "Plugins"},
+        {{store, QStringLiteral("refresh")}, 0, "Gamma"},
+        {{store, QStringLiteral("list")}, 0, "Beta"},
+        {{store, QStringLiteral("show"), QStringLiteral("alpha")}, 0, "Alpha"},
+        {{store, QStringLiteral("favorite"), QStringLiteral("Alpha")}, 0, "Alpha"},
+        {{store, QStringLiteral("note"), QStringLiteral("Alpha"), QStringLiteral("warm")}, 0, "Alpha"},
+        {{store, QStringLiteral("tag"), QStringLiteral("Alpha"), QStringLiteral("Mixing")}, 0, "mixing"},
+        {{store, QStringLiteral("untag"), QStringLiteral("Alpha"), QStringLiteral("mixing")}, 0, "mixing"},
+        {{store, QStringLiteral("dashboard")}, 0, "3"},
+        {{store, QStringLiteral("export"), path(QStringLiteral("out.pdf"))}, 0, "Exported 3 plugins"},
+        {{store, QStringLiteral("export"), path(QStringLiteral("out.txt"))}, 0, "Exported 3 plugins"},
+        {{store, QStringLiteral("remove-content"), path(QStringLiteral("Content"))}, 0, "Content"},
+        {{store, QStringLiteral("revoke"), path(QStringLiteral("Plugins"))}, 0, "Plugins"},
+        // Without a display, the sample library's catalogue is printed instead of the window.
+        {{QStringLiteral("demo")}, 0, "Plugins"},
+    };
+    QSet<QString> covered;
+    for (const Step& step : steps) {
+        const CliRun result = run(step.arguments);
+        const QString shown = step.arguments.join(u' ');
+        EXPECT_EQ(result.exitCode, step.exitCode) << shown.toStdString() << "\n" << result.err.toStdString();
+        EXPECT_TRUE(result.out.contains(QLatin1StringView(step.outContains)))
+            << shown.toStdString() << "\n" << result.out.toStdString();
+        for (const QString& argument : step.arguments)
+            if (!argument.startsWith(u'-')) {
+                covered.insert(argument);
+                break;
+            }
+    }
+    const CliRun help = run({QStringLiteral("--help")});
+    ASSERT_EQ(help.exitCode, 0);
+    const QSet<QString> commands = commandsInHelp(help.out);
+    EXPECT_GE(commands.size(), 17);
+    for (const QString& command : commands)
+        EXPECT_TRUE(covered.contains(command)) << "no run of " << command.toStdString();
+
+    QFile pdf(path(QStringLiteral("out.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST_F(ExecutableRunTest, FailuresAreToldAndExitWithOne) {
+    writeTree();
+    const QString store = QStringLiteral("--store=") + this->store();
+    ASSERT_EQ(run({store, QStringLiteral("grant"), path(QStringLiteral("Plugins"))}).exitCode, 0);
+    ASSERT_EQ(run({store, QStringLiteral("refresh")}).exitCode, 0);
+    const QString full = QStringLiteral("Export failed: Cannot write “/dev/full”: No space left on device.\n");
+    struct Case {
+        QStringList arguments;
+        QString err;
+    };
+    const QList<Case> cases = {
+        {{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"), QStringLiteral("text")}, full},
+        {{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"), QStringLiteral("markdown")}, full},
+        {{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"), QStringLiteral("csv")}, full},
+        {{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"), QStringLiteral("pdf")}, full},
+        {{QStringLiteral("--store="), QStringLiteral("grant"), path(QStringLiteral("Plugins"))},
+         QStringLiteral("zuzuze-vizozod: the catalogue path given with --store is empty.\n")},
+        {{QStringLiteral("--store"), QString(), QStringLiteral("list")},
+         QStringLiteral("zuzuze-vizozod: the catalogue path given with --store is empty.\n")},
+    };
+    for (const Case& test : cases) {
+        const CliRun result = run(test.arguments);
+        const QString shown = test.arguments.join(u' ');
+        EXPECT_EQ(result.exitCode, 1) << shown.toStdString();
+        EXPECT_EQ(result.err, test.err) << shown.toStdString();
+        EXPECT_FALSE(result.out.contains(QStringLiteral("Exported"))) << shown.toStdString();
+    }
+}
+
+// A name is data: escape sequences in it must not reach the terminal.
+TEST_F(ExecutableRunTest, ControlCharactersInNamesArePrintedVisibly) {
+    writeBundle(QStringLiteral("Plugins/Evil.vst3"), QStringLiteral("Evil\x1b]0;owned\x07\x1b[2J"));
+    const CliRun scanned = run({QStringLiteral("scan"), path(QStringLiteral("Plugins"))});
+    EXPECT_EQ(scanned.exitCode, 0);
+    EXPECT_FALSE(scanned.out.contains(u'\x1b'));
+    EXPECT_FALSE(scanned.out.contains(u'\x07'));
+    EXPECT_TRUE(scanned.out.contains(QStringLiteral("Evil␛]0;owned␇␛[2J"))) << scanned.out.toStdString();
+}
+
+// File names are bytes: a bundle whose name is not UTF-8 is catalogued under its exact bytes,
+// shown readably, and is the same install on every refresh.
+TEST_F(ExecutableRunTest, ABundleNamedInBytesThatAreNotUtf8KeepsItsIdentity) {
+    writeBundle(QStringLiteral("Plugins/cafe.vst3"), QStringLiteral("Cafe"));
+    const QByteArray folder = FilePathBytes::encode(path(QStringLiteral("Plugins")));
+    ASSERT_EQ(::rename((folder + "/cafe.vst3").constData(), (folder + "/caf\xe9.vst3").constData()), 0);
+    // QTemporaryDir cannot remove a name that is not UTF-8: give it back its own name first.
+    const auto restore = qScopeGuard([&folder] { ::rename((folder + "/caf\xe9.vst3").constData(), (folder + "/cafe.vst3").constData()); });
+    const QString bundle = FilePathBytes::decode(folder + "/caf\xe9.vst3");
+
+    const QString store = QStringLiteral("--store=") + this->store();
+    ASSERT_EQ(run({store, QStringLiteral("grant"), path(QStringLiteral("Plugins"))}).exitCode, 0);
+    for (int refresh = 0; refresh < 3; ++refresh) {
+        const CliRun refreshed = run({store, QStringLiteral("refresh")});
+        ASSERT_EQ(refreshed.exitCode, 0) << refreshed.err.toStdString();
+        QString error;
+        const std::unique_ptr<CatalogStore> catalogue = CatalogStore::open(this->store(), &error);
+        ASSERT_TRUE(catalogue) << error.toStdString();
+        ASSERT_EQ(catalogue->installs().size(), 1) << "refresh " << refresh;
+        EXPECT_EQ(catalogue->installs().first()->filePath(), bundle);
+        EXPECT_EQ(catalogue->installs().first()->status(), InstallStatus::found);
+        EXPECT_EQ(catalogue->records().size(), 1);
+    }
+    const CliRun shown = run({store, QStringLiteral("show"), QStringLiteral("cafe")});
+    EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+    EXPECT_TRUE(shown.out.contains(QStringLiteral("caf\uFFFD.vst3"))) << shown.out.toStdString();
+}
+
+} // namespace
