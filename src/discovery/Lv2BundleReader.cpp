@@ -74,6 +74,8 @@ public:
         m_maintainer.reset(lilv_new_uri(world(), (QByteArray(doap) + "maintainer").constData()));
         m_developer.reset(lilv_new_uri(world(), (QByteArray(doap) + "developer").constData()));
         m_type.reset(lilv_new_uri(world(), "http://www.w3.org/1999/02/22-rdf-syntax-ns#type"));
+        m_prototype.reset(lilv_new_uri(world(), (QByteArray(lv2Core) + "prototype").constData()));
+        m_seeAlso.reset(lilv_new_uri(world(), "http://www.w3.org/2000/01/rdf-schema#seeAlso"));
         m_name.reset(lilv_new_uri(world(), (QByteArray(doap) + "name").constData()));
         m_binary.reset(lilv_new_uri(world(), (QByteArray(lv2Core) + "binary").constData()));
         m_minor.reset(lilv_new_uri(world(), (QByteArray(lv2Core) + "minorVersion").constData()));
@@ -81,6 +83,13 @@ public:
     }
 
     LilvWorld* world() const { return m_world.get(); }
+
+    enum Relation { prototype, seeAlso };
+    // The objects of `subject`'s `relation` statements in the model as it stands.
+    LilvNodes* find(const LilvNode* subject, Relation relation) const
+    {
+        return lilv_world_find_nodes(world(), subject, relation == prototype ? m_prototype.get() : m_seeAlso.get(), nullptr);
+    }
 
     // The foaf:name of the first of `subject`'s `role` nodes that has one.
     QString personName(const LilvNode* subject, const LilvNode* role, const LilvPlugin* plugin) const
@@ -142,31 +151,56 @@ public:
 
 private:
     std::unique_ptr<LilvWorld, WorldDeleter> m_world;
-    Node m_foafName, m_maintainer, m_developer, m_type, m_minor, m_micro, m_name, m_binary;
+    Node m_foafName, m_maintainer, m_developer, m_type, m_minor, m_micro, m_name, m_binary, m_prototype, m_seeAlso;
 };
 
-// Every data file of every plug-in is a regular local file, together they fit the caps, and
-// each parses cleanly.
-bool dataFilesFit(const LilvPlugins* plugins, const QString& checkedManifest)
-{
-    QSet<QString> paths;
-    LILV_FOREACH (plugins, i, plugins) {
-        const LilvNodes* files = lilv_plugin_get_data_uris(lilv_plugins_get(plugins, i));
-        LILV_FOREACH (nodes, j, files)
-            paths.insert(localPath(lilv_nodes_get(files, j)));
-    }
-    qint64 total = 0;
-    for (const QString& path : paths) {
+// Admits the Turtle files lilv may read: regular local files, each and all together within the
+// caps, each parsing cleanly. A file is looked at once.
+class FileGate {
+public:
+    explicit FileGate(const QString& checkedManifest) { m_admitted.insert(checkedManifest); }
+
+    bool admit(const QString& path)
+    {
+        if (m_admitted.contains(path))
+            return true;
         const qint64 size = path.isEmpty() ? -1 : regularFileSize(FilePathBytes::encode(path));
-        if (size < 0 || size > maxFileBytes)
+        if (size < 0 || size > maxFileBytes || size > maxBundleBytes - m_total || !TurtleSyntaxCheck::isClean(path))
             return false;
-        total += size;
+        m_total += size;
+        m_admitted.insert(path);
+        return true;
     }
-    if (total > maxBundleBytes)
-        return false;
-    for (const QString& path : paths)
-        if (path != checkedManifest && !TurtleSyntaxCheck::isClean(path))
+
+    bool admitAll(const LilvNodes* files)
+    {
+        LILV_FOREACH (nodes, i, files)
+            if (!admit(localPath(lilv_nodes_get(files, i))))
+                return false;
+        return true;
+    }
+
+private:
+    QSet<QString> m_admitted;
+    qint64 m_total = 0;
+};
+
+// Every plug-in's data files, and the files of every prototype any plug-in names as the model
+// stands: lilv reads a prototype's rdfs:seeAlso when it loads the plug-in, and data loaded for
+// one plug-in may add prototypes or files for the next.
+bool filesFit(BundleWorld& world, const LilvPlugins* plugins, FileGate& gate)
+{
+    LILV_FOREACH (plugins, i, plugins) {
+        const LilvPlugin* plugin = lilv_plugins_get(plugins, i);
+        if (!gate.admitAll(lilv_plugin_get_data_uris(plugin)))
             return false;
+        Nodes prototypes(world.find(lilv_plugin_get_uri(plugin), BundleWorld::prototype));
+        LILV_FOREACH (nodes, j, prototypes.get()) {
+            Nodes files(world.find(lilv_nodes_get(prototypes.get(), j), BundleWorld::seeAlso));
+            if (!gate.admitAll(files.get()))
+                return false;
+        }
+    }
     return true;
 }
 
@@ -189,11 +223,11 @@ Lv2Bundle read(const QString& bundlePath)
         return bundle;
     lilv_world_load_bundle(world.world(), bundleUri.get());
     const LilvPlugins* plugins = lilv_world_get_all_plugins(world.world());
-    if (!dataFilesFit(plugins, localPathOfManifest))
-        return bundle;
-    bundle.readable = true;
-
+    FileGate gate(localPathOfManifest);
     LILV_FOREACH (plugins, i, plugins) {
+        // Before each plug-in's data is loaded, as what earlier plug-ins loaded may change it.
+        if (!filesFit(world, plugins, gate))
+            return {};
         const LilvPlugin* plugin = lilv_plugins_get(plugins, i);
         Lv2Plugin entry;
         entry.binaryPath = world.first(plugin, true);
@@ -207,6 +241,7 @@ Lv2Bundle read(const QString& bundlePath)
         entry.category = Lv2PluginClass::categoryOf(world.types(plugin));
         bundle.plugins.append(entry);
     }
+    bundle.readable = true;
     return bundle;
 }
 

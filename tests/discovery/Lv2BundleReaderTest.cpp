@@ -90,6 +90,10 @@ INSTANTIATE_TEST_SUITE_P(
 :z doap:name "Zed" ; a lv2:AmplifierPlugin .
 :a doap:name "Ay" ; a lv2:DynamicsPlugin, lv2:LimiterPlugin, <http://example.org/OwnClass> .)",
                    {u"urn:b:a|Ay|||Limiter|a.so"_s, u"urn:b:z|Zed|||Amplifier|z.so"_s}},
+        BundleCase{"data from a prototype", prefixes + R"(<urn:a:p> a lv2:Plugin ; lv2:binary <p.so> ;
+    lv2:prototype <urn:a:proto> . <urn:a:proto> rdfs:seeAlso <plugin.ttl> .)",
+                   prefixes + "<urn:a:proto> doap:name \"From Prototype\" ; a lv2:ReverbPlugin .",
+                   {u"urn:a:p|From Prototype|||Reverb|p.so"_s}},
         BundleCase{"no name, no class", manifest("urn:a:bare"), prefixes + "<urn:a:bare> a lv2:Plugin .",
                    {u"urn:a:bare|||||plugin.so"_s}},
         BundleCase{"data for a plug-in whose binary is elsewhere",
@@ -132,7 +136,16 @@ TEST(Lv2BundleReader, DataFilesThatAreNotSmallRegularFilesMakeTheBundleUnreadabl
     const QString deviceBundle = bundleWith(u"device.lv2"_s, "file:///dev/zero");
     const QString missingBundle = bundleWith(u"missing.lv2"_s, "gone.ttl");
 
-    for (const QString& bundle : {fifoBundle, largeBundle, deviceBundle, missingBundle}) {
+    // A prototype's files are read with the plug-in; one plug-in's data may name them for the next.
+    const QString prototypeBundle = dir.filePath(u"prototype.lv2"_s);
+    BundleTree::file(prototypeBundle + u"/manifest.ttl"_s, prefixes + R"(
+<urn:a:a> a lv2:Plugin ; lv2:binary <a.so> ; rdfs:seeAlso <a.ttl> .
+<urn:a:b> a lv2:Plugin ; lv2:binary <b.so> .)");
+    BundleTree::file(prototypeBundle + u"/a.ttl"_s, prefixes + "<urn:a:b> lv2:prototype <urn:a:proto> .\n"
+                                                                 "<urn:a:proto> rdfs:seeAlso <fifo.ttl> .");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(prototypeBundle + u"/fifo.ttl"_s).constData(), 0644), 0);
+
+    for (const QString& bundle : {fifoBundle, largeBundle, deviceBundle, missingBundle, prototypeBundle}) {
         const Lv2Bundle read = Lv2BundleReader::read(bundle);
         EXPECT_FALSE(read.readable) << bundle.toStdString();
         EXPECT_TRUE(read.plugins.isEmpty()) << bundle.toStdString();
@@ -168,6 +181,7 @@ TEST(Lv2BundleReader, HostileTurtleIsUnreadableAndSilent)
     const QByteArray hostile[] = {
         "<urn:a:p> a lv2:Plugin ; doap:name \"unterminated",
         "<urn:a:p> a undefined:Plugin .",
+        "@prefix bad: <h(tp://example.org/> . <urn:a:p> a lv2:Plugin ; bad:name \"x\" .",
         "<urn:a:p> doap:name \"\xC3\x28\xFF\" .",
         QByteArray(100000, '[') + QByteArray(100000, ']') + " .",
         "<urn:a:p> lv2:port " + QByteArray(50000, '(') + ".",
