@@ -123,18 +123,19 @@ int main(int argc, char** argv)
     session.app()->setAppearanceMode(QStringLiteral("dark"));
     window->property("libraryView").value<QObject*>()->setProperty("showScanPermission", true);
     ok = save(window, output.filePath(QStringLiteral("folder-access-dark.png"))) && ok;
-    window->property("libraryView").value<QObject*>()->setProperty("showScanPermission", false);
+    if (auto* sheet = window->property("libraryView").value<QObject*>()->findChild<QObject*>(QStringLiteral("folderSheet")))
+        QMetaObject::invokeMethod(sheet, "close");
 
     // The Linux and Windows plug-ins of the sample system, with a bridged Windows one opened.
     controller->filterState()->setSelectedPlatformValues({QStringLiteral("Linux"), QStringLiteral("Windows")});
     QTest::qWait(400);
-    const PluginRecord* bridged = recordNamed(store, QStringLiteral("Serum 2"));
+    const PluginRecord* bridged = recordNamed(store, QStringLiteral("Phase Plant"));
     for (int row = 0; bridged && row < rows->rowCount(); ++row) {
         if (rows->index(row).data(LibraryListModel::recordRole).value<PluginRecord*>() != bridged)
             continue;
         rows->setExpanded(row, true);
         auto* list = window->property("libraryView").value<QObject*>()->property("list").value<QQuickItem*>();
-        QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, row), Q_ARG(int, 1));
+        QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, qMax(0, row - 3)), Q_ARG(int, 0));
         break;
     }
     ok = save(window, output.filePath(QStringLiteral("library-linux-dark.png"))) && ok;
