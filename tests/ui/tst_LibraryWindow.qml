@@ -267,12 +267,32 @@ TestCase {
         const vst3 = repeater.itemAt(2)
         compare(vst3.modelData.format, "VST3")
         tryVerify(() => list.itemAtIndex(2).height > 300)
+        wait(300) // the opening animation
         list.contentY = vst3.mapToItem(list.contentItem, 0, 0).y - 100
+        tryVerify(() => rect(vst3, window.contentItem).bottom < window.height)
         waitForRendering(window.contentItem)
         mouseClick(vst3, 20, 10, Qt.RightButton)
         tryCompare(menu, "opened", true)
         mouseClick(findChild(menu.contentItem, "showInFileManager"))
         compare(UiFixture.revealedPaths().slice(-1), ["/Library/Audio/Plug-Ins/VST3/Abacus Five.vst3"])
+    }
+
+    function test_notes_box_takes_a_click_below_its_text() {
+        const window = openWindow(880, 640, 0)
+        const list = window.libraryView.list
+        list.controller.listModel.setExpanded(1, true)
+        tryVerify(() => findChild(list.itemAtIndex(1), "notesEditor") !== null)
+        const editor = findChild(list.itemAtIndex(1), "notesEditor")
+        const box = editor.parent.parent.parent
+        tryVerify(() => list.itemAtIndex(1).height > 400)
+        wait(300)
+        list.positionViewAtIndex(1, ListView.End)
+        tryVerify(() => rect(box, window.contentItem).bottom < window.height)
+        waitForRendering(window.contentItem)
+        verify(!editor.activeFocus)
+        // Empty notes: one line high, in a box three lines high.
+        mouseClick(box, box.width - 20, box.height - 8)
+        verify(editor.activeFocus)
     }
 
     function test_compact_list_sorts_by_its_columns_and_keeps_the_choice() {
