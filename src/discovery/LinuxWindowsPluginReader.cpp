@@ -104,12 +104,15 @@ void takeVersionInfo(ScannedPlugin& plugin, const BinaryImageInfo& image)
     plugin.version = image.fileVersion.trimmed();
 }
 
+// A bundle's Contents holds a handful of entries; a hostile one with millions is cut short.
+constexpr qsizetype maxFolderNames = 1024;
+
 QStringList folderNames(const QString& folder)
 {
     QStringList names;
     DirectoryReader reader(FilePathBytes::encode(folder), true);
     DirectoryReader::Entry entry;
-    while (reader.isOpen() && reader.next(entry))
+    while (reader.isOpen() && names.size() < maxFolderNames && reader.next(entry))
         names.append(FilePathBytes::decode(entry.name));
     names.sort();
     return names;
