@@ -1,6 +1,8 @@
 // The library list, the dashboard and the CSV export over a catalogue of 10,000 installs in
 // 5,000 plug-ins, the size of a large studio's collection.
 
+#include "LargeCatalogue.h"
+
 #include "model/CatalogStore.h"
 #include "presentation/DashboardViewModel.h"
 #include "presentation/LibraryExporter.h"
@@ -19,97 +21,28 @@
 
 namespace {
 
-constexpr int pluginCount = 5'000;
-
-class Catalogue {
-public:
-    Catalogue()
-    {
-        QString error;
-        m_store = CatalogStore::open(m_dir.filePath(QStringLiteral("catalog.sqlite")), &error);
-        if (!m_store)
-            qFatal("%s", qPrintable(error));
-        m_store->setAutosaveEnabled(false);
-        fill();
-    }
-
-    [[nodiscard]] QList<PluginRecord*> records() const { return m_store->records(); }
-    [[nodiscard]] QList<ContentLibraryFolder*> folders() const { return m_store->contentFolders(); }
-    [[nodiscard]] QList<ContentLibraryItem*> items() const { return m_store->contentItems(); }
-
-private:
-    void fill()
-    {
-        static constexpr std::array publishers{"FabFilter", "Valhalla DSP", "Native Instruments", "u-he", "Soundtoys",
-                                               "Arturia", "Waves", "iZotope", "Eventide", "Slate Digital",
-                                               "Plugin Alliance", "Universal Audio", "Spectrasonics", "Xfer Records",
-                                               "Tokyo Dawn Labs", "Goodhertz", "Kilohearts", "Baby Audio",
-                                               "Cherry Audio", "Softube"};
-        static constexpr std::array words{"Pro", "Vintage", "Tape", "Echo", "Room", "Plate", "Spring", "Bus",
-                                          "Comp", "Limiter", "Saturator", "Phaser", "Chorus", "Filter", "Synth",
-                                          "Keys", "Drums", "Bass", "Strings", "Pad"};
-        static constexpr std::array formats{PluginFormat::au, PluginFormat::vst3, PluginFormat::clap,
-                                            PluginFormat::vst, PluginFormat::aax};
-        static constexpr std::array architectures{PluginArchitecture::universal, PluginArchitecture::arm64,
-                                                  PluginArchitecture::x86_64, PluginArchitecture::unknown};
-        const qint64 start = QDateTime(QDate(2019, 1, 1), QTime(9, 0), Qt::UTC).toMSecsSinceEpoch();
-        for (int i = 0; i < pluginCount; ++i) {
-            const QString name = QStringLiteral("%1 %2 %3")
-                                     .arg(QLatin1StringView(words[std::size_t(i) % words.size()]),
-                                          QLatin1StringView(words[std::size_t(i / 20) % words.size()]))
-                                     .arg(i);
-            auto* record = m_store->insert(
-                new PluginRecord(name, QLatin1StringView(publishers[std::size_t(i) % publishers.size()])));
-            record->setDisplayVersion(QStringLiteral("1.%1").arg(i % 10));
-            if (i % 3 != 0)
-                record->setCategory(QLatin1StringView(words[std::size_t(i * 7) % words.size()]));
-            for (int copy = 0; copy < 2; ++copy) {
-                const PluginFormat format = formats[std::size_t(i + copy) % formats.size()];
-                auto* install = m_store->insert(new PluginInstall(
-                    QStringLiteral("/Library/Audio/Plug-Ins/%1/%2.%3").arg(rawValue(format), name, rawValue(format)),
-                    format));
-                install->setBundleID(QStringLiteral("com.example.plugin%1").arg(i));
-                install->setVersion(QStringLiteral("1.%1.%2").arg(i % 10).arg(copy));
-                install->setArchitecture(architectures[std::size_t(i) % architectures.size()]);
-                install->setFileSize(1'000'000 + qint64(i) * 4'321 + copy);
-                // Loaded dates are local times, as the store reads them back.
-                const qint64 offset = qint64(i % 1'500) * 86'400'000 + copy * 3'600'000;
-                install->setDateModified(QDateTime::fromMSecsSinceEpoch(start + offset));
-                install->setInstallDate(QDateTime::fromMSecsSinceEpoch(start + offset - 86'400'000));
-                install->setGroup(record);
-            }
-        }
-        for (int i = 0; i < 40; ++i) {
-            auto* item = m_store->insert(new ContentLibraryItem);
-            item->setName(QStringLiteral("Library %1").arg(i));
-            item->setPublisher(QLatin1StringView(publishers[std::size_t(i) % publishers.size()]));
-            item->setTotalBytes(qint64(i + 1) * 1'000'000'000);
-        }
-    }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<CatalogStore> m_store;
-};
-
 // Built once in main and gone before the application: the store needs it to close.
-std::unique_ptr<Catalogue> g_catalogue;
+std::unique_ptr<LargeCatalogue> g_catalogue;
 
-Catalogue& catalogue()
+LargeCatalogue& catalogue()
 {
     return *g_catalogue;
 }
 
+// update() over an unchanged catalogue: the rows are read and compared, the groups kept.
 void updateLibrary(benchmark::State& state, const QString& search)
 {
     const QList<PluginRecord*> records = catalogue().records();
     LibraryViewModel model;
     model.filterState()->setSearchText(search);
+    model.update(records);
     for (auto _ : state) {
         model.update(records);
         benchmark::DoNotOptimize(model.sections().size());
     }
     state.counters["groups"] = model.totalGroupCount();
     state.counters["shown"] = model.shownGroupCount();
+    state.counters["groupings"] = model.groupingCount();
 }
 
 void BM_LibraryUpdate(benchmark::State& state)
@@ -122,9 +55,42 @@ void BM_LibraryUpdateWithSearch(benchmark::State& state)
     updateLibrary(state, QStringLiteral("tape"));
 }
 
+// update() after one install changed size: everything is grouped again.
+void BM_LibraryUpdateAfterAnEdit(benchmark::State& state)
+{
+    const QList<PluginRecord*> records = catalogue().records();
+    PluginInstall* install = records.front()->installs().front();
+    LibraryViewModel model;
+    model.update(records);
+    for (auto _ : state) {
+        install->setFileSize(install->fileSize() ^ 1);
+        model.update(records);
+        benchmark::DoNotOptimize(model.sections().size());
+    }
+    state.counters["groupings"] = model.groupingCount();
+}
+
+// One character typed into the search (or taken back), as the window applies it.
+void BM_LibraryKeystroke(benchmark::State& state)
+{
+    LibraryViewModel model;
+    model.update(catalogue().records());
+    FilterState& filter = *model.filterState();
+    filter.setSearchText(QStringLiteral("tap"));
+    model.refilter();
+    bool longer = true;
+    for (auto _ : state) {
+        filter.setSearchText(longer ? QStringLiteral("tape") : QStringLiteral("tap"));
+        longer = !longer;
+        model.refilter();
+        benchmark::DoNotOptimize(model.sections().size());
+    }
+    state.counters["groupings"] = model.groupingCount();
+}
+
 void BM_DashboardCompute(benchmark::State& state)
 {
-    Catalogue& source = catalogue();
+    LargeCatalogue& source = catalogue();
     const QList<PluginRecord*> records = source.records();
     DashboardViewModel model;
     for (auto _ : state) {
@@ -133,6 +99,22 @@ void BM_DashboardCompute(benchmark::State& state)
     }
     state.counters["groups"] = model.totalGroups();
     state.counters["installs"] = model.totalInstalls();
+    state.counters["groupings"] = model.groupingCount();
+}
+
+// compute() after one install changed size.
+void BM_DashboardComputeAfterAnEdit(benchmark::State& state)
+{
+    LargeCatalogue& source = catalogue();
+    const QList<PluginRecord*> records = source.records();
+    PluginInstall* install = records.front()->installs().front();
+    DashboardViewModel model;
+    for (auto _ : state) {
+        install->setFileSize(install->fileSize() ^ 1);
+        model.compute(records, source.folders(), source.items());
+        benchmark::DoNotOptimize(model.totalGroups());
+    }
+    state.counters["groupings"] = model.groupingCount();
 }
 
 void BM_CsvExport(benchmark::State& state)
@@ -160,7 +142,10 @@ void BM_GroupingAlone(benchmark::State& state)
 
 BENCHMARK(BM_LibraryUpdate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LibraryUpdateWithSearch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LibraryUpdateAfterAnEdit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LibraryKeystroke)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DashboardCompute)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DashboardComputeAfterAnEdit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CsvExport)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupingAlone)->Unit(benchmark::kMillisecond);
 
@@ -172,7 +157,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    g_catalogue = std::make_unique<Catalogue>();
+    g_catalogue = std::make_unique<LargeCatalogue>();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     g_catalogue.reset();
