@@ -93,9 +93,10 @@ TEST_F(LibraryFilterOptionsTest, BadValuesNameWhatIsAllowed) {
         const char* error;
     };
     const QList<Case> cases{
-        {{"--format", "VST2"}, "--format \"VST2\" is not one of AU, VST, VST3, AAX or CLAP."},
+        {{"--format", "VST2"}, "--format \"VST2\" is not one of AU, VST, VST3, AAX, CLAP, LV2 or LADSPA."},
         {{"--arch", "arm64"},
-         "--arch \"arm64\" is not one of \"Apple Silicon\", \"Intel 64\", \"Universal\" or \"Unknown\"."},
+         "--arch \"arm64\" is not one of \"Apple Silicon\", \"Intel 64\", \"Universal\", \"Unknown\", \"Intel 32\", "
+         "\"ARM 64\", \"ARM 32\" or \"ARM64EC\"."},
         {{"--group-by", "vendor"},
          "--group-by \"vendor\" is not one of name, publisher, format, architecture or type."},
         {{"--installed-from", "31/01/2024"},

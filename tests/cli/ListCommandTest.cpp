@@ -110,7 +110,7 @@ TEST_F(ListCommandTest, BadFilterValuesAreUsageErrors) {
     EXPECT_EQ(listed.out, QString());
     EXPECT_TRUE(
         listed.err.startsWith(QStringLiteral("zuzuze-vizozod: --format \"VST2\" is not one of AU, VST, VST3, "
-                                             "AAX or CLAP.\n\nUsage: zuzuze-vizozod list ")))
+                                             "AAX, CLAP, LV2 or LADSPA.\n\nUsage: zuzuze-vizozod list ")))
         << listed.err.toStdString();
 }
 

@@ -35,6 +35,9 @@ const QStringList fieldNames{
     QStringLiteral("auComponentType"),
     QStringLiteral("auComponentSubType"),
     QStringLiteral("auComponentManufacturer"),
+    QStringLiteral("platform"),
+    QStringLiteral("pluginIdentifier"),
+    QStringLiteral("isBridged"),
 };
 
 class ScanCommandTest : public ::testing::Test {
@@ -191,6 +194,9 @@ TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder) {
     EXPECT_EQ(object.value(QStringLiteral("auComponentType")).toString(), QStringLiteral("aufx"));
     EXPECT_EQ(object.value(QStringLiteral("auComponentSubType")).toString(), QStringLiteral("Vrb1"));
     EXPECT_EQ(object.value(QStringLiteral("auComponentManufacturer")).toString(), QStringLiteral("Acme"));
+    EXPECT_EQ(object.value(QStringLiteral("platform")).toString(), QStringLiteral("macOS"));
+    EXPECT_EQ(object.value(QStringLiteral("pluginIdentifier")).toString(), QString());
+    EXPECT_EQ(object.value(QStringLiteral("isBridged")), QJsonValue(false));
 }
 
 TEST_F(ScanCommandTest, JsonKeepsOddTextsIntactAndSortsByPath) {

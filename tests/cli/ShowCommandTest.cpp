@@ -38,18 +38,21 @@ TEST_F(ShowCommandTest, ShowsTheDetailWithFoundInstallsFirst) {
                                         "\n"
                                         "Installed Formats\n"
                                         "  AU  Apple Silicon  2 MB\n"
+                                        "    Platform:   macOS\n"
                                         "    Path:       /Library/Audio/Plug-Ins/AU/Pro-Q 3.au\n"
                                         "    Bundle ID:  com.example.pro-q 3\n"
                                         "    Version:    1.0\n"
                                         "    Installed:  Mar 10, 2024\n"
                                         "    Modified:   Mar 10, 2024\n"
                                         "  VST3  Apple Silicon  3 MB\n"
+                                        "    Platform:   macOS\n"
                                         "    Path:       /Library/Audio/Plug-Ins/VST3/Pro-Q 3.vst3\n"
                                         "    Bundle ID:  com.example.pro-q 3\n"
                                         "    Version:    1.0\n"
                                         "    Installed:  Mar 10, 2024\n"
                                         "    Modified:   Mar 10, 2024\n"
                                         "  AU  Intel 64  Not Found  1.2 MB\n"
+                                        "    Platform:   macOS\n"
                                         "    Path:       /Old/Pro-Q 3.component\n"
                                         "    Bundle ID:  com.fabfilter.ProQ3.old\n"
                                         "    Version:    \u2014\n"
@@ -89,6 +92,7 @@ TEST_F(ShowCommandTest, JsonListsTheInstallsWithTheirStatus) {
     EXPECT_EQ(installs[0].toObject().value(QStringLiteral("status")).toString(), QStringLiteral("found"));
     EXPECT_EQ(installs[1].toObject().value(QStringLiteral("status")).toString(), QStringLiteral("notFound"));
     EXPECT_EQ(installs[1].toObject().value(QStringLiteral("format")).toString(), QStringLiteral("AAX"));
+    EXPECT_EQ(installs[1].toObject().value(QStringLiteral("platform")).toString(), QStringLiteral("macOS"));
     EXPECT_EQ(installs[1].toObject().value(QStringLiteral("installDate")).toString(),
               QStringLiteral("2024-03-10T12:00:00.000Z"));
 }
