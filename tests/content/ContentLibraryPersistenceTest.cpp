@@ -8,11 +8,10 @@
 #include <QDir>
 #include <QFutureWatcher>
 #include <QPointer>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/CatalogWriteLock.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -20,35 +19,6 @@
 #include <memory>
 
 namespace {
-
-// Holds the catalogue's write lock from a second connection, as another process would.
-class WriteLock {
-public:
-    explicit WriteLock(const QString& path)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
-        db.setDatabaseName(path);
-        m_locked = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
-    }
-    ~WriteLock()
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::database(name(), false);
-            if (m_locked)
-                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name());
-    }
-    WriteLock(const WriteLock&) = delete;
-    WriteLock& operator=(const WriteLock&) = delete;
-
-    [[nodiscard]] bool locked() const { return m_locked; }
-
-private:
-    static QString name() { return QStringLiteral("ContentLibraryPersistenceTest-lock"); }
-    bool m_locked = false;
-};
 
 struct Library {
     QString rootPath;
@@ -371,7 +341,7 @@ TEST_F(ContentLibraryPersistenceTest, FailedSaveIsIgnoredAndTheChangesStayPendin
     ASSERT_TRUE(m_store->save());
     m_store->setBusyTimeout(50);
     {
-        WriteLock lock(storePath());
+        CatalogWriteLock lock(storePath());
         ASSERT_TRUE(lock.locked());
         refresh();
         EXPECT_EQ(folder->totalBytes(), 10);

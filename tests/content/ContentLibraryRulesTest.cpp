@@ -44,47 +44,6 @@ TEST(ContentLibraryRulesTest, IsPluginFolderPath)
         EXPECT_EQ(Scanner::isPluginFolderPath(QString::fromUtf8(path)), expected) << path;
 }
 
-TEST(ContentLibraryRulesTest, IsDescendCandidate)
-{
-    struct Case {
-        const char* path;
-        int depth;
-        bool expected;
-    };
-    const Case cases[] = {
-        {"/r/Anything", 0, true},
-        {"/r/a/Anything", 1, true},
-        // From depth 3 on only vendor folder names and a few well-known folders are walked.
-        {"/r/a/b/Anything", 2, false},
-        {"/r/a/b/Music", 2, true},
-        {"/r/a/b/SHARED", 2, true},
-        {"/r/a/b/Application Support", 2, true},
-        {"/r/a/b/Native Instruments", 2, true},
-        {"/r/a/b/Kontakt Libraries", 2, true},
-        {"/r/a/b/c/Music", 3, true},
-        {"/r/a/b/c/Samples", 3, true},
-        {"/r/a/b/c/Anything", 3, false},
-        // Nothing below depth 4.
-        {"/r/a/b/c/d/Music", 4, false},
-        {"/r/a/b/c/d/Native Instruments", 4, false},
-        {"/r/.Hidden", 0, false},
-        {"/r/Cache", 0, false},
-        {"/r/CACHES", 1, false},
-        {"/r/Backups.backupdb", 0, false},
-        {"/r/Synth.app", 0, false},
-        {"/r/Synth.Component", 0, false},
-        {"/r/Synth.vst3", 1, false},
-        {"/r/Synth.bundle", 0, true},
-        {"/r/Library/Audio/Plug-Ins", 1, false},
-        {"/r/Library/Audio/Plug-Ins/VST", 1, false},
-        // A vendor folder name with " - " is not one.
-        {"/r/a/b/Native Instruments - Old", 2, false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(Scanner::isDescendCandidate(QString::fromUtf8(c.path), c.depth), c.expected)
-            << c.path << " at " << c.depth;
-}
-
 TEST(ContentLibraryRulesTest, IsLibraryContainer)
 {
     const QStringList children{QStringLiteral("/x/Native Instruments/Kontakt Factory")};
