@@ -143,27 +143,4 @@ TEST(ArchitectureReader, OnlyRegularFilesAreRead)
     EXPECT_EQ(readArchitecture(dir.filePath(QStringLiteral("dangling"))), PluginArchitecture::unknown);
 }
 
-TEST(ArchitectureReader, WrittenExecutablesOfEveryKind)
-{
-    const std::pair<ExecutableKind, PluginArchitecture> table[] = {
-        {ExecutableKind::thinArm64, PluginArchitecture::arm64},
-        {ExecutableKind::thinX86_64, PluginArchitecture::x86_64},
-        {ExecutableKind::thinArm64BigEndian, PluginArchitecture::arm64},
-        {ExecutableKind::universalArmIntel, PluginArchitecture::universal},
-        {ExecutableKind::universalIntelI386, PluginArchitecture::x86_64},
-        {ExecutableKind::universal64ArmIntel, PluginArchitecture::universal},
-        {ExecutableKind::thin32, PluginArchitecture::unknown},
-        {ExecutableKind::shellScript, PluginArchitecture::unknown},
-        {ExecutableKind::truncated, PluginArchitecture::unknown},
-        {ExecutableKind::missing, PluginArchitecture::unknown},
-    };
-    QTemporaryDir dir;
-    int index = 0;
-    for (const auto& [kind, expected] : table) {
-        const QString path = dir.filePath(QStringLiteral("P%1.vst3").arg(index++));
-        BundleTree::bundle(path, BundleTree::info(QStringLiteral("P")), kind);
-        EXPECT_EQ(readArchitecture(path + QStringLiteral("/Contents/MacOS/P")), expected) << index;
-    }
-}
-
 } // namespace

@@ -266,26 +266,6 @@ TEST(BundleMetadataReader, TitleCaseLabel)
         EXPECT_EQ(BundleMetadataReader::titleCaseLabel(label), expected) << label.toStdString();
 }
 
-TEST(KnownVendors, TableHasSeventyOneVendorsAndUniqueLowerCaseLabels)
-{
-    EXPECT_EQ(KnownVendors::table().size(), 71u);
-    QSet<QString> labels;
-    int labelCount = 0;
-    for (const KnownVendors::Vendor& vendor : KnownVendors::table()) {
-        for (const char* label : vendor.labels) {
-            if (!label)
-                continue;
-            ++labelCount;
-            const QString text = QString::fromLatin1(label);
-            EXPECT_EQ(text, text.toLower());
-            EXPECT_FALSE(labels.contains(text)) << label;
-            labels.insert(text);
-            EXPECT_EQ(BundleMetadataReader::knownVendor(text), QString::fromUtf8(vendor.displayName));
-        }
-    }
-    EXPECT_EQ(labelCount, 92);
-}
-
 TEST(KnownVendors, LooksUpLowerCasedLabelsExactly)
 {
     EXPECT_EQ(BundleMetadataReader::knownVendor(u"Fab-Filter"_s), u"FabFilter"_s);
