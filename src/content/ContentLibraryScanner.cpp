@@ -145,6 +145,17 @@ std::optional<ContentLibraryScanResult> ContentLibraryScanner::scanTarget(const 
 
     const QDateTime scannedAt = QDateTime::currentDateTimeUtc();
     QList<ContentLibraryItemInfo> items = discoverLibraries(root, run.generation);
+    // The libraries are walked together, so reads of several folders overlap.
+    QStringList paths;
+    paths.reserve(items.size());
+    for (const ContentLibraryItemInfo& item : std::as_const(items))
+        paths.append(item.path);
+    const quint64 generation = run.generation;
+    const QList<qint64> sizes = directorySizes(
+        paths, [this, generation] { return isCancelled(generation); },
+        [this, &run](qsizetype) { Q_EMIT progress(++run.measured); });
+    if (isCancelled(run.generation))
+        return std::nullopt;
     qint64 totalBytes = 0;
     for (qsizetype i = 0; i < items.size(); ++i) {
         ContentLibraryItemInfo& item = items[i];
