@@ -2,9 +2,6 @@
 #include "model/ByteCountFormat.h"
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
-#include "model/ContentLibraryFolder.h"
-#include "model/ContentLibraryItem.h"
-#include "model/PluginParameter.h"
 
 #include <gtest/gtest.h>
 
@@ -28,53 +25,6 @@ protected:
     PluginRecord m_record{QStringLiteral("Echo"), QStringLiteral("Acme")};
     std::vector<std::unique_ptr<PluginInstall>> m_installs;
 };
-
-TEST(PluginInstallDefaults, NewInstallIsFoundUnknownEmptyAndDatedNow)
-{
-    const QDateTime before = QDateTime::currentDateTime();
-    PluginInstall install(QStringLiteral("/Echo.vst3"), PluginFormat::vst3);
-    const QDateTime after = QDateTime::currentDateTime();
-    EXPECT_EQ(install.status(), InstallStatus::found);
-    EXPECT_EQ(install.architecture(), PluginArchitecture::unknown);
-    EXPECT_EQ(install.fileSize(), 0);
-    EXPECT_EQ(install.dateModified(), install.installDate());
-    EXPECT_LE(before, install.dateModified());
-    EXPECT_LE(install.dateModified(), after);
-    EXPECT_EQ(install.format(), PluginFormat::vst3);
-    EXPECT_EQ(install.group(), nullptr);
-    EXPECT_TRUE(install.version().isEmpty());
-
-    PluginInstall bare;
-    EXPECT_EQ(bare.format(), PluginFormat::au);
-}
-
-TEST(PluginRecordDefaults, NewRecordHasOnlyNameAndPublisher)
-{
-    PluginRecord record(QStringLiteral("Echo"), QStringLiteral("Acme"));
-    EXPECT_EQ(record.name(), QStringLiteral("Echo"));
-    EXPECT_EQ(record.publisher(), QStringLiteral("Acme"));
-    EXPECT_FALSE(record.isFavorite());
-    EXPECT_TRUE(record.notes().isEmpty());
-    EXPECT_TRUE(record.displayVersion().isEmpty());
-    EXPECT_TRUE(record.installs().isEmpty());
-    EXPECT_TRUE(record.tags().isEmpty());
-}
-
-TEST(OtherDefaults, ParameterFolderAndItemDefaults)
-{
-    PluginParameter parameter;
-    EXPECT_EQ(parameter.minValue(), 0.0f);
-    EXPECT_EQ(parameter.maxValue(), 1.0f);
-    EXPECT_EQ(parameter.defaultValue(), 0.0f);
-    ContentLibraryFolder folder(QStringLiteral("/Libraries"), QStringLiteral("Libraries"), {}, QByteArray("bm"));
-    EXPECT_EQ(folder.status(), ContentLibraryStatus::found);
-    EXPECT_FALSE(folder.lastScannedAt().isValid());
-    EXPECT_EQ(folder.totalBytes(), 0);
-    EXPECT_EQ(folder.bookmarkData(), QByteArray("bm"));
-    ContentLibraryItem item;
-    EXPECT_EQ(item.status(), ContentLibraryStatus::found);
-    EXPECT_FALSE(item.lastScannedAt().isValid());
-}
 
 TEST_F(PluginRecordDerivedTest, NoFoundInstallGivesEmptyValues)
 {

@@ -14,37 +14,6 @@ namespace {
 
 const QDateTime someDay(QDate(2024, 5, 1), QTime(8, 30), Qt::UTC);
 
-TEST(GroupingModeTest, RawValuesAreTheTitlesInDeclarationOrder)
-{
-    const auto cases = allCases<GroupingMode>();
-    ASSERT_EQ(cases.size(), 5U);
-    const QStringList titles{QStringLiteral("Name"), QStringLiteral("Publisher"), QStringLiteral("Format"),
-                             QStringLiteral("Architecture"), QStringLiteral("Type")};
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        EXPECT_EQ(rawValue(cases[i]), titles[qsizetype(i)]);
-        EXPECT_EQ(fromRawValue<GroupingMode>(titles[qsizetype(i)]), cases[i]);
-    }
-    EXPECT_EQ(cases[0], GroupingMode::alphabetical);
-    EXPECT_EQ(cases[4], GroupingMode::byType);
-    EXPECT_FALSE(fromRawValue<GroupingMode>(u"name").has_value());
-    EXPECT_FALSE(fromRawValue<GroupingMode>(u"Category").has_value());
-    EXPECT_FALSE(fromRawValue<GroupingMode>(u"").has_value());
-}
-
-TEST(FilterStateTest, StartsAtTheDefaults)
-{
-    const FilterState state;
-    EXPECT_TRUE(state.searchText().isEmpty());
-    EXPECT_TRUE(state.selectedFormats().isEmpty());
-    EXPECT_TRUE(state.selectedArchitectures().isEmpty());
-    EXPECT_FALSE(state.favoritesOnly());
-    EXPECT_TRUE(state.selectedTags().isEmpty());
-    EXPECT_EQ(state.groupingMode(), GroupingMode::alphabetical);
-    EXPECT_FALSE(state.installDateFrom().isValid());
-    EXPECT_FALSE(state.installDateTo().isValid());
-    EXPECT_FALSE(state.hasActiveFilters());
-}
-
 struct FieldCase {
     const char* name;
     std::function<void(FilterState&)> set;

@@ -111,11 +111,6 @@ protected:
 
 const QString exportedLine = QStringLiteral("Exported: Feb 3, 2025, 2:05 PM");
 
-TEST_F(LibraryExporterTest, ExportDateIsAbbreviatedWithShortTime)
-{
-    EXPECT_EQ(QStringLiteral("Exported: ") + LibraryExporter::exportDateText(exportDate), exportedLine);
-}
-
 TEST_F(LibraryExporterTest, CLocaleUsesNumericIsoForms)
 {
     QLocale::setDefault(QLocale::c());

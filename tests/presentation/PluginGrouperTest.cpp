@@ -54,19 +54,6 @@ protected:
     PluginGrouper m_grouper;
 };
 
-TEST(RowLabelsTest, FormatAndArchitectureTexts)
-{
-    EXPECT_EQ(formatLabel(PluginFormat::au), QStringLiteral("AU"));
-    EXPECT_EQ(formatLabel(PluginFormat::vst), QStringLiteral("VST"));
-    EXPECT_EQ(formatLabel(PluginFormat::vst3), QStringLiteral("VST3"));
-    EXPECT_EQ(formatLabel(PluginFormat::aax), QStringLiteral("AAX"));
-    EXPECT_EQ(formatLabel(PluginFormat::clap), QStringLiteral("CLAP"));
-    EXPECT_EQ(architectureLabel(PluginArchitecture::arm64), QStringLiteral("Apple Silicon"));
-    EXPECT_EQ(architectureLabel(PluginArchitecture::x86_64), QStringLiteral("Intel 64"));
-    EXPECT_EQ(architectureLabel(PluginArchitecture::universal), QStringLiteral("Apple Silicon, Intel 64"));
-    EXPECT_EQ(architectureLabel(PluginArchitecture::unknown), QString());
-}
-
 TEST(GroupKeyTest, CleansLowerCasesAndTrims)
 {
     EXPECT_EQ(groupKey(QStringLiteral("Pro-Q 3 AU")), QStringLiteral("pro-q 3"));
