@@ -15,37 +15,10 @@ namespace {
 
 using CardPresentationTest = CatalogTest;
 
-TEST_F(CardPresentationTest, BadgesTakeTheFirstFourFormatsAndCountTheRest)
-{
-    const QStringList five{"AU", "VST", "VST3", "AAX", "CLAP"};
-    EXPECT_EQ(CardPresentation::badgeFormats(five), (QStringList{"AU", "VST", "VST3", "AAX"}));
-    EXPECT_EQ(CardPresentation::overflowText(five), QStringLiteral("+1"));
-    EXPECT_EQ(CardPresentation::overflowText(five.mid(0, 4)), QString());
-    EXPECT_EQ(CardPresentation::badgeFormats({}), QStringList());
-}
-
-TEST_F(CardPresentationTest, RosettaOnlyWithoutAppleSilicon)
-{
-    EXPECT_TRUE(CardPresentation::showsRosetta({QStringLiteral("Intel 64")}));
-    EXPECT_FALSE(CardPresentation::showsRosetta({QStringLiteral("Apple Silicon"), QStringLiteral("Intel 64")}));
-    EXPECT_FALSE(CardPresentation::showsRosetta({QStringLiteral("Universal")}));
-    EXPECT_FALSE(CardPresentation::showsRosetta({}));
-}
-
 TEST_F(CardPresentationTest, OutdatedTooltipNamesThePublisher)
 {
     EXPECT_EQ(CardPresentation::outdatedTooltip(QStringLiteral("u-he")),
               QStringLiteral("Possibly outdated \u2014 a newer plugin from u-he was installed recently."));
-}
-
-TEST_F(CardPresentationTest, CategoryAndAboutFallBackToTheRecord)
-{
-    const QString name = QStringLiteral("Zzq Unlisted Thing");
-    const QString publisher = QStringLiteral("Nobody In Particular");
-    EXPECT_EQ(CardPresentation::categoryText(name, publisher, {}), QStringLiteral("Effect"));
-    EXPECT_EQ(CardPresentation::categoryText(name, publisher, QStringLiteral("Dynamics")), QStringLiteral("Dynamics"));
-    EXPECT_EQ(CardPresentation::aboutText(name, publisher, {}), QString());
-    EXPECT_EQ(CardPresentation::aboutText(name, publisher, QStringLiteral("Own words.")), QStringLiteral("Own words."));
 }
 
 TEST_F(CardPresentationTest, InstallsFoundFirstThenInFormatOrderThenStoredOrder)
@@ -72,32 +45,6 @@ TEST_F(CardPresentationTest, TagNamesAreLowerCasedAndTrimmedOfBlanksOnly)
     EXPECT_EQ(TagActions::tagName(QStringLiteral("  Mixing\t")), QStringLiteral("mixing"));
     EXPECT_EQ(TagActions::tagName(QStringLiteral("\nBus \n")), QStringLiteral("\nbus \n"));
     EXPECT_EQ(TagActions::tagName(QStringLiteral(" \t ")), QString());
-}
-
-TEST_F(CardPresentationTest, AddingATagReusesTheStoredNameAndSkipsDuplicates)
-{
-    PluginRecord* first = UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {});
-    PluginRecord* second = UiCatalog::addRecord(*m_store, QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"), {});
-    EXPECT_TRUE(TagActions::addTag(first, QStringLiteral(" Mixing ")));
-    EXPECT_FALSE(TagActions::addTag(first, QStringLiteral("MIXING")));
-    EXPECT_FALSE(TagActions::addTag(first, QStringLiteral("   ")));
-    EXPECT_TRUE(TagActions::addTag(second, QStringLiteral("mixing")));
-    ASSERT_EQ(m_store->tags().size(), 1);
-    EXPECT_EQ(first->tags(), second->tags());
-    EXPECT_TRUE(TagActions::addTag(second, QStringLiteral("eq")));
-    EXPECT_EQ(CardPresentation::sortedTagNames(second), (QStringList{"eq", "mixing"}));
-}
-
-TEST_F(CardPresentationTest, RemovingTheLastUseKeepsTheTag)
-{
-    PluginRecord* record = UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {});
-    ASSERT_TRUE(TagActions::addTag(record, QStringLiteral("warm")));
-    TagActions::removeTag(record, QStringLiteral("warm"));
-    EXPECT_TRUE(record->tags().isEmpty());
-    ASSERT_EQ(m_store->tags().size(), 1);
-    EXPECT_EQ(m_store->tags().first()->name(), QStringLiteral("warm"));
-    TagActions::removeTag(record, QStringLiteral("absent"));
-    EXPECT_TRUE(record->tags().isEmpty());
 }
 
 TEST_F(CardPresentationTest, TagsSortByCharacterCodes)
