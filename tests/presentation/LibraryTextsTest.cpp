@@ -1,7 +1,5 @@
-#include "presentation/FilterState.h"
 #include "presentation/LibraryTexts.h"
 
-#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -27,31 +25,5 @@ INSTANTIATE_TEST_SUITE_P(Cases, PluginCountTextTest,
                                          CountCase{1, 1, false, "1 plugins"}, CountCase{0, 0, false, "0 plugins"},
                                          CountCase{40, 40, true, "40 of 40 plugins"},
                                          CountCase{0, 3, true, "0 of 3 plugins"}));
-
-TEST(LibraryTextsTest, FiltersButtonText)
-{
-    EXPECT_EQ(LibraryTexts::filtersButtonText(0), QStringLiteral("Filters"));
-    EXPECT_EQ(LibraryTexts::filtersButtonText(1), QStringLiteral("1 Filters"));
-    EXPECT_EQ(LibraryTexts::filtersButtonText(12), QStringLiteral("12 Filters"));
-}
-
-TEST(LibraryTextsTest, ActiveFilterCountCountsEachCriterion)
-{
-    FilterState filter;
-    EXPECT_EQ(LibraryTexts::activeFilterCount(filter), 0);
-    filter.setSelectedFormats({PluginFormat::au, PluginFormat::clap});
-    filter.setSelectedTags({QStringLiteral("mixing")});
-    EXPECT_EQ(LibraryTexts::activeFilterCount(filter), 3);
-    filter.setSelectedArchitectures({PluginArchitecture::x86_64, PluginArchitecture::universal});
-    EXPECT_EQ(LibraryTexts::activeFilterCount(filter), 4);
-    filter.setSearchText(QStringLiteral(" "));
-    filter.setFavoritesOnly(true);
-    EXPECT_EQ(LibraryTexts::activeFilterCount(filter), 6);
-    filter.setInstallDateFrom(QDateTime(QDate(2023, 1, 1), QTime(0, 0), Qt::UTC));
-    filter.setInstallDateTo(QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC));
-    EXPECT_EQ(LibraryTexts::activeFilterCount(filter), 8);
-    filter.setGroupingMode(GroupingMode::byType);
-    EXPECT_EQ(LibraryTexts::activeFilterCount(filter), 8);
-}
 
 } // namespace
