@@ -5,7 +5,6 @@
 #include "ui/FolderAccessController.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -138,15 +137,6 @@ TEST_F(FolderAccessControllerTest, SuggestsTheRootsThatExistAndAreNotAddedYet)
     EXPECT_EQ(paths(), QStringList{music});
     m_controller.addSuggestedRoot(QUrl::fromLocalFile(music));
     EXPECT_TRUE(paths().isEmpty());
-}
-
-TEST_F(FolderAccessControllerTest, OnlyDoneCompletes)
-{
-    QSignalSpy completed(&m_controller, &FolderAccessController::completed);
-    m_controller.finish(false);
-    EXPECT_EQ(completed.count(), 0);
-    m_controller.finish(true);
-    EXPECT_EQ(completed.count(), 1);
 }
 
 } // namespace
