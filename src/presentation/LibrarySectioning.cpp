@@ -137,9 +137,11 @@ QString header(const PluginGroup& group, GroupingMode mode, const QHash<QString,
             return apple;
         if (group.architectures.contains(intel))
             return QStringLiteral("Rosetta (Intel Only)");
-        // Linux and Windows builds, labelled with their platform ("ARM 64 (Linux)").
-        if (!group.architectures.isEmpty())
-            return group.architectures.first();
+        // Linux and Windows builds, labelled with their platform ("ARM 64 (Linux)"); other Mac
+        // architectures stay under "Unknown" as before.
+        for (const QString& architecture : group.architectures)
+            if (architecture.endsWith(u')'))
+                return architecture;
         return QStringLiteral("Unknown");
     case GroupingMode::byType: {
         const PluginRecord* record = recordLookup.value(group.id);

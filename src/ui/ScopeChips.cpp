@@ -8,7 +8,14 @@ const QString allTitle = QStringLiteral("All");
 const QString favoritesTitle = QStringLiteral("Favorites");
 const QString rosettaTitle = QStringLiteral("Rosetta");
 
+// Rosetta translates Intel code on a Mac only: a Linux or Windows x86-64 build is not a Rosetta install.
 const QSet<PluginArchitecture> intelOnly{PluginArchitecture::x86_64};
+const QSet<PluginPlatform> macOnly{PluginPlatform::macOS};
+
+bool isRosettaScope(const FilterState& filter)
+{
+    return filter.selectedArchitectures() == intelOnly && filter.selectedPlatforms() == macOnly;
+}
 
 } // namespace
 
@@ -39,12 +46,13 @@ bool isSelected(const QString& title, const FilterState& filter)
     if (title == allTitle)
         // The search text is left out on purpose: "All" stays selected while searching.
         return !filter.favoritesOnly() && filter.selectedFormats().isEmpty() &&
-               filter.selectedArchitectures().isEmpty() && filter.selectedTags().isEmpty() &&
+               filter.selectedArchitectures().isEmpty() && filter.selectedPlatforms().isEmpty() &&
+               filter.selectedTags().isEmpty() &&
                !filter.installDateFrom().isValid() && !filter.installDateTo().isValid();
     if (title == favoritesTitle)
         return filter.favoritesOnly();
     if (title == rosettaTitle)
-        return filter.selectedArchitectures() == intelOnly;
+        return isRosettaScope(filter);
     if (const auto format = fromRawValue<PluginFormat>(title))
         return filter.selectedFormats().contains(*format);
     return false;
@@ -64,6 +72,7 @@ void activate(const QString& title, FilterState& filter)
     if (title == allTitle) {
         filter.setSelectedFormats({});
         filter.setSelectedArchitectures({});
+        filter.setSelectedPlatforms({});
         filter.setFavoritesOnly(false);
         filter.setSelectedTags({});
         filter.setInstallDateFrom({});
@@ -71,8 +80,9 @@ void activate(const QString& title, FilterState& filter)
     } else if (title == favoritesTitle) {
         filter.setFavoritesOnly(!filter.favoritesOnly());
     } else if (title == rosettaTitle) {
-        filter.setSelectedArchitectures(filter.selectedArchitectures() == intelOnly ? QSet<PluginArchitecture>{}
-                                                                                   : intelOnly);
+        const bool on = !isRosettaScope(filter);
+        filter.setSelectedArchitectures(on ? intelOnly : QSet<PluginArchitecture>{});
+        filter.setSelectedPlatforms(on ? macOnly : QSet<PluginPlatform>{});
     } else if (const auto format = fromRawValue<PluginFormat>(title)) {
         filter.setFormatSelected(title, !filter.selectedFormats().contains(*format));
     }

@@ -1,12 +1,16 @@
 #include "ContentTree.h"
 
 #include "content/ContentLibraryScanner.h"
+#include "model/FilePathBytes.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QScopeGuard>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -381,15 +385,24 @@ TEST_F(ContentLibraryScannerTest, OddNamesDoNotBreakTheScan)
 {
     m_tree.file("Native Instruments/Lib\nWith Newline/x.nki", 2);
     m_tree.file("Native Instruments/ Leading Space/x.nki", 3);
-    const QByteArray invalidUtf8 = QFile::encodeName(m_tree.path(QStringLiteral("Native Instruments/"))) + "bad\xff\xfe";
+    const QByteArray invalidUtf8 = FilePathBytes::encode(m_tree.path(QStringLiteral("Native Instruments/"))) + "bad\xff\xfe";
     ASSERT_EQ(::mkdir(invalidUtf8.constData(), 0755), 0);
+    const QByteArray inside = invalidUtf8 + "/x.nki";
+    const int fd = ::open(inside.constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "abcd", 4), 4);
+    ::close(fd);
     // The temporary folder's own clean-up cannot name it either.
-    const auto removeInvalid = qScopeGuard([&invalidUtf8] { ::rmdir(invalidUtf8.constData()); });
+    const auto removeInvalid = qScopeGuard([&] {
+        ::unlink(inside.constData());
+        ::rmdir(invalidUtf8.constData());
+    });
     m_tree.file("Root File", 1);
 
     const ContentLibraryScanResult result = scanOne(QStringLiteral("Native Instruments"));
-    // A name that cannot be represented faithfully is left out rather than measured under a wrong path.
+    // A name that is not UTF-8 is measured under its exact bytes.
     EXPECT_EQ(libraries(result), (QList<Library>{{" Leading Space", "Native Instruments", 3},
+                                                 {FilePathBytes::decode("bad\xff\xfe"), "Native Instruments", 4},
                                                  {"Lib\nWith Newline", "Native Instruments", 2}}));
 
     // A file given as a root is not a folder of libraries.

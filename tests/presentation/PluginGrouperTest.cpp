@@ -258,9 +258,11 @@ TEST_F(PluginGrouperTest, DatesAreTheLatestReadableOnes)
 TEST_F(PluginGrouperTest, SizesAddUp)
 {
     const QString key = QStringLiteral("k");
+    int bundles = 0;
     const auto sized = [&](const char* size) {
         auto plugin = row(key);
         plugin.size = QString::fromUtf8(size);
+        plugin.path = QStringLiteral("/Plug-Ins/Bundle%1.vst3").arg(++bundles);
         return plugin;
     };
     auto group = m_grouper.makeGroup(key, {sized("2048"), sized("1.5 KB")});
@@ -275,6 +277,9 @@ TEST_F(PluginGrouperTest, SizesAddUp)
     EXPECT_EQ(
         m_grouper.makeGroup(key, {sized("9000000000000000000"), sized("9000000000000000000")}).totalSizeBytes,
         std::numeric_limits<qint64>::max());
+    // Plug-ins of one bundle share its bytes.
+    auto shared = sized("1 MB");
+    EXPECT_EQ(m_grouper.makeGroup(key, {shared, shared, sized("1 MB")}).totalSize, QStringLiteral("2 MB"));
 }
 
 TEST_F(PluginGrouperTest, RowFieldsCarriedInRowOrder)

@@ -9,7 +9,7 @@ namespace {
 
 TEST(ScopeChipsTest, TitlesAndSymbolsInOrder)
 {
-    EXPECT_EQ(ScopeChips::titles(), (QStringList{"All", "Favorites", "AU", "VST", "VST3", "AAX", "CLAP", "Rosetta"}));
+    EXPECT_EQ(ScopeChips::titles(), (QStringList{"All", "Favorites", "AU", "VST", "VST3", "AAX", "CLAP", "LV2", "LADSPA", "Rosetta"}));
     EXPECT_EQ(ScopeChips::symbol(QStringLiteral("All")), QStringLiteral("square.grid.2x2"));
     EXPECT_EQ(ScopeChips::symbol(QStringLiteral("Favorites")), QStringLiteral("star.fill"));
     EXPECT_EQ(ScopeChips::symbol(QStringLiteral("Rosetta")), QStringLiteral("cpu"));
@@ -33,6 +33,7 @@ TEST(ScopeChipsTest, AllResetsEverythingButSearchAndGrouping)
     filter.setFavoritesOnly(true);
     filter.setSelectedFormats({PluginFormat::vst});
     filter.setSelectedArchitectures({PluginArchitecture::arm64});
+    filter.setSelectedPlatforms({PluginPlatform::linuxNative});
     filter.setSelectedTags({QStringLiteral("eq")});
     filter.setInstallDateFrom(QDateTime(QDate(2023, 1, 1), QTime(0, 0), Qt::UTC));
     filter.setInstallDateTo(QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC));
@@ -43,6 +44,7 @@ TEST(ScopeChipsTest, AllResetsEverythingButSearchAndGrouping)
     EXPECT_FALSE(filter.favoritesOnly());
     EXPECT_TRUE(filter.selectedFormats().isEmpty());
     EXPECT_TRUE(filter.selectedArchitectures().isEmpty());
+    EXPECT_TRUE(filter.selectedPlatforms().isEmpty());
     EXPECT_TRUE(filter.selectedTags().isEmpty());
     EXPECT_FALSE(filter.installDateFrom().isValid());
     EXPECT_FALSE(filter.installDateTo().isValid());
@@ -59,16 +61,22 @@ TEST(ScopeChipsTest, FormatChipsToggleOneFormat)
     EXPECT_EQ(filter.selectedFormats(), QSet<PluginFormat>{PluginFormat::au});
 }
 
-TEST(ScopeChipsTest, RosettaMeansExactlyIntel)
+// Intel builds for the Mac only: a Linux or Windows x86-64 build runs natively.
+TEST(ScopeChipsTest, RosettaMeansExactlyIntelOnTheMac)
 {
     FilterState filter;
     filter.setSelectedArchitectures({PluginArchitecture::x86_64, PluginArchitecture::universal});
     EXPECT_FALSE(ScopeChips::isSelected(QStringLiteral("Rosetta"), filter));
     ScopeChips::activate(QStringLiteral("Rosetta"), filter);
     EXPECT_EQ(filter.selectedArchitectures(), QSet<PluginArchitecture>{PluginArchitecture::x86_64});
+    EXPECT_EQ(filter.selectedPlatforms(), QSet<PluginPlatform>{PluginPlatform::macOS});
     EXPECT_TRUE(ScopeChips::isSelected(QStringLiteral("Rosetta"), filter));
+    filter.setSelectedPlatforms({PluginPlatform::linuxNative});
+    EXPECT_FALSE(ScopeChips::isSelected(QStringLiteral("Rosetta"), filter));
+    ScopeChips::activate(QStringLiteral("Rosetta"), filter);
     ScopeChips::activate(QStringLiteral("Rosetta"), filter);
     EXPECT_TRUE(filter.selectedArchitectures().isEmpty());
+    EXPECT_TRUE(filter.selectedPlatforms().isEmpty());
 }
 
 TEST(ScopeChipsTest, FavoritesInvertsAndUnknownTitlesDoNothing)
