@@ -44,9 +44,18 @@ Item {
             return panel
         }
 
+        // Scrolls the panel until the row is in view: the panel is taller than the window.
+        function reveal(panel, item) {
+            const flickable = panel.contentItem.contentItem
+            const y = item.mapToItem(flickable.contentItem, 0, 0).y
+            flickable.contentY = Math.max(0, Math.min(y - 20, flickable.contentHeight - flickable.height))
+            waitForRendering(panel.contentItem)
+        }
+
         function toggle(panel, name) {
             const row = findChild(panel.contentItem, name)
             verify(row, name)
+            reveal(panel, row)
             mouseClick(row.control)
             return row
         }
@@ -138,6 +147,7 @@ Item {
             const useEnd = findChild(panel.contentItem, "useEndDate")
             verify(!useEnd.control.checked)
             const field = findChild(panel.contentItem, "toPicker").textField
+            reveal(panel, field)
             mouseClick(field)
             field.selectAll()
             for (const character of "2024-05-02")
