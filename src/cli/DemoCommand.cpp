@@ -26,7 +26,7 @@ int DemoCommand::run(const QStringList& arguments, const QCommandLineParser&, co
     if (!arguments.isEmpty())
         return ConsoleOutput::usageError(QStringLiteral("demo takes no arguments."), context.usage);
     const QString root = DemoSetup::defaultLibraryPath();
-    if (!DemoSetup::libraryExists(root))
+    if (!DemoSetup::libraryIsCurrent(root))
         ConsoleOutput::err(QStringLiteral("Writing the sample library to %1 ...\n").arg(root));
     QString reason;
     if (!DemoSetup::ensureLibrary(root, &reason)) {

@@ -6,6 +6,7 @@
 #include "sample/DemoLibrary.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace DemoSetup {
@@ -20,18 +21,51 @@ QString defaultStorePath()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/demo-catalog.sqlite");
 }
 
+namespace {
+
+// Bumped whenever the sample library gains bundles, so a library written by an earlier version
+// is written again instead of hiding what the program now recognises.
+const QByteArray layoutStamp = QByteArrayLiteral("2\n");
+
+QString stampPath(const QString& root)
+{
+    return root + QStringLiteral("/.sample-library-layout");
+}
+
+bool writeStamp(const QString& root)
+{
+    QFile stamp(stampPath(root));
+    return stamp.open(QIODevice::WriteOnly) && stamp.write(layoutStamp) == layoutStamp.size() && stamp.flush();
+}
+
+} // namespace
+
 bool libraryExists(const QString& root)
 {
     const QDir folder(root);
     return folder.exists() && !folder.isEmpty();
 }
 
+bool libraryIsCurrent(const QString& root)
+{
+    QFile stamp(stampPath(root));
+    return stamp.open(QIODevice::ReadOnly) && stamp.read(64) == layoutStamp;
+}
+
 bool ensureLibrary(const QString& root, QString* errorDescription)
 {
-    if (libraryExists(root))
+    if (libraryIsCurrent(root))
         return true;
+    // Only a sample library this program wrote is replaced; anything else in the way is kept.
+    const bool earlierSample = libraryExists(root) && QDir(root + QStringLiteral("/Library/Audio/Plug-Ins")).exists();
+    if (libraryExists(root) && !earlierSample) {
+        if (errorDescription)
+            *errorDescription = QStringLiteral("%1 holds something other than the sample library.").arg(root);
+        return false;
+    }
     // Written beside its final place and moved there whole, so an interrupted run leaves no half tree.
     const QString partial = root + QStringLiteral(".partial");
+    const QString previous = root + QStringLiteral(".previous");
     QDir(partial).removeRecursively();
     const auto fail = [&](const QString& reason) {
         QDir(partial).removeRecursively();
@@ -42,9 +76,14 @@ bool ensureLibrary(const QString& root, QString* errorDescription)
     const DemoLibrary::Result result = DemoLibrary::write(partial);
     if (!result.ok)
         return fail(result.error);
-    QDir().rmdir(root);
+    if (!writeStamp(partial))
+        return fail(QStringLiteral("Could not write the sample library's layout stamp in %1.").arg(partial));
+    QDir(previous).removeRecursively();
+    if (earlierSample ? !QDir().rename(root, previous) : !(QDir().rmdir(root) || !QDir(root).exists()))
+        return fail(QStringLiteral("Could not move the earlier sample library at %1 aside.").arg(root));
     if (!QDir().rename(partial, root))
         return fail(QStringLiteral("Could not move the sample library to %1.").arg(root));
+    QDir(previous).removeRecursively();
     return true;
 }
 

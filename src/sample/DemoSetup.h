@@ -14,7 +14,10 @@ namespace DemoSetup {
 [[nodiscard]] QString defaultStorePath();
 // Whether root holds something already (a sample library written earlier).
 [[nodiscard]] bool libraryExists(const QString& root);
-// Writes the sample library into root unless the folder already has something in it.
+// Whether root holds a sample library of the current layout.
+[[nodiscard]] bool libraryIsCurrent(const QString& root);
+// Writes the sample library into root unless one of the current layout is there; a sample
+// library of an earlier layout is replaced, anything else in root is refused.
 [[nodiscard]] bool ensureLibrary(const QString& root, QString* errorDescription);
 // The sample library as the system to scan: its root, and its user's home.
 [[nodiscard]] ScanRoots roots(const QString& root);

@@ -98,7 +98,9 @@ TEST_F(ListCommandTest, JsonHoldsTheCountAndEveryGroupField) {
     const QJsonObject group = section.value(QStringLiteral("groups")).toArray().first().toObject();
     EXPECT_EQ(group.keys(),
               (QStringList{"architectures", "dated", "formats", "id", "installed", "isFavorite", "name",
-                           "paths", "pluginIDs", "publisher", "totalSize", "totalSizeBytes", "version"}));
+                           "paths", "platforms", "pluginIDs", "publisher", "totalSize", "totalSizeBytes",
+                           "version"}));
+    EXPECT_EQ(group.value(QStringLiteral("platforms")).toArray(), QJsonArray{"macOS"});
     EXPECT_EQ(group.value(QStringLiteral("name")).toString(), QStringLiteral("Pro-Q 3"));
     EXPECT_EQ(group.value(QStringLiteral("formats")).toArray(), (QJsonArray{"AU", "VST3"}));
     EXPECT_EQ(group.value(QStringLiteral("totalSizeBytes")).toInteger(), 5'000'000);

@@ -4,6 +4,8 @@
 
 #include "model/CatalogStore.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -206,6 +208,11 @@ TEST(DemoCommand, CataloguesTheSampleLibraryInTheDataFolder) {
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const CliRun first = runCli({QStringLiteral("demo")});
     const CliRun second = runCli({QStringLiteral("demo")});
+    // A sample library of an earlier layout (no stamp) is written again, whole.
+    const QString library = dataFolder + QStringLiteral("/demo-library");
+    QFile::remove(library + QStringLiteral("/.sample-library-layout"));
+    QDir(library + QStringLiteral("/usr")).removeRecursively();
+    const CliRun third = runCli({QStringLiteral("demo")});
     if (previous.isEmpty())
         qunsetenv("XDG_DATA_HOME");
     else
@@ -226,6 +233,11 @@ TEST(DemoCommand, CataloguesTheSampleLibraryInTheDataFolder) {
     EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
     EXPECT_EQ(second.out.mid(second.out.indexOf(header)), first.out.mid(listStart));
     EXPECT_FALSE(second.err.contains(QStringLiteral("Writing the sample library")));
+    EXPECT_EQ(third.exitCode, 0) << third.err.toStdString();
+    EXPECT_TRUE(third.err.contains(QStringLiteral("Writing the sample library")));
+    EXPECT_TRUE(QFileInfo(library + QStringLiteral("/usr/lib/lv2")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(library + QStringLiteral(".previous")));
+    EXPECT_EQ(third.out.mid(third.out.indexOf(header)), first.out.mid(listStart));
 }
 
 } // namespace

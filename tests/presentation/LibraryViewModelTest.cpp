@@ -470,6 +470,7 @@ TEST_F(LibraryViewModelTest, SectionsReadAsVariantMaps)
 {
     PluginRecord* record = plugin(QStringLiteral("Alpha"), QStringLiteral("Example"));
     addInstall(record, PluginFormat::vst3, PluginArchitecture::x86_64);
+    addInstall(record, PluginFormat::lv2, PluginArchitecture::arm64Generic)->setPlatform(PluginPlatform::linuxNative);
     m_model.update(records());
     const QVariantList sections = m_model.property("sections").toList();
     ASSERT_EQ(sections.size(), 1);
@@ -481,12 +482,13 @@ TEST_F(LibraryViewModelTest, SectionsReadAsVariantMaps)
     EXPECT_EQ(group.value(QStringLiteral("id")).toString(), QStringLiteral("alpha"));
     EXPECT_EQ(group.value(QStringLiteral("name")).toString(), QStringLiteral("Alpha"));
     EXPECT_EQ(group.value(QStringLiteral("formats")).toStringList(),
-              (QStringList{QStringLiteral("AU"), QStringLiteral("VST3")}));
+              (QStringList{QStringLiteral("AU"), QStringLiteral("VST3"), QStringLiteral("LV2")}));
     EXPECT_EQ(group.value(QStringLiteral("architectures")).toStringList(),
-              (QStringList{QStringLiteral("Apple Silicon"), QStringLiteral("Intel 64")}));
-    EXPECT_EQ(group.value(QStringLiteral("totalSizeBytes")).toLongLong(), 2'000'000);
-    EXPECT_EQ(group.value(QStringLiteral("totalSize")).toString(), QStringLiteral("2 MB"));
-    EXPECT_EQ(group.value(QStringLiteral("paths")).toStringList().size(), 2);
+              (QStringList{QStringLiteral("ARM 64 (Linux)"), QStringLiteral("Apple Silicon"), QStringLiteral("Intel 64")}));
+    EXPECT_EQ(group.value(QStringLiteral("platforms")).toStringList(), (QStringList{"macOS", "Linux"}));
+    EXPECT_EQ(group.value(QStringLiteral("totalSizeBytes")).toLongLong(), 3'000'000);
+    EXPECT_EQ(group.value(QStringLiteral("totalSize")).toString(), QStringLiteral("3 MB"));
+    EXPECT_EQ(group.value(QStringLiteral("paths")).toStringList().size(), 3);
     EXPECT_EQ(m_model.property("totalGroupCount").toInt(), 1);
 }
 
