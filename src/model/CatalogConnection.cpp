@@ -4,10 +4,16 @@
 #include "model/CatalogSchema.h"
 #include "model/SqlErrorText.h"
 
+#include "model/FilePathBytes.h"
+
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QUrl>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+
+#include <unistd.h>
 
 namespace {
 
@@ -34,6 +40,24 @@ QString notACatalogue()
     return QStringLiteral("the file is not a plug-in catalogue.");
 }
 
+// A catalogue that exists but whose file or folder this process may not write (permissions, a
+// read-only mount, an immutable file) is opened for reading only, so reading still works.
+bool isReadOnlyFile(const QString& path)
+{
+    const QByteArray file = FilePathBytes::encode(path);
+    if (::access(file.constData(), F_OK) != 0)
+        return false;
+    const QByteArray folder = FilePathBytes::encode(QFileInfo(path).absolutePath());
+    return ::access(file.constData(), W_OK) != 0 || ::access(folder.constData(), W_OK) != 0;
+}
+
+QString readOnlyUri(const QString& path, bool immutable)
+{
+    QString uri = QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/")) +
+                  QStringLiteral("?mode=ro");
+    return immutable ? uri + QStringLiteral("&immutable=1") : uri;
+}
+
 } // namespace
 
 StoreResult CatalogConnection::open(int busyTimeoutMSecs)
@@ -43,13 +67,29 @@ StoreResult CatalogConnection::open(int busyTimeoutMSecs)
     if (m_path.isEmpty())
         return StoreResult::failure(QStringLiteral("No catalogue file was given."));
     m_name = nextConnectionName();
+    m_readOnly = isReadOnlyFile(m_path);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    db.setDatabaseName(m_path);
     QSqlError error;
-    if (!db.open())
-        error = db.lastError();
-    else if (exec(db, QStringLiteral("PRAGMA foreign_keys = ON"), &error) &&
-             exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMSecs), &error))
+    bool opened = false;
+    if (m_readOnly) {
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        // Without a writable folder the WAL index cannot be made; read the file as it stands then.
+        for (const bool immutable : {false, true}) {
+            db.setDatabaseName(readOnlyUri(m_path, immutable));
+            opened = db.open() && exec(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), &error);
+            if (opened)
+                break;
+            error = error.isValid() ? error : db.lastError();
+            db.close();
+        }
+    } else {
+        db.setDatabaseName(m_path);
+        opened = db.open();
+        if (!opened)
+            error = db.lastError();
+    }
+    if (opened && exec(db, QStringLiteral("PRAGMA foreign_keys = ON"), &error) &&
+        exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMSecs), &error))
         return StoreResult::success();
     return StoreResult::failure(QStringLiteral("The catalogue \"%1\" cannot be opened or created: %2")
                                     .arg(m_path, SqlErrorText::describe(error)));
@@ -97,13 +137,15 @@ StoreResult CatalogConnection::prepare()
     tables.finish();
 
     StoreResult result = StoreResult::success();
-    if (names.isEmpty())
+    if (m_readOnly && names.isEmpty())
+        result = refuse(QStringLiteral("the file is read-only and holds no catalogue."));
+    else if (names.isEmpty())
         result = createSchema();
     else if (!names.contains(QLatin1StringView(CatalogSchema::metadataTable)))
         result = refuse(notACatalogue());
     else
         result = checkVersion(names);
-    if (result) {
+    if (result && !m_readOnly) {
         // A read-only file keeps its journal mode and still opens for reading. FULL: a commit
         // that returned has reached the disk.
         (void)exec(database(), QStringLiteral("PRAGMA journal_mode = WAL"));
@@ -176,6 +218,10 @@ StoreResult CatalogConnection::checkVersion(const QStringList& names)
         return refuse(
             QStringLiteral("it was written by a newer version of the application (schema %1; this version reads %2).")
                 .arg(stored, supported));
+    if (order < 0 && m_readOnly)
+        return refuse(QStringLiteral("it was written by an earlier version (schema %1) and is read-only, so it cannot "
+                                     "be brought up to schema %2.")
+                          .arg(stored, supported));
     if (order < 0) {
         query.finish();
         if (StoreResult migrated = CatalogMigration::migrate(database(), stored); !migrated)

@@ -22,6 +22,8 @@ public:
     [[nodiscard]] StoreResult prepare();
     void setBusyTimeout(int milliseconds);
     [[nodiscard]] QSqlDatabase database() const;
+    // Opened for reading only: the file or its folder may not be written. Saves then fail.
+    [[nodiscard]] bool isReadOnly() const { return m_readOnly; }
 
 private:
     [[nodiscard]] StoreResult createSchema();
@@ -31,4 +33,5 @@ private:
 
     QString m_path;
     QString m_name;
+    bool m_readOnly = false;
 };

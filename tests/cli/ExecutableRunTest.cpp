@@ -7,11 +7,17 @@
 #include "model/InstallStatus.h"
 #include "model/PluginInstall.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -160,3 +166,45 @@ TEST_F(ExecutableRunTest, ABundleNamedInBytesThatAreNotUtf8KeepsItsIdentity) {
 }
 
 } // namespace
+
+namespace {
+
+// Makes a file or folder unwritable even for root (an immutable attribute), else by its mode.
+bool makeReadOnly(const QString& target, bool readOnly) {
+    if (::geteuid() == 0)
+        return QProcess::execute(QStringLiteral("chattr"), {readOnly ? QStringLiteral("+i") : QStringLiteral("-i"),
+                                                             target}) == 0;
+    return QFile::setPermissions(target, readOnly ? QFile::ReadOwner | QFile::ExeOwner
+                                                  : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+TEST_F(ExecutableRunTest, AReadOnlyCatalogueStillReadsAndRefusesWritesWithTheReason) {
+    writeTree();
+    ASSERT_EQ(run({QStringLiteral("--store"), store(), QStringLiteral("grant"), path(QStringLiteral("Plugins"))}).exitCode, 0);
+    ASSERT_EQ(run({QStringLiteral("--store"), store(), QStringLiteral("refresh")}).exitCode, 0);
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("ro"))));
+    const QString copy = path(QStringLiteral("ro/catalog.sqlite"));
+    ASSERT_TRUE(QFile::copy(store(), copy));
+    if (!makeReadOnly(copy, true) || !makeReadOnly(path(QStringLiteral("ro")), true))
+        GTEST_SKIP() << "this file system cannot make a file read-only";
+    const auto restore = qScopeGuard([&] {
+        makeReadOnly(path(QStringLiteral("ro")), false);
+        makeReadOnly(copy, false);
+    });
+    const QStringList readers[] = {{QStringLiteral("list")},
+                                   {QStringLiteral("show"), QStringLiteral("Alpha")},
+                                   {QStringLiteral("dashboard")},
+                                   {QStringLiteral("folders")},
+                                   {QStringLiteral("export"), path(QStringLiteral("out.csv"))}};
+    for (const QStringList& arguments : readers) {
+        const CliRun result = run(QStringList{QStringLiteral("--store"), copy} + arguments);
+        EXPECT_EQ(result.exitCode, 0) << arguments.join(u' ').toStdString() << "\n" << result.err.toStdString();
+    }
+    const CliRun note = run({QStringLiteral("--store"), copy, QStringLiteral("note"), QStringLiteral("Alpha"),
+                             QStringLiteral("warm")});
+    EXPECT_EQ(note.exitCode, 1);
+    EXPECT_TRUE(note.err.contains(QStringLiteral("read-only"))) << note.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(copy + QStringLiteral("-wal")));
+}
