@@ -2,6 +2,7 @@
 
 #include "BundleTree.h"
 #include "sample/BundleWriter.h"
+#include "support/LabelName.h"
 
 #include <QTemporaryDir>
 
@@ -117,13 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"3 bytes", BundleWriter::executableHeader(ExecutableKind::truncated),
                    PluginArchitecture::unknown},
         HeaderCase{"empty", QByteArray(), PluginArchitecture::unknown}),
-    [](const auto& info) {
-        QString name = QString::fromLatin1(info.param.label);
-        for (QChar& c : name)
-            if (!c.isLetterOrNumber())
-                c = u'_';
-        return name.toStdString();
-    });
+    LabelName());
 
 TEST(ArchitectureReader, OnlyRegularFilesAreRead)
 {

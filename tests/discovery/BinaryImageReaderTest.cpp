@@ -5,6 +5,7 @@
 #include "sample/ElfImageWriter.h"
 #include "sample/PeImageWriter.h"
 #include "support/QtPrinters.h"
+#include "support/LabelName.h"
 
 #include <QTemporaryDir>
 
@@ -148,13 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false, false, {}},
         ImageCase{"shell script", "#!/bin/sh\nexit 0\n", K::none, M::unknown, false, false, {}},
         ImageCase{"empty", QByteArray(), K::none, M::unknown, false, false, {}}),
-    [](const auto& info) {
-        QString name = QString::fromLatin1(info.param.label);
-        for (QChar& c : name)
-            if (!c.isLetterOrNumber())
-                c = u'_';
-        return name.toStdString();
-    });
+    LabelName());
 
 // Writes `value` little- or big-endian at `at`.
 QByteArray patched(QByteArray bytes, qsizetype at, quint64 value, int width, bool bigEndian = false)
@@ -256,13 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"pe version block of length 0", patched(pe, peVersionInfo, 0, 2), K::pe, vst2Clap, true, false},
         HostileCase{"pe version block longer than its data", patched(pe, peVersionInfo, 0xFFFF, 2), K::pe, vst2Clap,
                     true, false}),
-    [](const auto& info) {
-        QString name = QString::fromLatin1(info.param.label);
-        for (QChar& c : name)
-            if (!c.isLetterOrNumber())
-                c = u'_';
-        return name.toStdString();
-    });
+    LabelName());
 
 // Every prefix and every single-byte change of sound images: never a crash, never an export
 // or version that the sound image does not have.

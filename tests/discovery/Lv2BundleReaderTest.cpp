@@ -2,6 +2,7 @@
 
 #include "BundleTree.h"
 #include "support/QtPrinters.h"
+#include "support/LabelName.h"
 
 #include <QTemporaryDir>
 
@@ -112,13 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         BundleCase{"malformed manifest", "@prefix lv2 <oops> . <a> a lv2:Plugin", QByteArray(), {}},
         BundleCase{"binary given as an http URI", manifest("urn:a:remote", "http://example.org/p.so"),
                    prefixes + "<urn:a:remote> doap:name \"Remote\" .", {}}),
-    [](const auto& info) {
-        QString name = QString::fromLatin1(info.param.label);
-        for (QChar& c : name)
-            if (!c.isLetterOrNumber())
-                c = u'_';
-        return name.toStdString();
-    });
+    LabelName());
 
 TEST(Lv2BundleReader, DataFilesThatAreNotSmallRegularFilesMakeTheBundleUnreadable)
 {

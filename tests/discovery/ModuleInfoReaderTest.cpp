@@ -2,6 +2,7 @@
 
 #include "BundleTree.h"
 #include "support/QtPrinters.h"
+#include "support/LabelName.h"
 
 #include <QTemporaryDir>
 
@@ -87,13 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         JsonCase{"invalid UTF-8", "{\"Name\": \"\xC3\x28\"}", false, {}, {}},
         JsonCase{"empty", "", false, {}, {}},
         JsonCase{"nested a million deep", QByteArray(1 << 20, '['), false, {}, {}}),
-    [](const auto& info) {
-        QString name = QString::fromLatin1(info.param.label);
-        for (QChar& c : name)
-            if (!c.isLetterOrNumber())
-                c = u'_';
-        return name.toStdString();
-    });
+    LabelName());
 
 QString moduleInfo(const char* name)
 {
