@@ -23,8 +23,7 @@ QString orDefault(const QString& text, const QString& fallback) {
 
 QStringList groupRow(const PluginGroup& group, const PluginRecord& record) {
     return {group.name,
-            CardTexts::categoryText(group.name, group.publisher, record.category()) +
-                QStringLiteral(" \u00B7 ") + group.publisher,
+            CardTexts::subtitleText(group.name, group.publisher, record.category()),
             group.formats.join(QStringLiteral(", ")),
             CardTexts::showsRosetta(group.architectures) ? QStringLiteral("Rosetta") : QString(),
             orDefault(group.totalSize, QStringLiteral("\u2014")),

@@ -17,6 +17,12 @@ QString categoryText(const QString& name, const QString& publisher, const QStrin
     return category.isEmpty() ? QStringLiteral("Effect") : category;
 }
 
+QString subtitleText(const QString& name, const QString& publisher, const QString& recordCategory)
+{
+    const QString category = categoryText(name, publisher, recordCategory);
+    return publisher.isEmpty() ? category : category + QStringLiteral(" \u00B7 ") + publisher;
+}
+
 QString aboutText(const QString& name, const QString& publisher, const QString& bundleDescription)
 {
     if (const auto entry = PluginDescriptionService::shared().lookup(name, publisher))

@@ -13,6 +13,9 @@ namespace CardTexts {
 // The shipped description's category, else the record's, else "Effect".
 [[nodiscard]] QString categoryText(const QString& name, const QString& publisher,
                                    const QString& recordCategory);
+// The category and the publisher, the card's second line; a plug-in with no known publisher
+// (most Linux bundles) shows its category alone.
+[[nodiscard]] QString subtitleText(const QString& name, const QString& publisher, const QString& recordCategory);
 // The shipped description, else the bundle's own; empty when neither exists.
 [[nodiscard]] QString aboutText(const QString& name, const QString& publisher,
                                 const QString& bundleDescription);

@@ -24,6 +24,11 @@ CardPresentation::CardPresentation(QObject* parent)
 {
 }
 
+QString CardPresentation::subtitleText(const QString& name, const QString& publisher, const QString& recordCategory)
+{
+    return CardTexts::subtitleText(name, publisher, recordCategory);
+}
+
 QString CardPresentation::categoryText(const QString& name, const QString& publisher, const QString& recordCategory)
 {
     return CardTexts::categoryText(name, publisher, recordCategory);

@@ -19,6 +19,8 @@ public:
     explicit CardPresentation(QObject* parent = nullptr);
 
     // The shipped description's category, else the record's, else "Effect".
+    [[nodiscard]] Q_INVOKABLE static QString subtitleText(const QString& name, const QString& publisher,
+                                                          const QString& recordCategory);
     [[nodiscard]] Q_INVOKABLE static QString categoryText(const QString& name, const QString& publisher,
                                                           const QString& recordCategory);
     // The shipped description, else the bundle's own; empty when neither exists.

@@ -86,6 +86,9 @@ Item {
             compare(findChild(card, "categoryLine").text, "Effect \u00B7 Nobody In Particular")
             record.category = "Instrument"
             compare(findChild(card, "categoryLine").text, "Instrument \u00B7 Nobody In Particular")
+            // Without a publisher the category stands alone, with no dangling separator.
+            card.publisher = ""
+            compare(findChild(card, "categoryLine").text, "Instrument")
         }
 
         function test_star_toggles_the_favourite() {

@@ -156,9 +156,8 @@ Item {
                             Text {
                                 objectName: "categoryLine"
                                 Layout.fillWidth: true
-                                text: CardPresentation.categoryText(card.name, card.publisher,
+                                text: CardPresentation.subtitleText(card.name, card.publisher,
                                                                     card.record ? card.record.category : "")
-                                      + " \u00B7 " + card.publisher
                                 elide: Text.ElideRight
                                 color: Theme.secondary
                                 font.pixelSize: 12
