@@ -46,15 +46,15 @@ bool writeLinuxAndWindowsSeeds(const QString& output)
                              ElfImageWriter::image({wide ? BinaryMachine::x86_64 : BinaryMachine::i386, wide, bigEndian, true,
                                                     {"VSTPluginMain", "main"}, {"free"}, ClapVersion{1, 2, 0}, 0}));
     for (BinaryMachine machine : {BinaryMachine::i386, BinaryMachine::x86_64}) {
-        PeImageSpec spec;
-        spec.machine = machine;
-        spec.exports = {"VSTPluginMain", "GetPluginFactory"};
-        spec.clapEntry = ClapVersion{1, 2, 0};
-        spec.versionInfo = true;
-        spec.productName = QStringLiteral("Seed");
-        spec.companyName = QStringLiteral("Seed Audio");
-        spec.fileVersion = QStringLiteral("1.0.0");
-        ok = ok && write(output + QStringLiteral("/PeImageFuzz"), PeImageWriter::image(spec));
+        PeImageSpec shape;
+        shape.machine = machine;
+        shape.exports = {"VSTPluginMain", "GetPluginFactory"};
+        shape.clapEntry = ClapVersion{1, 2, 0};
+        shape.versionInfo = true;
+        shape.productName = QStringLiteral("Seed");
+        shape.companyName = QStringLiteral("Seed Audio");
+        shape.fileVersion = QStringLiteral("1.0.0");
+        ok = ok && write(output + QStringLiteral("/PeImageFuzz"), PeImageWriter::image(shape));
     }
     ok = ok && write(output + QStringLiteral("/ModuleInfoFuzz"), R"({
   // comment

@@ -58,17 +58,17 @@ constexpr quint64 unmappedAddress = 0x7FFF0000;
 
 namespace ElfImageWriter {
 
-QByteArray image(const ElfImageSpec& spec)
+QByteArray image(const ElfImageSpec& shape)
 {
-    const bool wide = spec.is64Bit;
-    Image out(spec.bigEndian, wide);
+    const bool wide = shape.is64Bit;
+    Image out(shape.bigEndian, wide);
     const qsizetype headerSize = wide ? 64 : 52;
     const qsizetype programHeaderSize = wide ? 56 : 32;
     const qsizetype symbolSize = wide ? 24 : 16;
     const qsizetype sectionHeaderSize = wide ? 64 : 40;
 
-    QList<QByteArray> exports = spec.exports;
-    if (spec.clapEntry && !exports.contains("clap_entry"))
+    QList<QByteArray> exports = shape.exports;
+    if (shape.clapEntry && !exports.contains("clap_entry"))
         exports.append("clap_entry");
 
     // .dynstr
@@ -78,19 +78,19 @@ QByteArray image(const ElfImageSpec& spec)
     QList<quint32> exportNames, importNames;
     for (const QByteArray& name : exports)
         exportNames.append(quint32(out.bytes.size() - namesAt)), out.bytes.append(name + '\0');
-    for (const QByteArray& name : spec.imports)
+    for (const QByteArray& name : shape.imports)
         importNames.append(quint32(out.bytes.size() - namesAt)), out.bytes.append(name + '\0');
     const qsizetype namesSize = out.bytes.size() - namesAt;
 
     // Data segment: clap_entry's version, at an address that is not its file offset.
     const qsizetype dataAt = out.align(8);
-    const ClapVersion version = spec.clapEntry.value_or(ClapVersion{});
+    const ClapVersion version = shape.clapEntry.value_or(ClapVersion{});
     out.put(dataAt, version.major, 4), out.put(dataAt + 4, version.minor, 4), out.put(dataAt + 8, version.revision, 4);
     const quint64 dataAddress = quint64(dataAt) + dataDelta;
 
     // .dynsym: the null symbol, then exports (defined in .data), then imports (undefined).
     const qsizetype symbolsAt = out.align(8);
-    out.bytes.resize(symbolsAt + symbolSize * (1 + exports.size() + spec.imports.size()), '\0');
+    out.bytes.resize(symbolsAt + symbolSize * (1 + exports.size() + shape.imports.size()), '\0');
     const auto symbol = [&](qsizetype index, quint32 name, quint8 info, quint16 section, quint64 value) {
         const qsizetype at = symbolsAt + index * symbolSize;
         out.put(at, name, 4);
@@ -101,10 +101,10 @@ QByteArray image(const ElfImageSpec& spec)
     };
     for (qsizetype i = 0; i < exports.size(); ++i) {
         const bool clap = exports[i] == "clap_entry";
-        const quint64 value = clap && spec.clapEntry ? dataAddress : unmappedAddress;
+        const quint64 value = clap && shape.clapEntry ? dataAddress : unmappedAddress;
         symbol(1 + i, exportNames[i], quint8(1 << 4 | (clap ? 1 : 2)), 3, value);
     }
-    for (qsizetype i = 0; i < spec.imports.size(); ++i)
+    for (qsizetype i = 0; i < shape.imports.size(); ++i)
         symbol(1 + exports.size() + i, importNames[i], quint8(1 << 4 | 2), 0, 0);
     const qsizetype symbolsSize = out.bytes.size() - symbolsAt;
 
@@ -131,9 +131,9 @@ QByteArray image(const ElfImageSpec& spec)
 
     // Header and the two PT_LOAD segments: everything up to the data, then the data.
     out.bytes.replace(0, 4, "\x7f" "ELF");
-    out.put(4, wide ? 2 : 1, 1), out.put(5, spec.bigEndian ? 2 : 1, 1), out.put(6, 1, 1);
-    out.put(16, spec.sharedObject ? 3 : 2, 2);
-    out.put(18, machineNumber(spec.machine), 2);
+    out.put(4, wide ? 2 : 1, 1), out.put(5, shape.bigEndian ? 2 : 1, 1), out.put(6, 1, 1);
+    out.put(16, shape.sharedObject ? 3 : 2, 2);
+    out.put(18, machineNumber(shape.machine), 2);
     out.put(20, 1, 4);
     out.word(wide ? 32 : 28, quint64(headerSize));
     out.word(wide ? 40 : 32, quint64(sectionsAt));
@@ -155,13 +155,13 @@ QByteArray image(const ElfImageSpec& spec)
     return out.bytes;
 }
 
-bool write(const QString& filePath, const ElfImageSpec& spec)
+bool write(const QString& filePath, const ElfImageSpec& shape)
 {
-    const QByteArray bytes = image(spec);
+    const QByteArray bytes = image(shape);
     QFile file(filePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         return false;
-    return spec.padToSize <= bytes.size() || file.resize(spec.padToSize);
+    return shape.padToSize <= bytes.size() || file.resize(shape.padToSize);
 }
 
 } // namespace ElfImageWriter

@@ -22,6 +22,6 @@ struct ElfImageSpec {
 };
 
 namespace ElfImageWriter {
-[[nodiscard]] QByteArray image(const ElfImageSpec& spec);
-[[nodiscard]] bool write(const QString& filePath, const ElfImageSpec& spec);
+[[nodiscard]] QByteArray image(const ElfImageSpec& shape);
+[[nodiscard]] bool write(const QString& filePath, const ElfImageSpec& shape);
 } // namespace ElfImageWriter

@@ -38,34 +38,34 @@ const QList<QByteArray> imports{"free", "malloc", "memcpy", "pthread_create"};
 
 ElfImageSpec elf(const QList<QByteArray>& exports, qint64 size, BinaryMachine machine = BinaryMachine::x86_64)
 {
-    ElfImageSpec spec;
-    spec.machine = machine;
-    spec.is64Bit = machine != BinaryMachine::i386 && machine != BinaryMachine::arm;
-    spec.exports = exports;
-    spec.imports = imports;
-    spec.padToSize = size;
-    return spec;
+    ElfImageSpec shape;
+    shape.machine = machine;
+    shape.is64Bit = machine != BinaryMachine::i386 && machine != BinaryMachine::arm;
+    shape.exports = exports;
+    shape.imports = imports;
+    shape.padToSize = size;
+    return shape;
 }
 
 ElfImageSpec clapElf(ClapVersion version, qint64 size)
 {
-    ElfImageSpec spec = elf({}, size);
-    spec.clapEntry = version;
-    return spec;
+    ElfImageSpec shape = elf({}, size);
+    shape.clapEntry = version;
+    return shape;
 }
 
 PeImageSpec pe(const QList<QByteArray>& exports, qint64 size, const QString& product = {}, const QString& company = {},
                const QString& version = {}, BinaryMachine machine = BinaryMachine::x86_64)
 {
-    PeImageSpec spec;
-    spec.machine = machine;
-    spec.exports = exports;
-    spec.versionInfo = !product.isEmpty();
-    spec.productName = product;
-    spec.companyName = company;
-    spec.fileVersion = version;
-    spec.padToSize = size;
-    return spec;
+    PeImageSpec shape;
+    shape.machine = machine;
+    shape.exports = exports;
+    shape.versionInfo = !product.isEmpty();
+    shape.productName = product;
+    shape.companyName = company;
+    shape.fileVersion = version;
+    shape.padToSize = size;
+    return shape;
 }
 
 const QList<QByteArray> vst2Exports{"VSTPluginMain", "main"};
@@ -96,15 +96,15 @@ public:
         return Vst3BundleWriter::write(bundleSpec) && counted(relative, true);
     }
 
-    bool elfFile(const QString& relative, const ElfImageSpec& spec, bool plugin = true)
+    bool elfFile(const QString& relative, const ElfImageSpec& shape, bool plugin = true)
     {
-        return QDir().mkpath(QFileInfo(path(relative)).path()) && ElfImageWriter::write(path(relative), spec) &&
+        return QDir().mkpath(QFileInfo(path(relative)).path()) && ElfImageWriter::write(path(relative), shape) &&
                counted(relative, plugin);
     }
 
-    bool peFile(const QString& relative, const PeImageSpec& spec, bool plugin = true)
+    bool peFile(const QString& relative, const PeImageSpec& shape, bool plugin = true)
     {
-        return QDir().mkpath(QFileInfo(path(relative)).path()) && PeImageWriter::write(path(relative), spec) &&
+        return QDir().mkpath(QFileInfo(path(relative)).path()) && PeImageWriter::write(path(relative), shape) &&
                counted(relative, plugin);
     }
 
@@ -332,9 +332,9 @@ bool writeWinePrefix(TreeWriter& out)
          out.peFile(vst3 + u"/OTT.vst3"_s,
                     pe(vst3WindowsExports, 6 * megabyte, u"OTT"_s, u"Xfer Records"_s, u"1.37.0.0"_s)) &&
          out.peFile(programs + u"/Common Files/CLAP/Phase Plant.clap"_s, [] {
-             PeImageSpec spec = pe({}, 21 * megabyte, u"Phase Plant"_s, u"Kilohearts"_s, u"2.1.0.0"_s);
-             spec.clapEntry = ClapVersion{1, 1, 7};
-             return spec;
+             PeImageSpec shape = pe({}, 21 * megabyte, u"Phase Plant"_s, u"Kilohearts"_s, u"2.1.0.0"_s);
+             shape.clapEntry = ClapVersion{1, 1, 7};
+             return shape;
          }()) &&
          out.peFile(programs + u"/Steinberg/VstPlugins/TAL-U-NO-LX.dll"_s,
                     pe(vst2Exports, 14 * megabyte, u"TAL-U-NO-LX-V2"_s, u"TAL-Togu Audio Line"_s, u"5.0.4.0"_s)) &&

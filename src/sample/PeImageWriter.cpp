@@ -53,11 +53,11 @@ QByteArray versionBlock(const QString& key, const QByteArray& value, quint16 val
     return block;
 }
 
-QByteArray versionInfo(const PeImageSpec& spec)
+QByteArray versionInfo(const PeImageSpec& shape)
 {
     QList<QByteArray> strings;
-    for (const auto& [key, value] : {std::pair{"CompanyName", spec.companyName}, std::pair{"FileVersion", spec.fileVersion},
-                                     std::pair{"ProductName", spec.productName}})
+    for (const auto& [key, value] : {std::pair{"CompanyName", shape.companyName}, std::pair{"FileVersion", shape.fileVersion},
+                                     std::pair{"ProductName", shape.productName}})
         strings.append(versionBlock(QString::fromLatin1(key), utf16(value), quint16(value.size() + 1), true));
     QByteArray fixed(52, '\0');
     put(fixed, 0, 0xFEEF04BD, 4);
@@ -76,10 +76,10 @@ constexpr qsizetype fileAlignment = 0x200;
 constexpr quint32 unmappedRva = 0x90000;
 
 // The export section: directory, address/name/ordinal tables, names, then clap_entry's data.
-QByteArray exportSection(const PeImageSpec& spec, quint32* directorySize)
+QByteArray exportSection(const PeImageSpec& shape, quint32* directorySize)
 {
-    QList<QByteArray> names = spec.exports;
-    if (spec.clapEntry && !names.contains("clap_entry"))
+    QList<QByteArray> names = shape.exports;
+    if (shape.clapEntry && !names.contains("clap_entry"))
         names.append("clap_entry");
     std::sort(names.begin(), names.end());
     const qsizetype count = names.size();
@@ -99,15 +99,15 @@ QByteArray exportSection(const PeImageSpec& spec, quint32* directorySize)
     *directorySize = quint32(data.size());
     align(data, 8);
     const quint32 clapRva = exportsRva + quint32(data.size());
-    const ClapVersion version = spec.clapEntry.value_or(ClapVersion{});
+    const ClapVersion version = shape.clapEntry.value_or(ClapVersion{});
     put(data, data.size(), version.major, 4), put(data, data.size(), version.minor, 4), put(data, data.size(), version.revision, 4);
     for (qsizetype i = 0; i < count; ++i)
-        put(data, functions + 4 * i, names[i] == "clap_entry" && spec.clapEntry ? clapRva : unmappedRva, 4);
+        put(data, functions + 4 * i, names[i] == "clap_entry" && shape.clapEntry ? clapRva : unmappedRva, 4);
     return data;
 }
 
 // The resource section: type 16 / name 1 / language 0x409 / data entry / VERSIONINFO.
-QByteArray resourceSection(const PeImageSpec& spec, quint32 rva)
+QByteArray resourceSection(const PeImageSpec& shape, quint32 rva)
 {
     QByteArray data(16 * 3 + 8 * 3 + 16, '\0');
     const auto directory = [&](qsizetype at, quint32 id, quint32 target) {
@@ -118,7 +118,7 @@ QByteArray resourceSection(const PeImageSpec& spec, quint32 rva)
     directory(0, 16, 0x80000000u | 24);
     directory(24, 1, 0x80000000u | 48);
     directory(48, 0x409, 72);
-    const QByteArray info = versionInfo(spec);
+    const QByteArray info = versionInfo(shape);
     put(data, 72, rva + 88, 4);
     put(data, 76, quint64(info.size()), 4);
     return data + info;
@@ -128,19 +128,19 @@ QByteArray resourceSection(const PeImageSpec& spec, quint32 rva)
 
 namespace PeImageWriter {
 
-QByteArray image(const PeImageSpec& spec)
+QByteArray image(const PeImageSpec& shape)
 {
-    const bool wide = spec.machine == BinaryMachine::x86_64 || spec.machine == BinaryMachine::aarch64;
+    const bool wide = shape.machine == BinaryMachine::x86_64 || shape.machine == BinaryMachine::aarch64;
     const qsizetype peAt = 0x80, optionalAt = peAt + 24, optionalSize = wide ? 240 : 224;
     const qsizetype sectionsAt = optionalAt + optionalSize;
     QByteArray out(0x400, '\0');
     out.replace(0, 2, "MZ");
     put(out, 0x3C, quint64(peAt), 4);
     out.replace(peAt, 4, QByteArray("PE\0\0", 4));
-    put(out, peAt + 4, machineNumber(spec.machine), 2);
+    put(out, peAt + 4, machineNumber(shape.machine), 2);
     put(out, peAt + 6, 2, 2);
     put(out, peAt + 20, quint64(optionalSize), 2);
-    put(out, peAt + 22, 0x0002 | (wide ? 0x0020 : 0x0100) | (spec.dll ? 0x2000 : 0), 2);
+    put(out, peAt + 22, 0x0002 | (wide ? 0x0020 : 0x0100) | (shape.dll ? 0x2000 : 0), 2);
     put(out, optionalAt, wide ? 0x20b : 0x10b, 2);
     put(out, optionalAt + 32, 0x1000, 4), put(out, optionalAt + 36, quint64(fileAlignment), 4);
     put(out, optionalAt + 60, 0x400, 4), put(out, optionalAt + 68, 2, 2);
@@ -148,12 +148,12 @@ QByteArray image(const PeImageSpec& spec)
     put(out, directoriesAt - 4, 16, 4);
 
     quint32 exportSize = 0;
-    QByteArray exports = exportSection(spec, &exportSize);
+    QByteArray exports = exportSection(shape, &exportSize);
     const quint32 resourceRva = exportsRva + quint32((exports.size() + 0xFFF) / 0x1000 * 0x1000);
-    QByteArray resources = spec.versionInfo ? resourceSection(spec, resourceRva) : QByteArray();
-    if (!spec.exports.isEmpty() || spec.clapEntry)
+    QByteArray resources = shape.versionInfo ? resourceSection(shape, resourceRva) : QByteArray();
+    if (!shape.exports.isEmpty() || shape.clapEntry)
         put(out, directoriesAt, exportsRva, 4), put(out, directoriesAt + 4, exportSize, 4);
-    if (spec.versionInfo)
+    if (shape.versionInfo)
         put(out, directoriesAt + 16, resourceRva, 4), put(out, directoriesAt + 20, quint64(resources.size()), 4);
 
     const auto section = [&](qsizetype index, const char* name, quint32 rva, const QByteArray& data) {
@@ -172,13 +172,13 @@ QByteArray image(const PeImageSpec& spec)
     return out;
 }
 
-bool write(const QString& filePath, const PeImageSpec& spec)
+bool write(const QString& filePath, const PeImageSpec& shape)
 {
-    const QByteArray bytes = image(spec);
+    const QByteArray bytes = image(shape);
     QFile file(filePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         return false;
-    return spec.padToSize <= bytes.size() || file.resize(spec.padToSize);
+    return shape.padToSize <= bytes.size() || file.resize(shape.padToSize);
 }
 
 } // namespace PeImageWriter

@@ -23,6 +23,6 @@ struct PeImageSpec {
 };
 
 namespace PeImageWriter {
-[[nodiscard]] QByteArray image(const PeImageSpec& spec);
-[[nodiscard]] bool write(const QString& filePath, const PeImageSpec& spec);
+[[nodiscard]] QByteArray image(const PeImageSpec& shape);
+[[nodiscard]] bool write(const QString& filePath, const PeImageSpec& shape);
 } // namespace PeImageWriter

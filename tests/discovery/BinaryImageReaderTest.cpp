@@ -49,26 +49,26 @@ QByteArray elf(BinaryMachine machine, bool wide, QList<QByteArray> exports, bool
 
 PeImageSpec peSpec(BinaryMachine machine, QList<QByteArray> exports, std::optional<ClapVersion> clap = std::nullopt)
 {
-    PeImageSpec spec;
-    spec.machine = machine;
-    spec.exports = exports;
-    spec.clapEntry = clap;
-    return spec;
+    PeImageSpec shape;
+    shape.machine = machine;
+    shape.exports = exports;
+    shape.clapEntry = clap;
+    return shape;
 }
 
-PeImageSpec withVersion(PeImageSpec spec)
+PeImageSpec withVersion(PeImageSpec shape)
 {
-    spec.versionInfo = true;
-    spec.productName = u"Pro-Verb Ü"_s;
-    spec.companyName = u"Quiet Hall Audio"_s;
-    spec.fileVersion = u"2.4.1"_s;
-    return spec;
+    shape.versionInfo = true;
+    shape.productName = u"Pro-Verb Ü"_s;
+    shape.companyName = u"Quiet Hall Audio"_s;
+    shape.fileVersion = u"2.4.1"_s;
+    return shape;
 }
 
-PeImageSpec exe(PeImageSpec spec)
+PeImageSpec exe(PeImageSpec shape)
 {
-    spec.dll = false;
-    return spec;
+    shape.dll = false;
+    return shape;
 }
 
 const QStringList versionStrings{u"Pro-Verb Ü"_s, u"Quiet Hall Audio"_s, u"2.4.1"_s};

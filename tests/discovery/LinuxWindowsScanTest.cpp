@@ -17,29 +17,29 @@ protected:
     void elf(const QString& path, BinaryMachine machine, QList<QByteArray> exports)
     {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        ElfImageSpec spec;
-        spec.machine = machine;
-        spec.is64Bit = machine != BinaryMachine::i386 && machine != BinaryMachine::arm;
-        spec.exports = std::move(exports);
-        if (spec.exports.contains("clap_entry")) {
-            spec.exports.removeAll("clap_entry");
-            spec.clapEntry = ClapVersion{1, 2, 0};
+        ElfImageSpec shape;
+        shape.machine = machine;
+        shape.is64Bit = machine != BinaryMachine::i386 && machine != BinaryMachine::arm;
+        shape.exports = std::move(exports);
+        if (shape.exports.contains("clap_entry")) {
+            shape.exports.removeAll("clap_entry");
+            shape.clapEntry = ClapVersion{1, 2, 0};
         }
-        ASSERT_TRUE(ElfImageWriter::write(path, spec)) << path.toStdString();
+        ASSERT_TRUE(ElfImageWriter::write(path, shape)) << path.toStdString();
     }
     void pe(const QString& path, BinaryMachine machine, QList<QByteArray> exports, const QString& product = {})
     {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        PeImageSpec spec;
-        spec.machine = machine;
-        spec.exports = std::move(exports);
+        PeImageSpec shape;
+        shape.machine = machine;
+        shape.exports = std::move(exports);
         if (!product.isEmpty()) {
-            spec.versionInfo = true;
-            spec.productName = product;
-            spec.companyName = u"Acme Audio"_s;
-            spec.fileVersion = u"1.2.3"_s;
+            shape.versionInfo = true;
+            shape.productName = product;
+            shape.companyName = u"Acme Audio"_s;
+            shape.fileVersion = u"1.2.3"_s;
         }
-        ASSERT_TRUE(PeImageWriter::write(path, spec)) << path.toStdString();
+        ASSERT_TRUE(PeImageWriter::write(path, shape)) << path.toStdString();
     }
 
     QString wine(const QString& relative) const { return home(u"/.wine/drive_c/"_s + relative); }

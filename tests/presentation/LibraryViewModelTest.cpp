@@ -498,12 +498,12 @@ TEST_F(LibraryViewModelTest, SortOrdersCardsWithinTheirSections)
 {
     const auto add = [this](const QString& name, const QString& publisher, qint64 bytes, const QDateTime& installed,
                             const QDateTime& modified) {
-        InstallSpec spec;
-        spec.fileSize = bytes;
-        spec.installDate = installed;
-        spec.dateModified = modified;
+        InstallSpec shape;
+        shape.fileSize = bytes;
+        shape.installDate = installed;
+        shape.dateModified = modified;
         PluginRecord* record = addRecord(name, publisher);
-        addInstall(record, spec);
+        addInstall(record, shape);
         return record;
     };
     PluginRecord* alpha = add(QStringLiteral("Alpha"), QStringLiteral("zeta Audio"), 3'000'000, at(2024, 1, 5), at(2023, 6, 1));

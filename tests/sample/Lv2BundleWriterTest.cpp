@@ -17,26 +17,26 @@ TEST(Lv2BundleWriterTest, GeneratedBundlesReadBackPluginForPlugin) {
     QSet<QString> usedNames;
     QSet<int> forms;
     for (int index = 0; index < 40; ++index) {
-        Lv2BundleSpec spec = LinuxDemoTree::generatedLv2Bundle(index, 7, usedNames);
-        spec.path = dir.filePath(spec.path);
-        forms.insert(int(spec.publisherForm));
-        ASSERT_TRUE(Lv2BundleWriter::write(spec)) << spec.path.toStdString();
+        Lv2BundleSpec shape = LinuxDemoTree::generatedLv2Bundle(index, 7, usedNames);
+        shape.path = dir.filePath(shape.path);
+        forms.insert(int(shape.publisherForm));
+        ASSERT_TRUE(Lv2BundleWriter::write(shape)) << shape.path.toStdString();
 
-        const Lv2Bundle bundle = Lv2BundleReader::read(spec.path);
-        ASSERT_TRUE(bundle.readable) << spec.path.toStdString();
-        ASSERT_EQ(bundle.plugins.size(), spec.plugins.size()) << spec.path.toStdString();
-        for (const Lv2PluginSpec& written : spec.plugins) {
+        const Lv2Bundle bundle = Lv2BundleReader::read(shape.path);
+        ASSERT_TRUE(bundle.readable) << shape.path.toStdString();
+        ASSERT_EQ(bundle.plugins.size(), shape.plugins.size()) << shape.path.toStdString();
+        for (const Lv2PluginSpec& written : shape.plugins) {
             const auto read = std::find_if(bundle.plugins.cbegin(), bundle.plugins.cend(),
                                            [&](const Lv2Plugin& plugin) { return plugin.uri == written.uri; });
             ASSERT_NE(read, bundle.plugins.cend()) << written.uri.toStdString();
             EXPECT_EQ(read->name, written.name);
             EXPECT_EQ(read->publisher,
-                      spec.publisherForm == Lv2BundleSpec::Publisher::none ? QString() : spec.publisher);
+                      shape.publisherForm == Lv2BundleSpec::Publisher::none ? QString() : shape.publisher);
             EXPECT_EQ(read->version, written.minorVersion < 0
                                          ? QString()
                                          : QStringLiteral("%1.%2").arg(written.minorVersion).arg(written.microVersion));
             EXPECT_FALSE(read->category.isEmpty()) << written.pluginClass.toStdString();
-            EXPECT_EQ(read->binaryPath, spec.path + u'/' + spec.binary);
+            EXPECT_EQ(read->binaryPath, shape.path + u'/' + shape.binary);
         }
     }
     EXPECT_EQ(forms.size(), 4);
