@@ -261,6 +261,16 @@ bool writeSparseFile(const QString& filePath, qint64 size)
     return writeImage(filePath, Image{{}, size}, 0644);
 }
 
+bool writeSparseFiles(const QString& folder, const QString& pattern, int digits, int count, qint64 totalBytes)
+{
+    for (int i = 0; i < count; ++i) {
+        const qint64 size = totalBytes / count + (i == 0 ? totalBytes % count : 0);
+        if (!writeSparseFile(pattern.arg(folder).arg(i + 1, digits, 10, QLatin1Char('0')), size))
+            return false;
+    }
+    return true;
+}
+
 bool write(const BundleSpec& bundleSpec)
 {
     const QString contents = bundleSpec.path + QStringLiteral("/Contents");
@@ -282,14 +292,9 @@ bool write(const BundleSpec& bundleSpec)
         const QString resources = contents + QStringLiteral("/Resources");
         if (!QDir().mkpath(resources))
             return false;
-        const qint64 each = bundleSpec.resourceBytes / bundleSpec.resourceFiles;
-        const qint64 remainder = bundleSpec.resourceBytes % bundleSpec.resourceFiles;
-        for (int i = 0; i < bundleSpec.resourceFiles; ++i) {
-            const QString name =
-                QStringLiteral("%1/Resource %2.dat").arg(resources).arg(i + 1, 3, 10, QLatin1Char('0'));
-            if (!writeSparseFile(name, each + (i == 0 ? remainder : 0)))
-                return false;
-        }
+        if (!writeSparseFiles(resources, QStringLiteral("%1/Resource %2.dat"), 3, bundleSpec.resourceFiles,
+                              bundleSpec.resourceBytes))
+            return false;
     }
     return true;
 }

@@ -35,4 +35,8 @@ QByteArray executableHeader(ExecutableKind kind);
 [[nodiscard]] bool write(const BundleSpec& bundleSpec);
 // A sparse file of the given logical size.
 [[nodiscard]] bool writeSparseFile(const QString& filePath, qint64 size);
+// `count` sparse files sharing `totalBytes` (the first takes the remainder), each named by
+// `pattern` with %1 the folder and %2 its number from 1, zero-padded to `digits`.
+[[nodiscard]] bool writeSparseFiles(const QString& folder, const QString& pattern, int digits, int count,
+                                    qint64 totalBytes);
 } // namespace BundleWriter

@@ -213,12 +213,9 @@ bool write(const Lv2BundleSpec& bundleSpec)
         const QString folder = bundleSpec.path + u"/modgui"_s;
         if (!QDir().mkpath(folder))
             return false;
-        for (int i = 0; i < bundleSpec.extraFiles; ++i) {
-            const qint64 size = bundleSpec.extraBytes / bundleSpec.extraFiles +
-                                (i == 0 ? bundleSpec.extraBytes % bundleSpec.extraFiles : 0);
-            if (!BundleWriter::writeSparseFile(u"%1/knob-%2.png"_s.arg(folder).arg(i + 1, 2, 10, QChar(u'0')), size))
-                return false;
-        }
+        if (!BundleWriter::writeSparseFiles(folder, u"%1/knob-%2.png"_s, 2, bundleSpec.extraFiles,
+                                            bundleSpec.extraBytes))
+            return false;
     }
     return true;
 }

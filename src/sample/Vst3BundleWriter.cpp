@@ -130,13 +130,8 @@ bool write(const Vst3BundleSpec& bundleSpec)
         if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
             return false;
     }
-    for (int i = 0; i < bundleSpec.resourceFiles; ++i) {
-        const qint64 size = bundleSpec.resourceBytes / bundleSpec.resourceFiles +
-                            (i == 0 ? bundleSpec.resourceBytes % bundleSpec.resourceFiles : 0);
-        if (!BundleWriter::writeSparseFile(u"%1/Resource %2.dat"_s.arg(resources).arg(i + 1, 3, 10, QChar(u'0')), size))
-            return false;
-    }
-    return true;
+    return BundleWriter::writeSparseFiles(resources, u"%1/Resource %2.dat"_s, 3, bundleSpec.resourceFiles,
+                                          bundleSpec.resourceBytes);
 }
 
 } // namespace Vst3BundleWriter
