@@ -50,14 +50,51 @@ QString text(const LilvNode* node)
     return node ? QString::fromUtf8(lilv_node_as_string(node)).trimmed() : QString();
 }
 
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    c = char(c | 0x20);
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+// serd's own file-URI parser reads past the end of a URI that ends inside an escape ("a.ttl%"),
+// so the bytes are decoded here, and a malformed escape makes the URI name no file.
 QString localPath(const LilvNode* fileUri)
 {
-    if (!fileUri || !lilv_node_is_uri(fileUri) || qstrncmp(lilv_node_as_uri(fileUri), "file:", 5) != 0)
+    if (!fileUri || !lilv_node_is_uri(fileUri))
         return {};
-    char* path = lilv_file_uri_parse(lilv_node_as_uri(fileUri), nullptr);
-    const QString result = path ? FilePathBytes::decode(path) : QString();
-    lilv_free(path);
-    return result;
+    QByteArrayView uri(lilv_node_as_uri(fileUri));
+    if (!uri.startsWith("file:"))
+        return {};
+    uri = uri.sliced(5);
+    if (uri.startsWith("//")) {
+        uri = uri.sliced(2);
+        const qsizetype slash = uri.indexOf('/');
+        if (slash < 0)
+            return {};
+        const QByteArrayView host = uri.first(slash);
+        if (!host.isEmpty() && host != "localhost")
+            return {};
+        uri = uri.sliced(slash);
+    }
+    QByteArray path;
+    path.reserve(uri.size());
+    for (qsizetype i = 0; i < uri.size(); ++i) {
+        if (uri[i] != '%') {
+            path.append(uri[i]);
+            continue;
+        }
+        const int high = i + 2 < uri.size() ? hexValue(uri[i + 1]) : -1;
+        const int low = high < 0 ? -1 : hexValue(uri[i + 2]);
+        if (low < 0)
+            return {};
+        path.append(char(high * 16 + low));
+        i += 2;
+    }
+    if (path.isEmpty() || path.contains('\0'))
+        return {};
+    return FilePathBytes::decode(path);
 }
 
 class BundleWorld {

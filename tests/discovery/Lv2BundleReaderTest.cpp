@@ -130,6 +130,10 @@ TEST(Lv2BundleReader, DataFilesThatAreNotSmallRegularFilesMakeTheBundleUnreadabl
     BundleTree::file(largeBundle + u"/data.ttl"_s, prefixes + QByteArray(9 * 1024 * 1024, ' '));
     const QString deviceBundle = bundleWith(u"device.lv2"_s, "file:///dev/zero");
     const QString missingBundle = bundleWith(u"missing.lv2"_s, "gone.ttl");
+    // Escapes cut short at the end of the URI once made the URI parser read past it.
+    const QString cutEscapeBundle = bundleWith(u"cut-escape.lv2"_s, "data.ttl%");
+    const QString halfEscapeBundle = bundleWith(u"half-escape.lv2"_s, "data.ttl%4");
+    BundleTree::file(halfEscapeBundle + u"/data.ttl"_s, prefixes);
 
     // A prototype's files are read with the plug-in; one plug-in's data may name them for the next.
     const QString prototypeBundle = dir.filePath(u"prototype.lv2"_s);
@@ -140,7 +144,8 @@ TEST(Lv2BundleReader, DataFilesThatAreNotSmallRegularFilesMakeTheBundleUnreadabl
                                                                  "<urn:a:proto> rdfs:seeAlso <fifo.ttl> .");
     ASSERT_EQ(::mkfifo(QFile::encodeName(prototypeBundle + u"/fifo.ttl"_s).constData(), 0644), 0);
 
-    for (const QString& bundle : {fifoBundle, largeBundle, deviceBundle, missingBundle, prototypeBundle}) {
+    for (const QString& bundle : {fifoBundle, largeBundle, deviceBundle, missingBundle, cutEscapeBundle, halfEscapeBundle,
+                                  prototypeBundle}) {
         const Lv2Bundle read = Lv2BundleReader::read(bundle);
         EXPECT_FALSE(read.readable) << bundle.toStdString();
         EXPECT_TRUE(read.plugins.isEmpty()) << bundle.toStdString();
