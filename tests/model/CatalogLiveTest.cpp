@@ -1,27 +1,15 @@
 #include "StoreTesting.h"
 
 #include "model/CatalogStore.h"
+#include "support/TemporaryCatalogue.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class CatalogLiveTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        m_store = StoreTesting::openStore(path());
-        ASSERT_TRUE(m_store);
-    }
-    QString path() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<CatalogStore> m_store;
-};
+using CatalogLiveTest = TemporaryCatalogue;
 
 TEST_F(CatalogLiveTest, InsertedObjectsAreFetchedBeforeSaving)
 {
@@ -98,6 +86,7 @@ TEST_F(CatalogLiveTest, EditsAreReported)
 
 TEST_F(CatalogLiveTest, UnsavedEditsAreWrittenByTheStoreItself)
 {
+    m_store->setAutosaveEnabled(true);
     auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
     ASSERT_TRUE(m_store->save());
     record->setIsFavorite(true);
@@ -118,7 +107,6 @@ TEST_F(CatalogLiveTest, UnsavedEditsAreWrittenByTheStoreItself)
 
 TEST_F(CatalogLiveTest, PendingChangesAreWrittenWhenTheStoreCloses)
 {
-    m_store->setAutosaveEnabled(false);
     m_store->insert(new PluginRecord(QStringLiteral("Echo")))->setIsFavorite(true);
     m_store.reset();
     auto reopened = StoreTesting::openStore(path());

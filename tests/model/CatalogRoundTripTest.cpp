@@ -3,6 +3,8 @@
 
 #include "model/CatalogStore.h"
 
+#include <QMetaProperty>
+#include <QSequentialIterable>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -95,120 +97,68 @@ protected:
     QTemporaryDir m_dir;
 };
 
-template <typename T> T* only(const QList<T*>& list, const std::function<bool(T*)>& match)
+// Every property of every object, keyed by type, id and name; related objects stand as their ids.
+QMap<QString, QVariant> snapshot(const CatalogStore& store)
 {
-    T* found = nullptr;
-    for (T* object : list)
-        if (match(object)) {
-            EXPECT_EQ(found, nullptr);
-            found = object;
+    QMap<QString, QVariant> values;
+    const auto idOf = [](const QVariant& value) {
+        const auto* object = qobject_cast<const CatalogObject*>(value.value<QObject*>());
+        return object ? object->id() : qint64(-1);
+    };
+    const auto add = [&](const auto& objects) {
+        for (const QObject* object : objects) {
+            const QMetaObject* meta = object->metaObject();
+            const QString prefix = QStringLiteral("%1#%2.").arg(QLatin1StringView(meta->className()))
+                                       .arg(qobject_cast<const CatalogObject*>(object)->id());
+            for (int i = 0; i < meta->propertyCount(); ++i) {
+                const QMetaProperty property = meta->property(i);
+                QVariant value = property.read(object);
+                if (value.metaType().flags() & QMetaType::PointerToQObject)
+                    value = idOf(value);
+                else if (QByteArray(property.typeName()).endsWith("*>")) {
+                    QList<qint64> ids;
+                    for (const QVariant& element : value.value<QSequentialIterable>())
+                        ids.append(idOf(element));
+                    value = QVariant::fromValue(ids);
+                }
+                values.insert(prefix + QLatin1StringView(property.name()), value);
+            }
         }
-    EXPECT_NE(found, nullptr);
-    return found;
+    };
+    add(store.records());
+    add(store.installs());
+    add(store.parameters());
+    add(store.tags());
+    add(store.scanBookmarks());
+    add(store.contentFolders());
+    add(store.contentItems());
+    return values;
 }
 
 TEST_F(CatalogRoundTripTest, ReopenGivesTheSameObjectsRelationshipsAndValues)
 {
-    QHash<QString, qint64> ids;
+    QMap<QString, QVariant> saved;
     {
         auto store = StoreTesting::openStore(path());
         ASSERT_TRUE(store);
         fill(*store);
         ASSERT_TRUE(store->save());
-        for (const PluginRecord* r : store->records())
-            ids.insert(QStringLiteral("record ") + r->name(), r->id());
-        for (const PluginInstall* i : store->installs())
-            ids.insert(i->filePath(), i->id());
+        saved = snapshot(*store);
     }
     auto store = StoreTesting::openStore(path());
     ASSERT_TRUE(store);
-    ASSERT_EQ(store->records().size(), 2);
-    ASSERT_EQ(store->installs().size(), 3);
-    ASSERT_EQ(store->parameters().size(), 1);
-    ASSERT_EQ(store->tags().size(), 3);
-    ASSERT_EQ(store->scanBookmarks().size(), 2);
-    ASSERT_EQ(store->contentFolders().size(), 2);
-    ASSERT_EQ(store->contentItems().size(), 1);
-
-    auto* echo = only<PluginRecord>(store->records(), [](auto* r) { return r->publisher() == "Acme"; });
-    auto* verb = only<PluginRecord>(store->records(), [](auto* r) { return r->publisher().isEmpty(); });
-    EXPECT_EQ(echo->name(), QStringLiteral("Echo Ünïcode ✓"));
-    EXPECT_EQ(echo->displayVersion(), QStringLiteral("2.1"));
-    EXPECT_EQ(echo->category(), QStringLiteral("Delay"));
-    EXPECT_EQ(echo->bundleDescription(), QStringLiteral("A tape echo.\nTwo lines."));
-    EXPECT_TRUE(echo->isFavorite());
-    EXPECT_EQ(echo->notes(), QStringLiteral("quote ' and \" and ;"));
-    EXPECT_FALSE(verb->isFavorite());
-    EXPECT_EQ(echo->id(), ids.value(QStringLiteral("record ") + echo->name()));
-
-    ASSERT_EQ(echo->installs().size(), 2);
-    PluginInstall* au = echo->installs()[0];
-    PluginInstall* vst3 = echo->installs()[1];
-    EXPECT_EQ(au->filePath(), QStringLiteral("/Library/Echo.component"));
-    EXPECT_EQ(vst3->filePath(), QStringLiteral("/Library/Echo.vst3"));
-    EXPECT_EQ(vst3->id(), ids.value(vst3->filePath()));
-    EXPECT_EQ(vst3->group(), echo);
-    EXPECT_EQ(vst3->format(), PluginFormat::vst3);
-    EXPECT_EQ(vst3->bundleID(), QStringLiteral("com.acme.echo"));
-    EXPECT_EQ(vst3->version(), QStringLiteral("2.1.0"));
-    EXPECT_EQ(vst3->architecture(), PluginArchitecture::x86_64);
-    EXPECT_EQ(vst3->fileSize(), maxBytes);
-    EXPECT_EQ(vst3->dateModified().toMSecsSinceEpoch(), modified.toMSecsSinceEpoch());
-    EXPECT_EQ(vst3->installDate().toMSecsSinceEpoch(), installed.toMSecsSinceEpoch());
-    EXPECT_EQ(vst3->status(), InstallStatus::notFound);
-    EXPECT_EQ(vst3->auComponentType(), QStringLiteral("aufx"));
-    EXPECT_EQ(vst3->auComponentSubType(), QStringLiteral("echo"));
-    EXPECT_EQ(vst3->auComponentManufacturer(), QStringLiteral("Acme"));
-    EXPECT_EQ(au->architecture(), PluginArchitecture::arm64);
-    EXPECT_EQ(au->fileSize(), beyondDouble);
-    ASSERT_EQ(verb->installs().size(), 1);
-    EXPECT_EQ(verb->installs()[0]->format(), PluginFormat::clap);
-    EXPECT_EQ(verb->installs()[0]->fileSize(), -1);
-
-    ASSERT_EQ(vst3->parameters().size(), 1);
-    const PluginParameter* gain = vst3->parameters()[0];
-    EXPECT_EQ(gain->install(), vst3);
-    EXPECT_EQ(gain->name(), QStringLiteral("Gain"));
-    EXPECT_EQ(gain->identifier(), QStringLiteral("gain"));
-    EXPECT_EQ(gain->minValue(), -96.5f);
-    EXPECT_EQ(gain->maxValue(), 12.25f);
-    EXPECT_EQ(gain->defaultValue(), 0.1f);
-    EXPECT_EQ(gain->unit(), QStringLiteral("dB"));
-
-    auto* drums = only<Tag>(store->tags(), [](auto* t) { return t->name() == "Drums"; });
-    auto* favourites = only<Tag>(store->tags(), [](auto* t) { return t->name() == "Favourites"; });
-    auto* unused = only<Tag>(store->tags(), [](auto* t) { return t->name() == "Unused"; });
-    EXPECT_EQ(echo->tags(), (QList<Tag*>{favourites, drums}));
-    EXPECT_EQ(verb->tags(), QList<Tag*>{drums});
-    EXPECT_EQ(drums->groups(), (QList<PluginRecord*>{echo, verb}));
-    EXPECT_TRUE(unused->groups().isEmpty());
-
-    auto* granted = only<ScanBookmark>(store->scanBookmarks(), [](auto* b) { return b->path().startsWith("/Library"); });
-    EXPECT_EQ(granted->bookmarkData(), bookmark);
-    EXPECT_TRUE(store->scanBookmarksWithPath(QStringLiteral("/empty")).value(0)->bookmarkData().isEmpty());
-
-    auto* folder = store->contentFoldersWithPath(QStringLiteral("/Samples")).value(0);
-    ASSERT_TRUE(folder);
-    EXPECT_EQ(folder->name(), QStringLiteral("Samples"));
-    EXPECT_EQ(folder->publisher(), QStringLiteral("Various"));
-    EXPECT_EQ(folder->bookmarkData(), bookmark);
-    EXPECT_EQ(folder->totalBytes(), maxBytes);
-    EXPECT_EQ(folder->lastScannedAt().toMSecsSinceEpoch(), scanned.toMSecsSinceEpoch());
-    EXPECT_EQ(folder->status(), ContentLibraryStatus::notFound);
-    auto* never = store->contentFoldersWithPath(QStringLiteral("/Never")).value(0);
-    ASSERT_TRUE(never);
-    EXPECT_FALSE(never->lastScannedAt().isValid());
-    EXPECT_EQ(never->status(), ContentLibraryStatus::found);
-
-    const ContentLibraryItem* item = store->contentItemsWithRootPath(QStringLiteral("/Samples")).value(0);
-    ASSERT_TRUE(item);
-    EXPECT_EQ(item->path(), QStringLiteral("/Samples/Acme/Kit"));
-    EXPECT_EQ(item->name(), QStringLiteral("Kit"));
-    EXPECT_EQ(item->publisher(), QStringLiteral("Acme"));
-    EXPECT_EQ(item->totalBytes(), beyondDouble);
-    EXPECT_EQ(item->lastScannedAt().toMSecsSinceEpoch(), modified.toMSecsSinceEpoch());
-    EXPECT_EQ(item->status(), ContentLibraryStatus::notFound);
     EXPECT_FALSE(store->hasChanges());
+    const QMap<QString, QVariant> reopened = snapshot(*store);
+    ASSERT_EQ(reopened.keys(), saved.keys());
+    for (auto it = saved.cbegin(); it != saved.cend(); ++it)
+        EXPECT_TRUE(reopened.value(it.key()) == it.value())
+            << it.key().toStdString() << ": " << it.value().toString().toStdString() << " became "
+            << reopened.value(it.key()).toString().toStdString();
+    // The snapshot holds what fill() wrote, an object of every type.
+    EXPECT_EQ((QList<qsizetype>{store->records().size(), store->installs().size(), store->parameters().size(),
+                                store->tags().size(), store->scanBookmarks().size(), store->contentFolders().size(),
+                                store->contentItems().size()}),
+              (QList<qsizetype>{2, 3, 1, 3, 2, 2, 1}));
 }
 
 TEST_F(CatalogRoundTripTest, FileHoldsNamedTablesRawEnumTextsAndSecondDates)

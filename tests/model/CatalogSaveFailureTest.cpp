@@ -3,10 +3,10 @@
 #include "support/ReadOnlyFile.h"
 
 #include "model/CatalogStore.h"
+#include "support/TemporaryCatalogue.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,20 +20,15 @@
 
 namespace {
 
-class CatalogSaveFailureTest : public ::testing::Test {
+class CatalogSaveFailureTest : public TemporaryCatalogue {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
-        m_store = StoreTesting::openStore(path());
-        ASSERT_TRUE(m_store);
-        m_store->setAutosaveEnabled(false);
+        TemporaryCatalogue::SetUp();
         m_record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
         m_doomed = m_store->insert(new PluginRecord(QStringLiteral("Doomed")));
         ASSERT_TRUE(m_store->save());
     }
-
-    QString path() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
 
     // Pending work of every kind: an update, an insert with a link, a delete.
     void makeChanges(int extraRecords = 0)
@@ -60,8 +55,6 @@ protected:
         EXPECT_TRUE(store->fetch<PluginRecord>("name", QStringLiteral("Doomed")).isEmpty());
     }
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<CatalogStore> m_store;
     PluginRecord* m_record = nullptr;
     PluginRecord* m_doomed = nullptr;
 };

@@ -1,21 +1,19 @@
 #include "StoreTesting.h"
 
 #include "model/CatalogStore.h"
+#include "support/TemporaryCatalogue.h"
 
 #include <QPointer>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class DeleteRulesTest : public ::testing::Test {
+class DeleteRulesTest : public TemporaryCatalogue {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
-        m_store = StoreTesting::openStore(path());
-        ASSERT_TRUE(m_store);
+        TemporaryCatalogue::SetUp();
         m_record = m_store->insert(new PluginRecord(QStringLiteral("Echo"), QStringLiteral("Acme")));
         m_other = m_store->insert(new PluginRecord(QStringLiteral("Verb"), QStringLiteral("Acme")));
         m_vst3 = m_store->insert(new PluginInstall(QStringLiteral("/Echo.vst3"), PluginFormat::vst3));
@@ -31,18 +29,12 @@ protected:
         m_other->addTag(m_tag);
     }
 
-    QString path() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
-
     void reopen()
     {
         ASSERT_TRUE(m_store->save());
-        m_store.reset();
-        m_store = StoreTesting::openStore(path());
-        ASSERT_TRUE(m_store);
+        TemporaryCatalogue::reopen();
     }
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<CatalogStore> m_store;
     PluginRecord* m_record = nullptr;
     PluginRecord* m_other = nullptr;
     PluginInstall* m_vst3 = nullptr;
@@ -54,25 +46,21 @@ protected:
 
 TEST_F(DeleteRulesTest, DeletingARecordDeletesItsInstallsAndParametersButKeepsItsTags)
 {
-    auto tagGroups = StoreTesting::countEmissions(m_tag, &Tag::groupsChanged);
-    m_store->remove(m_record);
-    EXPECT_TRUE(m_record->isDeleted());
-    EXPECT_TRUE(m_vst3->isDeleted());
-    EXPECT_TRUE(m_parameter->isDeleted());
-    EXPECT_EQ(m_store->records(), QList<PluginRecord*>{m_other});
-    EXPECT_EQ(m_store->installs(), QList<PluginInstall*>{m_kept});
-    EXPECT_TRUE(m_store->parameters().isEmpty());
-    EXPECT_EQ(m_store->tags(), QList<Tag*>{m_tag});
-    EXPECT_EQ(m_tag->groups(), QList<PluginRecord*>{m_other});
-    EXPECT_EQ(*tagGroups, 1);
-}
-
-TEST_F(DeleteRulesTest, DeletingARecordIsPersisted)
-{
     reopen();
     PluginRecord* echo = m_store->fetch<PluginRecord>("name", QStringLiteral("Echo")).value(0);
     ASSERT_TRUE(echo);
+    const QList<PluginInstall*> installs = echo->installs();
+    ASSERT_EQ(installs.size(), 2);
+    PluginParameter* parameter = m_store->parameters().value(0);
+    Tag* tag = m_store->tags().value(0);
+    ASSERT_TRUE(parameter && tag);
+    auto tagGroups = StoreTesting::countEmissions(tag, &Tag::groupsChanged);
     m_store->remove(echo);
+    EXPECT_TRUE(echo->isDeleted());
+    EXPECT_TRUE(installs[0]->isDeleted() && installs[1]->isDeleted());
+    EXPECT_TRUE(parameter->isDeleted());
+    EXPECT_EQ(*tagGroups, 1);
+
     reopen();
     ASSERT_EQ(m_store->records().size(), 1);
     EXPECT_EQ(m_store->records()[0]->name(), QStringLiteral("Verb"));

@@ -1,6 +1,7 @@
 #include "StoreTesting.h"
 
 #include "model/CatalogStore.h"
+#include "support/TemporaryCatalogue.h"
 
 #include <QTemporaryDir>
 
@@ -8,18 +9,7 @@
 
 namespace {
 
-class RelationshipTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        m_store = StoreTesting::openStore(m_dir.filePath(QStringLiteral("catalog.sqlite")));
-        ASSERT_TRUE(m_store);
-    }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<CatalogStore> m_store;
-};
+using RelationshipTest = TemporaryCatalogue;
 
 TEST_F(RelationshipTest, SettingTheGroupMovesTheInstallBetweenRecords)
 {
@@ -80,21 +70,6 @@ TEST_F(RelationshipTest, TagsAndGroupsStayConsistent)
     EXPECT_EQ(drums->groups(), QList<PluginRecord*>{verb});
     EXPECT_EQ(*tagsChanged, 3);
     EXPECT_EQ(*groupsChanged, 3);
-}
-
-TEST_F(RelationshipTest, ParametersFollowTheirInstall)
-{
-    auto* a = m_store->insert(new PluginInstall(QStringLiteral("/a.clap"), PluginFormat::clap));
-    auto* b = m_store->insert(new PluginInstall(QStringLiteral("/b.clap"), PluginFormat::clap));
-    auto* gain = m_store->insert(new PluginParameter);
-    auto* mix = m_store->insert(new PluginParameter);
-    gain->setInstall(a);
-    mix->setInstall(a);
-    EXPECT_EQ(a->parameters(), (QList<PluginParameter*>{gain, mix}));
-    gain->setInstall(b);
-    EXPECT_EQ(a->parameters(), QList<PluginParameter*>{mix});
-    EXPECT_EQ(b->parameters(), QList<PluginParameter*>{gain});
-    EXPECT_EQ(gain->install(), b);
 }
 
 TEST_F(RelationshipTest, RelatingToAStoredObjectInsertsTheNewOne)
