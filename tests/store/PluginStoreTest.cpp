@@ -1,6 +1,6 @@
 #include "UpsertFixture.h"
 
-#include "content/ContentTree.h"
+#include "support/ContentTree.h"
 
 #include "discovery/FolderBookmark.h"
 #include "sample/BundleWriter.h"
@@ -81,16 +81,6 @@ protected:
     ContentTree m_tree;
     ScanRoots m_roots;
 };
-
-TEST_F(PluginStoreTest, StartsIdleWithNothingToReport)
-{
-    PluginStore plugins(store(), m_roots);
-    EXPECT_FALSE(plugins.isScanning());
-    EXPECT_FALSE(plugins.lastScanDate().isValid());
-    EXPECT_TRUE(plugins.lastError().isEmpty());
-    EXPECT_EQ(plugins.lastSummary().changes, UpsertSummary{});
-    EXPECT_EQ(plugins.scanner().roots().systemRoot, m_roots.systemRoot);
-}
 
 TEST_F(PluginStoreTest, RefreshScansTheGrantsMergesThenMeasuresTheContent)
 {

@@ -5,8 +5,7 @@
 #include "model/Diagnostics.h"
 #include "store/UpsertCoordinator.h"
 #include "support/CatalogWriteLock.h"
-
-#include <QTemporaryDir>
+#include "support/TemporaryCatalogue.h"
 
 #include "support/QtPrinters.h"
 
@@ -22,14 +21,13 @@ inline void PrintTo(const UpsertSummary& s, std::ostream* out) {
 }
 
 // A catalogue in a temporary folder, with the diagnostics of each test caught in a file.
-class UpsertFixture : public ::testing::Test {
+class UpsertFixture : public TemporaryCatalogue {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
         m_diagnostics = std::tmpfile();
         ASSERT_TRUE(m_diagnostics);
         Diagnostics::setStream(m_diagnostics);
-        reopen();
+        TemporaryCatalogue::SetUp();
     }
 
     void TearDown() override {
@@ -38,18 +36,6 @@ protected:
         if (m_diagnostics)
             std::fclose(m_diagnostics);
     }
-
-    QString path() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
-
-    void reopen() {
-        m_store.reset();
-        QString error;
-        m_store = CatalogStore::open(path(), &error);
-        ASSERT_TRUE(m_store) << error.toStdString();
-        m_store->setAutosaveEnabled(false);
-    }
-
-    CatalogStore& store() { return *m_store; }
 
     PluginRecord* addRecord(const QString& name, const QString& publisher) {
         return m_store->insert(new PluginRecord(name, publisher));
@@ -104,7 +90,5 @@ protected:
         return QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
     }
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<CatalogStore> m_store;
     std::FILE* m_diagnostics = nullptr;
 };

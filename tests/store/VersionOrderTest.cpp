@@ -1,6 +1,5 @@
 #include "UpsertFixture.h"
 
-#include "store/VersionOrder.h"
 
 namespace {
 
@@ -40,55 +39,35 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderCase{"-9223372036854775809.3", "3", 0}, OrderCase{"10", "9", 1},
                       OrderCase{"abc", "xyz", 0}));
 
-PluginInstall* install(const QString& version, InstallStatus status = InstallStatus::found) {
-    auto* result = new PluginInstall(QStringLiteral("/p/x.vst3"));
-    result->setVersion(version);
-    result->setStatus(status);
-    return result;
-}
-
-class HighestVersionTest : public ::testing::Test {
-protected:
-    ~HighestVersionTest() override { qDeleteAll(m_installs); }
-
-    QList<PluginInstall*> installs(std::initializer_list<std::pair<const char*, InstallStatus>> versions) {
-        QList<PluginInstall*> list;
-        for (const auto& [version, status] : versions)
-            list.append(install(QString::fromUtf8(version), status));
-        m_installs += list;
-        return list;
+TEST(HighestVersionTest, TakesTheGreatestFoundVersionAndTheFirstAmongEquals) {
+    constexpr auto found = InstallStatus::found;
+    constexpr auto missing = InstallStatus::notFound;
+    struct Case {
+        std::vector<std::pair<const char*, InstallStatus>> installs;
+        const char* highest;
+    };
+    const Case cases[] = {
+        {{{"1.9", found}, {"1.10", found}}, "1.10"},
+        {{{"1.0", found}, {"1", found}}, "1.0"},
+        {{{"1", found}, {"1.0", found}}, "1"},
+        {{{"v2.1", found}, {"1.0.1", found}}, "1.0.1"},
+        {{{"9.0", missing}, {"1.2", found}, {"1.1", found}}, "1.2"},
+        {{{"", found}, {"beta", found}}, ""},
+        {{{"beta", found}, {"", found}}, "beta"},
+        {{}, ""},
+        {{{"2.0", missing}}, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::unique_ptr<PluginInstall>> owned;
+        QList<PluginInstall*> installs;
+        for (const auto& [version, status] : c.installs) {
+            owned.push_back(std::make_unique<PluginInstall>(QStringLiteral("/p/x.vst3")));
+            owned.back()->setVersion(QString::fromUtf8(version));
+            owned.back()->setStatus(status);
+            installs.append(owned.back().get());
+        }
+        EXPECT_EQ(UpsertCoordinator::highestVersion(installs), QString::fromUtf8(c.highest)) << c.highest;
     }
-
-    QList<PluginInstall*> m_installs;
-};
-
-constexpr auto found = InstallStatus::found;
-constexpr auto missing = InstallStatus::notFound;
-
-TEST_F(HighestVersionTest, TakesTheGreatestFoundVersionAndTheFirstAmongEquals) {
-    EXPECT_EQ(UpsertCoordinator::highestVersion(installs({{"1.9", found}, {"1.10", found}})),
-              QStringLiteral("1.10"));
-    EXPECT_EQ(UpsertCoordinator::highestVersion(installs({{"1.0", found}, {"1", found}})),
-              QStringLiteral("1.0"));
-    EXPECT_EQ(UpsertCoordinator::highestVersion(installs({{"1", found}, {"1.0", found}})),
-              QStringLiteral("1"));
-    EXPECT_EQ(UpsertCoordinator::highestVersion(installs({{"v2.1", found}, {"1.0.1", found}})),
-              QStringLiteral("1.0.1"));
-    EXPECT_EQ(UpsertCoordinator::highestVersion(installs({{"9.0", missing}, {"1.2", found}, {"1.1", found}})),
-              QStringLiteral("1.2"));
-    EXPECT_EQ(UpsertCoordinator::highestVersion(installs({{"", found}, {"beta", found}})), QString());
-    EXPECT_EQ(UpsertCoordinator::highestVersion(installs({{"beta", found}, {"", found}})),
-              QStringLiteral("beta"));
-}
-
-TEST_F(HighestVersionTest, IsEmptyWithoutAFoundInstall) {
-    EXPECT_EQ(UpsertCoordinator::highestVersion({}), QString());
-    EXPECT_EQ(UpsertCoordinator::highestVersion(installs({{"2.0", missing}})), QString());
-}
-
-TEST(VersionOrderTest, KeepsOnlyWholeIntegerPiecesInOrder) {
-    EXPECT_EQ(VersionOrder::numbers(QStringLiteral("v2.1.x.-3.+4..05")), (std::vector<qint64>{1, -3, 4, 5}));
-    EXPECT_TRUE(VersionOrder::numbers(QString()).empty());
 }
 
 } // namespace
