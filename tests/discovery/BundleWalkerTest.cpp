@@ -79,7 +79,9 @@ TEST(BundleWalker, MakeScannedPluginFillsEveryField)
     EXPECT_EQ(plugin->auComponentManufacturer, u"Acme"_s);
 }
 
-TEST(BundleWalker, MissingExecutableMeansUnknownArchitecture)
+// A missing or unnamed executable leaves the architecture unknown; without a property list there
+// is no plug-in.
+TEST(BundleWalker, MissingPartsOfABundle)
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath(u"Missing.vst3"_s);
@@ -93,11 +95,6 @@ TEST(BundleWalker, MissingExecutableMeansUnknownArchitecture)
         ASSERT_TRUE(plugin);
         EXPECT_EQ(plugin->architecture, PluginArchitecture::unknown);
     }
-}
-
-TEST(BundleWalker, NoPropertyListNoPlugin)
-{
-    QTemporaryDir dir;
     BundleSpec bundleSpec;
     bundleSpec.path = dir.filePath(u"Broken.vst3"_s);
     bundleSpec.writePlist = false;

@@ -95,7 +95,7 @@ QString moduleInfo(const char* name)
     return QString::fromLatin1(R"({"Classes": [{"Category": "Audio Module Class", "Name": "%1"}]})").arg(QLatin1String(name));
 }
 
-TEST(ModuleInfoReader, ResourcesFolderFirstThenContents)
+TEST(ModuleInfoReader, ResourcesFolderFirstThenContentsAndOnlySmallRegularFiles)
 {
     QTemporaryDir dir;
     const QString both = dir.filePath(u"Both.vst3"_s), older = dir.filePath(u"Older.vst3"_s);
@@ -105,11 +105,8 @@ TEST(ModuleInfoReader, ResourcesFolderFirstThenContents)
     EXPECT_EQ(ModuleInfoReader::read(both)->audioClasses.value(0).name, u"Resources"_s);
     EXPECT_EQ(ModuleInfoReader::read(older)->audioClasses.value(0).name, u"Contents"_s);
     EXPECT_FALSE(ModuleInfoReader::read(dir.filePath(u"None.vst3"_s)));
-}
 
-TEST(ModuleInfoReader, OversizedAndSpecialFilesAreNotRead)
-{
-    QTemporaryDir dir;
+    // Oversized and special files are not read.
     const QString large = dir.filePath(u"Large.vst3/Contents/Resources/moduleinfo.json"_s);
     BundleTree::file(large, moduleInfo("Large").toUtf8() + QByteArray(3 * 1024 * 1024, ' '));
     EXPECT_FALSE(ModuleInfoReader::read(dir.filePath(u"Large.vst3"_s)));

@@ -46,26 +46,12 @@ TEST_F(PropertyListTest, ReadsXmlAndBinaryAlike)
     EXPECT_EQ(components.first().typeId(), QMetaType::QVariantMap);
     EXPECT_EQ(PropertyList::string(components.first().toMap(), QStringLiteral("name")),
               QStringLiteral("Acme: Verb"));
-}
-
-TEST_F(PropertyListTest, OnlyStringsCountAsStrings)
-{
-    ASSERT_TRUE(BundleWriter::writePropertyList(path("p.plist"), sample, true));
-    const auto plist = PropertyList::readDictionary(path("p.plist"));
-    ASSERT_TRUE(plist);
-    EXPECT_FALSE(PropertyList::string(*plist, QStringLiteral("CFBundleVersion")));
-    EXPECT_FALSE(PropertyList::string(*plist, QStringLiteral("Flag")));
-    EXPECT_FALSE(PropertyList::string(*plist, QStringLiteral("AudioComponents")));
-    EXPECT_FALSE(PropertyList::string(*plist, QStringLiteral("Missing")));
-    EXPECT_EQ(plist->value(QStringLiteral("CFBundleVersion")).toULongLong(), 7u);
-}
-
-TEST_F(PropertyListTest, EmptyStringIsAValue)
-{
+    // Only strings count as strings; an empty one is still a value.
+    for (const char* key : {"CFBundleVersion", "Flag", "AudioComponents", "Missing"})
+        EXPECT_FALSE(PropertyList::string(*bin, QString::fromLatin1(key))) << key;
+    EXPECT_EQ(bin->value(QStringLiteral("CFBundleVersion")).toULongLong(), 7u);
     ASSERT_TRUE(BundleWriter::writePropertyList(path("p.plist"), {{QStringLiteral("K"), QString()}}, false));
-    const auto plist = PropertyList::readDictionary(path("p.plist"));
-    ASSERT_TRUE(plist);
-    EXPECT_EQ(PropertyList::string(*plist, QStringLiteral("K")), QString());
+    EXPECT_EQ(PropertyList::string(PropertyList::readDictionary(path("p.plist")).value(), QStringLiteral("K")), QString());
 }
 
 TEST_F(PropertyListTest, UnusableFilesHaveNoValue)

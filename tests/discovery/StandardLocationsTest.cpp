@@ -42,32 +42,6 @@ TEST_F(StandardLocationsTest, StandardLocationIsAnExactPathMatch)
     EXPECT_FALSE(scanner.isStandardLocation(sys(u"/Library/Audio"_s)));
 }
 
-TEST_F(StandardLocationsTest, TenFormatFoldersInOrder)
-{
-    const PluginScanner scanner(m_roots);
-    const QList<FormatFolder> expected{
-        {sys(plugIns) + u"/Components"_s, PluginFormat::au},
-        {sys(plugIns) + u"/VST"_s, PluginFormat::vst},
-        {sys(plugIns) + u"/VST3"_s, PluginFormat::vst3},
-        {sys(plugIns) + u"/CLAP"_s, PluginFormat::clap},
-        {home(plugIns) + u"/Components"_s, PluginFormat::au},
-        {home(plugIns) + u"/VST"_s, PluginFormat::vst},
-        {home(plugIns) + u"/VST3"_s, PluginFormat::vst3},
-        {home(plugIns) + u"/CLAP"_s, PluginFormat::clap},
-        {sys(avid), PluginFormat::aax},
-        {home(avid), PluginFormat::aax},
-    };
-    EXPECT_EQ(scanner.formatFolders(), expected);
-}
-
-TEST_F(StandardLocationsTest, RealRootsUseTheMacPathsAsTheyAre)
-{
-    const PluginScanner scanner(ScanRoots{u"/"_s, u"/home/ana"_s});
-    EXPECT_EQ(scanner.formatFolders().first().path, u"/Library/Audio/Plug-Ins/Components"_s);
-    EXPECT_EQ(scanner.formatFolders().last().path,
-              u"/home/ana/Library/Application Support/Avid/Audio/Plug-Ins"_s);
-}
-
 TEST(PluginScanner, ContainerPluginFolderTest)
 {
     const std::pair<const char*, bool> table[] = {
