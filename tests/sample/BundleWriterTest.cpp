@@ -64,25 +64,6 @@ TEST(BundleWriter, SparseFileHasLogicalSizeWithoutTheBlocks)
     EXPECT_FALSE(BundleWriter::writeSparseFile(path, -1));
 }
 
-TEST(BundleWriter, PropertyListsInBothFormats)
-{
-    QTemporaryDir dir;
-    const QVariantMap info{{QStringLiteral("CFBundleName"), QStringLiteral("Zürich Verb")},
-                           {QStringLiteral("Count"), 3},
-                           {QStringLiteral("List"), QStringList{QStringLiteral("a")}}};
-    const QString xml = dir.filePath(QStringLiteral("xml.plist"));
-    const QString bin = dir.filePath(QStringLiteral("bin.plist"));
-    ASSERT_TRUE(BundleWriter::writePropertyList(xml, info, false));
-    ASSERT_TRUE(BundleWriter::writePropertyList(bin, info, true));
-    QFile xmlFile(xml), binFile(bin);
-    ASSERT_TRUE(xmlFile.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(binFile.open(QIODevice::ReadOnly));
-    const QByteArray xmlData = xmlFile.readAll();
-    EXPECT_TRUE(xmlData.startsWith("<?xml"));
-    EXPECT_TRUE(xmlData.contains(QStringLiteral("<string>Zürich Verb</string>").toUtf8()));
-    EXPECT_TRUE(binFile.readAll().startsWith("bplist00"));
-}
-
 TEST(BundleWriter, RejectsValuesAPropertyListCannotHold)
 {
     QTemporaryDir dir;
