@@ -4,8 +4,7 @@
 #include "cli/FolderCommandRun.h"
 #include "content/FolderGrants.h"
 #include "discovery/FolderBookmark.h"
-
-#include <QFileInfo>
+#include "model/FilePathBytes.h"
 
 QString AddContentCommand::name() const {
     return QStringLiteral("add-content");
@@ -29,7 +28,7 @@ void AddContentCommand::addOptions(QCommandLineParser& parser) const {
 int AddContentCommand::run(const QStringList& arguments, const QCommandLineParser&,
                            const CommandContext& context) {
     return FolderCommandRun::run(name(), arguments, context, [](CatalogStore& store, const QString& path) -> std::optional<QString> {
-        if (!QFileInfo(path).isDir()) {
+        if (!FilePathBytes::isFolder(path)) {
             ConsoleOutput::error(QStringLiteral("there is no folder at %1; not added.").arg(path));
             return std::nullopt;
         }

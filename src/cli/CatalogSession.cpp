@@ -2,9 +2,7 @@
 
 #include "cli/ConsoleOutput.h"
 #include "model/CatalogStore.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "model/FilePathBytes.h"
 
 namespace CatalogSession {
 
@@ -27,7 +25,7 @@ bool save(CatalogStore& store) {
 }
 
 QString absolutePath(const QString& argument) {
-    return QDir::cleanPath(QFileInfo(argument).absoluteFilePath());
+    return FilePathBytes::absolute(argument);
 }
 
 } // namespace CatalogSession

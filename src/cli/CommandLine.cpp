@@ -24,9 +24,7 @@
 #include "ui/DesktopApp.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
-#include <QFileInfo>
 
 #include <memory>
 #include <vector>
@@ -110,7 +108,7 @@ QString commandList(const std::vector<std::unique_ptr<Command>>& commands) {
 }
 
 QString absolute(const QString& path) {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return FilePathBytes::absolute(path);
 }
 
 ScanRoots scanRoots(const QCommandLineParser& parser, const GlobalOptions& options) {
@@ -119,7 +117,7 @@ ScanRoots scanRoots(const QCommandLineParser& parser, const GlobalOptions& optio
         if (!parser.isSet(option))
             return;
         folder = absolute(parser.value(option));
-        if (!QFileInfo(folder).isDir())
+        if (!FilePathBytes::isFolder(folder))
             ConsoleOutput::warning(QStringLiteral("there is no folder at %1.").arg(folder));
     };
     folderOption(options.systemRoot, roots.systemRoot);

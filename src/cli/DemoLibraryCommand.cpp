@@ -3,10 +3,8 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/ExitStatus.h"
 #include "model/ByteCountFormat.h"
+#include "model/FilePathBytes.h"
 #include "sample/DemoLibrary.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -67,7 +65,7 @@ int DemoLibraryCommand::run(const QStringList& arguments, const QCommandLinePars
                 context.usage);
     }
 
-    const QString root = QDir::cleanPath(QFileInfo(arguments.first()).absoluteFilePath());
+    const QString root = FilePathBytes::absolute(arguments.first());
     const DemoLibrary::Result result = DemoLibrary::write(root, options);
     if (!result.ok) {
         ConsoleOutput::error(result.error);

@@ -8,8 +8,8 @@
 #include "model/BundleByteTotal.h"
 #include "model/ByteCountFormat.h"
 #include "model/CatalogStore.h"
+#include "model/FilePathBytes.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,7 +32,7 @@ QList<GrantRow> grantRows(const CatalogStore& store, const ScanRoots& roots) {
     const PluginScanner scanner(roots);
     QList<GrantRow> rows;
     for (const ScanBookmark* grant : store.scanBookmarks()) {
-        GrantRow row{grant->path(), scanner.isStandardLocation(grant->path()), QFileInfo(grant->path()).isDir()};
+        GrantRow row{grant->path(), scanner.isStandardLocation(grant->path()), FilePathBytes::isFolder(grant->path())};
         const QString prefix = grant->path().endsWith(u'/') ? grant->path() : grant->path() + u'/';
         BundleByteTotal bundleBytes;
         for (const PluginInstall* install : store.installs()) {

@@ -6,8 +6,7 @@
 #include "content/FolderGrants.h"
 #include "discovery/FolderBookmark.h"
 #include "discovery/PluginScanner.h"
-
-#include <QFileInfo>
+#include "model/FilePathBytes.h"
 
 QString GrantCommand::name() const {
     return QStringLiteral("grant");
@@ -52,7 +51,7 @@ int GrantCommand::run(const QStringList& given, const QCommandLineParser& parser
                     .arg(path));
             return std::nullopt;
         }
-        if (!QFileInfo(path).isDir()) {
+        if (!FilePathBytes::isFolder(path)) {
             ConsoleOutput::error(QStringLiteral("there is no folder at %1; not granted.").arg(path));
             return std::nullopt;
         }

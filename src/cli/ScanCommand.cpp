@@ -6,10 +6,9 @@
 #include "cli/ScannedPluginText.h"
 #include "discovery/FolderBookmark.h"
 #include "discovery/PluginScanner.h"
+#include "model/FilePathBytes.h"
 
-#include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QFutureWatcher>
 
 #include <algorithm>
@@ -21,13 +20,12 @@ const QString jsonOption = QStringLiteral("json");
 QMap<QString, QByteArray> grantsFor(const QStringList& folders) {
     QMap<QString, QByteArray> grants;
     for (const QString& folder : folders) {
-        const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-        const QFileInfo info(path);
-        if (!info.exists()) {
+        const QString path = FilePathBytes::absolute(folder);
+        if (!FilePathBytes::exists(path)) {
             ConsoleOutput::warning(QStringLiteral("%1 does not exist; skipping it.").arg(path));
             continue;
         }
-        if (!info.isDir()) {
+        if (!FilePathBytes::isFolder(path)) {
             ConsoleOutput::warning(QStringLiteral("%1 is not a folder; skipping it.").arg(path));
             continue;
         }

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 #include <QScopeGuard>
 #include <QtConcurrent/QtConcurrentRun>
@@ -140,7 +139,7 @@ std::optional<ContentLibraryScanResult> ContentLibraryScanner::scanTarget(const 
     const QString root = QDir::cleanPath(*resolved);
     FolderBookmark::startAccessing(root);
     const auto stopAccessing = qScopeGuard([&root] { FolderBookmark::stopAccessing(root); });
-    if (!QFileInfo::exists(root))
+    if (!FilePathBytes::exists(root))
         return notFoundResult(target.path);
 
     const QDateTime scannedAt = QDateTime::currentDateTimeUtc();

@@ -1,5 +1,12 @@
 #include "model/FilePathBytes.h"
 
+#include <QDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+
 namespace {
 
 // Plane 16's last private-use block: no file name a person types lands here, and valid UTF-8
@@ -127,4 +134,27 @@ QString FilePathBytes::displayForm(const QString& path)
         shown.append(units[i]);
     }
     return shown;
+}
+
+bool FilePathBytes::isFolder(const QString& path)
+{
+    struct stat status {};
+    return !path.isEmpty() && ::stat(encode(path).constData(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool FilePathBytes::exists(const QString& path)
+{
+    struct stat status {};
+    return !path.isEmpty() && ::stat(encode(path).constData(), &status) == 0;
+}
+
+QString FilePathBytes::absolute(const QString& path)
+{
+    if (path.isEmpty() || path.startsWith(u'/'))
+        return path.isEmpty() ? path : QDir::cleanPath(path);
+    QByteArray current(PATH_MAX, '\0');
+    if (!::getcwd(current.data(), size_t(current.size())))
+        return QDir::cleanPath(path);
+    current.truncate(qsizetype(qstrlen(current.constData())));
+    return QDir::cleanPath(decode(current) + u'/' + path);
 }

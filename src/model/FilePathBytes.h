@@ -17,4 +17,13 @@ QString decode(const QByteArray& bytes);
 // A readable form for people: each escaped byte shows as U+FFFD.
 QString displayForm(const QString& path);
 
+// Whether a folder is at the path (links followed), asked with the path's exact bytes.
+bool isFolder(const QString& path);
+
+// Whether anything is at the path (links followed).
+bool exists(const QString& path);
+
+// The path made absolute against the current folder's own bytes, then cleaned.
+QString absolute(const QString& path);
+
 } // namespace FilePathBytes

@@ -141,14 +141,25 @@ TEST_F(ExecutableRunTest, ControlCharactersInNamesArePrintedVisibly) {
 // shown readably, and is the same install on every refresh.
 TEST_F(ExecutableRunTest, ABundleNamedInBytesThatAreNotUtf8KeepsItsIdentity) {
     writeBundle(QStringLiteral("Plugins/cafe.vst3"), QStringLiteral("Cafe"));
-    const QByteArray folder = FilePathBytes::encode(path(QStringLiteral("Plugins")));
-    ASSERT_EQ(::rename((folder + "/cafe.vst3").constData(), (folder + "/caf\xe9.vst3").constData()), 0);
-    // QTemporaryDir cannot remove a name that is not UTF-8: give it back its own name first.
-    const auto restore = qScopeGuard([&folder] { ::rename((folder + "/caf\xe9.vst3").constData(), (folder + "/cafe.vst3").constData()); });
+    const QByteArray plain = FilePathBytes::encode(path(QStringLiteral("Plugins")));
+    const QByteArray folder = plain.left(plain.lastIndexOf('/')) + "/Plug\xe9ins";
+    ASSERT_EQ(::rename((plain + "/cafe.vst3").constData(), (plain + "/caf\xe9.vst3").constData()), 0);
+    ASSERT_EQ(::rename(plain.constData(), folder.constData()), 0);
+    // QTemporaryDir cannot remove a name that is not UTF-8: give them back their own names first.
+    const QString workingFolder = QDir::currentPath();
+    const auto restore = qScopeGuard([&] {
+        QDir::setCurrent(workingFolder);
+        ::rename(folder.constData(), plain.constData());
+        ::rename((plain + "/caf\xe9.vst3").constData(), (plain + "/cafe.vst3").constData());
+    });
     const QString bundle = FilePathBytes::decode(folder + "/caf\xe9.vst3");
 
+    // The granted folder is named by the current folder's bytes, which no argument can carry here.
+    ASSERT_EQ(::chdir(folder.constData()), 0);
     const QString store = QStringLiteral("--store=") + this->store();
-    ASSERT_EQ(run({store, QStringLiteral("grant"), path(QStringLiteral("Plugins"))}).exitCode, 0);
+    const CliRun granted = run({store, QStringLiteral("grant"), QStringLiteral(".")});
+    ASSERT_EQ(granted.exitCode, 0) << granted.err.toStdString();
+    EXPECT_EQ(granted.out, QStringLiteral("Granted %1\n").arg(path(QStringLiteral("Plug\uFFFDins"))));
     for (int refresh = 0; refresh < 3; ++refresh) {
         const CliRun refreshed = run({store, QStringLiteral("refresh")});
         ASSERT_EQ(refreshed.exitCode, 0) << refreshed.err.toStdString();
