@@ -35,12 +35,6 @@ bool isRegularFile(const QString& path)
     return ::stat(FilePathBytes::encode(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool isFolder(const QString& path)
-{
-    struct stat info {};
-    return ::stat(FilePathBytes::encode(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 // The path through every symbolic link, so one file reached under two names has one identity;
 // the path as given when it cannot be resolved.
 QString resolved(const QString& path)
