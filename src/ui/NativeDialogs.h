@@ -5,7 +5,9 @@
 
 // Whether the desktop offers its own file choosers. Qt uses them through a platform theme
 // plug-in (the desktop portal, GTK, Plasma); without one its fallback chooser highlights a
-// sub-folder the user never picked, so the window then uses its own in-window chooser.
+// sub-folder the user never picked and, in the dark, draws its path bar white under white folder
+// names (it takes that colour before it joins the window), so the window then uses its own
+// in-window choosers, of folders and of the file an export writes.
 class NativeDialogs : public QObject {
     Q_OBJECT
     QML_ELEMENT

@@ -99,6 +99,7 @@ TestCase {
                 verifyInside(part, search.parent.parent, "toolbar part " + (part.objectName || part.text))
         }
         verify(search.width >= 120, "search field " + search.width + " wide")
+        verify(findChild(window.libraryView, "sortButton").visible)
 
         const cards = cardDelegates(window.libraryView.list)
         verify(cards.length >= 2)
@@ -295,10 +296,31 @@ TestCase {
         verify(editor.activeFocus)
     }
 
-    function test_compact_list_sorts_by_its_columns_and_keeps_the_choice() {
+    function test_toolbar_and_compact_list_sort_and_keep_the_choice() {
         const window = openWindow(700, 600, 4)
         const library = window.libraryView
         const filter = library.controller.filterState
+        // The toolbar's sort menu: Size by keyboard puts the smaller first, Descending by mouse
+        // the larger.
+        const sortButton = findChild(library, "sortButton")
+        const sortMenu = findChild(library, "sortMenu")
+        sortButton.forceActiveFocus()
+        keyClick(Qt.Key_Space)
+        tryCompare(sortMenu, "opened", true)
+        for (let i = 0; i < 3; ++i)
+            keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Return)
+        tryCompare(sortMenu, "visible", false)
+        compare([filter.sortKey, filter.sortAscending], ["Size", true])
+        const firstCard = () => library.list.itemAtIndex(1).name
+        tryVerify(() => firstCard() === "Abacus Five")
+        mouseClick(sortButton)
+        tryCompare(sortMenu, "opened", true)
+        mouseClick(findChild(sortMenu.contentItem, "sortDescending"))
+        compare([filter.sortKey, filter.sortAscending], ["Size", false])
+        tryVerify(() => firstCard() === "Aardvark Seven Formats Mastering Suite With A Very Long Name")
+        compare(sortButton.text, "Sort by Size, Descending")
+
         mouseClick(findChild(library, "compactViewButton"))
         verify(library.compactView)
         compare(String(ZuzuzeVizozodApp.preference("libraryCompactView", false)), "true")
@@ -338,7 +360,7 @@ TestCase {
         const tree = UiFixture.accessibleTree(window)
         const expected = [
             "Button: Library", "Button: Dashboard", "Button: Refresh", "Button: Export", "Button: Folders",
-            "Button: Group by: Name", "EditableText: Search", "Button: Show Compact List", "List: Plugins",
+            "Button: Group by: Name", "Button: Sort by Name, Ascending", "EditableText: Search", "Button: Show Compact List", "List: Plugins",
             "ListItem: Abacus Five | Example, AU, VST, VST3, AAX, CLAP, 5 GB, 1-Mar-24",
             "Button: Filters", "StaticText: A, 2",
             "Button: Add to favorites", "Button: Open Abacus Five", "Button: All", "Button: Favorites",

@@ -99,6 +99,24 @@ Item {
             waitForRendering(message)
             mouseClick(findChild(message, "showInFolderButton"))
             compare(UiFixture.revealedPaths().slice(before), [target])
+
+            // Without a desktop chooser the export asks in the window: a click on the file
+            // written takes its name, and Save writes it again.
+            message.visible = false
+            view.startExport("csv")
+            const chooser = findChild(view, "saveChooser")
+            tryCompare(chooser, "opened", true)
+            compare(chooser.acceptLabel, "Save")
+            verify(findChild(chooser.contentItem, "chooserFileName").activeFocus)
+            chooser.openFolder(target.substring(0, target.lastIndexOf("/")))
+            const list = findChild(chooser.contentItem, "chooserList")
+            tryCompare(list, "count", 1)
+            waitForRendering(chooser.contentItem)
+            mouseClick(list.itemAtIndex(0))
+            compare(chooser.chosenPath, target)
+            mouseClick(findChild(chooser.contentItem, "chooserAccept"))
+            tryCompare(chooser, "visible", false)
+            verify(message.visible)
         }
     }
 }

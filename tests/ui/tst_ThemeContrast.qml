@@ -1,11 +1,22 @@
 import QtQuick
 import QtTest
 import ZuzuzeVizozod
+import ZuzuzeVizozod.Testing
 
 // Light appearance against WCAG AA: text 4.5:1, symbols and badges' outlines 3:1, measured on
 // the worst place each colour is drawn: an opened card over each stop of the window background.
+// The in-window file choosers in both appearances, as drawn.
 TestCase {
+    id: contrast
     name: "ThemeContrast"
+    width: 800
+    height: 600
+    when: windowShown
+
+    Component {
+        id: chooserComponent
+        FolderChooser {}
+    }
 
     function linear(c) {
         return c <= 0.04045 ? c / 12.92 : Math.pow((c + 0.055) / 1.055, 2.4)
@@ -65,5 +76,49 @@ TestCase {
         const measured = worstRatio(data.fg(), data.fill ? data.fill() : null, data.opacity ? data.opacity() : 1)
         ZuzuzeVizozodApp.appearanceMode = "dark"
         verify(measured >= data.minimum, data.tag + ": " + measured.toFixed(2) + ":1")
+    }
+
+    // The path bar's folder names, a plain and the selected row, and the accepting button, each
+    // over what lies under it.
+    function test_choosers_read_in_both_appearances_data() {
+        return [
+            { tag: "folder, dark", appearance: "dark", saving: false },
+            { tag: "folder, light", appearance: "light", saving: false },
+            { tag: "save, dark", appearance: "dark", saving: true },
+            { tag: "save, light", appearance: "light", saving: true },
+        ]
+    }
+
+    function test_choosers_read_in_both_appearances(data) {
+        ZuzuzeVizozodApp.appearanceMode = data.appearance
+        const chooser = createTemporaryObject(chooserComponent, contrast, { saving: data.saving })
+        chooser.openAt(UiFixture.newFolder(["Alpha", "Beta"]))
+        tryCompare(chooser, "opened", true)
+        const list = findChild(chooser.contentItem, "chooserList")
+        tryCompare(list, "count", 2)
+        waitForRendering(chooser.contentItem)
+        mouseClick(findChild(list, "chooserRow_Alpha"))
+
+        // Measured at once: a colour read from an item follows the appearance.
+        const measured = []
+        function measure(what, fg, bg) {
+            measured.push({ what: what, ratio: ratio(over(fg, bg), bg) })
+        }
+        const ground = chooser.background.color
+        const bar = findChild(chooser.contentItem, "chooserPathBar")
+        for (let i = 0; i < bar.count; ++i) {
+            const crumb = bar.itemAtIndex(i)
+            measure("path bar " + crumb.text, crumb.contentItem.color, over(crumb.background.color, ground))
+        }
+        for (const name of ["Alpha", "Beta"]) {
+            const row = findChild(list, "chooserRow_" + name)
+            measure(name + " row", findChild(row, "chooserRowName").color, over(row.color, list.parent.color))
+        }
+        const accept = findChild(chooser.contentItem, "chooserAccept")
+        measure("accept button", accept.contentItem.color, over(accept.background.color, ground))
+        ZuzuzeVizozodApp.appearanceMode = "dark"
+        verify(findChild(list, "chooserRow_Alpha").selected)
+        for (const pair of measured)
+            verify(pair.ratio >= 4.5, pair.what + ": " + pair.ratio.toFixed(2) + ":1")
     }
 }

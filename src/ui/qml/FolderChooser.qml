@@ -4,18 +4,37 @@ import QtQuick.Layouts
 import Qt.labs.folderlistmodel
 import ZuzuzeVizozod
 
-// The in-window folder chooser, for desktops that offer no chooser of their own. Nothing is
-// selected when a folder opens, and accepting then chooses the folder the user is in: a
-// sub-folder is chosen only when the user picked it. Double-click enters a folder.
+// The in-window chooser, for desktops that offer no chooser of their own: of a folder, or with
+// `saving` of a file to write. Nothing is selected when a folder opens, and accepting then chooses
+// the folder the user is in: a sub-folder is chosen only when the user picked it. Saving writes the
+// typed name in the folder shown; a click on a file takes its name. Double-click enters a folder.
+// Its colours are the window's own, so it reads in both appearances.
 Popup {
     id: chooser
 
     property string title
     property string acceptLabel: "Choose"
+    property bool saving: false
+    // Saving: the file's name, and the name filters ("Comma-separated text (*.csv)") whose
+    // patterns list the files beside the folders.
+    property string fileName
+    property var nameFilters: []
     // Absolute path of the folder shown.
     property string folder
     readonly property string selectedPath: list.currentIndex >= 0 && list.currentItem ? list.currentItem.path : ""
-    readonly property string chosenPath: selectedPath.length > 0 ? selectedPath : folder
+    readonly property string chosenPath: saving ? (folder === "/" ? "" : folder) + "/" + fileName
+                                                : selectedPath.length > 0 ? selectedPath : folder
+    readonly property bool canAccept: !saving || (fileName.length > 0 && fileName.indexOf("/") < 0
+                                                  && fileName !== "." && fileName !== "..")
+    readonly property var patterns: {
+        const result = []
+        for (const filter of nameFilters) {
+            const found = /\(([^)]*)\)/.exec(filter)
+            if (found)
+                result.push(...found[1].split(" ").filter((pattern) => pattern.length > 0))
+        }
+        return result
+    }
 
     signal accepted(string path)
     signal rejected()
@@ -26,12 +45,29 @@ Popup {
         open()
     }
 
+    // Saving, from a suggested file's url: its folder, with its name in the field.
+    function openToSave(url) {
+        const path = decodeURIComponent(String(url).replace(/^file:\/\//, ""))
+        const slash = path.lastIndexOf("/")
+        fileName = path.substring(slash + 1)
+        openAt(slash > 0 ? path.substring(0, slash) : "/")
+        nameField.forceActiveFocus()
+        const dot = fileName.lastIndexOf(".")
+        nameField.select(0, dot > 0 ? dot : fileName.length)
+    }
+
+    function urlOf(path) {
+        return "file://" + path.split("/").map(encodeURIComponent).join("/")
+    }
+
     function openFolder(path) {
         folder = path
         list.currentIndex = -1
     }
 
     function accept() {
+        if (!canAccept)
+            return
         const path = chosenPath
         close()
         accepted(path)
@@ -81,8 +117,9 @@ Popup {
         id: folders
         active: chooser.visible && chooser.folder.length > 0
         delegate: FolderListModel {
-            folder: "file://" + chooser.folder.split("/").map(encodeURIComponent).join("/")
-            showFiles: false
+            folder: chooser.urlOf(chooser.folder)
+            showFiles: chooser.saving
+            nameFilters: chooser.patterns
             showDotAndDotDot: false
             showHidden: false
             sortCaseSensitive: false
@@ -113,19 +150,27 @@ Popup {
             model: chooser.crumbs
             onCountChanged: positionViewAtEnd()
             delegate: Button {
+                id: crumb
                 required property var modelData
                 required property int index
-                flat: index !== pathBar.count - 1
+                readonly property bool current: index === pathBar.count - 1
                 height: 26
                 implicitWidth: contentItem.implicitWidth + 16
                 text: index > 0 ? "\u203a  " + modelData.name : modelData.name
                 font.pixelSize: Theme.subheadline
-                font.weight: index === pathBar.count - 1 ? Font.DemiBold : Font.Normal
+                font.weight: current ? Font.DemiBold : Font.Normal
                 contentItem: Text {
-                    text: parent.text
-                    font: parent.font
+                    text: crumb.text
+                    font: crumb.font
                     color: Theme.primary
                     verticalAlignment: Text.AlignVCenter
+                }
+                background: Rectangle {
+                    radius: 5
+                    color: crumb.current || crumb.down ? Theme.buttonColor
+                                                       : crumb.hovered ? Theme.quaternaryFill : "transparent"
+                    border.width: crumb.current || crumb.visualFocus ? 1 : 0
+                    border.color: crumb.visualFocus ? Theme.focusRing : Theme.quaternary
                 }
                 onClicked: chooser.openFolder(modelData.path)
             }
@@ -161,13 +206,14 @@ Popup {
                     required property int index
                     required property string fileName
                     required property string filePath
+                    required property bool fileIsDir
                     readonly property string path: filePath
                     readonly property bool selected: ListView.isCurrentItem
 
                     objectName: "chooserRow_" + fileName
                     width: ListView.view.width
                     height: 28
-                    color: selected ? Theme.accent : "transparent"
+                    color: selected ? Theme.selection : "transparent"
 
                     RowLayout {
                         anchors.fill: parent
@@ -176,11 +222,12 @@ Popup {
                         spacing: 8
 
                         SymbolIcon {
-                            symbol: "folder"
+                            symbol: row.fileIsDir ? "folder" : "note.text"
                             size: 14
                             color: row.selected ? "#ffffff" : Theme.secondary
                         }
                         Text {
+                            objectName: "chooserRowName"
                             Layout.fillWidth: true
                             text: row.fileName
                             elide: Text.ElideMiddle
@@ -195,17 +242,47 @@ Popup {
                             list.forceActiveFocus()
                             // A second click on the selected folder takes the selection back.
                             list.currentIndex = row.selected ? -1 : row.index
+                            if (!row.fileIsDir)
+                                chooser.fileName = row.fileName
                         }
-                        onDoubleClicked: chooser.openFolder(row.path)
+                        onDoubleClicked: {
+                            if (row.fileIsDir)
+                                chooser.openFolder(row.path)
+                            else
+                                chooser.accept()
+                        }
                     }
                 }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            visible: chooser.saving
+            spacing: 8
+
+            Label {
+                text: "Save as:"
+                color: Theme.primary
+                font.pixelSize: Theme.body
+            }
+            TextField {
+                id: nameField
+                objectName: "chooserFileName"
+                Layout.fillWidth: true
+                text: chooser.fileName
+                font.pixelSize: Theme.body
+                selectByMouse: true
+                Accessible.name: "File name"
+                onTextEdited: chooser.fileName = text
+                onAccepted: chooser.accept()
             }
         }
 
         Text {
             objectName: "chooserChoice"
             Layout.fillWidth: true
-            text: "Chooses " + chooser.chosenPath
+            text: (chooser.saving ? "Saves " : "Chooses ") + chooser.chosenPath
             elide: Text.ElideMiddle
             color: Theme.secondary
             font.pixelSize: Theme.caption
@@ -227,6 +304,7 @@ Popup {
             ProminentButton {
                 objectName: "chooserAccept"
                 text: chooser.acceptLabel
+                enabled: chooser.canAccept
                 onClicked: chooser.accept()
             }
         }

@@ -3,7 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import ZuzuzeVizozod
 
-// Refresh, the grouping menu, the export menu, the folder sheet, and the search field.
+// Refresh, the grouping and sort menus, the export menu, the folder sheet, and the search field.
 Rectangle {
     id: toolbar
 
@@ -43,7 +43,7 @@ Rectangle {
             display: AbstractButton.TextBesideIcon
             LayoutMirroring.enabled: true
             Accessible.name: text
-            Accessible.description: "Grouping and sort order of the list"
+            Accessible.description: "Sections of the list"
             onClicked: groupMenu.open()
 
             Menu {
@@ -61,11 +61,25 @@ Rectangle {
                         onTriggered: toolbar.controller.filterState.groupingMode = modelData
                     }
                 }
-                MenuSeparator {}
-                MenuItem {
-                    text: "Sort by"
-                    enabled: false
-                }
+            }
+        }
+
+        ToolbarButton {
+            id: sortButton
+            objectName: "sortButton"
+            readonly property string order: toolbar.controller.filterState.sortAscending ? "Ascending" : "Descending"
+            text: "Sort by " + toolbar.controller.filterState.sortKey + ", " + order
+            symbol: "arrow.up.arrow.down"
+            // Narrow enough for the minimum window; the label lives on in the tooltip.
+            iconOnly: true
+            Accessible.description: "Order of the plugins within each section"
+            onClicked: sortMenu.open()
+
+            Menu {
+                id: sortMenu
+                objectName: "sortMenu"
+                y: sortButton.height
+
                 Repeater {
                     model: ["Name", "Publisher", "Size", "Install Date", "Modification Date"]
                     MenuItem {
@@ -78,19 +92,16 @@ Rectangle {
                     }
                 }
                 MenuSeparator {}
-                MenuItem {
-                    objectName: "sortAscending"
-                    text: "Ascending"
-                    checkable: true
-                    checked: toolbar.controller.filterState.sortAscending
-                    onTriggered: toolbar.controller.filterState.sortAscending = true
-                }
-                MenuItem {
-                    objectName: "sortDescending"
-                    text: "Descending"
-                    checkable: true
-                    checked: !toolbar.controller.filterState.sortAscending
-                    onTriggered: toolbar.controller.filterState.sortAscending = false
+                Repeater {
+                    model: ["Ascending", "Descending"]
+                    MenuItem {
+                        required property string modelData
+                        objectName: "sort" + modelData
+                        text: modelData
+                        checkable: true
+                        checked: sortButton.order === modelData
+                        onTriggered: toolbar.controller.filterState.sortAscending = modelData === "Ascending"
+                    }
                 }
             }
         }

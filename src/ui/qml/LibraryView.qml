@@ -26,9 +26,17 @@ Item {
         const fileName = libraryController.exportFlow.begin(format)
         if (fileName.length === 0)
             return
-        saveDialog.nameFilters = libraryController.exportFlow.nameFilters(format)
-        saveDialog.selectedFile = libraryController.exportFlow.suggestedFileUrl(fileName)
-        saveDialog.open()
+        const filters = libraryController.exportFlow.nameFilters(format)
+        const suggested = libraryController.exportFlow.suggestedFileUrl(fileName)
+        // The desktop's own save dialog where it has one, else the in-window chooser.
+        if (NativeDialogs.available) {
+            saveDialog.nameFilters = filters
+            saveDialog.selectedFile = suggested
+            saveDialog.open()
+        } else {
+            saveChooser.nameFilters = filters
+            saveChooser.openToSave(suggested)
+        }
     }
 
     LibraryController {
@@ -169,6 +177,16 @@ Item {
         fileMode: FileDialog.SaveFile
         acceptLabel: "Save"
         onAccepted: libraryController.exportFlow.finish(selectedFile)
+        onRejected: libraryController.exportFlow.cancel()
+    }
+
+    FolderChooser {
+        id: saveChooser
+        objectName: "saveChooser"
+        title: "Export"
+        acceptLabel: "Save"
+        saving: true
+        onAccepted: (path) => libraryController.exportFlow.finish(urlOf(path))
         onRejected: libraryController.exportFlow.cancel()
     }
 

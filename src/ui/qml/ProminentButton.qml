@@ -22,7 +22,7 @@ Button {
         implicitWidth: 72
         implicitHeight: 28
         radius: 6
-        color: button.down ? Qt.darker(Theme.accent, 1.2) : button.hovered ? Qt.lighter(Theme.accent, 1.1) : Theme.accent
+        color: button.down ? Qt.darker(Theme.selection, 1.2) : button.hovered ? Qt.lighter(Theme.selection, 1.1) : Theme.selection
         border.width: button.visualFocus ? 2 : 0
         border.color: Theme.faded(Theme.ink, 0.5)
     }

@@ -34,6 +34,8 @@ QtObject {
     // An empty favourite star, and the opacity of a star on a card the pointer is not over.
     readonly property color emptyStar: dark ? faded(secondary, secondary.a * 0.55) : Qt.rgba(0, 0, 0, 0.5)
     readonly property real idleStarOpacity: dark ? 0.55 : 1.0
+    // A selected row or a confirming button under white text: the accent deepened to 4.5:1.
+    readonly property color selection: dark ? Qt.rgba(0.04, 0.4, 0.85, 1) : Qt.rgba(0.0, 0.36, 0.78, 1)
     // The keyboard's current item.
     readonly property color focusRing: dark ? accent : Qt.rgba(0.0, 0.36, 0.78, 1)
 

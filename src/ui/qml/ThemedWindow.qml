@@ -13,7 +13,7 @@ ApplicationWindow {
     palette.button: Theme.buttonColor
     palette.buttonText: Theme.primary
     palette.brightText: "#ffffff"
-    palette.highlight: Theme.accent
+    palette.highlight: Theme.selection
     palette.highlightedText: "#ffffff"
     palette.placeholderText: Theme.tertiary
     palette.toolTipBase: Theme.dark ? "#2b3236" : "#fbfbfb"
