@@ -1,4 +1,3 @@
-#include "CatalogTest.h"
 #include "UiCatalog.h"
 
 #include "content/ContentLibraryScanner.h"
@@ -46,24 +45,6 @@ protected:
     FolderAccessController m_controller;
 };
 
-TEST_F(FolderAccessControllerTest, AdditionalFoldersLeaveOutStandardLocationsAndContainers)
-{
-    const QString standard = m_root + QStringLiteral("/Library/Audio/Plug-Ins");
-    m_controller.saveScanBookmark(QStringLiteral("/media/b"), "b");
-    m_controller.saveScanBookmark(standard, "s");
-    m_controller.saveScanBookmark(QStringLiteral("/media/a"), "a");
-    m_controller.saveScanBookmark(
-        QStringLiteral("/home/me/Library/Containers/x/Data/Library/Application Support/Avid/Audio/Plug-Ins"), "c");
-    EXPECT_EQ(m_controller.additionalScanFolders(), (QStringList{"/media/a", "/media/b"}));
-    ASSERT_EQ(m_controller.standardLocations().size(), 1);
-    EXPECT_TRUE(m_controller.standardLocations().first().toMap().value(QStringLiteral("granted")).toBool());
-
-    // Opening again drops the container's grant from the catalogue, not only from the list.
-    m_controller.loadGrants();
-    EXPECT_EQ(bookmarkPaths(), (QStringList{"/media/b", standard, "/media/a"}));
-    EXPECT_EQ(m_controller.grantedPaths(), (QStringList{"/media/a", "/media/b", standard}));
-}
-
 TEST_F(FolderAccessControllerTest, AddsEveryChosenFolderThatCanBeBookmarked)
 {
     const QString one = folder(QStringLiteral("one"));
@@ -104,19 +85,6 @@ TEST_F(FolderAccessControllerTest, AddingAContentFolderAgainRenewsIt)
     EXPECT_EQ(added->name(), QStringLiteral("Spectrasonics"));
     EXPECT_EQ(added->status(), ContentLibraryStatus::found);
     EXPECT_EQ(m_controller.contentLibraries().size(), 1);
-}
-
-TEST_F(FolderAccessControllerTest, RemovingAContentFolderRemovesOnlyItsLibraries)
-{
-    UiCatalog::addContentFolder(*m_store, QStringLiteral("/media/a"));
-    UiCatalog::addContentFolder(*m_store, QStringLiteral("/media/ab"));
-    UiCatalog::addContentItem(*m_store, QStringLiteral("/media/a"), QStringLiteral("/media/a/x"), "x", "P", 1);
-    UiCatalog::addContentItem(*m_store, QStringLiteral("/media/ab"), QStringLiteral("/media/ab/y"), "y", "P", 1);
-    m_controller.removeContentFolder(QStringLiteral("/media/a"));
-    ASSERT_EQ(m_store->contentFolders().size(), 1);
-    EXPECT_EQ(m_store->contentFolders().first()->path(), QStringLiteral("/media/ab"));
-    ASSERT_EQ(m_store->contentItems().size(), 1);
-    EXPECT_EQ(m_store->contentItems().first()->path(), QStringLiteral("/media/ab/y"));
 }
 
 TEST_F(FolderAccessControllerTest, SuggestsTheRootsThatExistAndAreNotAddedYet)

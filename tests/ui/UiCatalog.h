@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CatalogStore.h"
+#include "support/TemporaryCatalogue.h"
 
 #include <QDateTime>
 #include <QString>
@@ -10,6 +11,12 @@ class ContentLibraryFolder;
 class ContentLibraryItem;
 class PluginInstall;
 class PluginRecord;
+
+// The shared temporary catalogue, its folder under the name the view tests use.
+class CatalogTest : public TemporaryCatalogue {
+protected:
+    const QTemporaryDir& m_folder = m_dir;
+};
 
 // Records and installs made straight in a catalogue, for the view tests.
 namespace UiCatalog {

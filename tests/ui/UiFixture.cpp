@@ -58,12 +58,6 @@ void UiFixture::addBookmark(CatalogStore* store, const QString& path)
         UiCatalog::addBookmark(*store, path);
 }
 
-void UiFixture::removeRecord(CatalogStore* store, PluginRecord* record)
-{
-    if (store && record)
-        store->remove(record);
-}
-
 void UiFixture::setFileSize(PluginRecord* record, qint64 bytes)
 {
     if (record)
@@ -149,15 +143,6 @@ QStringList UiFixture::storedTagNames(CatalogStore* store) const
     return names;
 }
 
-QStringList UiFixture::installFormats(PluginRecord* record) const
-{
-    QStringList formats;
-    if (record)
-        for (const PluginInstall* install : record->installs())
-            formats.append(rawValue(install->format()));
-    return formats;
-}
-
 void UiFixture::recordReveals()
 {
     FileRevealer::setLauncher([this](const QString& path) {
@@ -238,6 +223,11 @@ bool UiFixture::addBundle(const QString& path)
                    {QStringLiteral("CFBundleExecutable"), name},
                    {QStringLiteral("CFBundleShortVersionString"), QStringLiteral("1.0")}};
     return BundleWriter::write(bundle);
+}
+
+bool UiFixture::addLinkLoop(const QString& path)
+{
+    return QFile::link(QFileInfo(path).fileName(), path);
 }
 
 QStringList UiFixture::makeAppStandardFolders()

@@ -30,7 +30,6 @@ public:
     Q_INVOKABLE PluginInstall* addInstall(CatalogStore* store, PluginRecord* record, const QString& format,
                                           const QString& architecture, bool found);
     Q_INVOKABLE void addBookmark(CatalogStore* store, const QString& path);
-    Q_INVOKABLE void removeRecord(CatalogStore* store, PluginRecord* record);
     // Every install of the record takes this many bytes.
     Q_INVOKABLE void setFileSize(PluginRecord* record, qint64 bytes);
     Q_INVOKABLE void addContentFolder(CatalogStore* store, const QString& path);
@@ -48,8 +47,6 @@ public:
     Q_INVOKABLE PluginStore* newPluginStore(CatalogStore* store, const QString& root);
     // Names of every Tag record in the store, in store order.
     Q_INVOKABLE QStringList storedTagNames(CatalogStore* store) const;
-    // The formats of a record's installs in its stored order.
-    Q_INVOKABLE QStringList installFormats(PluginRecord* record) const;
     // The window's accessibility tree as an assistive tool reads it (the bridge switched on),
     // depth first over what is shown: one line per named node, "Role: name" (plus
     // " | description" when there is one).
@@ -68,6 +65,8 @@ public:
     Q_INVOKABLE void removeAppStandardFolders();
     // A plug-in bundle named after its last component (e.g. ".../Reverb.vst3"); false on failure.
     Q_INVOKABLE bool addBundle(const QString& path);
+    // A link to itself at `path`: a folder no one can list, root included.
+    Q_INVOKABLE bool addLinkLoop(const QString& path);
     // From now on FileRevealer only records what it would show, in revealedPaths(); no file
     // manager starts.
     Q_INVOKABLE void recordReveals();

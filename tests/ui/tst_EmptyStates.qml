@@ -37,34 +37,29 @@ Item {
             return view.list.visible ? "list" : "nothing"
         }
 
-        function test_no_records_shows_no_plugins_even_with_filters() {
-            const store = UiFixture.newStore()
-            UiFixture.addBookmark(store, "/Library/Audio/Plug-Ins")
-            const view = createTemporaryObject(viewComponent, stage, { catalogStore: store })
-            compare(shown(view), "noPlugins")
-            view.controller.activateChip("Favorites")
-            compare(shown(view), "noPlugins")
+        // `records`: name → found; `chips` are activated in turn, each followed by what shows.
+        function test_states_data() {
+            return [
+                { tag: "no records, even with a filter", records: {}, chips: ["", "Favorites"],
+                  shown: ["noPlugins", "noPlugins"] },
+                { tag: "a filter matching nothing", records: { "Diva": true }, chips: ["", "CLAP", "All"],
+                  shown: ["list", "noMatches", "list"] },
+                { tag: "no found install", records: { "Gone": false }, chips: [""], shown: ["noMatches"] },
+            ]
         }
 
-        function test_a_filter_matching_nothing_shows_no_matches() {
+        function test_states(data) {
             const store = UiFixture.newStore()
             UiFixture.addBookmark(store, "/Library/Audio/Plug-Ins")
-            UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
+            for (const name in data.records)
+                UiFixture.addInstall(store, UiFixture.addRecord(store, name, "u-he", []), "AU", "Intel 64",
+                                     data.records[name])
             const view = createTemporaryObject(viewComponent, stage, { catalogStore: store })
-            compare(shown(view), "list")
-            view.controller.activateChip("CLAP")
-            compare(shown(view), "noMatches")
-            view.controller.activateChip("All")
-            compare(shown(view), "list")
-        }
-
-        function test_records_without_found_installs_show_no_matches() {
-            const store = UiFixture.newStore()
-            UiFixture.addBookmark(store, "/Library/Audio/Plug-Ins")
-            const record = UiFixture.addRecord(store, "Gone", "Nobody", [])
-            UiFixture.addInstall(store, record, "AU", "Intel 64", false)
-            const view = createTemporaryObject(viewComponent, stage, { catalogStore: store })
-            compare(shown(view), "noMatches")
+            data.chips.forEach((chip, i) => {
+                if (chip)
+                    view.controller.activateChip(chip)
+                compare(shown(view), data.shown[i], chip)
+            })
         }
 
         function test_a_running_scan_with_no_records_shows_neither() {

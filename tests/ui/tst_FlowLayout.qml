@@ -42,35 +42,46 @@ Item {
             }
         }
 
-        function test_measures_the_hundred_point_example() {
-            const flow = createTemporaryObject(threeChildren, stage)
-            const size = flow.sizeThatFits(100)
-            compare(size.width, 100)
-            compare(size.height, 20 + 6 + 20)
-            const unbounded = flow.sizeThatFits()
-            compare(unbounded.width, Infinity)
-            compare(unbounded.height, 20)
+        Component {
+            id: exactFit
+            FlowLayout {
+                spacing: 6
+                Rectangle { width: 40; height: 10 }
+                Rectangle { width: 54; height: 10 }
+            }
         }
 
-        function test_places_the_hundred_point_example() {
+        Component {
+            id: empty
+            FlowLayout { spacing: 6 }
+        }
+
+        function test_the_hundred_point_example() {
             const flow = createTemporaryObject(threeChildren, stage, { width: 100 })
+            compare(flow.sizeThatFits(100), Qt.size(100, 20 + 6 + 20))
+            compare(flow.sizeThatFits(), Qt.size(Infinity, 20))
             waitForItemPolished(flow)
-            compare(flow.children[0].x, 0)
-            compare(flow.children[0].y, 0)
-            compare(flow.children[1].x, 46)
-            compare(flow.children[1].y, 0)
-            compare(flow.children[2].x, 0)
-            compare(flow.children[2].y, 26)
+            compare([flow.children[1].x, flow.children[1].y, flow.children[2].x, flow.children[2].y], [46, 0, 0, 26])
             compare(flow.implicitHeight, 46)
         }
 
-        function test_without_a_width_keeps_one_row() {
-            const flow = createTemporaryObject(threeChildren, stage)
+        function test_edges_data() {
+            return [
+                // 40 + 6 + 54 = 100: not greater than the width.
+                { tag: "an exact fit stays on the row", component: exactFit, width: 100, lastX: 46, height: 10 },
+                { tag: "no width keeps one row", component: threeChildren, lastX: 92, height: 20, implicitWidth: 132 },
+                { tag: "no children take no height", component: empty, width: 100, height: 0 },
+            ]
+        }
+
+        function test_edges(data) {
+            const flow = createTemporaryObject(data.component, stage, data.width ? { width: data.width } : {})
             waitForItemPolished(flow)
-            compare(flow.children[2].x, 92)
-            compare(flow.children[2].y, 0)
-            compare(flow.implicitWidth, 132)
-            compare(flow.implicitHeight, 20)
+            compare(flow.implicitHeight, data.height)
+            if (data.lastX !== undefined)
+                compare([flow.children[flow.children.length - 1].x, flow.children[flow.children.length - 1].y], [data.lastX, 0])
+            if (data.implicitWidth)
+                compare(flow.implicitWidth, data.implicitWidth)
         }
 
         function test_a_wide_child_sits_alone_unshrunk_and_rows_take_the_tallest() {

@@ -54,12 +54,13 @@ Item {
         function test_container_grants_are_deleted_on_opening() {
             const store = UiFixture.newStore()
             const container = "/Users/me/Library/Containers/com.example.host/Data/Library/Audio/Plug-Ins"
-            UiFixture.addBookmark(store, container)
             UiFixture.addBookmark(store, "/media/drive/Plugins")
+            UiFixture.addBookmark(store, container)
+            UiFixture.addBookmark(store, "/media/a")
             const sheet = openSheet({ catalogStore: store })
-            compare(UiFixture.scanBookmarkPaths(store), ["/media/drive/Plugins"])
-            compare(sheet.controller.grantedPaths, ["/media/drive/Plugins"])
-            compare(sheet.controller.additionalScanFolders, ["/media/drive/Plugins"])
+            compare(UiFixture.scanBookmarkPaths(store), ["/media/drive/Plugins", "/media/a"])
+            compare(sheet.controller.grantedPaths, ["/media/a", "/media/drive/Plugins"])
+            compare(sheet.controller.additionalScanFolders, ["/media/a", "/media/drive/Plugins"])
             verify(findChild(sheet.contentItem, "additional_/media/drive/Plugins"))
         }
 
@@ -166,17 +167,18 @@ Item {
         function test_removing_a_content_folder_removes_its_libraries() {
             const store = UiFixture.newStore()
             UiFixture.addContentFolder(store, "/media/samples")
-            UiFixture.addContentFolder(store, "/media/more")
+            // A folder whose path begins with the removed one's keeps its libraries.
+            UiFixture.addContentFolder(store, "/media/samples2")
             UiFixture.addContentItem(store, "/media/samples", "/media/samples/Strings", "Strings", "Example", 10)
             UiFixture.addContentItem(store, "/media/samples", "/media/samples/Drums", "Drums", "Example", 20)
-            UiFixture.addContentItem(store, "/media/more", "/media/more/Piano", "Piano", "Example", 30)
+            UiFixture.addContentItem(store, "/media/samples2", "/media/samples2/Piano", "Piano", "Example", 30)
             const sheet = openSheet({ catalogStore: store })
             const row = findChild(sheet.contentItem, "content_/media/samples")
             verify(row)
             mouseClick(findChild(row, "removeContentFolder"))
-            compare(UiFixture.contentFolderPaths(store), ["/media/more"])
-            compare(UiFixture.contentItemPaths(store), ["/media/more/Piano"])
-            compare(sheet.controller.contentLibraries.map((folder) => folder.path), ["/media/more"])
+            compare(UiFixture.contentFolderPaths(store), ["/media/samples2"])
+            compare(UiFixture.contentItemPaths(store), ["/media/samples2/Piano"])
+            compare(sheet.controller.contentLibraries.map((folder) => folder.path), ["/media/samples2"])
         }
 
         function test_escape_starts_no_refresh_and_done_does() {

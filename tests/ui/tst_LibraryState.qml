@@ -27,68 +27,53 @@ Item {
             return createTemporaryObject(controllerComponent, stage, { store: UiFixture.newStore() })
         }
 
-        function test_all_is_selected_by_default_and_while_only_searching() {
-            const c = makeController()
-            compare(c.selectedChips, ["All"])
-            c.filterState.searchText = "pro"
-            compare(c.selectedChips, ["All"])
-            c.filterState.installDateTo = new Date(2024, 0, 1)
-            compare(c.selectedChips, [])
+        // Each row writes `set` to a fresh filter, activates `chips` in turn, then finds `selected`
+        // chips and the filter fields of `expect`.
+        function test_chips_data() {
+            return [
+                { tag: "All by default", chips: [], selected: ["All"] },
+                { tag: "All while only searching", set: { searchText: "pro" }, chips: [], selected: ["All"] },
+                { tag: "a date is a filter", set: { installDateTo: new Date(2024, 0, 1) }, chips: [], selected: [] },
+                { tag: "Favorites", chips: ["Favorites"], selected: ["Favorites"], expect: { favoritesOnly: true } },
+                { tag: "Favorites twice", chips: ["Favorites", "Favorites"], selected: ["All"],
+                  expect: { favoritesOnly: false } },
+                { tag: "formats in format order", chips: ["VST3", "AU"], selected: ["AU", "VST3"],
+                  expect: { selectedFormats: ["AU", "VST3"] } },
+                { tag: "a format chip toggles its format only", chips: ["VST3", "AU", "AU"], selected: ["VST3"],
+                  expect: { selectedFormats: ["VST3"] } },
+                { tag: "Intel and Universal are not Rosetta", set: { selectedArchitectures: ["Intel 64", "Universal"] },
+                  chips: [], selected: [] },
+                // Intel builds for the Mac only: a Linux or Windows x86-64 build runs natively.
+                { tag: "Rosetta is exactly Intel on the Mac", set: { selectedArchitectures: ["Intel 64", "Universal"] },
+                  chips: ["Rosetta"], selected: ["Rosetta"],
+                  expect: { selectedArchitectures: ["Intel 64"], selectedPlatforms: ["macOS"] } },
+                { tag: "Intel on Linux is not Rosetta",
+                  set: { selectedArchitectures: ["Intel 64"], selectedPlatforms: ["Linux"] }, chips: [], selected: [] },
+                { tag: "Rosetta twice", chips: ["Rosetta", "Rosetta"], selected: ["All"],
+                  expect: { selectedArchitectures: [], selectedPlatforms: [] } },
+                { tag: "unknown titles do nothing", chips: ["Favourites", "au", "Nothing"], selected: ["All"],
+                  expect: { favoritesOnly: false, selectedFormats: [] } },
+                { tag: "All keeps only search and grouping",
+                  set: { searchText: "pro", groupingMode: "Publisher", favoritesOnly: true, selectedTags: ["mixing"],
+                         selectedFormats: ["CLAP"], selectedArchitectures: ["ARM 64"], selectedPlatforms: ["Linux"],
+                         installDateFrom: new Date(2023, 0, 1), installDateTo: new Date(2024, 0, 1) },
+                  chips: ["All"], selected: ["All"],
+                  expect: { searchText: "pro", groupingMode: "Publisher", favoritesOnly: false, selectedTags: [],
+                            selectedFormats: [], selectedArchitectures: [], selectedPlatforms: [] } },
+            ]
         }
 
-        function test_favorites_chip_inverts_the_switch() {
+        function test_chips(data) {
             const c = makeController()
-            c.activateChip("Favorites")
-            verify(c.filterState.favoritesOnly)
-            compare(c.selectedChips, ["Favorites"])
-            c.activateChip("Favorites")
-            verify(!c.filterState.favoritesOnly)
-            compare(c.selectedChips, ["All"])
-        }
-
-        function test_format_chips_toggle_their_format_only() {
-            const c = makeController()
-            c.activateChip("VST3")
-            c.activateChip("AU")
-            compare(c.filterState.selectedFormats, ["AU", "VST3"])
-            compare(c.selectedChips, ["AU", "VST3"])
-            c.activateChip("AU")
-            compare(c.filterState.selectedFormats, ["VST3"])
-            compare(c.selectedChips, ["VST3"])
-        }
-
-        function test_rosetta_chip_selects_exactly_intel() {
-            const c = makeController()
-            c.filterState.selectedArchitectures = ["Intel 64", "Universal"]
-            verify(c.selectedChips.indexOf("Rosetta") < 0)
-            c.activateChip("Rosetta")
-            compare(c.filterState.selectedArchitectures, ["Intel 64"])
-            compare(c.selectedChips, ["Rosetta"])
-            c.activateChip("Rosetta")
-            compare(c.filterState.selectedArchitectures, [])
-            compare(c.selectedChips, ["All"])
-        }
-
-        function test_all_clears_filters_but_keeps_search_and_grouping() {
-            const c = makeController()
-            c.filterState.searchText = "pro"
-            c.filterState.groupingMode = "Publisher"
-            c.activateChip("Favorites")
-            c.activateChip("CLAP")
-            c.activateChip("Rosetta")
-            c.filterState.selectedTags = ["mixing"]
-            c.filterState.installDateFrom = new Date(2023, 0, 1)
-            c.filterState.installDateTo = new Date(2024, 0, 1)
-            c.activateChip("All")
-            verify(!c.filterState.favoritesOnly)
-            compare(c.filterState.selectedFormats, [])
-            compare(c.filterState.selectedArchitectures, [])
-            compare(c.filterState.selectedTags, [])
-            verify(isNaN(c.filterState.installDateFrom.getTime()))
-            verify(isNaN(c.filterState.installDateTo.getTime()))
-            compare(c.filterState.searchText, "pro")
-            compare(c.filterState.groupingMode, "Publisher")
-            compare(c.selectedChips, ["All"])
+            for (const key in data.set || {})
+                c.filterState[key] = data.set[key]
+            for (const chip of data.chips)
+                c.activateChip(chip)
+            compare(c.selectedChips, data.selected)
+            for (const key in data.expect || {})
+                compare(c.filterState[key], data.expect[key], key)
+            if (data.tag.startsWith("All keeps"))
+                verify(isNaN(c.filterState.installDateFrom.getTime()) && isNaN(c.filterState.installDateTo.getTime()))
         }
 
         function test_active_filter_count_and_button_text() {
@@ -130,13 +115,12 @@ Item {
             c.filterState.searchText = ""
             c.activateChip("AU")
             compare(c.pluginCountText, "2 of 3 plugins")
-        }
-
-        function test_single_group_has_no_singular() {
-            const store = UiFixture.newStore()
-            UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
-            const c = createTemporaryObject(controllerComponent, stage, { store: store })
-            compare(c.pluginCountText, "1 plugins")
+            // No singular.
+            c.filterState.searchText = "diva"
+            compare(c.pluginCountText, "1 of 3 plugins")
+            const one = UiFixture.newStore()
+            UiFixture.addRecord(one, "Diva", "u-he", ["AU"])
+            compare(createTemporaryObject(controllerComponent, stage, { store: one }).pluginCountText, "1 plugins")
         }
     }
 }

@@ -320,6 +320,11 @@ TestCase {
         compare([filter.sortKey, filter.sortAscending], ["Size", false])
         tryVerify(() => firstCard() === "Aardvark Seven Formats Mastering Suite With A Very Long Name")
         compare(sortButton.text, "Sort by Size, Descending")
+        // The checked entry stays checked when clicked again.
+        mouseClick(sortButton)
+        tryCompare(sortMenu, "opened", true)
+        mouseClick(findChild(sortMenu.contentItem, "sortDescending"))
+        verify(findChild(sortMenu.contentItem, "sortDescending").checked)
 
         mouseClick(findChild(library, "compactViewButton"))
         verify(library.compactView)

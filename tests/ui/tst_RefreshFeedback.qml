@@ -72,7 +72,37 @@ Item {
             verify(seen.some((text) => /^Refreshing: \d+ folders walked, 2 bundles found/.test(text)),
                    JSON.stringify(seen))
             compare(findChild(view, "refreshMessage").text, "2 new plug-ins, 2 new installs")
+            verify(!findChild(view, "unreadableMessage").visible)
             tryVerify(() => !findChild(view, "noPluginsState").visible)
+        }
+
+        // Link loops stand for every folder that cannot be listed: permissions do not bind root.
+        function test_folders_that_could_not_be_read_are_counted_then_listed() {
+            const root = UiFixture.newFolder(["Drive"])
+            const store = UiFixture.newStore()
+            verify(UiFixture.addBundle(root + "/Drive/Reverb.vst3"))
+            for (const name of ["Drive", "Loop A", "Loop B"]) {
+                if (name !== "Drive")
+                    verify(UiFixture.addLinkLoop(root + "/" + name))
+                UiFixture.addBookmark(store, root + "/" + name)
+            }
+            const view = newLibrary(store, root)
+            refresh(view)
+            compare(findChild(view, "refreshMessage").text, "1 new plug-in, 1 new install")
+            verify(findChild(view, "unreadableMessage").visible)
+            compare(findChild(view, "unreadableMessage").text, "Could not read 2 folders")
+            const toggle = findChild(view, "unreadableToggle")
+            compare(toggle.Accessible.name, "Show Folders")
+            const list = findChild(view, "unreadableFolders")
+            compare(list.count, 0)
+
+            waitForRendering(toggle)
+            mouseClick(toggle)
+            compare(toggle.text, "Hide Folders")
+            compare(list.count, 2)
+            const reason = " \u2014 Too many levels of symbolic links"
+            compare([list.itemAt(0).text, list.itemAt(1).text],
+                    [root + "/Loop A" + reason, root + "/Loop B" + reason])
         }
 
         function test_no_grant_at_all_says_what_to_do() {

@@ -1,6 +1,6 @@
 // Renders the README's pictures of the desktop application: the library in dark and in light, a
-// card opened on its detail, the dashboard, the folder-access sheet, and the Linux and Windows
-// plug-ins. Runs on the sample library in a temporary folder; writes PNG files into the folder
+// card opened on its detail, the dashboard, the folder-access sheet, the Linux and Windows
+// plug-ins, and the in-window folder and save choosers. Runs on the sample library in a temporary folder; writes PNG files into the folder
 // given as the only argument.
 
 #include "model/CatalogStore.h"
@@ -163,5 +163,28 @@ int main(int argc, char** argv)
     session.app()->setAppearanceMode(QStringLiteral("light"));
     ok = save(window, output.filePath(QStringLiteral("library-compact-light.png"))) && ok;
     libraryView->setProperty("compactView", false);
+
+    // The in-window choosers of a desktop without its own: Add Folder in the dark, a row picked;
+    // the export's save in the light.
+    session.app()->setAppearanceMode(QStringLiteral("dark"));
+    libraryView->setProperty("showScanPermission", true);
+    QObject* sheet = libraryView->findChild<QObject*>(QStringLiteral("folderSheet"));
+    QObject* chooser = sheet ? sheet->findChild<QObject*>(QStringLiteral("folderChooser")) : nullptr;
+    if (chooser) {
+        QMetaObject::invokeMethod(chooser, "openAt", Q_ARG(QVariant, QDir(library).filePath(QStringLiteral("Volumes/Studio SSD"))));
+        QTest::qWait(300);
+        if (auto* list = chooser->property("contentItem").value<QQuickItem*>()->findChild<QQuickItem*>(QStringLiteral("chooserList")))
+            list->setProperty("currentIndex", 1);
+        ok = save(window, output.filePath(QStringLiteral("dialog-folder-dark.png"))) && ok;
+        QMetaObject::invokeMethod(chooser, "reject");
+        QMetaObject::invokeMethod(sheet, "close");
+    }
+    session.app()->setAppearanceMode(QStringLiteral("light"));
+    QMetaObject::invokeMethod(libraryView, "startExport", Q_ARG(QVariant, QStringLiteral("csv")));
+    if (QObject* saver = libraryView->findChild<QObject*>(QStringLiteral("saveChooser"))) {
+        QMetaObject::invokeMethod(saver, "openFolder", Q_ARG(QVariant, QDir(library).filePath(QStringLiteral("Users/alex"))));
+        ok = save(window, output.filePath(QStringLiteral("dialog-save-light.png"))) && ok;
+        QMetaObject::invokeMethod(saver, "reject");
+    }
     return ok ? 0 : 1;
 }
