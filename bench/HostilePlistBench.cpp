@@ -54,9 +54,9 @@ void scanShape(benchmark::State& state, const QString& folder)
     PluginScanner scanner(ScanRoots{dir->filePath(QStringLiteral("none")), dir->filePath(QStringLiteral("none"))});
     qsizetype found = 0;
     for (auto _ : state) {
-        QFuture<QList<ScannedPlugin>> future = scanner.scan(grants);
+        QFuture<PluginScanResult> future = scanner.scan(grants);
         future.waitForFinished();
-        found = future.result().size();
+        found = future.result().plugins.size();
     }
     state.counters["bundles_found"] = double(found);
 }

@@ -30,10 +30,10 @@ Timed scanOnce(PluginScanner& scanner, const QMap<QString, QByteArray>& grants)
 {
     QElapsedTimer timer;
     timer.start();
-    QFuture<QList<ScannedPlugin>> future = scanner.scan(grants);
+    QFuture<PluginScanResult> future = scanner.scan(grants);
     future.waitForFinished();
     const double elapsed = double(timer.nsecsElapsed()) / 1e6;
-    return {elapsed, future.resultCount() > 0 ? future.result().size() : 0};
+    return {elapsed, future.resultCount() > 0 ? future.result().plugins.size() : 0};
 }
 
 Timed lv2lsOnce(const QString& folder)

@@ -38,9 +38,9 @@ struct Tree {
 std::unique_ptr<Tree> tree;
 
 QList<ScannedPlugin> scanOnce(PluginScanner& scanner) {
-    QFuture<QList<ScannedPlugin>> future = scanner.scan(tree->grants);
+    QFuture<PluginScanResult> future = scanner.scan(tree->grants);
     future.waitForFinished();
-    return future.resultCount() > 0 ? future.result() : QList<ScannedPlugin>();
+    return future.resultCount() > 0 ? future.result().plugins : QList<ScannedPlugin>();
 }
 
 bool duOnce() {

@@ -37,6 +37,15 @@ void warning(const QString& message) {
     err(programName + QStringLiteral(": warning: ") + message + u'\n');
 }
 
+void tellUnreadable(const QList<UnreadableFolder>& folders) {
+    for (const UnreadableFolder& folder : folders) {
+        // A line feed in a folder's name would break its one line in two.
+        QString line = folder.diagnosticLine();
+        line.replace(u'\n', QChar(0x240A));
+        write(stderr, line + u'\n', VisibleText::CarriageReturn::replace);
+    }
+}
+
 int usageError(const QString& message, const QString& usage) {
     error(message);
     err(u'\n' + usage);

@@ -39,6 +39,8 @@ int RefreshCommand::run(const QStringList& arguments, const QCommandLineParser& 
         return ExitStatus::failure;
 
     const RefreshRun refresh = RefreshRun::run(*store, context.roots);
+    // A word, not a failure: the rest of the refresh stands, and the exit status says so.
+    ConsoleOutput::tellUnreadable(refresh.summary.unreadableFolders);
     if (!refresh.error.isEmpty()) {
         ConsoleOutput::error(QStringLiteral("The refresh failed: ") + refresh.error);
         return ExitStatus::failure;

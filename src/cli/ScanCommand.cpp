@@ -35,17 +35,17 @@ QMap<QString, QByteArray> grantsFor(const QStringList& folders) {
 }
 
 // The command line may wait; the event loop runs in case the scanner reports back through it.
-QList<ScannedPlugin> waitFor(QFuture<QList<ScannedPlugin>> future) {
+PluginScanResult waitFor(QFuture<PluginScanResult> future) {
     if (!future.isFinished()) {
         QEventLoop loop;
-        QFutureWatcher<QList<ScannedPlugin>> watcher;
+        QFutureWatcher<PluginScanResult> watcher;
         QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
         watcher.setFuture(future);
         if (!future.isFinished())
             loop.exec();
     }
     future.waitForFinished();
-    return future.resultCount() > 0 ? future.result() : QList<ScannedPlugin>();
+    return future.resultCount() > 0 ? future.result() : PluginScanResult();
 }
 
 } // namespace
@@ -81,7 +81,9 @@ int ScanCommand::run(const QStringList& arguments, const QCommandLineParser& par
 
     const QMap<QString, QByteArray> grants = grantsFor(arguments);
     PluginScanner scanner(context.roots);
-    QList<ScannedPlugin> plugins = waitFor(scanner.scan(grants));
+    const PluginScanResult scanned = waitFor(scanner.scan(grants));
+    ConsoleOutput::tellUnreadable(scanned.unreadableFolders);
+    QList<ScannedPlugin> plugins = scanned.plugins;
     std::sort(plugins.begin(), plugins.end(),
               [](const ScannedPlugin& a, const ScannedPlugin& b) { return a.filePath < b.filePath; });
 

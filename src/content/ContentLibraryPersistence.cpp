@@ -34,18 +34,18 @@ ContentLibraryItem* newItem(const ContentLibraryItemInfo& info)
 
 namespace ContentLibraryPersistence {
 
-QFuture<void> refreshContentLibraries(CatalogStore& store, ContentLibraryScanner& scanner)
+QFuture<QList<UnreadableFolder>> refreshContentLibraries(CatalogStore& store, ContentLibraryScanner& scanner)
 {
     const QList<ContentLibraryFolder*> folders = store.contentFolders();
     if (folders.isEmpty())
-        return QtFuture::makeReadyFuture();
+        return QtFuture::makeReadyFuture(QList<UnreadableFolder>());
 
     QList<ContentLibraryScanTarget> targets;
     targets.reserve(folders.size());
     for (const ContentLibraryFolder* folder : folders)
         targets.append({folder->path(), folder->bookmarkData()});
 
-    auto promise = std::make_shared<QPromise<void>>();
+    auto promise = std::make_shared<QPromise<QList<UnreadableFolder>>>();
     promise->start();
     // A child of the store: should the store go first, the watcher and the promise go with it
     // and the future ends cancelled instead of writing into a dead store.
@@ -53,8 +53,13 @@ QFuture<void> refreshContentLibraries(CatalogStore& store, ContentLibraryScanner
     auto* watcher = new Watcher(&store);
     QObject::connect(watcher, &Watcher::finished, watcher, [watcher, promise, &store] {
         const QFuture<QList<ContentLibraryScanResult>> scanned = watcher->future();
-        if (!scanned.isCanceled() && scanned.resultCount() > 0)
+        if (!scanned.isCanceled() && scanned.resultCount() > 0) {
             writeResults(store, scanned.result());
+            QList<UnreadableFolder> unreadable;
+            for (const ContentLibraryScanResult& result : scanned.result())
+                unreadable.append(result.unreadableFolders);
+            promise->addResult(std::move(unreadable));
+        }
         watcher->deleteLater();
         promise->finish();
     });

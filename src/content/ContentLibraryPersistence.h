@@ -16,8 +16,9 @@ namespace ContentLibraryPersistence {
 // Call on the store's thread; only the scan runs elsewhere, and the results are written on the
 // store's thread once the event loop delivers them. The future finishes when they are written,
 // at once when there is no content root (then nothing is scanned or saved). It is cancelled when
-// the store goes away first. Failures are never reported: a failed save is ignored.
-[[nodiscard]] QFuture<void> refreshContentLibraries(CatalogStore& store, ContentLibraryScanner& scanner);
+// the store goes away first. Its result is the folders the scan could not list. Failures are never
+// reported: a failed save is ignored.
+[[nodiscard]] QFuture<QList<UnreadableFolder>> refreshContentLibraries(CatalogStore& store, ContentLibraryScanner& scanner);
 
 // Writes one scan's results and saves. Folders and items are read afresh, so results for roots
 // removed while they were scanned are dropped, and items removed meanwhile are left alone.

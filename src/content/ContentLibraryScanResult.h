@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/ContentLibraryItemInfo.h"
+#include "discovery/UnreadableFolder.h"
 #include "model/ContentLibraryStatus.h"
 
 #include <QDateTime>
@@ -14,6 +15,8 @@ struct ContentLibraryScanResult {
     ContentLibraryStatus status = ContentLibraryStatus::notFound;
     QDateTime scannedAt;
     QList<ContentLibraryItemInfo> items;
+    // The root, or folders in it, that could not be listed; each once, in the order met.
+    QList<UnreadableFolder> unreadableFolders;
 
     bool operator==(const ContentLibraryScanResult&) const = default;
 };

@@ -19,6 +19,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -56,6 +57,35 @@ ContentLibraryItemInfo unmeasuredItem(const QString& folder, const QString& publ
 ContentLibraryScanResult notFoundResult(const QString& path)
 {
     return {path, 0, ContentLibraryStatus::notFound, QDateTime::currentDateTimeUtc(), {}};
+}
+
+// Nothing there, or not a folder: nothing to read rather than a folder that cannot be read.
+bool isAbsence(int error)
+{
+    return error == ENOENT || error == ENOTDIR;
+}
+
+// 0 when the folder opens for listing or is not there at all.
+int folderOpenError(const QString& path)
+{
+    const int fd = ::open(FilePathBytes::encode(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::close(fd);
+        return 0;
+    }
+    return isAbsence(errno) ? 0 : errno;
+}
+
+QList<UnreadableFolder> withoutRepeats(const QList<UnreadableFolder>& folders)
+{
+    QList<UnreadableFolder> unique;
+    QSet<QString> seen;
+    for (const UnreadableFolder& folder : folders)
+        if (!seen.contains(folder.path)) {
+            seen.insert(folder.path);
+            unique.append(folder);
+        }
+    return unique;
 }
 
 bool isDirectoryEntry(int dirFd, const dirent* entry)
@@ -143,7 +173,13 @@ std::optional<ContentLibraryScanResult> ContentLibraryScanner::scanTarget(const 
         return notFoundResult(target.path);
 
     const QDateTime scannedAt = QDateTime::currentDateTimeUtc();
-    QList<ContentLibraryItemInfo> items = discoverLibraries(root, run.generation);
+    QList<UnreadableFolder> unreadable;
+    QList<ContentLibraryItemInfo> items = discoverLibraries(root, run.generation, unreadable);
+    // A library's own folder is entered only by the measuring walk, which counts what it cannot
+    // read as 0 bytes; this says why.
+    for (const ContentLibraryItemInfo& item : std::as_const(items))
+        if (const int error = folderOpenError(item.path); error != 0)
+            unreadable.append({item.path, qt_error_string(error)});
     // The libraries are walked together, so reads of several folders overlap.
     QStringList paths;
     paths.reserve(items.size());
@@ -165,14 +201,15 @@ std::optional<ContentLibraryScanResult> ContentLibraryScanner::scanTarget(const 
     }
     if (items.isEmpty())
         totalBytes = directorySizes({root}).value(0);
-    return ContentLibraryScanResult{target.path, totalBytes, ContentLibraryStatus::found, scannedAt, std::move(items)};
+    return ContentLibraryScanResult{target.path, totalBytes, ContentLibraryStatus::found, scannedAt, std::move(items),
+                                    withoutRepeats(unreadable)};
 }
 
-QList<ContentLibraryItemInfo> ContentLibraryScanner::discoverLibraries(const QString& rootFolder,
-                                                                       quint64 generation) const
+QList<ContentLibraryItemInfo> ContentLibraryScanner::discoverLibraries(const QString& rootFolder, quint64 generation,
+                                                                       QList<UnreadableFolder>& unreadable) const
 {
     const std::optional<QString> rootVendor = vendorFromPath(rootFolder);
-    const QList<ContentLibraryItemInfo> found = discover(rootFolder, 0, rootVendor, generation);
+    const QList<ContentLibraryItemInfo> found = discover(rootFolder, 0, rootVendor, generation, unreadable);
     if (!found.isEmpty())
         return dedupeAndSort(found);
     // A root that is itself one vendor's library, e.g. a folder inside a vendor's folder.
@@ -184,11 +221,12 @@ QList<ContentLibraryItemInfo> ContentLibraryScanner::discoverLibraries(const QSt
 // Items come back unmeasured; the caller measures each once, after duplicates are gone.
 QList<ContentLibraryItemInfo> ContentLibraryScanner::discover(const QString& folder, int depth,
                                                               const std::optional<QString>& inheritedVendor,
-                                                              quint64 generation) const
+                                                              quint64 generation,
+                                                              QList<UnreadableFolder>& unreadable) const
 {
     if (isCancelled(generation))
         return {};
-    const QStringList children = listChildFolders(folder);
+    const QStringList children = listChildFolders(folder, &unreadable);
     std::optional<QString> vendor = vendorFromFolderName(folder);
     if (!vendor)
         vendor = inheritedVendor;
@@ -204,10 +242,10 @@ QList<ContentLibraryItemInfo> ContentLibraryScanner::discover(const QString& fol
         const std::optional<QString> childVendor = vendorFromFolderName(child);
         if (!childVendor) {
             if (!vendor && isDescendCandidate(child, depth))
-                found.append(discover(child, depth + 1, std::nullopt, generation));
+                found.append(discover(child, depth + 1, std::nullopt, generation, unreadable));
             continue;
         }
-        const QStringList subFolders = listChildFolders(child);
+        const QStringList subFolders = listChildFolders(child, &unreadable);
         if (isLibraryContainer(child, subFolders)) {
             for (const QString& sub : subFolders)
                 found.append(unmeasuredItem(sub, vendorFromPath(sub).value_or(*childVendor)));
@@ -218,11 +256,15 @@ QList<ContentLibraryItemInfo> ContentLibraryScanner::discover(const QString& fol
     return dedupeAndSort(found);
 }
 
-QStringList ContentLibraryScanner::listChildFolders(const QString& folderPath)
+QStringList ContentLibraryScanner::listChildFolders(const QString& folderPath, QList<UnreadableFolder>* unreadable)
 {
     DIR* dir = ::opendir(FilePathBytes::encode(folderPath).constData());
-    if (!dir)
+    if (!dir) {
+        const int error = errno;
+        if (unreadable && !isAbsence(error))
+            unreadable->append({folderPath, qt_error_string(error)});
         return {};
+    }
     const auto closeDir = qScopeGuard([dir] { ::closedir(dir); });
     const int dirFd = ::dirfd(dir);
 

@@ -51,8 +51,10 @@ public:
     [[nodiscard]] static bool isDescendCandidate(const QString& childPath, int depth);
     [[nodiscard]] static bool isLibraryContainer(const QString& folderPath, const QStringList& children);
     // Absolute paths of the sub-folders worth looking at, in file-browser order. Links are not
-    // followed; an unreadable folder has none.
-    [[nodiscard]] static QStringList listChildFolders(const QString& folderPath);
+    // followed; an unreadable folder has none, and is added to `unreadable` when given (one that
+    // does not exist or is not a folder is not unreadable).
+    [[nodiscard]] static QStringList listChildFolders(const QString& folderPath,
+                                                      QList<UnreadableFolder>* unreadable = nullptr);
     [[nodiscard]] static QList<ContentLibraryItemInfo> dedupeAndSort(const QList<ContentLibraryItemInfo>& items);
 
 Q_SIGNALS:
@@ -67,9 +69,10 @@ private:
 
     QList<ContentLibraryScanResult> scanAll(const QList<ContentLibraryScanTarget>& targets, quint64 generation);
     std::optional<ContentLibraryScanResult> scanTarget(const ContentLibraryScanTarget& target, Progress& run);
-    QList<ContentLibraryItemInfo> discoverLibraries(const QString& rootFolder, quint64 generation) const;
+    QList<ContentLibraryItemInfo> discoverLibraries(const QString& rootFolder, quint64 generation,
+                                                    QList<UnreadableFolder>& unreadable) const;
     QList<ContentLibraryItemInfo> discover(const QString& folder, int depth, const std::optional<QString>& inheritedVendor,
-                                           quint64 generation) const;
+                                           quint64 generation, QList<UnreadableFolder>& unreadable) const;
     bool isCancelled(quint64 generation) const { return generation <= m_cancelledThrough.load(); }
 
     QThreadPool m_pool;

@@ -6,7 +6,6 @@
 #include "discovery/DirectorySize.h"
 #include "discovery/LinuxWindowsPluginReader.h"
 #include "model/FilePathBytes.h"
-#include "model/Diagnostics.h"
 
 #include <QFile>
 #include <QSet>
@@ -14,6 +13,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -25,10 +25,10 @@ namespace {
 
 constexpr int progressInterval = 64;
 
-bool existsAt(const QByteArray& path)
+// Nothing there, or not a folder: nothing to read rather than a folder that cannot be read.
+bool isAbsence(int error)
 {
-    struct stat info {};
-    return ::stat(path.constData(), &info) == 0;
+    return error == ENOENT || error == ENOTDIR;
 }
 
 QDateTime utcFromTimestamp(const statx_timestamp& time)
@@ -121,6 +121,14 @@ void BundleWalker::countFolder()
         reportProgress();
 }
 
+void BundleWalker::noteUnreadable(const QString& folderPath, int error)
+{
+    if (m_unreadablePaths.contains(folderPath))
+        return;
+    m_unreadablePaths.insert(folderPath);
+    m_unreadable.append({folderPath, qt_error_string(error)});
+}
+
 void BundleWalker::keep(QList<ScannedPlugin>& output, const QString& bundlePath, PluginFormat format)
 {
     if (isCancelled())
@@ -169,12 +177,13 @@ QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPat
 QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, PluginFormat format)
 {
     const QByteArray path = FilePathBytes::encode(folderPath);
-    if (isCancelled() || !existsAt(path))
+    if (isCancelled())
         return {};
     DirectoryReader reader(path, true);
     if (!reader.isOpen()) {
-        Diagnostics::print(u"[PluginScanner] Failed to enumerate "_s + folderPath + u": "_s +
-                           qt_error_string(reader.error()));
+        // A format folder that is not there is the usual case; a file in its place is told.
+        if (reader.error() != ENOENT)
+            noteUnreadable(folderPath, reader.error());
         return {};
     }
     countFolder();
@@ -191,8 +200,6 @@ QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, P
 QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
 {
     const QByteArray rootPath = FilePathBytes::encode(folderPath);
-    if (!existsAt(rootPath))
-        return {};
     QList<ScannedPlugin> output;
     struct Pending {
         QByteArray path;
@@ -212,9 +219,14 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
         const Pending current = pending.takeLast();
         const QByteArray& path = current.path;
         DirectoryReader reader(path, isRoot);
-        isRoot = false;
-        if (!reader.isOpen())
+        if (!reader.isOpen()) {
+            // A sub-folder gone since its parent was listed is not worth a word either.
+            if (!isAbsence(reader.error()))
+                noteUnreadable(isRoot ? folderPath : FilePathBytes::decode(path), reader.error());
+            isRoot = false;
             continue;
+        }
+        isRoot = false;
         countFolder();
         QList<Pending> subfolders;
         DirectoryReader::Entry entry;

@@ -2,9 +2,11 @@
 
 #include "discovery/LinuxPluginFolders.h"
 #include "discovery/ScannedPlugin.h"
+#include "discovery/UnreadableFolder.h"
 #include "model/PluginFormat.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -42,6 +44,9 @@ public:
     [[nodiscard]] static std::optional<ScannedPlugin> makeScannedPlugin(const QString& bundlePath,
                                                                         PluginFormat format, bool measured = true);
 
+    // The folders the walks could not list, each once, in walk order: a granted folder or one
+    // inside it, never one that does not exist or is not a folder.
+    [[nodiscard]] const QList<UnreadableFolder>& unreadableFolders() const { return m_unreadable; }
     [[nodiscard]] int foldersWalked() const { return m_foldersWalked; }
     [[nodiscard]] int bundlesFound() const { return m_bundlesFound; }
     [[nodiscard]] bool isCancelled() const;
@@ -50,6 +55,7 @@ public:
 
 private:
     void countFolder();
+    void noteUnreadable(const QString& folderPath, int error);
     void keep(QList<ScannedPlugin>& output, const QString& bundlePath, PluginFormat format);
     // Sizes the bundles kept unmeasured in `output`, all in one walk shared by the walkers.
     void measure(QList<ScannedPlugin>& output) const;
@@ -58,6 +64,8 @@ private:
     QList<FormatFolder> m_formatFolders;
     QList<PluginFolder> m_pluginFolders;
     Hooks m_hooks;
+    QList<UnreadableFolder> m_unreadable;
+    QSet<QString> m_unreadablePaths;
     int m_foldersWalked = 0;
     int m_bundlesFound = 0;
     int m_reportedFolders = -1;

@@ -40,19 +40,19 @@ PluginScanner::~PluginScanner()
     m_pool.waitForDone();
 }
 
-QFuture<QList<ScannedPlugin>> PluginScanner::scan(const QMap<QString, QByteArray>& grants)
+QFuture<PluginScanResult> PluginScanner::scan(const QMap<QString, QByteArray>& grants)
 {
     // A promise of our own rather than QtConcurrent::run: waiting on a QtConcurrent future
     // steals the queued task onto the waiting thread, and scans would then overlap.
-    auto promise = std::make_shared<QPromise<QList<ScannedPlugin>>>();
-    QFuture<QList<ScannedPlugin>> future = promise->future();
+    auto promise = std::make_shared<QPromise<PluginScanResult>>();
+    QFuture<PluginScanResult> future = promise->future();
     promise->start();
     const quint64 scanNumber = ++m_scansIssued;
     m_pool.start([this, grants, scanNumber, promise] {
         const auto isCancelled = [&] {
             return promise->isCanceled() || m_cancelledThrough.load() >= scanNumber;
         };
-        QList<ScannedPlugin> found = runScan(grants, isCancelled);
+        PluginScanResult found = runScan(grants, isCancelled);
         if (isCancelled())
             promise->future().cancel();
         else
@@ -67,7 +67,7 @@ void PluginScanner::cancel()
     m_cancelledThrough.store(m_scansIssued.load());
 }
 
-QList<ScannedPlugin> PluginScanner::runScan(const QMap<QString, QByteArray>& grants,
+PluginScanResult PluginScanner::runScan(const QMap<QString, QByteArray>& grants,
                                             const std::function<bool()>& isCancelled)
 {
     BundleWalker walker(formatFolders(), {isCancelled, [this, &isCancelled](int folders, int bundles) {
@@ -103,7 +103,7 @@ QList<ScannedPlugin> PluginScanner::runScan(const QMap<QString, QByteArray>& gra
         walker.reportProgress();
     }
     walker.reportProgress();
-    return byPath.values();
+    return {byPath.values(), walker.unreadableFolders()};
 }
 
 QList<StandardLocation> PluginScanner::standardLocations() const

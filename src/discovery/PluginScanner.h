@@ -1,6 +1,7 @@
 #pragma once
 
 #include "discovery/BundleWalker.h"
+#include "discovery/PluginScanResult.h"
 #include "discovery/ScanRoots.h"
 #include "discovery/ScannedPlugin.h"
 
@@ -33,10 +34,9 @@ public:
     ~PluginScanner() override;
 
     // Runs on the scanner's own single worker thread, one scan after the other; the caller does
-    // not block. `grants` maps a granted folder's stored path to its bookmark data. At most one
-    // value per bundle path, in path order. A cancelled scan's future is cancelled and carries
-    // no result.
-    [[nodiscard]] QFuture<QList<ScannedPlugin>> scan(const QMap<QString, QByteArray>& grants);
+    // not block. `grants` maps a granted folder's stored path to its bookmark data. A cancelled
+    // scan's future is cancelled and carries no result.
+    [[nodiscard]] QFuture<PluginScanResult> scan(const QMap<QString, QByteArray>& grants);
     // Stops every scan started before this call, at the next folder or bundle.
     void cancel();
 
@@ -59,7 +59,7 @@ private:
     // The four macOS folders, walked as their format folders one level deep.
     [[nodiscard]] QList<StandardLocation> macStandardLocations() const;
     [[nodiscard]] bool isMacStandardLocation(const QString& path) const;
-    [[nodiscard]] QList<ScannedPlugin> runScan(const QMap<QString, QByteArray>& grants,
+    [[nodiscard]] PluginScanResult runScan(const QMap<QString, QByteArray>& grants,
                                                const std::function<bool()>& isCancelled);
 
     ScanRoots m_roots;

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QSet>
 #include <QThread>
 
 #include <utility>
@@ -28,7 +29,11 @@ PluginStore::PluginStore(CatalogStore& context, ScanRoots roots, QObject* parent
         [this](int librariesMeasured) { Q_EMIT progress(m_foldersWalked, m_bundlesFound, librariesMeasured); },
         Qt::QueuedConnection);
     connect(&m_scanWatcher, &QFutureWatcherBase::finished, this, &PluginStore::pluginScanFinished);
-    connect(&m_contentWatcher, &QFutureWatcherBase::finished, this, &PluginStore::finishRefresh);
+    connect(&m_contentWatcher, &QFutureWatcherBase::finished, this, [this] {
+        const QFuture<QList<UnreadableFolder>> measured = m_contentWatcher.future();
+        contentScanFinished(measured.isCanceled() || measured.resultCount() == 0 ? QList<UnreadableFolder>()
+                                                                                : measured.result());
+    });
 }
 
 PluginStore::~PluginStore()
@@ -53,6 +58,7 @@ void PluginStore::refresh()
     m_before = RefreshSummary::snapshot(m_context);
     m_changes = {};
     m_bundlesScanned = 0;
+    m_unreadableFolders.clear();
 
     // Paths are unique in practice; should two grants share one, the later one is used.
     QMap<QString, QByteArray> grants;
@@ -64,7 +70,7 @@ void PluginStore::refresh()
 
 void PluginStore::pluginScanFinished()
 {
-    const QFuture<QList<ScannedPlugin>> scanned = m_scanWatcher.future();
+    const QFuture<PluginScanResult> scanned = m_scanWatcher.future();
     // Only a scan stopped from outside ends without a result; merging nothing would mark every
     // install missing.
     if (scanned.isCanceled() || scanned.resultCount() == 0) {
@@ -72,8 +78,10 @@ void PluginStore::pluginScanFinished()
         return;
     }
 
-    m_bundlesScanned = int(scanned.result().size());
-    const StoreResult upserted = UpsertCoordinator().upsert(scanned.result(), m_context, &m_changes);
+    const PluginScanResult result = scanned.result();
+    m_bundlesScanned = int(result.plugins.size());
+    m_unreadableFolders = result.unreadableFolders;
+    const StoreResult upserted = UpsertCoordinator().upsert(result.plugins, m_context, &m_changes);
     if (!upserted) {
         setLastError(upserted.errorDescription());
         finishRefresh();
@@ -81,11 +89,26 @@ void PluginStore::pluginScanFinished()
     }
     setLastScanDate(QDateTime::currentDateTimeUtc());
 
-    const QFuture<void> measured = ContentLibraryPersistence::refreshContentLibraries(m_context, m_contentScanner);
+    const QFuture<QList<UnreadableFolder>> measured =
+        ContentLibraryPersistence::refreshContentLibraries(m_context, m_contentScanner);
     if (measured.isFinished())
-        finishRefresh();
+        contentScanFinished(measured.resultCount() > 0 ? measured.result() : QList<UnreadableFolder>());
     else
         m_contentWatcher.setFuture(measured);
+}
+
+void PluginStore::contentScanFinished(const QList<UnreadableFolder>& unreadable)
+{
+    // A folder both granted and a content root is told once.
+    QSet<QString> known;
+    for (const UnreadableFolder& folder : std::as_const(m_unreadableFolders))
+        known.insert(folder.path);
+    for (const UnreadableFolder& folder : unreadable)
+        if (!known.contains(folder.path)) {
+            known.insert(folder.path);
+            m_unreadableFolders.append(folder);
+        }
+    finishRefresh();
 }
 
 void PluginStore::finishRefresh()
@@ -93,6 +116,7 @@ void PluginStore::finishRefresh()
     m_lastSummary = RefreshSummary::after(std::exchange(m_before, {}), m_changes, m_context);
     m_lastSummary.searchedFolders = m_searchedFolders;
     m_lastSummary.bundlesScanned = m_bundlesScanned;
+    m_lastSummary.unreadableFolders = m_unreadableFolders;
     setScanning(false);
     Q_EMIT refreshFinished();
 }

@@ -57,6 +57,7 @@ Q_SIGNALS:
 
 private:
     void pluginScanFinished();
+    void contentScanFinished(const QList<UnreadableFolder>& unreadable);
     void finishRefresh();
     void setScanning(bool value);
     void setLastScanDate(const QDateTime& value);
@@ -67,8 +68,8 @@ private:
     ContentLibraryScanner m_contentScanner;
     // After the scanners, so they are destroyed first and deliver nothing once the scanners
     // wait for their workers.
-    QFutureWatcher<QList<ScannedPlugin>> m_scanWatcher;
-    QFutureWatcher<void> m_contentWatcher;
+    QFutureWatcher<PluginScanResult> m_scanWatcher;
+    QFutureWatcher<QList<UnreadableFolder>> m_contentWatcher;
 
     bool m_isScanning = false;
     QDateTime m_lastScanDate;
@@ -78,6 +79,7 @@ private:
     RefreshSummary::Snapshot m_before;
     UpsertSummary m_changes;
     QStringList m_searchedFolders;
+    QList<UnreadableFolder> m_unreadableFolders;
     int m_bundlesScanned = 0;
     int m_foldersWalked = 0;
     int m_bundlesFound = 0;

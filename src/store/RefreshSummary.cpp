@@ -97,6 +97,14 @@ QString RefreshSummary::briefText() const {
     return parts.isEmpty() ? QStringLiteral("No changes") : parts.join(QStringLiteral(", "));
 }
 
+QString RefreshSummary::unreadableText() const {
+    if (unreadableFolders.isEmpty())
+        return {};
+    const qsizetype count = unreadableFolders.size();
+    return QStringLiteral("Could not read %1 %2").arg(count).arg(count == 1 ? QStringLiteral("folder")
+                                                                              : QStringLiteral("folders"));
+}
+
 QString RefreshSummary::text() const {
     return line(QStringLiteral("New plug-ins"), changes.recordsCreated) +
            line(QStringLiteral("New installs"), changes.installsCreated) +

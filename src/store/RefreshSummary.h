@@ -1,5 +1,6 @@
 #pragma once
 
+#include "discovery/UnreadableFolder.h"
 #include "store/UpsertCoordinator.h"
 
 #include <QHash>
@@ -14,6 +15,9 @@ struct RefreshSummary {
     UpsertSummary changes;
     QStringList searchedFolders; // the granted folders the scan looked in, sorted
     int bundlesScanned = 0;      // plug-in bundles the scan found in them
+    // Granted folders, content roots and folders inside them that could not be listed, in the
+    // order they were met, each once.
+    QList<UnreadableFolder> unreadableFolders;
     QStringList missingPaths;    // installs found before and not found now
     QStringList foundAgainPaths; // installs not found before and found now
     int plugins = 0;             // records with at least one found install
@@ -34,6 +38,8 @@ struct RefreshSummary {
     [[nodiscard]] static QString progressText(int foldersWalked, int bundlesFound, int librariesMeasured);
     // One line for the window: "3 new, 1 missing, 2 found again", or "No changes".
     [[nodiscard]] QString briefText() const;
+    // "Could not read 2 folders", or "" when every folder could be read.
+    [[nodiscard]] QString unreadableText() const;
     [[nodiscard]] QString text() const;
     [[nodiscard]] QString totalsText() const;
     [[nodiscard]] QString json() const;

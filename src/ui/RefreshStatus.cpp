@@ -73,6 +73,23 @@ QString RefreshStatus::errorText() const
     return QStringLiteral("The refresh failed: ") + m_pluginStore->lastError();
 }
 
+QString RefreshStatus::unreadableText() const
+{
+    if (!m_finishedHere || isScanning())
+        return {};
+    return m_pluginStore->lastSummary().unreadableText();
+}
+
+QStringList RefreshStatus::unreadableFolders() const
+{
+    if (!m_finishedHere || isScanning())
+        return {};
+    QStringList shown;
+    for (const UnreadableFolder& folder : m_pluginStore->lastSummary().unreadableFolders)
+        shown.append(FilePathBytes::displayForm(folder.path) + QStringLiteral(" \u2014 ") + folder.reason);
+    return shown;
+}
+
 void RefreshStatus::showProgress(int foldersWalked, int bundlesFound, int librariesMeasured)
 {
     m_progressText =

@@ -23,6 +23,10 @@ class RefreshStatus : public QObject {
     // Says that the last refresh found no plug-in and names the folders it looked in; else "".
     Q_PROPERTY(QString nothingFoundText READ nothingFoundText NOTIFY changed)
     Q_PROPERTY(QString errorText READ errorText NOTIFY changed)
+    // "Could not read 2 folders" after a refresh ended in this window that met such folders, else "".
+    Q_PROPERTY(QString unreadableText READ unreadableText NOTIFY changed)
+    // Those folders in the order met, each as "<folder> — <reason>", shown in readable form.
+    Q_PROPERTY(QStringList unreadableFolders READ unreadableFolders NOTIFY changed)
 
 public:
     explicit RefreshStatus(QObject* parent = nullptr);
@@ -36,6 +40,8 @@ public:
     [[nodiscard]] QString lastScanText() const;
     [[nodiscard]] QString nothingFoundText() const;
     [[nodiscard]] QString errorText() const;
+    [[nodiscard]] QString unreadableText() const;
+    [[nodiscard]] QStringList unreadableFolders() const;
 
 Q_SIGNALS:
     void pluginStoreChanged();

@@ -33,8 +33,8 @@ TEST_F(PluginScannerAsyncTest, RunsOnTheScannersOwnThreadAndReportsProgress)
     QObject::connect(&scanner, &PluginScanner::progress, &receiver, [&](int folders, int bundles) {
         reports.append({folders, bundles});
     });
-    QFuture<QList<ScannedPlugin>> future = scanner.scan(grants({other(u"Drive"_s)}));
-    EXPECT_EQ(future.result().size(), 2);
+    QFuture<PluginScanResult> future = scanner.scan(grants({other(u"Drive"_s)}));
+    EXPECT_EQ(future.result().plugins.size(), 2);
     ASSERT_NE(workerThread.load(), nullptr);
     EXPECT_NE(workerThread.load(), QThread::currentThread());
 
@@ -48,13 +48,13 @@ TEST_F(PluginScannerAsyncTest, RunsOnTheScannersOwnThreadAndReportsProgress)
 TEST_F(PluginScannerAsyncTest, ScansRunOneAfterAnother)
 {
     PluginScanner scanner(m_roots);
-    QFuture<QList<ScannedPlugin>> first = scanner.scan(grants({other(u"Drive"_s)}));
-    QFuture<QList<ScannedPlugin>> second = scanner.scan(grants({other(u"Drive/Sub"_s)}));
-    QFuture<QList<ScannedPlugin>> third = scanner.scan({});
-    EXPECT_EQ(second.result().size(), 1);
+    QFuture<PluginScanResult> first = scanner.scan(grants({other(u"Drive"_s)}));
+    QFuture<PluginScanResult> second = scanner.scan(grants({other(u"Drive/Sub"_s)}));
+    QFuture<PluginScanResult> third = scanner.scan({});
+    EXPECT_EQ(second.result().plugins.size(), 1);
     EXPECT_TRUE(first.isFinished()); // a single worker takes them in order
-    EXPECT_EQ(first.result().size(), 2);
-    EXPECT_TRUE(third.result().isEmpty());
+    EXPECT_EQ(first.result().plugins.size(), 2);
+    EXPECT_TRUE(third.result().plugins.isEmpty());
 }
 
 TEST_F(PluginScannerAsyncTest, CancelStopsEveryScanStartedBeforeIt)
@@ -71,8 +71,8 @@ TEST_F(PluginScannerAsyncTest, CancelStopsEveryScanStartedBeforeIt)
         },
         Qt::DirectConnection);
     // Two grants so that progress (and the cancel) comes between them.
-    QFuture<QList<ScannedPlugin>> running = scanner.scan(grants({other(u"Drive"_s), other(u"Drive/Sub"_s)}));
-    QFuture<QList<ScannedPlugin>> queued = scanner.scan(grants({other(u"Drive"_s)}));
+    QFuture<PluginScanResult> running = scanner.scan(grants({other(u"Drive"_s), other(u"Drive/Sub"_s)}));
+    QFuture<PluginScanResult> queued = scanner.scan(grants({other(u"Drive"_s)}));
     queued.waitForFinished();
     running.waitForFinished();
     EXPECT_TRUE(cancelled);
@@ -80,15 +80,15 @@ TEST_F(PluginScannerAsyncTest, CancelStopsEveryScanStartedBeforeIt)
     EXPECT_EQ(running.resultCount(), 0);
     EXPECT_TRUE(queued.isCanceled());
 
-    QFuture<QList<ScannedPlugin>> later = scanner.scan(grants({other(u"Drive"_s)}));
+    QFuture<PluginScanResult> later = scanner.scan(grants({other(u"Drive"_s)}));
     EXPECT_FALSE(later.isCanceled());
-    EXPECT_EQ(later.result().size(), 2);
+    EXPECT_EQ(later.result().plugins.size(), 2);
 }
 
 TEST_F(PluginScannerAsyncTest, CancellingTheFutureStopsTheScan)
 {
     PluginScanner scanner(m_roots);
-    QFuture<QList<ScannedPlugin>> future;
+    QFuture<PluginScanResult> future;
     QObject::connect(
         &scanner, &PluginScanner::progress, &scanner, [&](int, int) { future.cancel(); },
         Qt::DirectConnection);
@@ -100,7 +100,7 @@ TEST_F(PluginScannerAsyncTest, CancellingTheFutureStopsTheScan)
 TEST_F(PluginScannerAsyncTest, DestroyingTheScannerWaitsForItsWork)
 {
     auto scanner = std::make_unique<PluginScanner>(m_roots);
-    QFuture<QList<ScannedPlugin>> future = scanner->scan(grants({other(u"Drive"_s)}));
+    QFuture<PluginScanResult> future = scanner->scan(grants({other(u"Drive"_s)}));
     scanner.reset();
     EXPECT_TRUE(future.isFinished());
 }

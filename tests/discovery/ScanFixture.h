@@ -34,13 +34,15 @@ protected:
         return map;
     }
 
-    QList<ScannedPlugin> scan(const QMap<QString, QByteArray>& grantMap) const
+    PluginScanResult scanResult(const QMap<QString, QByteArray>& grantMap) const
     {
         PluginScanner scanner(m_roots);
-        QFuture<QList<ScannedPlugin>> future = scanner.scan(grantMap);
+        QFuture<PluginScanResult> future = scanner.scan(grantMap);
         future.waitForFinished();
-        return future.isCanceled() ? QList<ScannedPlugin>() : future.result();
+        return future.isCanceled() ? PluginScanResult() : future.result();
     }
+
+    QList<ScannedPlugin> scan(const QMap<QString, QByteArray>& grantMap) const { return scanResult(grantMap).plugins; }
 
     QList<ScannedPlugin> scan(const QStringList& folders) const { return scan(grants(folders)); }
 

@@ -118,9 +118,9 @@ protected:
         QMap<QString, QByteArray> grants;
         for (const QString& folder : DemoLibrary::pluginFolders(s_root))
             grants.insert(folder, FolderBookmark::create(folder));
-        QFuture<QList<ScannedPlugin>> future = scanner.scan(grants);
+        QFuture<PluginScanResult> future = scanner.scan(grants);
         future.waitForFinished();
-        s_scanned = future.result();
+        s_scanned = future.result().plugins;
     }
     static void TearDownTestSuite() {
         s_scanned.clear();

@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import ZuzuzeVizozod
 
 // A line under the library's top bar: the progress of a running refresh, then what it changed,
-// when the last scan ended, and why nothing was found when nothing was.
+// when the last scan ended, why nothing was found when nothing was, and which folders could not be
+// read, listed on demand.
 Rectangle {
     id: bar
 
@@ -14,10 +15,12 @@ Rectangle {
                                       : status.nothingFoundText.length > 0 ? status.nothingFoundText
                                       : status.summaryText
     readonly property bool warning: !status.isScanning
-                                    && (status.errorText.length > 0 || status.nothingFoundText.length > 0)
+                                    && (status.errorText.length > 0 || status.nothingFoundText.length > 0
+                                        || status.unreadableText.length > 0)
+    property bool showsUnreadable: false
 
     visible: message.length > 0 || status.lastScanText.length > 0
-    implicitHeight: visible ? Math.max(28, row.implicitHeight + 10) : 0
+    implicitHeight: visible ? Math.max(28, column.implicitHeight + 10) : 0
     color: warning ? Theme.faded(Theme.orange, Theme.dark ? 0.16 : 0.12) : "transparent"
 
     Rectangle {
@@ -28,43 +31,92 @@ Rectangle {
         color: Theme.faded(Theme.ink, 0.08)
     }
 
-    RowLayout {
-        id: row
+    ColumnLayout {
+        id: column
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.leftMargin: 28
         anchors.rightMargin: 28
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 8
+        spacing: 2
 
-        BusyIndicator {
-            Layout.preferredWidth: 16
-            Layout.preferredHeight: 16
-            visible: bar.status.isScanning
-            running: visible
-        }
-        SymbolIcon {
-            visible: bar.warning
-            symbol: "exclamationmark.triangle"
-            size: 13
-            color: Theme.orange
-        }
-        Text {
-            objectName: "refreshMessage"
+        RowLayout {
+            id: row
             Layout.fillWidth: true
-            text: bar.message
-            wrapMode: Text.Wrap
-            maximumLineCount: 3
-            elide: Text.ElideRight
-            color: Theme.primary
-            font.pixelSize: Theme.subheadline
+            spacing: 8
+
+            BusyIndicator {
+                Layout.preferredWidth: 16
+                Layout.preferredHeight: 16
+                visible: bar.status.isScanning
+                running: visible
+            }
+            SymbolIcon {
+                visible: bar.warning
+                symbol: "exclamationmark.triangle"
+                size: 13
+                color: Theme.orange
+            }
+            Text {
+                objectName: "refreshMessage"
+                Layout.fillWidth: true
+                text: bar.message
+                wrapMode: Text.Wrap
+                maximumLineCount: 3
+                elide: Text.ElideRight
+                color: Theme.primary
+                font.pixelSize: Theme.subheadline
+            }
+            Text {
+                objectName: "lastScan"
+                visible: !bar.status.isScanning && text.length > 0
+                text: bar.status.lastScanText
+                color: Theme.secondary
+                font.pixelSize: Theme.caption
+            }
         }
-        Text {
-            objectName: "lastScan"
-            visible: !bar.status.isScanning && text.length > 0
-            text: bar.status.lastScanText
-            color: Theme.secondary
-            font.pixelSize: Theme.caption
+
+        RowLayout {
+            visible: unreadableLabel.text.length > 0
+            Layout.fillWidth: true
+            Layout.leftMargin: 21
+            spacing: 8
+
+            Text {
+                id: unreadableLabel
+                objectName: "unreadableMessage"
+                text: bar.status.unreadableText
+                color: Theme.primary
+                font.pixelSize: Theme.subheadline
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
+            }
+            Button {
+                objectName: "unreadableToggle"
+                flat: true
+                padding: 2
+                text: bar.showsUnreadable ? "Hide Folders" : "Show Folders"
+                font.pixelSize: Theme.caption
+                Accessible.name: text
+                onClicked: bar.showsUnreadable = !bar.showsUnreadable
+            }
+            Item { Layout.fillWidth: true }
+        }
+
+        Repeater {
+            objectName: "unreadableFolders"
+            model: bar.showsUnreadable ? bar.status.unreadableFolders : []
+            delegate: Text {
+                required property string modelData
+                Layout.fillWidth: true
+                Layout.leftMargin: 21
+                text: modelData
+                elide: Text.ElideMiddle
+                color: Theme.secondary
+                font.pixelSize: Theme.caption
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
+            }
         }
     }
 }
