@@ -20,6 +20,11 @@ Rectangle {
     implicitHeight: 48
     color: "transparent"
 
+    // One check in each menu's list: a click on the checked entry leaves it checked.
+    ButtonGroup { id: groupings }
+    ButtonGroup { id: sortKeys }
+    ButtonGroup { id: sortOrders }
+
     RowLayout {
         anchors.fill: parent
         anchors.leftMargin: 16
@@ -58,6 +63,7 @@ Rectangle {
                         text: modelData
                         checkable: true
                         checked: toolbar.controller.filterState.groupingMode === modelData
+                        ButtonGroup.group: groupings
                         onTriggered: toolbar.controller.filterState.groupingMode = modelData
                     }
                 }
@@ -88,6 +94,7 @@ Rectangle {
                         text: modelData
                         checkable: true
                         checked: toolbar.controller.filterState.sortKey === modelData
+                        ButtonGroup.group: sortKeys
                         onTriggered: toolbar.controller.filterState.sortKey = modelData
                     }
                 }
@@ -100,6 +107,7 @@ Rectangle {
                         text: modelData
                         checkable: true
                         checked: sortButton.order === modelData
+                        ButtonGroup.group: sortOrders
                         onTriggered: toolbar.controller.filterState.sortAscending = modelData === "Ascending"
                     }
                 }
