@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the desktop application's screenshots into docs/ (library in dark and light, a card
-# opened on its detail, the dashboard in dark and light, the folder-access sheet), on the
-# generated sample library, under a virtual X display.
+# opened on its detail, the dashboard in dark and light, the folder-access sheet, the in-window
+# folder and save choosers), on the generated sample library, under a virtual X display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
