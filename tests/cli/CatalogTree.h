@@ -1,33 +1,16 @@
 #pragma once
 
-#include "content/ContentLibraryScanner.h"
 #include "sample/BundleWriter.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
+#include "support/ContentTree.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 // A plug-in folder and a content root in a temporary folder, with a catalogue file beside them.
-// Vendor names count anywhere in a content path, so the folder's random name must hold none.
 class CatalogTree : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (int attempt = 0; attempt < 100 && !m_dir; ++attempt) {
-            auto dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zvcli-XXXXXX"));
-            if (dir->isValid() && !ContentLibraryScanner::vendorFromPath(dir->path()))
-                m_dir = std::move(dir);
-        }
-        ASSERT_TRUE(m_dir);
-    }
+    void SetUp() override { ASSERT_TRUE(m_tree.isValid()); }
 
-    QString path(const QString& relative) const { return m_dir->path() + u'/' + relative; }
+    QString path(const QString& relative) const { return m_tree.path(relative); }
     QString store() const { return path(QStringLiteral("catalog.sqlite")); }
 
     void writeBundle(const QString& relative, const QString& name, qint64 bytes = 1'000'000) const {
@@ -42,10 +25,7 @@ protected:
         ASSERT_TRUE(BundleWriter::write(bundleSpec)) << relative.toStdString();
     }
 
-    void writeFile(const QString& relative, qint64 size) const {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path(relative)).path()));
-        ASSERT_TRUE(BundleWriter::writeSparseFile(path(relative), size)) << relative.toStdString();
-    }
+    void writeFile(const QString& relative, qint64 size) const { m_tree.file(relative, size); }
 
     // Three bundles under Plugins, two libraries of one vendor under Content.
     void writeTree() const {
@@ -56,13 +36,5 @@ protected:
         writeFile(QStringLiteral("Content/Native Instruments/Library Two/two.nki"), 200);
     }
 
-    static QJsonObject jsonObject(const QString& text) {
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError) << text.toStdString();
-        EXPECT_TRUE(document.isObject());
-        return document.object();
-    }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
+    ContentTree m_tree;
 };

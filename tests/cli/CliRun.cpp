@@ -4,10 +4,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryFile>
 
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <vector>
@@ -71,9 +74,13 @@ CliRun runCli(const QStringList& arguments) {
 }
 
 CliRun runProgram(const QStringList& arguments, const QProcessEnvironment& environment) {
+    return runProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/zuzuze-vizozod"), arguments, environment);
+}
+
+CliRun runProgram(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zuzuze-vizozod"), arguments);
+    process.start(program, arguments);
     CliRun run;
     const bool finished = process.waitForFinished(120'000);
     run.out = QString::fromUtf8(process.readAllStandardOutput());
@@ -86,6 +93,14 @@ CliRun runProgram(const QStringList& arguments, const QProcessEnvironment& envir
     }
     run.exitCode = process.exitCode();
     return run;
+}
+
+QJsonObject jsonObject(const QString& text) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << text.toStdString();
+    EXPECT_TRUE(document.isObject());
+    return document.object();
 }
 
 QProcessEnvironment environmentWithoutDisplay() {

@@ -81,37 +81,4 @@ TEST_F(ExportCommandTest, WritesTheFilteredListInTheFormNamedByExtensionOrOption
     }
 }
 
-TEST_F(ExportCommandTest, APdfIsOnePageFile) {
-    const QString path = m_dir.filePath(QStringLiteral("out.pdf"));
-    const CliRun exported = run({QStringLiteral("export"), path});
-    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
-    EXPECT_TRUE(read(path).startsWith(QStringLiteral("%PDF-")));
-}
-
-TEST_F(ExportCommandTest, AnUnknownExtensionOrFormIsAUsageErrorAndWritesNothing) {
-    const QString path = m_dir.filePath(QStringLiteral("out.xls"));
-    const CliRun byName = run({QStringLiteral("export"), path});
-    EXPECT_EQ(byName.exitCode, 2);
-    EXPECT_TRUE(byName.err.startsWith(
-        QStringLiteral(
-            "zuzuze-vizozod: cannot tell the form from the name \"%1\"; end it in .csv, .txt, .md, "
-            ".pdf or .json, or give --as csv|text|markdown|pdf|json.\n")
-            .arg(path)))
-        << byName.err.toStdString();
-    const CliRun byOption =
-        run({QStringLiteral("export"), path, QStringLiteral("--as"), QStringLiteral("xls")});
-    EXPECT_EQ(byOption.exitCode, 2);
-    EXPECT_TRUE(byOption.err.startsWith(
-        QStringLiteral("zuzuze-vizozod: --as \"xls\" is not one of csv|text|markdown|pdf|json.\n")));
-    EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST_F(ExportCommandTest, AWriteFailureIsReportedAndFails) {
-    const QString path = m_dir.filePath(QStringLiteral("missing/out.csv"));
-    const CliRun exported = run({QStringLiteral("export"), path});
-    EXPECT_EQ(exported.exitCode, 1);
-    EXPECT_EQ(exported.out, QString());
-    EXPECT_TRUE(exported.err.startsWith(QStringLiteral("Export failed: "))) << exported.err.toStdString();
-}
-
 } // namespace

@@ -5,8 +5,6 @@
 
 #include "descriptions/PluginDescriptionService.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 
 // A small catalogue written from code for the library commands, under the fixed locale and time
 // zone of CatalogFixture: four plug-ins as the library lists them, and one whose only install is
@@ -65,13 +63,6 @@ protected:
 
     PluginRecord* reopened(const QString& name) {
         return reopen().fetch<PluginRecord>("name", name).value(0);
-    }
-
-    static QJsonObject jsonObject(const QString& text) {
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError) << text.toStdString();
-        return document.object();
     }
 
     PluginRecord* proQ = nullptr;

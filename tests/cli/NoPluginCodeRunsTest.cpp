@@ -1,37 +1,14 @@
 #include "CatalogTree.h"
+#include "CliRun.h"
 #include "discovery/TreeSnapshot.h"
 
 #include <QJsonArray>
-#include <QProcess>
+#include <QJsonDocument>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct ProcessRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ProcessRun runProgram(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    ProcessRun run;
-    if (!process.waitForFinished(120'000) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        process.waitForFinished();
-        run.err = u"did not finish: "_s + process.errorString();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 const QString manifestPrefixes = uR"(@prefix lv2: <http://lv2plug.in/ns/lv2core#> .
 @prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .
@@ -89,7 +66,7 @@ protected:
         return environment;
     }
 
-    ProcessRun program(QStringList arguments) const
+    CliRun program(QStringList arguments) const
     {
         arguments = QStringList{u"--store"_s, store(), u"--system-root"_s, path(u"system"_s), u"--home"_s,
                                 path(u"home"_s)} +
@@ -114,7 +91,7 @@ TEST_F(NoPluginCodeRunsTest, TheStandInMarksEveryLoad)
     ASSERT_FALSE(trueProgram.isEmpty());
     QProcessEnvironment preloaded = environment();
     preloaded.insert(u"LD_PRELOAD"_s, path(objectPlaces.last()));
-    const ProcessRun run = runProgram(trueProgram, {}, preloaded);
+    const CliRun run = runProgram(trueProgram, {}, preloaded);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
 
     QFile mark(marker());
@@ -130,13 +107,13 @@ TEST_F(NoPluginCodeRunsTest, RefreshAndScanReadEveryFormatFolderWithoutRunningAn
     for (const QString& format : formatFolders)
         folders.append(path(u"system/usr/lib/"_s + format));
 
-    const ProcessRun granted = program({u"grant"_s, u"--standard"_s});
+    const CliRun granted = program({u"grant"_s, u"--standard"_s});
     ASSERT_EQ(granted.exitCode, 0) << granted.err.toStdString();
     for (const QString& folder : folders)
         EXPECT_TRUE(granted.out.contains(u"Granted "_s + folder + u'\n')) << granted.out.toStdString();
-    const ProcessRun refreshed = program({u"refresh"_s, u"--json"_s});
+    const CliRun refreshed = program({u"refresh"_s, u"--json"_s});
     EXPECT_EQ(refreshed.exitCode, 0) << refreshed.err.toStdString();
-    const ProcessRun scanned = program(QStringList{u"scan"_s, u"--json"_s} + folders);
+    const CliRun scanned = program(QStringList{u"scan"_s, u"--json"_s} + folders);
     EXPECT_EQ(scanned.exitCode, 0) << scanned.err.toStdString();
 
     EXPECT_FALSE(QFileInfo::exists(marker()));

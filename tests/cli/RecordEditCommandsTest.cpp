@@ -1,6 +1,5 @@
 #include "LibraryCatalog.h"
 #include "support/QtPrinters.h"
-#include "support/ReadOnlyFile.h"
 
 #include "model/Tag.h"
 
@@ -90,33 +89,6 @@ TEST_F(RecordEditCommandsTest, NameMatchesWholeInAnyCaseElseAUniqueStart) {
         EXPECT_EQ(edited.err, c.err);
     }
     EXPECT_FALSE(reopened(QStringLiteral("Pro-C 2"))->isFavorite());
-}
-
-TEST_F(RecordEditCommandsTest, AFailedSaveIsAnErrorAndChangesNothing) {
-    ASSERT_TRUE(m_store->save());
-    m_store.reset();
-    ReadOnlyFile readOnly(storePath());
-    if (!readOnly.active())
-        GTEST_SKIP() << "this file system cannot make the file read-only for this user";
-    const CliRun edited = runCli(
-        {QStringLiteral("--store"), storePath(), QStringLiteral("favorite"), QStringLiteral("Pro-Q 3")});
-    EXPECT_EQ(edited.exitCode, 1);
-    EXPECT_EQ(edited.out, QString());
-    EXPECT_TRUE(edited.err.startsWith(QStringLiteral("zuzuze-vizozod: Could not save the catalogue: ")))
-        << edited.err.toStdString();
-    readOnly.restore();
-    EXPECT_FALSE(reopened(QStringLiteral("Pro-Q 3"))->isFavorite());
-}
-
-TEST_F(RecordEditCommandsTest, MissingArgumentsAreUsageErrors) {
-    for (const QStringList& arguments :
-         {QStringList{"favorite"}, QStringList{"note", "Pro-Q 3"}, QStringList{"note", "Pro-Q 3", "a", "b"},
-          QStringList{"tag", "Pro-Q 3"}, QStringList{"tag", "Pro-Q 3", " "},
-          QStringList{"untag", "Pro-Q 3"}}) {
-        const CliRun edited = run(arguments);
-        EXPECT_EQ(edited.exitCode, 2) << arguments.join(u' ').toStdString();
-        EXPECT_EQ(edited.out, QString());
-    }
 }
 
 } // namespace

@@ -44,41 +44,36 @@ protected:
         EXPECT_TRUE(opened) << error.toStdString();
         return opened;
     }
-
-    const ContentLibraryItem* item(const CatalogStore& catalogue, const QString& relative) const {
-        for (const ContentLibraryItem* candidate : catalogue.contentItems())
-            if (candidate->path() == path(relative))
-                return candidate;
-        return nullptr;
-    }
 };
 
-TEST_F(RefreshCommandTest, JsonSummaryHasExactlyTheseKeys) {
-    const QJsonObject summary = refreshJson();
-    QStringList keys = summary.keys();
-    keys.sort();
-    QStringList expected{QStringLiteral("newPlugins"),      QStringLiteral("newInstalls"),
-                         QStringLiteral("installsMissing"), QStringLiteral("installsFoundAgain"),
-                         QStringLiteral("duplicatesMerged"), QStringLiteral("missingPaths"),
-                         QStringLiteral("foundAgainPaths"), QStringLiteral("plugins"),
-                         QStringLiteral("installs"),        QStringLiteral("pluginBytes"),
-                         QStringLiteral("contentLibraries"), QStringLiteral("contentBytes")};
-    expected.sort();
-    EXPECT_EQ(keys, expected);
-}
+// The first refresh in text, changes then totals; a second, with nothing changed on disk, in JSON.
+TEST_F(RefreshCommandTest, FirstRefreshFindsTheBundlesAndLibrariesAndASecondNothingNew) {
+    const CliRun refreshed = run({QStringLiteral("refresh")});
+    EXPECT_EQ(refreshed.exitCode, 0);
+    EXPECT_EQ(refreshed.err, QString());
+    const QStringList lines = refreshed.out.split(u'\n');
+    ASSERT_GE(lines.size(), 8);
+    EXPECT_EQ(lines.mid(0, 6), (QStringList{"New plug-ins:               3", "New installs:               3",
+                                            "Installs now missing:       0", "Installs found again:       0", "",
+                                            "Plug-ins:                   3"}));
+    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Installs found:             3  "))) << lines[6].toStdString();
+    EXPECT_EQ(lines[7], QStringLiteral("Content libraries:          2  300 bytes"));
 
-TEST_F(RefreshCommandTest, FirstRefreshFindsTheBundlesAndLibraries) {
-    const QJsonObject summary = refreshJson();
-    EXPECT_EQ(number(summary, "newPlugins"), 3);
-    EXPECT_EQ(number(summary, "newInstalls"), 3);
-    EXPECT_EQ(number(summary, "installsMissing"), 0);
-    EXPECT_EQ(number(summary, "installsFoundAgain"), 0);
-    EXPECT_EQ(number(summary, "plugins"), 3);
-    EXPECT_EQ(number(summary, "installs"), 3);
-    EXPECT_GE(summary.value(QStringLiteral("pluginBytes")).toInteger(), 3'000'000);
-    EXPECT_EQ(number(summary, "contentLibraries"), 2);
-    EXPECT_EQ(summary.value(QStringLiteral("contentBytes")).toInteger(), 300);
-    EXPECT_EQ(summary.value(QStringLiteral("missingPaths")).toArray(), QJsonArray());
+    const QJsonObject second = refreshJson();
+    QStringList keys = second.keys();
+    keys.sort();
+    EXPECT_EQ(keys, (QStringList{"contentBytes", "contentLibraries", "duplicatesMerged", "foundAgainPaths", "installs",
+                                 "installsFoundAgain", "installsMissing", "missingPaths", "newInstalls", "newPlugins",
+                                 "pluginBytes", "plugins"}));
+    EXPECT_EQ(number(second, "newPlugins"), 0);
+    EXPECT_EQ(number(second, "newInstalls"), 0);
+    EXPECT_EQ(number(second, "installsMissing"), 0);
+    EXPECT_EQ(number(second, "plugins"), 3);
+    EXPECT_EQ(number(second, "installs"), 3);
+    EXPECT_GE(second.value(QStringLiteral("pluginBytes")).toInteger(), 3'000'000);
+    EXPECT_EQ(number(second, "contentLibraries"), 2);
+    EXPECT_EQ(second.value(QStringLiteral("contentBytes")).toInteger(), 300);
+    EXPECT_EQ(second.value(QStringLiteral("missingPaths")).toArray(), QJsonArray());
 
     const auto catalogue = openStore();
     QStringList names;
@@ -86,14 +81,6 @@ TEST_F(RefreshCommandTest, FirstRefreshFindsTheBundlesAndLibraries) {
         names.append(record->name());
     names.sort();
     EXPECT_EQ(names, (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")}));
-    ASSERT_NE(item(*catalogue, QStringLiteral("Content/Native Instruments/Library Two")), nullptr);
-
-    // Nothing changed on disk: nothing new, nothing missing, the same totals.
-    const QJsonObject second = refreshJson();
-    EXPECT_EQ(number(second, "newPlugins"), 0);
-    EXPECT_EQ(number(second, "newInstalls"), 0);
-    EXPECT_EQ(number(second, "installs"), 3);
-    EXPECT_EQ(number(second, "contentLibraries"), 2);
 }
 
 TEST_F(RefreshCommandTest, DeletedBundleIsMissingThenFoundAgain) {
@@ -118,34 +105,6 @@ TEST_F(RefreshCommandTest, DeletedBundleIsMissingThenFoundAgain) {
     EXPECT_EQ(number(back, "newInstalls"), 0);
     EXPECT_EQ(number(back, "installsMissing"), 0);
     EXPECT_EQ(number(back, "installs"), 3);
-}
-
-TEST_F(RefreshCommandTest, MissingBundleInJson) {
-    refreshJson();
-    ASSERT_TRUE(QDir(path(QStringLiteral("Plugins/Nested"))).removeRecursively());
-    const QJsonObject summary = refreshJson();
-    EXPECT_EQ(number(summary, "installsMissing"), 1);
-    EXPECT_EQ(summary.value(QStringLiteral("missingPaths")).toArray(),
-              QJsonArray{path(QStringLiteral("Plugins/Nested/Gamma.vst3"))});
-    EXPECT_EQ(number(summary, "plugins"), 2);
-}
-
-TEST_F(RefreshCommandTest, RenamedLibraryLeavesTheOldOneNotFound) {
-    refreshJson();
-    ASSERT_TRUE(QDir().rename(path(QStringLiteral("Content/Native Instruments/Library Two")),
-                              path(QStringLiteral("Content/Native Instruments/Library Three"))));
-    const QJsonObject summary = refreshJson();
-    EXPECT_EQ(number(summary, "contentLibraries"), 2);
-
-    const auto catalogue = openStore();
-    const ContentLibraryItem* old = item(*catalogue, QStringLiteral("Content/Native Instruments/Library Two"));
-    const ContentLibraryItem* renamed = item(*catalogue, QStringLiteral("Content/Native Instruments/Library Three"));
-    ASSERT_NE(old, nullptr);
-    ASSERT_NE(renamed, nullptr);
-    EXPECT_EQ(old->status(), ContentLibraryStatus::notFound);
-    EXPECT_EQ(old->totalBytes(), 0);
-    EXPECT_EQ(renamed->status(), ContentLibraryStatus::found);
-    EXPECT_EQ(renamed->totalBytes(), 200);
 }
 
 TEST_F(RefreshCommandTest, RevokedFolderMarksItsInstallsMissing) {
@@ -176,28 +135,6 @@ TEST_F(RefreshCommandTest, ContentRootRemovedDuringARefreshStaysRemoved) {
     const QJsonObject again = refreshJson();
     EXPECT_EQ(number(again, "contentLibraries"), 0);
     EXPECT_EQ(number(again, "plugins"), 3);
-}
-
-TEST_F(RefreshCommandTest, TextSummaryListsChangesThenTotals) {
-    const CliRun refreshed = run({QStringLiteral("refresh")});
-    EXPECT_EQ(refreshed.exitCode, 0);
-    EXPECT_EQ(refreshed.err, QString());
-    const QStringList lines = refreshed.out.split(u'\n');
-    ASSERT_GE(lines.size(), 8);
-    EXPECT_EQ(lines[0], QStringLiteral("New plug-ins:               3"));
-    EXPECT_EQ(lines[1], QStringLiteral("New installs:               3"));
-    EXPECT_EQ(lines[2], QStringLiteral("Installs now missing:       0"));
-    EXPECT_EQ(lines[3], QStringLiteral("Installs found again:       0"));
-    EXPECT_EQ(lines[4], QString());
-    EXPECT_EQ(lines[5], QStringLiteral("Plug-ins:                   3"));
-    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Installs found:             3  "))) << lines[6].toStdString();
-    EXPECT_EQ(lines[7], QStringLiteral("Content libraries:          2  300 bytes"));
-}
-
-TEST_F(RefreshCommandTest, ArgumentsAreAUsageError) {
-    const CliRun bad = run({QStringLiteral("refresh"), path(QStringLiteral("Plugins"))});
-    EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.startsWith(QStringLiteral("zuzuze-vizozod: refresh takes no arguments.\n")));
 }
 
 TEST(DemoCommand, CataloguesTheSampleLibraryInTheDataFolder) {

@@ -19,26 +19,12 @@
 
 namespace {
 
-const QStringList fieldNames{
-    QStringLiteral("name"),
-    QStringLiteral("publisher"),
-    QStringLiteral("version"),
-    QStringLiteral("format"),
-    QStringLiteral("architecture"),
-    QStringLiteral("filePath"),
-    QStringLiteral("bundleID"),
-    QStringLiteral("fileSize"),
-    QStringLiteral("dateModified"),
-    QStringLiteral("installDate"),
-    QStringLiteral("category"),
-    QStringLiteral("bundleDescription"),
-    QStringLiteral("auComponentType"),
-    QStringLiteral("auComponentSubType"),
-    QStringLiteral("auComponentManufacturer"),
-    QStringLiteral("platform"),
-    QStringLiteral("pluginIdentifier"),
-    QStringLiteral("isBridged"),
-};
+// Every field of a scanned plug-in, in the order it is written.
+const QStringList fieldNames = QStringLiteral("name publisher version format architecture filePath bundleID fileSize "
+                                              "dateModified installDate category bundleDescription auComponentType "
+                                              "auComponentSubType auComponentManufacturer platform pluginIdentifier "
+                                              "isBridged")
+                                   .split(u' ');
 
 class ScanCommandTest : public ::testing::Test {
 protected:
@@ -165,9 +151,6 @@ TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder) {
     ASSERT_EQ(document.array().size(), 1);
     const QJsonObject object = document.array().first().toObject();
 
-    QStringList sortedNames = fieldNames;
-    sortedNames.sort();
-    EXPECT_EQ(object.keys(), sortedNames);
     qsizetype previous = -1;
     for (const QString& field : fieldNames) {
         const qsizetype at = run.out.indexOf(u'"' + field + QStringLiteral("\":"));
@@ -175,28 +158,28 @@ TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder) {
         previous = at;
     }
 
-    EXPECT_EQ(object.value(QStringLiteral("name")).toString(), QStringLiteral("Verb"));
-    EXPECT_EQ(object.value(QStringLiteral("publisher")).toString(), QStringLiteral("Acme Audio"));
-    EXPECT_EQ(object.value(QStringLiteral("version")).toString(), QStringLiteral("42"));
-    EXPECT_EQ(object.value(QStringLiteral("format")).toString(), QStringLiteral("AU"));
-    EXPECT_EQ(object.value(QStringLiteral("architecture")).toString(), QStringLiteral("Apple Silicon"));
-    EXPECT_EQ(object.value(QStringLiteral("filePath")).toString(), bundle);
-    EXPECT_EQ(object.value(QStringLiteral("bundleID")).toString(), QStringLiteral("com.acme.verb"));
-    EXPECT_TRUE(object.value(QStringLiteral("fileSize")).isDouble());
     EXPECT_TRUE(run.out.contains(QStringLiteral("\"fileSize\": %1,").arg(directorySize(bundle))));
-    EXPECT_EQ(object.value(QStringLiteral("dateModified")).toString(),
-              QStringLiteral("2021-03-04T05:06:07.000Z"));
+    QJsonObject rest = object;
+    EXPECT_TRUE(rest.take(QStringLiteral("fileSize")).isDouble());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z$"))
-                    .match(object.value(QStringLiteral("installDate")).toString())
+                    .match(rest.take(QStringLiteral("installDate")).toString())
                     .hasMatch());
-    EXPECT_EQ(object.value(QStringLiteral("category")).toString(), QStringLiteral("Effect"));
-    EXPECT_EQ(object.value(QStringLiteral("bundleDescription")).toString(), QStringLiteral("Verb 42"));
-    EXPECT_EQ(object.value(QStringLiteral("auComponentType")).toString(), QStringLiteral("aufx"));
-    EXPECT_EQ(object.value(QStringLiteral("auComponentSubType")).toString(), QStringLiteral("Vrb1"));
-    EXPECT_EQ(object.value(QStringLiteral("auComponentManufacturer")).toString(), QStringLiteral("Acme"));
-    EXPECT_EQ(object.value(QStringLiteral("platform")).toString(), QStringLiteral("macOS"));
-    EXPECT_EQ(object.value(QStringLiteral("pluginIdentifier")).toString(), QString());
-    EXPECT_EQ(object.value(QStringLiteral("isBridged")), QJsonValue(false));
+    EXPECT_EQ(rest, (QJsonObject{{"name", "Verb"},
+                                 {"publisher", "Acme Audio"},
+                                 {"version", "42"},
+                                 {"format", "AU"},
+                                 {"architecture", "Apple Silicon"},
+                                 {"filePath", bundle},
+                                 {"bundleID", "com.acme.verb"},
+                                 {"dateModified", "2021-03-04T05:06:07.000Z"},
+                                 {"category", "Effect"},
+                                 {"bundleDescription", "Verb 42"},
+                                 {"auComponentType", "aufx"},
+                                 {"auComponentSubType", "Vrb1"},
+                                 {"auComponentManufacturer", "Acme"},
+                                 {"platform", "macOS"},
+                                 {"pluginIdentifier", ""},
+                                 {"isBridged", false}}));
 }
 
 TEST_F(ScanCommandTest, JsonKeepsOddTextsIntactAndSortsByPath) {
@@ -215,35 +198,26 @@ TEST_F(ScanCommandTest, JsonKeepsOddTextsIntactAndSortsByPath) {
     EXPECT_EQ(array[1].toObject().value(QStringLiteral("name")).toString(), oddName);
 }
 
+// A relative folder is scanned by its absolute path, after the warnings for those it skips.
 TEST_F(ScanCommandTest, MissingFolderWarnsAndTheScanGoesOn) {
-    writeBundle(QStringLiteral("Here.vst3"), info(QStringLiteral("Here"), QStringLiteral("com.acme.here")));
+    writeBundle(QStringLiteral("sub/Rel.clap"), info(QStringLiteral("Rel"), QStringLiteral("com.acme.rel")));
     QFile file(path(QStringLiteral("notes.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     const QString missing = path(QStringLiteral("gone"));
 
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
     const CliRun run = runCli({QStringLiteral("scan"), QStringLiteral("--json"), missing,
-                               path(QStringLiteral("notes.txt")), m_dir.path()});
+                               path(QStringLiteral("notes.txt")), QStringLiteral("./sub/")});
+    QDir::setCurrent(previous);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, QStringLiteral("zuzuze-vizozod: warning: %1 does not exist; skipping it.\n"
                                       "zuzuze-vizozod: warning: %2 is not a folder; skipping it.\n")
                            .arg(missing, path(QStringLiteral("notes.txt"))));
     const QJsonArray array = QJsonDocument::fromJson(run.out.toUtf8()).array();
-    ASSERT_EQ(array.size(), 1);
-    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(),
-              path(QStringLiteral("Here.vst3")));
-}
-
-TEST_F(ScanCommandTest, RelativeFoldersAreScannedByTheirAbsolutePath) {
-    writeBundle(QStringLiteral("sub/Rel.clap"), info(QStringLiteral("Rel"), QStringLiteral("com.acme.rel")));
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
-    const CliRun run = runCli({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("./sub/")});
-    QDir::setCurrent(previous);
-    const QJsonArray array = QJsonDocument::fromJson(run.out.toUtf8()).array();
     ASSERT_EQ(array.size(), 1) << run.out.toStdString();
-    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(),
-              path(QStringLiteral("sub/Rel.clap")));
+    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(), path(QStringLiteral("sub/Rel.clap")));
 }
 
 // A standard location is walked as its format folders, one level deep; any other grant recursively.
