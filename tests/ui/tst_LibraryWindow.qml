@@ -304,7 +304,9 @@ TestCase {
         // the larger.
         const sortButton = findChild(library, "sortButton")
         const sortMenu = findChild(library, "sortMenu")
-        sortButton.forceActiveFocus()
+        findChild(library, "groupByButton").forceActiveFocus()
+        keyClick(Qt.Key_Tab)
+        verify(sortButton.activeFocus)
         keyClick(Qt.Key_Space)
         tryCompare(sortMenu, "opened", true)
         for (let i = 0; i < 3; ++i)
