@@ -46,6 +46,20 @@ QByteArray keyed(const QByteArray& keyObject)
     return plist.build(plist.add(plist.dictionary({{key, value}})));
 }
 
+QByteArray single(const QByteArray& object)
+{
+    H::Builder plist;
+    return plist.build(plist.add(object));
+}
+
+// A dictionary whose value is object 77 of a file with two.
+QByteArray dangling()
+{
+    H::Builder plist(1);
+    const int key = plist.add(plist.ascii("k"));
+    return plist.build(plist.add(plist.dictionary({{key, 77}})));
+}
+
 QByteArray withTrailerField(QByteArray plist, int fromEnd, char value)
 {
     plist[plist.size() - fromEnd] = value;
@@ -87,21 +101,11 @@ TEST(BinaryPlistGuardTest, VerdictsOnShapesAndSizes)
         {"root past the table", withTrailerField(H::cycle(), 9, 99), Verdict::malformed},
         {"reference size 0", withTrailerField(H::cycle(), 25, 0), Verdict::malformed},
         {"unknown marker", keyed(QByteArray("\x70", 1)), Verdict::malformed},
+        {"reference past the table", dangling(), Verdict::malformed},
+        {"string longer than the file", single(QByteArray("\x5F\x10\xFF", 3) + "abc"), Verdict::malformed},
     };
     for (const Case& test : cases)
         EXPECT_STREQ(name(BinaryPlistGuard::check(test.plist, test.limits)), name(test.verdict)) << test.name;
-}
-
-TEST(BinaryPlistGuardTest, ReferencesOutsideTheFileAreMalformed)
-{
-    H::Builder plist(1);
-    const int key = plist.add(plist.ascii("k"));
-    const QByteArray dangling = plist.build(plist.add(plist.dictionary({{key, 77}})));
-    EXPECT_STREQ(name(BinaryPlistGuard::check(dangling)), "malformed");
-
-    H::Builder longString;
-    const QByteArray claimsTooMuch = longString.build(longString.add(QByteArray("\x5F\x10\xFF", 3) + "abc"));
-    EXPECT_STREQ(name(BinaryPlistGuard::check(claimsTooMuch)), "malformed");
 }
 
 } // namespace
