@@ -131,7 +131,7 @@ Item {
             compare(UiFixture.revealedPaths().slice(before), [target])
 
             // Without a desktop chooser the export asks in the window, listing the format's files
-            // only: a click on the file written takes its name, and Save writes it again.
+            // only: a click on the file written takes its name, and Save asks before it replaces it.
             view.controller.exportFlow.begin("text")
             verify(view.controller.exportFlow.finish("file://" + encodeURI(target + ".txt")))
             message.visible = false
@@ -146,7 +146,11 @@ Item {
             waitForRendering(chooser.contentItem)
             mouseClick(list.itemAtIndex(0))
             compare(chooser.chosenPath, target)
-            mouseClick(findChild(chooser.contentItem, "chooserAccept"))
+            const accept = findChild(chooser.contentItem, "chooserAccept")
+            tryVerify(() => chooser.fileExists)
+            mouseClick(accept)
+            compare([chooser.visible, accept.text, message.visible], [true, "Replace", false])
+            mouseClick(accept)
             tryCompare(chooser, "visible", false)
             verify(message.visible)
         }

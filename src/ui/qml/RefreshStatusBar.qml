@@ -93,8 +93,10 @@ Rectangle {
             }
             Button {
                 objectName: "unreadableToggle"
-                flat: true
-                padding: 2
+                topPadding: 2
+                bottomPadding: 2
+                leftPadding: 8
+                rightPadding: 8
                 text: bar.showsUnreadable ? "Hide Folders" : "Show Folders"
                 font.pixelSize: Theme.caption
                 Accessible.name: text
@@ -103,13 +105,22 @@ Rectangle {
             Item { Layout.fillWidth: true }
         }
 
-        Repeater {
+        // Scrolls past a few lines: a locked-down disk can hold hundreds of such folders.
+        ListView {
             objectName: "unreadableFolders"
+            visible: bar.showsUnreadable
+            Layout.fillWidth: true
+            Layout.leftMargin: 21
+            Layout.preferredHeight: visible ? Math.min(contentHeight, 120) : 0
+            clip: true
+            interactive: contentHeight > height
             model: bar.showsUnreadable ? bar.status.unreadableFolders : []
+            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+            Accessible.role: Accessible.List
+            Accessible.name: "Folders that could not be read"
             delegate: Text {
                 required property string modelData
-                Layout.fillWidth: true
-                Layout.leftMargin: 21
+                width: ListView.view.width
                 text: modelData
                 elide: Text.ElideMiddle
                 color: Theme.secondary
