@@ -26,6 +26,11 @@ Popup {
                                                 : selectedPath.length > 0 ? selectedPath : folder
     readonly property bool canAccept: !saving || (fileName.length > 0 && fileName.indexOf("/") < 0
                                                   && fileName !== "." && fileName !== "..")
+    // Saving over a file asks first: accepting once more replaces it.
+    readonly property bool fileExists: saving && canAccept && existing.object !== null && existing.object.count > 0
+    property bool replacing: false
+    onFileNameChanged: replacing = false
+    onFolderChanged: replacing = false
     readonly property var patterns: {
         const result = []
         for (const filter of nameFilters) {
@@ -68,6 +73,10 @@ Popup {
     function accept() {
         if (!canAccept)
             return
+        if (fileExists && !replacing) {
+            replacing = true
+            return
+        }
         const path = chosenPath
         close()
         accepted(path)
@@ -100,7 +109,10 @@ Popup {
     focus: true
     padding: 16
     closePolicy: Popup.CloseOnEscape
-    onClosed: list.currentIndex = -1
+    onClosed: {
+        list.currentIndex = -1
+        replacing = false
+    }
 
     Overlay.modal: Rectangle {
         color: Qt.rgba(0, 0, 0, Theme.dark ? 0.45 : 0.25)
@@ -123,6 +135,19 @@ Popup {
             showDotAndDotDot: false
             showHidden: false
             sortCaseSensitive: false
+        }
+    }
+
+    // The file of the typed name, where it exists; wildcards in the name match only themselves.
+    Instantiator {
+        id: existing
+        active: chooser.visible && chooser.saving && chooser.canAccept
+        delegate: FolderListModel {
+            folder: chooser.urlOf(chooser.folder)
+            nameFilters: [chooser.fileName.replace(/[[*?]/g, (c) => "[" + c + "]")]
+            showDirs: false
+            showHidden: true
+            showDotAndDotDot: false
         }
     }
 
@@ -282,9 +307,10 @@ Popup {
         Text {
             objectName: "chooserChoice"
             Layout.fillWidth: true
-            text: (chooser.saving ? "Saves " : "Chooses ") + chooser.chosenPath
+            text: chooser.replacing ? "\u201c" + chooser.fileName + "\u201d already exists: save again to replace it."
+                                    : (chooser.saving ? "Saves " : "Chooses ") + chooser.chosenPath
             elide: Text.ElideMiddle
-            color: Theme.secondary
+            color: chooser.replacing ? Theme.primary : Theme.secondary
             font.pixelSize: Theme.caption
         }
 
@@ -303,7 +329,7 @@ Popup {
             }
             ProminentButton {
                 objectName: "chooserAccept"
-                text: chooser.acceptLabel
+                text: chooser.replacing ? "Replace" : chooser.acceptLabel
                 enabled: chooser.canAccept
                 onClicked: chooser.accept()
             }
