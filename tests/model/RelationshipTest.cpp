@@ -72,21 +72,6 @@ TEST_F(RelationshipTest, TagsAndGroupsStayConsistent)
     EXPECT_EQ(*groupsChanged, 3);
 }
 
-TEST_F(RelationshipTest, RelatingToAStoredObjectInsertsTheNewOne)
-{
-    auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
-    auto* install = new PluginInstall(QStringLiteral("/a.vst"), PluginFormat::vst);
-    auto* tag = new Tag(QStringLiteral("Delay"));
-    EXPECT_EQ(install->id(), 0);
-    install->setGroup(record);
-    record->addTag(tag);
-    EXPECT_EQ(install->store(), m_store.get());
-    EXPECT_EQ(tag->store(), m_store.get());
-    EXPECT_GT(install->id(), 0);
-    EXPECT_TRUE(m_store->installs().contains(install));
-    EXPECT_TRUE(m_store->tags().contains(tag));
-}
-
 TEST_F(RelationshipTest, InsertingAnObjectInsertsWhatIsAlreadyRelatedToIt)
 {
     auto* record = new PluginRecord(QStringLiteral("Echo"));
@@ -102,9 +87,16 @@ TEST_F(RelationshipTest, InsertingAnObjectInsertsWhatIsAlreadyRelatedToIt)
     EXPECT_EQ(m_store->parameters(), QList<PluginParameter*>{parameter});
     EXPECT_EQ(m_store->tags(), QList<Tag*>{tag});
 
+    // Relating a new object to a stored one inserts it too.
+    auto* other = new PluginInstall(QStringLiteral("/b.vst"), PluginFormat::vst);
+    EXPECT_EQ(other->id(), 0);
+    other->setGroup(record);
+    EXPECT_EQ(other->store(), m_store.get());
+    EXPECT_TRUE(m_store->installs().contains(other));
+
     // Ids are distinct across types.
-    QSet<qint64> ids{record->id(), install->id(), parameter->id(), tag->id()};
-    EXPECT_EQ(ids.size(), 4);
+    QSet<qint64> ids{record->id(), install->id(), parameter->id(), tag->id(), other->id()};
+    EXPECT_EQ(ids.size(), 5);
     EXPECT_FALSE(ids.contains(0));
 }
 
