@@ -107,14 +107,6 @@ TEST_F(RefreshCommandTest, DeletedBundleIsMissingThenFoundAgain) {
     EXPECT_EQ(number(back, "installs"), 3);
 }
 
-TEST_F(RefreshCommandTest, RevokedFolderMarksItsInstallsMissing) {
-    refreshJson();
-    ASSERT_EQ(run({QStringLiteral("revoke"), path(QStringLiteral("Plugins"))}).exitCode, 0);
-    const QJsonObject summary = refreshJson();
-    EXPECT_EQ(number(summary, "installsMissing"), 3);
-    EXPECT_EQ(number(summary, "plugins"), 0);
-}
-
 // Another run of the program removes the content root while this refresh scans: the refresh must
 // neither write the removed root's libraries back nor fail the plug-ins it found.
 TEST_F(RefreshCommandTest, ContentRootRemovedDuringARefreshStaysRemoved) {
