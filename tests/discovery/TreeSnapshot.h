@@ -13,28 +13,33 @@
 
 // Everything a careless reader could change under a folder: names, types, permissions, sizes,
 // modification and change times, link targets and file contents. Links are never followed.
-inline QMap<QByteArray, QByteArray> treeSnapshot(const QString& folder)
+// `asWritten` compares trees written apart: paths relative to the folder, no change times, and
+// contents of files up to 256 KiB only (the larger ones are sparse and read back as zeros).
+inline QMap<QByteArray, QByteArray> treeSnapshot(const QString& folder, bool asWritten = false)
 {
     QMap<QByteArray, QByteArray> snapshot;
-    QList<QByteArray> pending{QFile::encodeName(folder)};
+    const QByteArray root = QFile::encodeName(folder);
+    QList<QByteArray> pending{root};
     while (!pending.isEmpty()) {
         const QByteArray path = pending.takeLast();
         struct stat info {};
+        const QByteArray key = asWritten ? path.mid(root.size()) : path;
         if (::lstat(path.constData(), &info) != 0) {
-            snapshot.insert(path, "unreadable");
+            snapshot.insert(key, "unreadable");
             continue;
         }
         QByteArray entry = QByteArray::number(info.st_mode, 8) + ' ' +
                            QByteArray::number(qint64(info.st_size)) + ' ' +
                            QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.' +
-                           QByteArray::number(qint64(info.st_mtim.tv_nsec)) + ' ' +
-                           QByteArray::number(qint64(info.st_ctim.tv_sec)) + '.' +
-                           QByteArray::number(qint64(info.st_ctim.tv_nsec));
+                           QByteArray::number(qint64(info.st_mtim.tv_nsec));
+        if (!asWritten)
+            entry += ' ' + QByteArray::number(qint64(info.st_ctim.tv_sec)) + '.' +
+                     QByteArray::number(qint64(info.st_ctim.tv_nsec));
         if (S_ISLNK(info.st_mode)) {
             char target[4096];
             const ssize_t length = ::readlink(path.constData(), target, sizeof target);
             entry += " -> " + QByteArray(target, length > 0 ? length : 0);
-        } else if (S_ISREG(info.st_mode)) {
+        } else if (S_ISREG(info.st_mode) && (!asWritten || info.st_size <= 256 * 1024)) {
             QFile file(QFile::decodeName(path));
             if (file.open(QIODevice::ReadOnly)) {
                 QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -51,7 +56,7 @@ inline QMap<QByteArray, QByteArray> treeSnapshot(const QString& folder)
                 ::closedir(dir);
             }
         }
-        snapshot.insert(path, entry);
+        snapshot.insert(key, entry);
     }
     return snapshot;
 }
