@@ -72,22 +72,31 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"Tal.Chorus.clap", QVariant(), "Tal.Chorus"},
                       NameCase{"Counted.vst", QVariant(7), "Counted"}));
 
-TEST_F(BundleMetadataReaderTest, VersionFallsBackToBundleVersion)
+// The short version, else the bundle version; a stated empty one counts. The Get Info string,
+// else the copyright. Texts only.
+TEST_F(BundleMetadataReaderTest, VersionAndDescriptionFallBack)
 {
-    EXPECT_EQ(describe(u"a.vst3"_s,
-                       {{u"CFBundleShortVersionString"_s, u"3.21"_s}, {u"CFBundleVersion"_s, u"3210"_s}})
-                  .version,
-              u"3.21"_s);
-    EXPECT_EQ(describe(u"b.vst3"_s, {{u"CFBundleVersion"_s, u"3210"_s}}).version, u"3210"_s);
-    EXPECT_EQ(describe(u"c.vst3"_s, {}).version, QString());
-    EXPECT_EQ(describe(u"d.vst3"_s, {{u"CFBundleShortVersionString"_s, 3}, {u"CFBundleVersion"_s, u"3.0"_s}})
-                  .version,
-              u"3.0"_s);
-    // An empty text is still a stated version.
-    EXPECT_EQ(
-        describe(u"e.vst3"_s, {{u"CFBundleShortVersionString"_s, u""_s}, {u"CFBundleVersion"_s, u"3.0"_s}})
-            .version,
-        QString());
+    const QString shortVersion = u"CFBundleShortVersionString"_s, version = u"CFBundleVersion"_s;
+    const QString info = u"CFBundleGetInfoString"_s, copyright = u"NSHumanReadableCopyright"_s;
+    const struct {
+        QVariantMap plist;
+        QString version, description;
+    } cases[] = {
+        {{{shortVersion, u"3.21"_s}, {version, u"3210"_s}}, u"3.21"_s, {}},
+        {{{version, u"3210"_s}}, u"3210"_s, {}},
+        {{}, {}, {}},
+        {{{shortVersion, 3}, {version, u"3.0"_s}}, u"3.0"_s, {}},
+        {{{shortVersion, u""_s}, {version, u"3.0"_s}}, {}, {}},
+        {{{info, u"Verb 1.0"_s}, {copyright, u"© Acme"_s}}, {}, u"Verb 1.0"_s},
+        {{{copyright, u"© Acme"_s}}, {}, u"© Acme"_s},
+        {{{info, false}, {copyright, u"© Acme"_s}}, {}, u"© Acme"_s},
+    };
+    int index = 0;
+    for (const auto& c : cases) {
+        const Metadata metadata = describe(u"%1.vst3"_s.arg(index++), c.plist);
+        EXPECT_EQ(metadata.version, c.version) << index;
+        EXPECT_EQ(metadata.bundleDescription, c.description) << index;
+    }
 }
 
 struct PublisherCase {
@@ -177,21 +186,6 @@ TEST(BundleMetadataReader, CategoryFromTheComponentType)
     EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"subtype"_s, u"x"_s}})),
               QString());
     EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"type"_s, 1}})), QString());
-}
-
-TEST_F(BundleMetadataReaderTest, DescriptionPrefersGetInfoString)
-{
-    EXPECT_EQ(describe(u"a.vst"_s, {{u"CFBundleGetInfoString"_s, u"Verb 1.0"_s},
-                                    {u"NSHumanReadableCopyright"_s, u"© Acme"_s}})
-                  .bundleDescription,
-              u"Verb 1.0"_s);
-    EXPECT_EQ(describe(u"b.vst"_s, {{u"NSHumanReadableCopyright"_s, u"© Acme"_s}}).bundleDescription,
-              u"© Acme"_s);
-    EXPECT_EQ(describe(u"c.vst"_s,
-                       {{u"CFBundleGetInfoString"_s, false}, {u"NSHumanReadableCopyright"_s, u"© Acme"_s}})
-                  .bundleDescription,
-              u"© Acme"_s);
-    EXPECT_EQ(describe(u"d.vst"_s, {}).bundleDescription, QString());
 }
 
 TEST_F(BundleMetadataReaderTest, FullAudioUnitDescriptionFromBinaryList)
