@@ -28,7 +28,12 @@ QVariantMap statCard(const StatCard& card)
 DashboardController::DashboardController(QObject* parent)
     : QObject(parent)
     , m_viewModel(new DashboardViewModel(this))
+    , m_refreshBatch(new RefreshBatch(this))
 {
+    connect(m_refreshBatch, &RefreshBatch::ended, this, [this](bool changed) {
+        if (changed)
+            scheduleCompute(false, false);
+    });
 }
 
 DashboardController::~DashboardController() = default;
@@ -53,6 +58,15 @@ void DashboardController::setStore(CatalogStore* store)
         compute();
 }
 
+void DashboardController::setPluginStore(PluginStore* pluginStore)
+{
+    if (m_pluginStore == pluginStore)
+        return;
+    m_pluginStore = pluginStore;
+    m_refreshBatch->setPluginStore(pluginStore);
+    Q_EMIT pluginStoreChanged();
+}
+
 void DashboardController::componentComplete()
 {
     m_complete = true;
@@ -63,7 +77,7 @@ void DashboardController::scheduleCompute(bool plugins, bool content)
 {
     m_pluginsChanged = m_pluginsChanged || plugins;
     m_contentChanged = m_contentChanged || content;
-    if (m_computePending)
+    if (m_computePending || m_refreshBatch->hold())
         return;
     m_computePending = true;
     QMetaObject::invokeMethod(this, &DashboardController::computeChanged, Qt::QueuedConnection);

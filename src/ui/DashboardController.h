@@ -2,6 +2,8 @@
 
 #include "model/CatalogStore.h"
 #include "presentation/DashboardViewModel.h"
+#include "store/PluginStore.h"
+#include "ui/RefreshBatch.h"
 
 #include <QObject>
 #include <QPointer>
@@ -13,12 +15,14 @@
 // The dashboard's figures as the view shows them (DashboardLayout's title, six stat cards and
 // charts that have something to show, cut to their limits), for QML. The part whose inputs
 // changed (plug-ins, or content roots and measured libraries) is recomputed, at most once per
-// turn of the event loop.
+// turn of the event loop, and once for a whole refresh of the window's driver, when it ends.
 class DashboardController : public QObject, public QQmlParserStatus {
     Q_OBJECT
     QML_ELEMENT
     Q_INTERFACES(QQmlParserStatus)
     Q_PROPERTY(CatalogStore* store READ store WRITE setStore NOTIFY storeChanged)
+    // The window's refresh driver: while it runs, the figures wait for its end.
+    Q_PROPERTY(PluginStore* pluginStore READ pluginStore WRITE setPluginStore NOTIFY pluginStoreChanged)
     Q_PROPERTY(DashboardViewModel* viewModel READ viewModel CONSTANT)
     Q_PROPERTY(QString title READ title NOTIFY figuresChanged)
     // {title, value, symbol, tint}; tint names a colour: "blue", "indigo", "teal", "mint",
@@ -34,6 +38,8 @@ public:
 
     [[nodiscard]] CatalogStore* store() const { return m_store; }
     void setStore(CatalogStore* store);
+    [[nodiscard]] PluginStore* pluginStore() const { return m_pluginStore; }
+    void setPluginStore(PluginStore* pluginStore);
     [[nodiscard]] DashboardViewModel* viewModel() const { return m_viewModel; }
 
     [[nodiscard]] QString title() const;
@@ -50,6 +56,7 @@ public:
 
 Q_SIGNALS:
     void storeChanged();
+    void pluginStoreChanged();
     void figuresChanged();
 
 private:
@@ -58,7 +65,9 @@ private:
     void computeChanged();
 
     QPointer<CatalogStore> m_store;
+    QPointer<PluginStore> m_pluginStore;
     DashboardViewModel* m_viewModel;
+    RefreshBatch* m_refreshBatch;
     int m_computeCount = 0;
     bool m_computePending = false;
     bool m_pluginsChanged = false;

@@ -7,6 +7,8 @@
 #include "ui/ScopeChips.h"
 #include "ui/StoreObservation.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 LibraryController::LibraryController(QObject* parent)
@@ -14,7 +16,9 @@ LibraryController::LibraryController(QObject* parent)
     , m_viewModel(new LibraryViewModel(this))
     , m_listModel(new LibraryListModel(this))
     , m_exportFlow(new ExportFlow(*m_viewModel, this))
+    , m_refreshBatch(new RefreshBatch(this))
 {
+    connect(m_refreshBatch, &RefreshBatch::ended, this, &LibraryController::refreshEnded);
     m_searchTimer.setSingleShot(true);
     m_searchTimer.setTimerType(Qt::PreciseTimer);
     m_searchTimer.setInterval(searchDelay());
@@ -43,8 +47,17 @@ void LibraryController::setStore(CatalogStore* store)
     if (!StoreObservation::follow(this, m_store, store))
         return;
     if (m_store) {
-        connect(m_store, &CatalogStore::recordsChanged, this, &LibraryController::recordsMaybeChanged);
-        connect(m_store, &CatalogStore::installsChanged, this, [this] { m_catalogueEdited = true; });
+        connect(m_store, &CatalogStore::recordsChanged, this, [this] {
+            // A merge of duplicates in a refresh destroys records the list still shows.
+            if (m_refreshBatch->isRunning() && lostGroups() && syncRecords() && m_complete)
+                rebuild();
+            else
+                recordsMaybeChanged();
+        });
+        connect(m_store, &CatalogStore::installsChanged, this, [this] {
+            m_catalogueEdited = true;
+            static_cast<void>(m_refreshBatch->hold());
+        });
         connect(m_store, &CatalogStore::edited, this, [this] {
             m_catalogueEdited = true;
             recordsMaybeChanged();
@@ -68,10 +81,13 @@ void LibraryController::setPluginStore(PluginStore* pluginStore)
     if (m_pluginStore)
         disconnect(m_pluginStore, nullptr, this, nullptr);
     m_pluginStore = pluginStore;
+    m_refreshBatch->setPluginStore(pluginStore);
     if (m_pluginStore)
         connect(m_pluginStore, &PluginStore::isScanningChanged, this, [this] {
             Q_EMIT isScanningChanged();
-            updateContentState();
+            // A refresh that changed the catalogue has not been listed yet: refreshEnded() tells.
+            if (m_pluginStore->isScanning() || !m_refreshBatch->isHolding())
+                updateContentState();
         });
     Q_EMIT pluginStoreChanged();
     Q_EMIT isScanningChanged();
@@ -205,8 +221,27 @@ void LibraryController::relist(bool catalogueChanged)
 
 void LibraryController::recordsMaybeChanged()
 {
+    if (m_refreshBatch->hold())
+        return;
     if (syncRecords() && m_complete)
         rebuild();
+}
+
+bool LibraryController::lostGroups() const
+{
+    const QList<PluginRecord*> records = m_store ? m_store->records() : QList<PluginRecord*>();
+    const QSet<PluginRecord*> present(records.cbegin(), records.cend());
+    return std::any_of(m_allGroups.cbegin(), m_allGroups.cend(),
+                       [&present](PluginRecord* record) { return !present.contains(record); });
+}
+
+void LibraryController::refreshEnded(bool changed)
+{
+    // Sizes, formats and dates of kept records change too: the whole catalogue is grouped anew.
+    if (changed && m_complete)
+        rebuild();
+    else
+        updateContentState();
 }
 
 bool LibraryController::syncRecords()

@@ -6,6 +6,7 @@
 #include "store/PluginStore.h"
 #include "ui/ExportFlow.h"
 #include "ui/LibraryListModel.h"
+#include "ui/RefreshBatch.h"
 
 #include <QHash>
 #include <QList>
@@ -103,6 +104,10 @@ Q_SIGNALS:
 private:
     // Rebuilds when a record was added or removed or moved in the name order.
     void recordsMaybeChanged();
+    // Whether a listed record left the catalogue; the list must then not wait for anything.
+    [[nodiscard]] bool lostGroups() const;
+    // The refresh is over and what it changed delivered: one rebuild shows all of it.
+    void refreshEnded(bool changed);
     // Re-reads the records; true when the list of them, by name, changed.
     bool syncRecords();
     // Shows the view model's sections; without a catalogue change only after filtering again.
@@ -115,6 +120,7 @@ private:
     LibraryViewModel* m_viewModel;
     LibraryListModel* m_listModel;
     ExportFlow* m_exportFlow;
+    RefreshBatch* m_refreshBatch;
     QList<PluginRecord*> m_allGroups;
     QHash<PluginRecord*, QString> m_sortedNames;
     QHash<QString, QDateTime> m_latestByPublisher;

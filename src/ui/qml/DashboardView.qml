@@ -16,6 +16,7 @@ Item {
     DashboardController {
         id: dashboardController
         store: dashboard.catalogStore
+        pluginStore: dashboard.pluginStore
     }
 
     ScrollView {
