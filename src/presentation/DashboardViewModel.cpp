@@ -150,6 +150,11 @@ void DashboardViewModel::computePlugins(const QList<PluginRecord*>& records)
     std::array<qint64, formats.size()> formatBytes{};
     std::array<bool, formats.size()> formatSeen{};
     m_instants.revalidate();
+    // Every plug-in figure comes from the found installs' fields: the same fields, the same figures.
+    const QDate today = QDate::currentDate();
+    if (m_groupingCount > 0 && today == m_groupedOn && m_inputs.matches(records))
+        return;
+    m_inputs.take(records);
     PublisherTotals publishers;
     QHash<QString, qint64> latestByPublisher;
     // Each active record's publisher and earliest found install.
@@ -199,7 +204,6 @@ void DashboardViewModel::computePlugins(const QList<PluginRecord*>& records)
     }
 
     // Equal rows give equal groups; two-digit row years are read against today.
-    const QDate today = QDate::currentDate();
     if (rows != m_rows || m_groupingCount == 0 || today != m_groupedOn) {
         const QList<PluginGroup> groups = m_grouper.group(rows);
         m_rosettaGroups = 0;

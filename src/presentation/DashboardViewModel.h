@@ -2,6 +2,7 @@
 
 #include "presentation/ContentUsage.h"
 #include "presentation/FormatUsage.h"
+#include "presentation/FoundInstallSnapshot.h"
 #include "presentation/InstantCache.h"
 #include "presentation/PluginGrouper.h"
 #include "presentation/PublisherUsage.h"
@@ -18,7 +19,8 @@ class ContentLibraryItem;
 class PluginRecord;
 
 // The dashboard's figures, recomputed by compute() or by part (computePlugins, computeContent);
-// the grouping behind the group counts is kept while its rows stay the same. Only found installs count; content
+// the plug-in figures stand while the found installs' fields do, and the grouping behind the
+// group counts while its rows stay the same. Only found installs count; content
 // figures come from the libraries found inside the content roots, or from the roots themselves
 // when none was recognised, never from both. Usage lists are largest first, ties in first-seen
 // order (formats: canonical order), and are not truncated.
@@ -95,6 +97,7 @@ private:
     PluginGrouper m_grouper;
     InstantCache m_instants;
     // The grouping's input and its two figures, kept while the rows stay the same.
+    FoundInstallSnapshot m_inputs;
     QList<RawPlugin> m_rows;
     QDate m_groupedOn;
     int m_groupingCount = 0;

@@ -1,11 +1,7 @@
 #include "presentation/LibrarySectioning.h"
 
 #include "model/CharacterClasses.h"
-#include "model/LocaleCompare.h"
-#include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
-
-#include <algorithm>
 
 namespace LibrarySectioning {
 
@@ -14,79 +10,7 @@ namespace {
 const QString apple = QStringLiteral("Apple Silicon");
 const QString intel = QStringLiteral("Intel 64");
 
-bool sortsByLocale(GroupingMode mode)
-{
-    return mode == GroupingMode::byPublisher || mode == GroupingMode::byType;
-}
-
-// Headers that the collation finds equal ("FabFilter", "fabfilter") still get a fixed order.
-bool localeLess(const QString& a, const QString& b)
-{
-    const int order = localizedCaseInsensitiveCompare(a, b);
-    return order != 0 ? order < 0 : codePointLess(a, b);
-}
-
-// The latest date of the record's found installs; invalid when none has one.
-QDateTime latestFoundDate(const PluginRecord* record, LibrarySortKey key)
-{
-    QDateTime latest;
-    if (!record)
-        return latest;
-    for (const PluginInstall* install : record->installs()) {
-        if (!install || install->status() != InstallStatus::found)
-            continue;
-        const QDateTime date = key == LibrarySortKey::installDate ? install->installDate() : install->dateModified();
-        if (date.isValid() && (!latest.isValid() || date > latest))
-            latest = date;
-    }
-    return latest;
-}
-
 } // namespace
-
-void orderWithin(QList<LibrarySection>& sections, LibrarySortKey key, bool ascending,
-                 const QHash<QString, PluginRecord*>& recordLookup)
-{
-    if (key == LibrarySortKey::name) {
-        if (!ascending)
-            for (LibrarySection& section : sections)
-                std::reverse(section.groups.begin(), section.groups.end());
-        return;
-    }
-    const QCollator collator = localizedCaseInsensitiveCollator();
-    for (LibrarySection& section : sections) {
-        QList<PluginGroup>& groups = section.groups;
-        // -1, 0, 1 for a before, equal to, after b in ascending order of the key.
-        auto compare = [&](const PluginGroup& a, const PluginGroup& b) -> int {
-            switch (key) {
-            case LibrarySortKey::publisher:
-                return collator.compare(a.publisher, b.publisher);
-            case LibrarySortKey::size:
-                return a.totalSizeBytes < b.totalSizeBytes ? -1 : a.totalSizeBytes > b.totalSizeBytes ? 1 : 0;
-            default:
-                return 0;
-            }
-        };
-        if (key == LibrarySortKey::installDate || key == LibrarySortKey::modificationDate) {
-            QHash<QString, QDateTime> dates;
-            dates.reserve(groups.size());
-            for (const PluginGroup& group : groups)
-                dates.insert(group.id, latestFoundDate(recordLookup.value(group.id), key));
-            std::stable_sort(groups.begin(), groups.end(), [&](const PluginGroup& a, const PluginGroup& b) {
-                const QDateTime& x = dates[a.id];
-                const QDateTime& y = dates[b.id];
-                if (x.isValid() != y.isValid())
-                    return x.isValid();
-                return ascending ? x < y : y < x;
-            });
-            continue;
-        }
-        std::stable_sort(groups.begin(), groups.end(), [&](const PluginGroup& a, const PluginGroup& b) {
-            const int order = compare(a, b);
-            return ascending ? order < 0 : order > 0;
-        });
-    }
-}
 
 bool codePointLess(QStringView a, QStringView b)
 {
@@ -103,6 +27,11 @@ bool codePointLess(QStringView a, QStringView b)
         j += bUnits;
     }
     return i == a.size() && j < b.size();
+}
+
+QString typeHeader(const PluginRecord* record)
+{
+    return record && !record->category().isEmpty() ? record->category() : QStringLiteral("Other");
 }
 
 QString initialHeader(const QString& name)
@@ -143,40 +72,10 @@ QString header(const PluginGroup& group, GroupingMode mode, const QHash<QString,
             if (architecture.endsWith(u')'))
                 return architecture;
         return QStringLiteral("Unknown");
-    case GroupingMode::byType: {
-        const PluginRecord* record = recordLookup.value(group.id);
-        if (record && !record->category().isEmpty())
-            return record->category();
-        return QStringLiteral("Other");
-    }
+    case GroupingMode::byType:
+        return typeHeader(recordLookup.value(group.id));
     }
     return {};
-}
-
-QList<LibrarySection> sections(QList<PluginGroup> groups, GroupingMode mode,
-                               const QHash<QString, PluginRecord*>& recordLookup)
-{
-    QList<LibrarySection> result;
-    QHash<QString, qsizetype> indexByHeader;
-    for (PluginGroup& group : groups) {
-        const QString text = header(group, mode, recordLookup);
-        const auto found = indexByHeader.constFind(text);
-        qsizetype index = 0;
-        if (found != indexByHeader.cend()) {
-            index = found.value();
-        } else {
-            index = result.size();
-            indexByHeader.insert(text, index);
-            result.append(LibrarySection{text, {}});
-        }
-        result[index].groups.append(std::move(group));
-    }
-    // Groups arrive in name order and keep it, so re-sorting a section by name would change nothing.
-    const bool byLocale = sortsByLocale(mode);
-    std::sort(result.begin(), result.end(), [byLocale](const LibrarySection& a, const LibrarySection& b) {
-        return byLocale ? localeLess(a.header, b.header) : codePointLess(a.header, b.header);
-    });
-    return result;
 }
 
 } // namespace LibrarySectioning

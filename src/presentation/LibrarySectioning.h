@@ -1,30 +1,22 @@
 #pragma once
 
 #include "presentation/GroupingMode.h"
-#include "presentation/LibrarySection.h"
-#include "presentation/LibrarySortKey.h"
+#include "presentation/PluginGroup.h"
 
 #include <QHash>
-#include <QList>
 #include <QString>
 
 class PluginRecord;
 
-// Splits name-ordered groups into the titled sections of the library list.
+// The titles of the library list's sections.
 namespace LibrarySectioning {
-
-// Groups keep their order within a section; sections come in the mode's header order.
-[[nodiscard]] QList<LibrarySection> sections(QList<PluginGroup> groups, GroupingMode mode,
-                                             const QHash<QString, PluginRecord*>& recordLookup);
-
-// Reorders the name-ordered groups of each section by `key`. Equal keys keep name order, and
-// groups without the date a date key asks for come last whichever the direction.
-void orderWithin(QList<LibrarySection>& sections, LibrarySortKey key, bool ascending,
-                 const QHash<QString, PluginRecord*>& recordLookup);
 
 // The section header of one group in the given mode.
 [[nodiscard]] QString header(const PluginGroup& group, GroupingMode mode,
                              const QHash<QString, PluginRecord*>& recordLookup);
+
+// The header by type: the record's category, "Other" without one.
+[[nodiscard]] QString typeHeader(const PluginRecord* record);
 
 // The name's first character (with its combining marks) upper-cased, or "#" when the name is
 // empty or does not start with a letter.

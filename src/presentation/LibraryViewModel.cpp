@@ -6,9 +6,9 @@
 #include "model/Tag.h"
 #include "presentation/GroupKey.h"
 #include "presentation/InstantCache.h"
-#include "presentation/LibrarySectioning.h"
 #include "presentation/MakeRawPlugin.h"
 
+#include <QSet>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -44,30 +44,6 @@ qsizetype characterCount(const QString& text)
     return count;
 }
 
-// Whether the lower-cased text contains the (lower-cased) needle. Plain ASCII names, nearly all
-// of them, are compared in place instead of lower-casing a copy of each.
-bool lowerCasedContains(const QString& text, const QString& needle)
-{
-    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (!ascii)
-        return text.toLower().contains(needle);
-    const qsizetype last = text.size() - needle.size();
-    for (qsizetype start = 0; start <= last; ++start) {
-        qsizetype i = 0;
-        while (i < needle.size()) {
-            char16_t c = text[start + i].unicode();
-            if (c >= u'A' && c <= u'Z')
-                c += u'a' - u'A';
-            if (c != needle[i].unicode())
-                break;
-            ++i;
-        }
-        if (i == needle.size())
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 // The filter state worked out once per update rather than once per group.
@@ -90,42 +66,36 @@ struct LibraryViewModel::Criteria {
             upper = to.toMSecsSinceEpoch();
     }
 
-    bool passes(const PluginGroup& group, const PluginRecord* record, InstantCache& instants) const
+    bool passes(const KeptGroups::Facts& facts, InstantCache& instants) const
     {
-        if (!search.isEmpty() && !lowerCasedContains(group.name, search) &&
-            !lowerCasedContains(group.publisher, search))
+        if (!search.isEmpty() && !facts.lowerName.contains(search) && !facts.lowerPublisher.contains(search))
             return false;
+        const PluginRecord* record = facts.record;
         if (favoritesOnly && !(record && record->isFavorite()))
             return false;
-        if (formats != 0 || architectures != 0 || platforms != 0 || hasDates) {
-            quint32 foundFormats = 0;
-            quint32 foundArchitectures = 0;
-            quint32 foundPlatforms = 0;
-            bool inRange = false;
-            if (record) {
-                for (const PluginInstall* install : record->installs()) {
-                    if (!install->isFound())
-                        continue;
-                    foundFormats |= bit(install->format());
-                    foundArchitectures |= bit(install->architecture());
-                    foundPlatforms |= bit(install->platform());
-                    if (hasDates && !inRange && install->installDate().isValid()) {
-                        const qint64 at = instants.msecsSinceEpoch(install->installDate());
-                        inRange = lower <= at && at <= upper;
-                    }
-                }
-            }
-            if (formats != 0 && (foundFormats & formats) == 0)
-                return false;
-            if (architectures != 0 && (foundArchitectures & architectures) == 0)
-                return false;
-            if (platforms != 0 && (foundPlatforms & platforms) == 0)
-                return false;
-            if (!tags.isEmpty() && !hasEveryTag(record))
-                return false;
-            return !hasDates || inRange;
+        if (formats != 0 && (facts.formats & formats) == 0)
+            return false;
+        if (architectures != 0 && (facts.architectures & architectures) == 0)
+            return false;
+        if (platforms != 0 && (facts.platforms & platforms) == 0)
+            return false;
+        if (!tags.isEmpty() && !hasEveryTag(record))
+            return false;
+        return !hasDates || hasInstallInRange(record, instants);
+    }
+
+    bool hasInstallInRange(const PluginRecord* record, InstantCache& instants) const
+    {
+        if (!record)
+            return false;
+        for (const PluginInstall* install : record->installs()) {
+            if (!install->isFound() || !install->installDate().isValid())
+                continue;
+            const qint64 at = instants.msecsSinceEpoch(install->installDate());
+            if (lower <= at && at <= upper)
+                return true;
         }
-        return tags.isEmpty() || hasEveryTag(record);
+        return false;
     }
 
     bool hasEveryTag(const PluginRecord* record) const
@@ -177,6 +147,15 @@ int LibraryViewModel::shownGroupCount() const
 void LibraryViewModel::update(const QList<PluginRecord*>& records)
 {
     m_instants.revalidate();
+    // Two-digit row years are read against today, so a new day groups afresh.
+    const QDate today = QDate::currentDate();
+    // The same rows from the same records (an edit of a note or a tag, a refresh that found the
+    // same installs) give the same groups and the same records standing for them.
+    if (m_groupingCount > 0 && today == m_groupedOn && m_inputs.matches(records)) {
+        refilter();
+        return;
+    }
+
     QHash<QString, PluginRecord*> lookup;
     lookup.reserve(records.size());
     QList<RawPlugin> rows;
@@ -196,23 +175,24 @@ void LibraryViewModel::update(const QList<PluginRecord*>& records)
         else if (prefer(*record, *stored.value()))
             stored.value() = record;
     }
-    if (lookup != m_recordLookup) {
+    m_inputs.take(records);
+    const bool lookupChanged = lookup != m_recordLookup;
+    if (lookupChanged)
         m_recordLookup = std::move(lookup);
-        Q_EMIT recordLookupChanged();
-    }
 
-    // Equal rows give equal groups: an edit that touched nothing shown (a note, a tag) or a
-    // refresh that found the same installs keeps the groups.
-    // Two-digit row years are read against today, so a new day groups afresh.
-    const QDate today = QDate::currentDate();
     if (rows != m_rows || m_groupingCount == 0 || today != m_groupedOn) {
-        m_groups = m_grouper.group(rows);
+        m_groups = KeptGroups(m_grouper.group(rows), m_recordLookup);
         m_rows = std::move(rows);
         m_groupedOn = today;
         ++m_groupingCount;
+    } else {
+        // Same groups, but their found formats or standing records may differ.
+        m_groups = KeptGroups(m_groups.groups(), m_recordLookup);
     }
-    if (m_groups.size() != m_totalGroupCount) {
-        m_totalGroupCount = int(m_groups.size());
+    if (lookupChanged)
+        Q_EMIT recordLookupChanged();
+    if (m_groups.groups().size() != m_totalGroupCount) {
+        m_totalGroupCount = int(m_groups.groups().size());
         Q_EMIT totalGroupCountChanged();
     }
     refilter();
@@ -221,16 +201,14 @@ void LibraryViewModel::update(const QList<PluginRecord*>& records)
 void LibraryViewModel::refilter()
 {
     const Criteria criteria(*m_filterState);
-    QList<PluginGroup> kept;
-    kept.reserve(m_groups.size());
-    for (const PluginGroup& group : std::as_const(m_groups))
-        if (criteria.passes(group, m_recordLookup.value(group.id), m_instants))
-            kept.append(group);
+    std::vector<qsizetype> chosen;
+    chosen.reserve(std::size_t(m_groups.groups().size()));
+    for (qsizetype i = 0; i < m_groups.groups().size(); ++i)
+        if (criteria.passes(m_groups.facts(i), m_instants))
+            chosen.push_back(i);
 
-    QList<LibrarySection> sections =
-        LibrarySectioning::sections(std::move(kept), m_filterState->groupingMode(), m_recordLookup);
-    // The sort within sections is part of this step: a new order re-sorts the kept groups only.
-    LibrarySectioning::orderWithin(sections, m_filterState->sortKey(), m_filterState->sortAscending(), m_recordLookup);
+    QList<LibrarySection> sections = m_groups.sections(chosen, m_filterState->groupingMode(),
+                                                       m_filterState->sortKey(), m_filterState->sortAscending());
     // Not compared with the previous sections: over thousands of groups a comparison costs more
     // than the redraw it would spare. Only an empty list staying empty is certainly no change.
     if (!sections.isEmpty() || !m_sections.isEmpty()) {
@@ -243,7 +221,7 @@ void LibraryViewModel::refilter()
 bool LibraryViewModel::matches(const PluginGroup& group, const PluginRecord* record) const
 {
     InstantCache instants;
-    return Criteria(*m_filterState).passes(group, record, instants);
+    return Criteria(*m_filterState).passes(KeptGroups::factsOf(group, record), instants);
 }
 
 bool LibraryViewModel::prefer(const PluginRecord& candidate, const PluginRecord& stored)

@@ -2,7 +2,9 @@
 
 #include "model/PluginRecord.h"
 #include "presentation/FilterState.h"
+#include "presentation/FoundInstallSnapshot.h"
 #include "presentation/InstantCache.h"
+#include "presentation/KeptGroups.h"
 #include "presentation/LibrarySection.h"
 #include "presentation/PluginGrouper.h"
 
@@ -67,8 +69,9 @@ private:
     PluginGrouper m_grouper;
     InstantCache m_instants;
     // The grouping's input and output, kept while the catalogue does not change.
+    FoundInstallSnapshot m_inputs;
     QList<RawPlugin> m_rows;
-    QList<PluginGroup> m_groups;
+    KeptGroups m_groups;
     QDate m_groupedOn;
     int m_groupingCount = 0;
     QList<LibrarySection> m_sections;

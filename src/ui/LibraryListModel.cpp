@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 
 LibraryListModel::LibraryListModel(QObject* parent)
     : QAbstractListModel(parent)
@@ -26,7 +27,7 @@ QVariant LibraryListModel::data(const QModelIndex& index, int role) const
     case isHeaderRole:
         return row.isHeader;
     case keyRole:
-        return row.key;
+        return row.isHeader ? QStringLiteral("h:") + row.title : QStringLiteral("g:") + row.group.id;
     case titleRole:
         return row.title;
     case countRole:
@@ -118,12 +119,6 @@ void LibraryListModel::setExpanded(int row, bool expanded)
     setData(index(row), expanded, expandedRole);
 }
 
-bool LibraryListModel::Row::sameContent(const Row& other) const
-{
-    return isHeader == other.isHeader && title == other.title && count == other.count && group == other.group &&
-           record == other.record && possiblyOutdated == other.possiblyOutdated;
-}
-
 namespace {
 
 // Which entries of `sequence` lie on one longest strictly increasing run: those can stay put
@@ -150,36 +145,57 @@ std::vector<bool> longestIncreasing(const std::vector<qsizetype>& sequence)
 
 } // namespace
 
-LibraryListModel::Rows LibraryListModel::buildRows(const QList<LibrarySection>& sections,
-                                                   const QHash<QString, PluginRecord*>& recordLookup,
-                                                   const QHash<QString, QDateTime>& latestByPublisher)
+std::vector<LibraryListModel::Entry> LibraryListModel::entries(const QList<LibrarySection>& sections,
+                                                             const QHash<QString, PluginRecord*>& recordLookup,
+                                                             const QHash<QString, QDateTime>& latestByPublisher)
 {
-    Rows rows;
+    std::vector<Entry> result;
+    qsizetype groups = 0;
+    for (const LibrarySection& section : sections)
+        groups += section.groups.size();
+    result.reserve(std::size_t(sections.size() + groups));
     for (const LibrarySection& section : sections) {
-        auto header = std::make_unique<Row>();
-        header->key = QStringLiteral("h:") + section.header;
-        header->isHeader = true;
-        header->title = section.header;
-        header->count = int(section.groups.size());
-        rows.push_back(std::move(header));
+        result.push_back(Entry{&section});
         for (const PluginGroup& group : section.groups) {
             PluginRecord* record = recordLookup.value(group.id);
             if (!record)
                 continue;
-            auto card = std::make_unique<Row>();
-            card->key = QStringLiteral("g:") + group.id;
-            card->group = group;
-            card->record = record;
             // Local install dates cost a time-zone lookup each: worked out once per catalogue.
             auto outdated = m_outdated.constFind(record);
             if (outdated == m_outdated.cend())
                 outdated = m_outdated.insert(record, record->hasInstallOlderThanAYear(latestByPublisher.value(
                                                          record->publisher(), DashboardViewModel::earliestDate())));
-            card->possiblyOutdated = outdated.value();
-            rows.push_back(std::move(card));
+            result.push_back(Entry{&section, &group, record, outdated.value()});
         }
     }
-    return rows;
+    return result;
+}
+
+std::unique_ptr<LibraryListModel::Row> LibraryListModel::makeRow(const Entry& entry)
+{
+    auto row = std::make_unique<Row>();
+    fill(*row, entry);
+    return row;
+}
+
+void LibraryListModel::fill(Row& row, const Entry& entry)
+{
+    row.isHeader = !entry.group;
+    if (row.isHeader) {
+        row.title = entry.section->header;
+        row.count = int(entry.section->groups.size());
+    } else {
+        row.group = *entry.group;
+        row.record = entry.record;
+        row.possiblyOutdated = entry.possiblyOutdated;
+    }
+}
+
+bool LibraryListModel::showsEntry(const Row& row, const Entry& entry)
+{
+    if (row.isHeader)
+        return row.title == entry.section->header && row.count == int(entry.section->groups.size());
+    return row.record == entry.record && row.possiblyOutdated == entry.possiblyOutdated && row.group == *entry.group;
 }
 
 void LibraryListModel::setContents(const QList<LibrarySection>& sections,
@@ -188,15 +204,19 @@ void LibraryListModel::setContents(const QList<LibrarySection>& sections,
 {
     if (!sameCatalogue)
         m_outdated.clear();
-    Rows rows = buildRows(sections, recordLookup, latestByPublisher);
+    const std::vector<Entry> newEntries = entries(sections, recordLookup, latestByPublisher);
     const int oldCount = count();
-    if (!applyInPlace(rows)) {
-        QSet<QString> expanded;
+    if (!applyInPlace(newEntries)) {
+        QSet<std::pair<bool, QString>> expanded;
         for (const auto& row : m_rows)
             if (row->expanded)
-                expanded.insert(row->key);
-        for (const auto& row : rows)
-            row->expanded = expanded.contains(row->key);
+                expanded.insert({row->isHeader, row->keyText().toString()});
+        Rows rows;
+        rows.reserve(newEntries.size());
+        for (const Entry& entry : newEntries) {
+            rows.push_back(makeRow(entry));
+            rows.back()->expanded = expanded.contains({!entry.group, entry.keyText().toString()});
+        }
         beginResetModel();
         m_rows = std::move(rows);
         endResetModel();
@@ -205,34 +225,41 @@ void LibraryListModel::setContents(const QList<LibrarySection>& sections,
         Q_EMIT countChanged();
 }
 
-bool LibraryListModel::applyInPlace(Rows& rows)
+bool LibraryListModel::applyInPlace(const std::vector<Entry>& entries)
 {
-    QHash<QString, qsizetype> newIndex;
-    newIndex.reserve(qsizetype(rows.size()));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (newIndex.contains(rows[i]->key))
+    // Headers and cards apart: a section may share its title with a group's key.
+    std::array<QHash<QStringView, qsizetype>, 2> newIndex;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        QHash<QStringView, qsizetype>& index = newIndex[entries[i].group ? 1 : 0];
+        if (index.contains(entries[i].keyText()))
             return false;
-        newIndex.insert(rows[i]->key, qsizetype(i));
+        index.insert(entries[i].keyText(), qsizetype(i));
     }
 
-    // The kept rows in their present order, with their places in the new list.
-    std::vector<qsizetype> targets;
+    // Each present row's place in the new list (-1: it goes), and the kept rows in present order.
+    std::vector<qsizetype> targets(m_rows.size(), -1);
+    std::vector<qsizetype> keptTargets;
     std::vector<const Row*> kept;
-    for (const auto& row : m_rows) {
-        const auto found = newIndex.constFind(row->key);
-        if (found == newIndex.cend())
+    std::vector<bool> isKept(entries.size(), false);
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const QHash<QStringView, qsizetype>& index = newIndex[m_rows[i]->isHeader ? 0 : 1];
+        const auto found = index.constFind(m_rows[i]->keyText());
+        if (found == index.cend())
             continue;
-        targets.push_back(found.value());
-        kept.push_back(row.get());
+        targets[i] = found.value();
+        isKept[std::size_t(found.value())] = true;
+        keptTargets.push_back(found.value());
+        kept.push_back(m_rows[i].get());
     }
-    const std::vector<bool> stays = longestIncreasing(targets);
+    const std::vector<bool> stays = longestIncreasing(keptTargets);
     if (qsizetype(std::count(stays.begin(), stays.end(), false)) > maximumMoves)
         return false;
 
     std::vector<std::size_t> byTarget(kept.size());
     for (std::size_t i = 0; i < byTarget.size(); ++i)
         byTarget[i] = i;
-    std::sort(byTarget.begin(), byTarget.end(), [&targets](std::size_t a, std::size_t b) { return targets[a] < targets[b]; });
+    std::sort(byTarget.begin(), byTarget.end(),
+              [&keptTargets](std::size_t a, std::size_t b) { return keptTargets[a] < keptTargets[b]; });
     std::vector<const Row*> keptInNewOrder;
     std::vector<bool> staysInNewOrder;
     keptInNewOrder.reserve(kept.size());
@@ -242,22 +269,22 @@ bool LibraryListModel::applyInPlace(Rows& rows)
         staysInNewOrder.push_back(stays[i]);
     }
 
-    removeRows(newIndex);
+    removeRows(targets);
     moveRows(keptInNewOrder, staysInNewOrder);
-    insertAndChangeRows(rows);
+    insertAndChangeRows(entries, isKept);
     return true;
 }
 
-void LibraryListModel::removeRows(const QHash<QString, qsizetype>& newIndex)
+void LibraryListModel::removeRows(const std::vector<qsizetype>& targets)
 {
     // From the end, so the runs still to remove keep their indices.
     for (std::size_t end = m_rows.size(); end > 0;) {
-        if (newIndex.contains(m_rows[end - 1]->key)) {
+        if (targets[end - 1] >= 0) {
             --end;
             continue;
         }
         std::size_t start = end - 1;
-        while (start > 0 && !newIndex.contains(m_rows[start - 1]->key))
+        while (start > 0 && targets[start - 1] < 0)
             --start;
         beginRemoveRows({}, int(start), int(end - 1));
         m_rows.erase(m_rows.begin() + std::ptrdiff_t(start), m_rows.begin() + std::ptrdiff_t(end));
@@ -291,14 +318,15 @@ void LibraryListModel::moveRows(const std::vector<const Row*>& keptInNewOrder, c
     }
 }
 
-void LibraryListModel::insertAndChangeRows(Rows& rows)
+void LibraryListModel::insertAndChangeRows(const std::vector<Entry>& entries, const std::vector<bool>& kept)
 {
+    // The rows left are the kept ones, already in the new order: walk both lists together.
     std::size_t at = 0;
-    for (std::size_t i = 0; i < rows.size();) {
-        if (at < m_rows.size() && m_rows[at]->key == rows[i]->key) {
-            rows[i]->expanded = m_rows[at]->expanded;
-            if (!m_rows[at]->sameContent(*rows[i])) {
-                m_rows[at] = std::move(rows[i]);
+    for (std::size_t i = 0; i < entries.size();) {
+        if (kept[i]) {
+            Row& row = *m_rows[at];
+            if (!showsEntry(row, entries[i])) {
+                fill(row, entries[i]);
                 const QModelIndex changed = index(int(at));
                 Q_EMIT dataChanged(changed, changed);
             }
@@ -307,11 +335,15 @@ void LibraryListModel::insertAndChangeRows(Rows& rows)
             continue;
         }
         std::size_t runEnd = i;
-        while (runEnd < rows.size() && !(at < m_rows.size() && m_rows[at]->key == rows[runEnd]->key))
+        while (runEnd < entries.size() && !kept[runEnd])
             ++runEnd;
+        Rows run;
+        run.reserve(runEnd - i);
+        for (std::size_t k = i; k < runEnd; ++k)
+            run.push_back(makeRow(entries[k]));
         beginInsertRows({}, int(at), int(at + (runEnd - i) - 1));
-        m_rows.insert(m_rows.begin() + std::ptrdiff_t(at), std::make_move_iterator(rows.begin() + std::ptrdiff_t(i)),
-                      std::make_move_iterator(rows.begin() + std::ptrdiff_t(runEnd)));
+        m_rows.insert(m_rows.begin() + std::ptrdiff_t(at), std::make_move_iterator(run.begin()),
+                      std::make_move_iterator(run.end()));
         endInsertRows();
         at += runEnd - i;
         i = runEnd;

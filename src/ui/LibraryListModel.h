@@ -72,7 +72,6 @@ Q_SIGNALS:
 
 private:
     struct Row {
-        QString key;
         bool isHeader = false;
         QString title;
         int count = 0;
@@ -81,20 +80,37 @@ private:
         bool possiblyOutdated = false;
         bool expanded = false;
 
-        [[nodiscard]] bool sameContent(const Row& other) const;
+        // A header is known by its title, a card by its group.
+        [[nodiscard]] QStringView keyText() const { return isHeader ? QStringView(title) : QStringView(group.id); }
+    };
+
+    // A row of the new contents, pointing into the sections it comes from.
+    struct Entry {
+        const LibrarySection* section = nullptr;
+        const PluginGroup* group = nullptr; // null for the section's header
+        PluginRecord* record = nullptr;
+        bool possiblyOutdated = false;
+
+        [[nodiscard]] QStringView keyText() const { return group ? QStringView(group->id) : QStringView(section->header); }
     };
 
     // Rows are held by pointer: removing, inserting and moving shift pointers, not rows.
     using Rows = std::vector<std::unique_ptr<Row>>;
 
-    [[nodiscard]] Rows buildRows(const QList<LibrarySection>& sections,
-                                 const QHash<QString, PluginRecord*>& recordLookup,
-                                 const QHash<QString, QDateTime>& latestByPublisher);
+    [[nodiscard]] std::vector<Entry> entries(const QList<LibrarySection>& sections,
+                                             const QHash<QString, PluginRecord*>& recordLookup,
+                                             const QHash<QString, QDateTime>& latestByPublisher);
+    [[nodiscard]] static std::unique_ptr<Row> makeRow(const Entry& entry);
+    // Everything but the expansion, which belongs to the view.
+    static void fill(Row& row, const Entry& entry);
+    // Whether the row shows what the entry holds; strings shared with the kept groups compare
+    // by pointer, so a row that stayed costs a few comparisons.
+    [[nodiscard]] static bool showsEntry(const Row& row, const Entry& entry);
     // False, with nothing changed, when the rows moved too much for moves to be worth it.
-    bool applyInPlace(Rows& rows);
-    void removeRows(const QHash<QString, qsizetype>& newIndex);
+    bool applyInPlace(const std::vector<Entry>& entries);
+    void removeRows(const std::vector<qsizetype>& targets);
     void moveRows(const std::vector<const Row*>& keptInNewOrder, const std::vector<bool>& stays);
-    void insertAndChangeRows(Rows& rows);
+    void insertAndChangeRows(const std::vector<Entry>& entries, const std::vector<bool>& kept);
     [[nodiscard]] qsizetype indexOfRow(const Row* row) const;
 
     Rows m_rows;
