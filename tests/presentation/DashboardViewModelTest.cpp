@@ -278,23 +278,4 @@ TEST_F(DashboardViewModelTest, EqualFiguresDoNotNotifyAgain)
     EXPECT_EQ(formats.count(), 1);
 }
 
-TEST_F(DashboardViewModelTest, ListsReadAsVariantMaps)
-{
-    plugin(QStringLiteral("One"), QStringLiteral("Example"), 5, PluginFormat::vst3);
-    item(QStringLiteral("Strings"), QStringLiteral("Orchestral Co"), 12);
-    compute();
-    const QVariantList formats = m_model.property("byFormat").toList();
-    ASSERT_EQ(formats.size(), 1);
-    EXPECT_EQ(formats.first().toMap().value(QStringLiteral("format")).toString(), QStringLiteral("VST3"));
-    EXPECT_EQ(formats.first().toMap().value(QStringLiteral("totalBytes")).toLongLong(), 5);
-    const QVariantList libraries = m_model.property("contentByLibrary").toList();
-    ASSERT_EQ(libraries.size(), 1);
-    EXPECT_EQ(libraries.first().toMap().value(QStringLiteral("name")).toString(), QStringLiteral("Strings"));
-    EXPECT_EQ(libraries.first().toMap().value(QStringLiteral("publisher")).toString(), QStringLiteral("Orchestral Co"));
-    EXPECT_EQ(m_model.property("totalInstalls").toInt(), 1);
-    EXPECT_EQ(m_model.property("contentBytes").toLongLong(), 12);
-    EXPECT_EQ(m_model.property("byPublisher").toList().first().toMap().value(QStringLiteral("publisher")).toString(),
-              QStringLiteral("Example"));
-}
-
 } // namespace

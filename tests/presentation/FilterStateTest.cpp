@@ -130,21 +130,4 @@ TEST(FilterStateTest, SetsReadAndWriteAsRawValues)
     EXPECT_EQ(state.groupingModeValue(), QStringLiteral("Type"));
 }
 
-TEST(FilterStateTest, PropertiesAreReachableByName)
-{
-    FilterState state;
-    SignalSpy active(&state, &FilterState::filtersChanged);
-    ASSERT_TRUE(state.setProperty("selectedFormats", QStringList{QStringLiteral("VST")}));
-    ASSERT_TRUE(state.setProperty("groupingMode", QStringLiteral("Architecture")));
-    ASSERT_TRUE(state.setProperty("installDateTo", someDay));
-    EXPECT_EQ(state.selectedFormats(), QSet<PluginFormat>{PluginFormat::vst});
-    EXPECT_EQ(state.groupingMode(), GroupingMode::byArchitecture);
-    EXPECT_EQ(state.installDateTo(), someDay);
-    EXPECT_TRUE(state.property("hasActiveFilters").toBool());
-    EXPECT_EQ(active.count(), 2);
-    QMetaObject::invokeMethod(&state, "reset");
-    EXPECT_FALSE(state.property("hasActiveFilters").toBool());
-    EXPECT_EQ(state.property("groupingMode").toString(), QStringLiteral("Architecture"));
-}
-
 } // namespace
