@@ -58,13 +58,12 @@ TEST(ContentLibraryRulesTest, IsLibraryContainer)
     EXPECT_TRUE(Scanner::isLibraryContainer(QStringLiteral("/Volumes/Drive/Samples"), children));
 }
 
-ContentLibraryItemInfo item(const char* path, const char* publisher, qint64 bytes = 0)
+ContentLibraryItemInfo item(const char* path, const char* publisher)
 {
     ContentLibraryItemInfo info;
     info.path = QString::fromUtf8(path);
     info.name = ContentLibraryScanner::folderName(info.path);
     info.publisher = QString::fromUtf8(publisher);
-    info.totalBytes = bytes;
     return info;
 }
 
@@ -76,30 +75,16 @@ QStringList paths(const QList<ContentLibraryItemInfo>& items)
     return list;
 }
 
-TEST(ContentLibraryRulesTest, DedupeKeepsTheFirstItemPerPath)
-{
-    const QList<ContentLibraryItemInfo> sorted = Scanner::dedupeAndSort({
-        item("/d/Strings", "Spitfire Audio", 1),
-        item("/d/Brass", "Spitfire Audio", 2),
-        item("/d/Strings", "Native Instruments", 3),
-        item("/d/Brass", "Spitfire Audio", 4),
-    });
-    ASSERT_EQ(sorted.size(), 2);
-    EXPECT_EQ(sorted[0].path, QStringLiteral("/d/Brass"));
-    EXPECT_EQ(sorted[0].totalBytes, 2);
-    EXPECT_EQ(sorted[1].path, QStringLiteral("/d/Strings"));
-    EXPECT_EQ(sorted[1].publisher, QStringLiteral("Spitfire Audio"));
-    EXPECT_EQ(sorted[1].totalBytes, 1);
-}
-
-// Equal names keep their given order.
-TEST(ContentLibraryRulesTest, SortsByPublisherThenNameNaturally)
+// Equal names keep their given order; of one path only the first item is kept.
+TEST(ContentLibraryRulesTest, DedupesAndSortsByPublisherThenNameNaturally)
 {
     const QList<ContentLibraryItemInfo> sorted = Scanner::dedupeAndSort({
         item("/d/Vol 10", "Spitfire Audio"),
         item("/e/zebra", "Native Instruments"),
         item("/d/Vol 2", "Spitfire Audio"),
+        item("/d/Vol 2", "Native Instruments"),
         item("/e/Alpha", "Native Instruments"),
+        item("/e/Alpha", "Output"),
         item("/f/Damage", "Heavyocity"),
         item("/b/Strings", "Output"),
         item("/d/vol 1", "Spitfire Audio"),
