@@ -1,4 +1,3 @@
-#include "StandardOutputCapture.h"
 #include "descriptions/PluginDescriptionService.h"
 
 #include <QFile>
@@ -34,15 +33,15 @@ TEST(BundledDescriptions, SharedInstanceLoadsEveryEntryOnceOnFirstUse)
     const QJsonObject raw = QJsonDocument::fromJson(file.readAll()).object();
     EXPECT_GE(raw.size(), 250);
 
-    StandardOutputCapture firstUse;
+    ::testing::internal::CaptureStdout();
     const PluginDescriptionService& shared = PluginDescriptionService::shared();
-    EXPECT_EQ(firstUse.finish(),
+    EXPECT_EQ(QString::fromStdString(::testing::internal::GetCapturedStdout()),
               QStringLiteral("[PluginDescriptionService] Loaded %1 bundled descriptions\n").arg(raw.size()));
     EXPECT_EQ(shared.catalog().size(), raw.size());
 
-    StandardOutputCapture laterUse;
+    ::testing::internal::CaptureStdout();
     EXPECT_EQ(&shared, &PluginDescriptionService::shared());
-    EXPECT_EQ(laterUse.finish(), QString());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(shared.catalog(), bundled().catalog());
 }
 
@@ -101,17 +100,13 @@ TEST_P(BundledLookups, FindTheExpectedEntry)
     EXPECT_EQ(*entry, entryOf(*c.key)) << c.label;
 }
 
+// The steps themselves are pinned on small catalogues; these pin what the shipped data answers.
 const RealLookup realLookups[] = {
-    {"exact", "Pro-Q 3", {}, "Pro-Q 3"},
     {"caseInsensitive", "VALHALLAVINTAGEVERB", {}, "ValhallaVintageVerb"},
-    {"normalised", "Pro Q3", {}, "Pro-Q 3"},
     {"normalisedSpace", "DC8C 3", {}, "DC8C3"},
-    {"prefix", "ser", {}, "Serum"},
     {"prefixVersioned", "Kontakt", {}, "Kontakt 6"},
-    {"universalAudio", "LA-2A Classic", ua, "uaudio_la-2a_classic"},
     {"universalAudioNormalised", "Dream '65 Reverb Amplifier", ua, "uaudio_dream_65_reverb_amplifier"},
     {"universalAudioSpelling", "1176 AE", ua, "uaudio_1176ae"},
-    {"universalAudioOtherPublisher", "LA-2A Classic", "Waves", std::nullopt},
     {"unknown", "Definitely Not A Plug-in", ua, std::nullopt},
 };
 

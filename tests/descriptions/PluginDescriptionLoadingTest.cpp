@@ -1,5 +1,4 @@
 #include "CatalogBuilder.h"
-#include "StandardOutputCapture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -124,18 +123,18 @@ TEST(PluginDescriptionLoading, ReadsFilesAndSaysWhatIsMissingOrUnreadable)
 
 TEST(PluginDescriptionLoading, DiagnosticsGoToStandardOutputAsLinesUnlessSilenced)
 {
-    StandardOutputCapture silent;
+    ::testing::internal::CaptureStdout();
     const auto quietLoad = PluginDescriptionService::fromBytes(catalogJson({"Serum"}), {});
     const auto quietFailure = PluginDescriptionService::fromBytes("{", {});
     const auto quietMissing = PluginDescriptionService::fromResource(":/NoSuchCatalogue.json", {});
-    EXPECT_EQ(silent.finish(), QString());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(quietLoad.catalog().size(), 1);
 
-    StandardOutputCapture capture;
+    ::testing::internal::CaptureStdout();
     const auto loaded = PluginDescriptionService::fromBytes(catalogJson({"Serum", "Diva"}));
     const auto failed = PluginDescriptionService::fromBytes(R"({"A": 1})");
     const auto missing = PluginDescriptionService::fromResource(":/NoSuchCatalogue.json");
-    EXPECT_EQ(capture.finish(), "[PluginDescriptionService] Loaded 2 bundled descriptions\n"
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "[PluginDescriptionService] Loaded 2 bundled descriptions\n"
                                 "[PluginDescriptionService] Failed to decode: entry \"A\" is not an object\n"
                                 "[PluginDescriptionService] PluginDescriptions.json not found in bundle\n");
 }

@@ -77,15 +77,6 @@ const LookupCase lookupCases[] = {
 INSTANTIATE_TEST_SUITE_P(PluginDescriptionService, LookupSteps, ::testing::ValuesIn(lookupCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(PluginDescriptionLookup, EmptyCatalogueFindsNothing)
-{
-    const auto service = PluginDescriptionService::fromBytes("{}", {});
-    for (const char* name : {"Serum", "s", "LA-2A Classic", "uaudio_la-2a_classic"}) {
-        EXPECT_FALSE(service.lookup(name).has_value()) << name;
-        EXPECT_FALSE(service.lookup(name, ua).has_value()) << name;
-    }
-}
-
 struct NormalisedCase {
     QString text;
     QString expected;
@@ -95,10 +86,8 @@ TEST(PluginDescriptionLookup, NormalisedKeepsLowerCasedLettersMarksAndDigits)
 {
     const NormalisedCase cases[] = {
         {"Pro-Q 3", "proq3"},
-        {"pro q3", "proq3"},
         {"LA-2A Classic", "la2aclassic"},
         {"Dream '65 Reverb", "dream65reverb"},
-        {"uaudio_la-2a_classic", "uaudiola2aclassic"},
         {QStringLiteral("Ça Va!"), QStringLiteral("çava")},
         {QStringLiteral("Cafe\u0301 Noir"), QStringLiteral("cafe\u0301noir")},
         {QStringLiteral("½ Speed"), QStringLiteral("½speed")},
