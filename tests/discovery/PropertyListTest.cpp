@@ -114,6 +114,8 @@ QByteArray nestedXml(int levels)
     return xml + "</dict></plist>";
 }
 
+// XML depth is the reader's own limit. Binary verdicts are the guard's (BinaryPlistGuardTest) and
+// deep, shared and many-keyed lists are scanned past (PluginScannerTest); here, that it is asked.
 TEST_F(PropertyListTest, NestingAndExpansionBeyondAnyBundleAreNoPropertyList)
 {
     struct Case {
@@ -125,9 +127,6 @@ TEST_F(PropertyListTest, NestingAndExpansionBeyondAnyBundleAreNoPropertyList)
         {"XML 100 levels", nestedXml(100), true},
         {"XML 200 levels", nestedXml(200), false},
         {"XML 100,000 levels", nestedXml(100'000), false},
-        {"binary 100,000 levels", HostilePlists::deepArrays(100'000), false},
-        {"binary 200 references to 4 MB", HostilePlists::sharedString(200, 4 * 1024 * 1024), false},
-        {"binary 1,000,000 keys of 4 MB", HostilePlists::manyKeys(1'000'000, 4 * 1024 * 1024), false},
         {"binary 2^40 leaves", HostilePlists::doublingChain(40), false},
         {"binary cycle", HostilePlists::cycle(), false},
         {"binary 40 levels", HostilePlists::deepArrays(40), true},

@@ -53,7 +53,7 @@ protected:
     QAbstractItemModelTester m_tester{&m_model, QAbstractItemModelTester::FailureReportingMode::Fatal};
 };
 
-TEST_F(LibraryListModelTest, FlattensHeadersAndCardsAndSkipsGroupsWithoutRecord)
+TEST_F(LibraryListModelTest, FlattensHeadersAndCardsSkipsGroupsWithoutRecordAndExpandsOnlyCards)
 {
     show({{QStringLiteral("A"), {group("a"), group("zz")}}, {QStringLiteral("B"), {group("b")}}});
     EXPECT_EQ(keys(), (QStringList{"h:A", "g:a", "h:B", "g:b"}));
@@ -63,6 +63,11 @@ TEST_F(LibraryListModelTest, FlattensHeadersAndCardsAndSkipsGroupsWithoutRecord)
     EXPECT_EQ(m_model.data(m_model.index(1), LibraryListModel::recordRole).value<PluginRecord*>(), m_records["a"]);
     EXPECT_EQ(m_model.rowOfGroup(QStringLiteral("b")), 3);
     EXPECT_EQ(m_model.rowOfGroup(QStringLiteral("zz")), -1);
+    // Only cards expand, and nothing else is written.
+    EXPECT_FALSE(m_model.setData(m_model.index(0), true, LibraryListModel::expandedRole));
+    EXPECT_FALSE(m_model.setData(m_model.index(1), QStringLiteral("x"), LibraryListModel::nameRole));
+    EXPECT_TRUE(m_model.setData(m_model.index(1), true, LibraryListModel::expandedRole));
+    EXPECT_TRUE(m_model.data(m_model.index(1), LibraryListModel::expandedRole).toBool());
 }
 
 TEST_F(LibraryListModelTest, ChangedContentIsReportedInPlace)
@@ -143,15 +148,6 @@ TEST_F(LibraryListModelTest, ManyMovesBecomeOneReset)
         EXPECT_TRUE(m_model.data(m_model.index(last), LibraryListModel::expandedRole).toBool()) << moved;
         show({});
     }
-}
-
-TEST_F(LibraryListModelTest, OnlyCardsExpand)
-{
-    show({{QStringLiteral("A"), {group("a")}}});
-    EXPECT_FALSE(m_model.setData(m_model.index(0), true, LibraryListModel::expandedRole));
-    EXPECT_FALSE(m_model.setData(m_model.index(1), QStringLiteral("x"), LibraryListModel::nameRole));
-    EXPECT_TRUE(m_model.setData(m_model.index(1), true, LibraryListModel::expandedRole));
-    EXPECT_TRUE(m_model.data(m_model.index(1), LibraryListModel::expandedRole).toBool());
 }
 
 TEST_F(LibraryListModelTest, MarksRecordsMuchOlderThanTheirPublishersLatestInstall)
