@@ -4,6 +4,7 @@
 #include "support/TemporaryCatalogue.h"
 
 #include <QCoreApplication>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -47,41 +48,41 @@ TEST_F(CatalogLiveTest, FetchMatchesOneTextFieldExactlyAndSorts)
 
 TEST_F(CatalogLiveTest, TypeSignalsFireOnInsertAndDeleteOncePerTurn)
 {
-    auto records = StoreTesting::countEmissions(m_store.get(), &CatalogStore::recordsChanged);
-    auto installs = StoreTesting::countEmissions(m_store.get(), &CatalogStore::installsChanged);
-    auto tags = StoreTesting::countEmissions(m_store.get(), &CatalogStore::tagsChanged);
-    auto folders = StoreTesting::countEmissions(m_store.get(), &CatalogStore::contentFoldersChanged);
+    QSignalSpy records(m_store.get(), &CatalogStore::recordsChanged);
+    QSignalSpy installs(m_store.get(), &CatalogStore::installsChanged);
+    QSignalSpy tags(m_store.get(), &CatalogStore::tagsChanged);
+    QSignalSpy folders(m_store.get(), &CatalogStore::contentFoldersChanged);
     auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
     m_store->insert(new PluginRecord(QStringLiteral("Verb")));
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return *records > 0; }));
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return records.count() > 0; }));
     QCoreApplication::processEvents();
-    EXPECT_EQ(*records, 1);
-    EXPECT_EQ(*installs, 0);
-    EXPECT_EQ(*tags, 0);
+    EXPECT_EQ(records.count(), 1);
+    EXPECT_EQ(installs.count(), 0);
+    EXPECT_EQ(tags.count(), 0);
 
     // The cascade reports the installs too.
     auto* install = m_store->insert(new PluginInstall(QStringLiteral("/a.vst3"), PluginFormat::vst3));
     install->setGroup(record);
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return *installs == 1; }));
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return installs.count() == 1; }));
     m_store->remove(record);
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return *records == 2 && *installs == 2; }));
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return records.count() == 2 && installs.count() == 2; }));
 
     auto* folder = m_store->insert(new ContentLibraryFolder(QStringLiteral("/Samples")));
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return *folders == 1; }));
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return folders.count() == 1; }));
     folder->setTotalBytes(5);
     QCoreApplication::processEvents();
-    EXPECT_EQ(*folders, 1) << "a field edit is no change of the set";
+    EXPECT_EQ(folders.count(), 1) << "a field edit is no change of the set";
     m_store->remove(folder);
-    EXPECT_TRUE(StoreTesting::waitFor([&] { return *folders == 2; }));
+    EXPECT_TRUE(StoreTesting::waitFor([&] { return folders.count() == 2; }));
 }
 
 TEST_F(CatalogLiveTest, EditsAreReported)
 {
     auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
-    auto edited = StoreTesting::countEmissions(m_store.get(), &CatalogStore::edited);
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return *edited == 1; }));
+    QSignalSpy edited(m_store.get(), &CatalogStore::edited);
+    ASSERT_TRUE(StoreTesting::waitFor([&] { return edited.count() == 1; }));
     record->setIsFavorite(true);
-    EXPECT_TRUE(StoreTesting::waitFor([&] { return *edited == 2; }));
+    EXPECT_TRUE(StoreTesting::waitFor([&] { return edited.count() == 2; }));
 }
 
 TEST_F(CatalogLiveTest, UnsavedEditsAreWrittenByTheStoreItself)

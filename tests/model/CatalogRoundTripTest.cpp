@@ -144,7 +144,7 @@ void expectSame(const QMap<QString, QVariant>& reopened, const QMap<QString, QVa
             << reopened.value(it.key()).toString().toStdString();
 }
 
-TEST_F(CatalogRoundTripTest, ReopenGivesTheSameObjectsRelationshipsAndValues)
+TEST_F(CatalogRoundTripTest, ReopenGivesTheSameObjectsRelationshipsAndValuesAfterInsertsAndUpdates)
 {
     QMap<QString, QVariant> saved;
     {
@@ -163,6 +163,22 @@ TEST_F(CatalogRoundTripTest, ReopenGivesTheSameObjectsRelationshipsAndValues)
                                 store->tags().size(), store->scanBookmarks().size(), store->contentFolders().size(),
                                 store->contentItems().size()}),
               (QList<qsizetype>{2, 3, 1, 3, 2, 2, 1}));
+
+    // Updates of stored objects, links and their order included, persist the same way.
+    PluginRecord* echo = store->fetch<PluginRecord>("publisher", QStringLiteral("Acme")).value(0);
+    PluginRecord* verb = store->fetch<PluginRecord>("name", QStringLiteral("Verb")).value(0);
+    ASSERT_TRUE(echo && verb);
+    echo->setNotes(QStringLiteral("changed"));
+    echo->installs()[0]->setGroup(verb);
+    echo->removeTag(echo->tags()[0]);
+    verb->addTag(store->insert(new Tag(QStringLiteral("New"))));
+    ASSERT_TRUE(store->save());
+    ASSERT_EQ(verb->installs().size(), 2);
+    saved = snapshot(*store);
+    store.reset();
+    store = StoreTesting::openStore(path());
+    ASSERT_TRUE(store);
+    expectSame(snapshot(*store), saved);
 }
 
 TEST_F(CatalogRoundTripTest, FileHoldsNamedTablesRawEnumTextsAndSecondDates)
@@ -215,34 +231,6 @@ TEST_F(CatalogRoundTripTest, FileHoldsNamedTablesRawEnumTextsAndSecondDates)
               (QList<QVariantList>{{"blob", 14}, {"blob", 0}}));
     EXPECT_EQ(raw.value(QStringLiteral("SELECT count(*) FROM PluginRecord_tags")).toInt(), 3);
     EXPECT_EQ(raw.value(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
-}
-
-TEST_F(CatalogRoundTripTest, UpdatesOfStoredObjectsArePersisted)
-{
-    {
-        auto store = StoreTesting::openStore(path());
-        ASSERT_TRUE(store);
-        fill(*store);
-        ASSERT_TRUE(store->save());
-    }
-    QMap<QString, QVariant> saved;
-    {
-        auto store = StoreTesting::openStore(path());
-        ASSERT_TRUE(store);
-        PluginRecord* echo = store->fetch<PluginRecord>("publisher", QStringLiteral("Acme")).value(0);
-        PluginRecord* verb = store->fetch<PluginRecord>("name", QStringLiteral("Verb")).value(0);
-        ASSERT_TRUE(echo && verb);
-        echo->setNotes(QStringLiteral("changed"));
-        echo->installs()[0]->setGroup(verb);
-        echo->removeTag(echo->tags()[0]);
-        verb->addTag(store->insert(new Tag(QStringLiteral("New"))));
-        ASSERT_TRUE(store->save());
-        ASSERT_EQ(verb->installs().size(), 2);
-        saved = snapshot(*store);
-    }
-    auto store = StoreTesting::openStore(path());
-    ASSERT_TRUE(store);
-    expectSame(snapshot(*store), saved);
 }
 
 TEST_F(CatalogRoundTripTest, IdsAreNeverReusedAfterTheNewestObjectIsDeleted)

@@ -1,6 +1,5 @@
 #include "RawDatabase.h"
 #include "StoreTesting.h"
-#include "support/ReadOnlyFile.h"
 
 #include "model/CatalogStore.h"
 #include "support/TemporaryCatalogue.h"
@@ -11,12 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -136,33 +130,6 @@ TEST_F(CatalogSaveFailureTest, WriteFailureRollsBackAndKeepsEverythingPending)
     const StoreResult retried = m_store->save();
     EXPECT_TRUE(retried) << retried.errorDescription().toStdString();
     expectChangesSaved(extra);
-}
-
-TEST_F(CatalogSaveFailureTest, ReadOnlyFileOpensButSaveFailsAndKeepsEverythingPending)
-{
-    m_store.reset();
-    ReadOnlyFile readOnly(path());
-    if (!readOnly.active())
-        GTEST_SKIP() << "this file system cannot make the file read-only for this user";
-    m_store = StoreTesting::openStore(path());
-    ASSERT_TRUE(m_store);
-    m_store->setAutosaveEnabled(false);
-    m_record = m_store->fetch<PluginRecord>("name", QStringLiteral("Echo")).value(0);
-    m_doomed = m_store->fetch<PluginRecord>("name", QStringLiteral("Doomed")).value(0);
-    ASSERT_TRUE(m_record && m_doomed);
-    makeChanges();
-
-    const StoreResult failed = m_store->save();
-    EXPECT_FALSE(failed);
-    EXPECT_TRUE(failed.errorDescription().startsWith(
-        QStringLiteral("Could not save the catalogue \"%1\": The catalogue file is read-only. (").arg(path())))
-        << failed.errorDescription().toStdString();
-    EXPECT_TRUE(m_store->hasChanges());
-
-    readOnly.restore();
-    const StoreResult retried = m_store->save();
-    EXPECT_TRUE(retried) << retried.errorDescription().toStdString();
-    expectChangesSaved();
 }
 
 TEST_F(CatalogSaveFailureTest, AutosaveFailureIsReportedAndRetried)

@@ -16,14 +16,6 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 // Opens the catalogue or fails the current test with the error text.
 std::unique_ptr<CatalogStore> openStore(const QString& path);
 
-// Signal emissions of one object, counted by connecting to the signal.
-template <typename Object, typename Signal> std::shared_ptr<int> countEmissions(Object* object, Signal signal)
-{
-    auto count = std::make_shared<int>(0);
-    QObject::connect(object, signal, object, [count] { ++*count; });
-    return count;
-}
-
 QByteArray fileBytes(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 
