@@ -144,6 +144,22 @@ TEST_F(PluginStoreTest, RefreshScansTheGrantsMergesThenMeasuresTheContent)
     EXPECT_EQ(lastReport.at(2).toInt(), 1);
 }
 
+// A link to itself stands for any folder that cannot be listed: it cannot be, even by root.
+TEST_F(PluginStoreTest, AFolderThatCannotBeListedIsInTheSummary)
+{
+    const QString loop = m_tree.path(QStringLiteral("Loop"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("Loop"), loop));
+    store().insert(new ScanBookmark(loop, FolderBookmark::create(loop)));
+    ASSERT_TRUE(store().save());
+
+    PluginStore plugins(store(), m_roots);
+    refreshOnce(plugins);
+
+    const QList<UnreadableFolder> expected{{loop, QStringLiteral("Too many levels of symbolic links")}};
+    EXPECT_EQ(plugins.lastSummary().unreadableFolders, expected);
+    EXPECT_EQ(plugins.lastSummary().unreadableText(), QStringLiteral("Could not read 1 folder"));
+}
+
 TEST_F(PluginStoreTest, SecondRequestWhileOneRunsIsDropped)
 {
     bundle(QStringLiteral("Drive/Reverb.vst3"));
