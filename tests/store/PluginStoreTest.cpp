@@ -119,13 +119,7 @@ TEST_F(PluginStoreTest, RefreshScansTheGrantsMergesThenMeasuresTheContent)
     EXPECT_EQ(installsWhenDated, 2);
     EXPECT_FALSE(contentMeasuredWhenDated);
 
-    EXPECT_EQ(store().records().size(), 2);
-    EXPECT_EQ(store().installs().size(), 2);
-    EXPECT_EQ(plugins.lastSummary().changes.recordsCreated, 2);
-    EXPECT_EQ(plugins.lastSummary().changes.installsCreated, 2);
     EXPECT_EQ(plugins.lastSummary().searchedFolders, QStringList{m_tree.path(QStringLiteral("Drive"))});
-    EXPECT_EQ(plugins.lastSummary().bundlesScanned, 2);
-    EXPECT_EQ(plugins.lastSummary().briefText(), QStringLiteral("2 new plug-ins, 2 new installs"));
     // The totals are those after the content step.
     EXPECT_EQ(plugins.lastSummary().contentBytes, 10);
     EXPECT_EQ(content->totalBytes(), 10);
