@@ -181,7 +181,8 @@ TEST_F(ContentLibraryScannerTest, RootInsideAVendorFolderIsOneLibrary)
     EXPECT_EQ(libraries(empty), (QList<Library>{{"Empty Kit", "Toontrack", 0}}));
 }
 
-TEST_F(ContentLibraryScannerTest, SkippedFoldersInsideAContainer)
+// Inside a container they are no libraries; anywhere they are never walked.
+TEST_F(ContentLibraryScannerTest, SkippedFolders)
 {
     m_tree.file("Native Instruments/Kontakt Factory/a.nki", 5);
     for (const char* name : {"installed_products", "Installed_Products", "NI Resources", "service center",
@@ -189,19 +190,13 @@ TEST_F(ContentLibraryScannerTest, SkippedFoldersInsideAContainer)
                              "Synth.clap", "Synth.aaxplugin", "Synth.vst", "Helper.bundle", "Kit.framework"})
         m_tree.file(QStringLiteral("Native Instruments/") + QString::fromUtf8(name) + QStringLiteral("/a.bin"), 1000);
     m_tree.file("Native Instruments/Loose File.nki", 1000);
+    EXPECT_EQ(libraries(scanOne(QStringLiteral("Native Instruments"))),
+              (QList<Library>{{"Kontakt Factory", "Native Instruments", 5}}));
 
-    const ContentLibraryScanResult result = scanOne(QStringLiteral("Native Instruments"));
-
-    EXPECT_EQ(libraries(result), (QList<Library>{{"Kontakt Factory", "Native Instruments", 5}}));
-}
-
-TEST_F(ContentLibraryScannerTest, SkippedFoldersAreNeverWalked)
-{
     m_tree.file("Root/Other/Spitfire Audio/Walked/x.wav", 1);
     for (const char* name : {"Caches", "cache", ".hidden", "Backups.backupdb", "Synth.app", "Synth.component",
                              "installed_products", "NI Resources", "Thing.bundle"})
         m_tree.file(QStringLiteral("Root/") + QString::fromUtf8(name) + QStringLiteral("/Spitfire Audio/Lib/x.wav"), 1);
-
     EXPECT_EQ(names(scanOne(QStringLiteral("Root"))), (QStringList{"Walked"}));
 }
 
