@@ -106,14 +106,4 @@ TEST_F(CatalogLiveTest, UnsavedEditsAreWrittenByTheStoreItself)
     EXPECT_EQ(reader->records()[0]->tags()[0]->name(), QStringLiteral("Delay"));
 }
 
-TEST_F(CatalogLiveTest, PendingChangesAreWrittenWhenTheStoreCloses)
-{
-    m_store->insert(new PluginRecord(QStringLiteral("Echo")))->setIsFavorite(true);
-    m_store.reset();
-    auto reopened = StoreTesting::openStore(path());
-    ASSERT_TRUE(reopened);
-    ASSERT_EQ(reopened->records().size(), 1);
-    EXPECT_TRUE(reopened->records()[0]->isFavorite());
-}
-
 } // namespace
