@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "support/CatalogWriteLock.h"
+#include "support/RawDatabase.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryCatalogue.h"
 
@@ -323,8 +323,8 @@ TEST_F(ContentLibraryPersistenceTest, FailedSaveIsIgnoredAndTheChangesStayPendin
     ASSERT_TRUE(m_store->save());
     m_store->setBusyTimeout(50);
     {
-        CatalogWriteLock lock(path());
-        ASSERT_TRUE(lock.locked());
+        RawDatabase lock(path());
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN IMMEDIATE")));
         refresh();
         EXPECT_EQ(folder->totalBytes(), 10);
         EXPECT_EQ(m_store->contentItems().size(), 1);

@@ -1,4 +1,4 @@
-#include "RawDatabase.h"
+#include "support/RawDatabase.h"
 #include "StoreTesting.h"
 
 #include "model/CatalogStore.h"

@@ -219,8 +219,8 @@ TEST_F(PluginStoreTest, FailedSaveSetsTheErrorAndSkipsTheContentStepUntilASucces
     QSignalSpy errors(&plugins, &PluginStore::lastErrorChanged);
     QSignalSpy dated(&plugins, &PluginStore::lastScanDateChanged);
     {
-        CatalogWriteLock lock(path());
-        ASSERT_TRUE(lock.locked());
+        RawDatabase lock(path());
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN IMMEDIATE")));
         refreshOnce(plugins);
     }
     EXPECT_EQ(plugins.lastError(),

@@ -289,8 +289,8 @@ TEST_F(UpsertCoordinatorTest, FailedRecordSaveKeepsRecordsPendingAndCreatesNoIns
     const QList<ScannedPlugin> plugins{
         scanned(QStringLiteral("Reverb"), QStringLiteral("Foo"), QStringLiteral("/p/Reverb.vst3"))};
     {
-        CatalogWriteLock lock(path());
-        ASSERT_TRUE(lock.locked());
+        RawDatabase lock(path());
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN IMMEDIATE")));
         UpsertSummary summary;
         const StoreResult failed = upsert(plugins, &summary);
         EXPECT_FALSE(failed);
@@ -321,8 +321,8 @@ TEST_F(UpsertCoordinatorTest, FailedConsolidationEndsTheUpsertBeforeAnythingElse
     ASSERT_TRUE(store().save());
     store().setBusyTimeout(50);
 
-    CatalogWriteLock lock(path());
-    ASSERT_TRUE(lock.locked());
+    RawDatabase lock(path());
+    ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN IMMEDIATE")));
     UpsertSummary summary;
     const StoreResult failed = upsert(
         {scanned(QStringLiteral("Synth"), QStringLiteral("Foo"), QStringLiteral("/p/Synth.vst3"))}, &summary);

@@ -4,7 +4,7 @@
 #include "model/CatalogStore.h"
 #include "model/Diagnostics.h"
 #include "store/UpsertCoordinator.h"
-#include "support/CatalogWriteLock.h"
+#include "support/RawDatabase.h"
 #include "support/TemporaryCatalogue.h"
 
 #include "support/QtPrinters.h"

@@ -5,7 +5,8 @@
 #include <QVariant>
 #include <QVariantList>
 
-// A direct SQLite connection to a catalogue file, to look at (or tamper with) what is stored.
+// A direct SQLite connection to a catalogue file, to look at (or tamper with) what is stored, or to hold
+// its write lock (BEGIN IMMEDIATE) as another process would.
 class RawDatabase {
 public:
     explicit RawDatabase(const QString& path);

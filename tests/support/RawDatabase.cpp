@@ -1,4 +1,4 @@
-#include "RawDatabase.h"
+#include "support/RawDatabase.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
