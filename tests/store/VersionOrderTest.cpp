@@ -3,41 +3,27 @@
 
 namespace {
 
-struct OrderCase {
-    const char* a;
-    const char* b;
-    int order; // -1: a precedes b, 0: neither, 1: b precedes a
-};
-
-std::ostream& operator<<(std::ostream& out, const OrderCase& c) {
-    return out << '"' << c.a << "\" vs \"" << c.b << '"';
+// order -1: a precedes b, 0: neither, 1: b precedes a; each pair is compared in both directions.
+TEST(VersionPrecedesTest, ComparesTheIntegerPiecesInBothDirections) {
+    const struct {
+        const char* a;
+        const char* b;
+        int order;
+    } cases[] = {
+        {"1.9", "1.10", -1}, {"2.0", "2", 0}, {"1.0", "1", 0}, {"", "0.0.0", 0}, {"1.2.3", "1.2.4", -1},
+        {"1.2", "1.2.0.1", -1}, {"v2.1", "1", 0}, {"v2.1", "1.0.1", -1}, {"3b.1", "1", 0}, {" 1.2", "2", 0},
+        {"1. 2", "1", 0}, {"1..2", "1.2", 0}, {"+2.1", "2.1", 0}, {"-1", "0", -1}, {"1.-1", "1", -1}, {"+", "", 0},
+        {"-.5", "5", 0}, {"1.+-2", "1", 0}, {"007", "7", 0}, {"1.2 beta", "1", 0}, {"١.٢", "", 0},
+        {"9223372036854775807", "9223372036854775806", 1}, {"9223372036854775808.5", "5", 0},
+        {"-9223372036854775808", "-9223372036854775807", -1}, {"-9223372036854775809.3", "3", 0}, {"10", "9", 1},
+        {"abc", "xyz", 0}};
+    for (const auto& c : cases) {
+        const QString a = QString::fromUtf8(c.a);
+        const QString b = QString::fromUtf8(c.b);
+        EXPECT_EQ(UpsertCoordinator::versionPrecedes(a, b), c.order < 0) << c.a << " vs " << c.b;
+        EXPECT_EQ(UpsertCoordinator::versionPrecedes(b, a), c.order > 0) << c.a << " vs " << c.b;
+    }
 }
-
-class VersionPrecedesTest : public ::testing::TestWithParam<OrderCase> {};
-
-TEST_P(VersionPrecedesTest, ComparesTheIntegerPiecesInBothDirections) {
-    const OrderCase& c = GetParam();
-    const QString a = QString::fromUtf8(c.a);
-    const QString b = QString::fromUtf8(c.b);
-    EXPECT_EQ(UpsertCoordinator::versionPrecedes(a, b), c.order < 0);
-    EXPECT_EQ(UpsertCoordinator::versionPrecedes(b, a), c.order > 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, VersionPrecedesTest,
-    ::testing::Values(OrderCase{"1.9", "1.10", -1}, OrderCase{"2.0", "2", 0}, OrderCase{"1.0", "1", 0},
-                      OrderCase{"", "0.0.0", 0}, OrderCase{"1.2.3", "1.2.4", -1},
-                      OrderCase{"1.2", "1.2.0.1", -1}, OrderCase{"v2.1", "1", 0},
-                      OrderCase{"v2.1", "1.0.1", -1}, OrderCase{"3b.1", "1", 0}, OrderCase{" 1.2", "2", 0},
-                      OrderCase{"1. 2", "1", 0}, OrderCase{"1..2", "1.2", 0}, OrderCase{"+2.1", "2.1", 0},
-                      OrderCase{"-1", "0", -1}, OrderCase{"1.-1", "1", -1}, OrderCase{"+", "", 0},
-                      OrderCase{"-.5", "5", 0}, OrderCase{"1.+-2", "1", 0}, OrderCase{"007", "7", 0},
-                      OrderCase{"1.2 beta", "1", 0}, OrderCase{"١.٢", "", 0},
-                      OrderCase{"9223372036854775807", "9223372036854775806", 1},
-                      OrderCase{"9223372036854775808.5", "5", 0},
-                      OrderCase{"-9223372036854775808", "-9223372036854775807", -1},
-                      OrderCase{"-9223372036854775809.3", "3", 0}, OrderCase{"10", "9", 1},
-                      OrderCase{"abc", "xyz", 0}));
 
 TEST(HighestVersionTest, TakesTheGreatestFoundVersionAndTheFirstAmongEquals) {
     constexpr auto found = InstallStatus::found;
