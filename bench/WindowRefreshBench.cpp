@@ -14,10 +14,14 @@
 #include "ui/LibraryController.h"
 #include "ui/ZuzuzeVizozodApp.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <atomic>
 
 namespace {
 
@@ -52,16 +56,21 @@ public:
     // Milliseconds from Refresh Library to the frame that shows its outcome, or -1.
     double once()
     {
+        // The event loop waits as the application's does: spinning would take a core from the scan.
+        QEventLoop loop;
         bool finished = false;
-        const auto connection = QObject::connect(m_pluginStore, &PluginStore::refreshFinished, m_window,
-                                                 [&finished] { finished = true; });
+        const auto connection = QObject::connect(m_pluginStore, &PluginStore::refreshFinished, &loop, [&] {
+            finished = true;
+            loop.quit();
+        });
+        QTimer::singleShot(60'000, &loop, &QEventLoop::quit);
         const int rebuildsBefore = m_library->rebuildCount();
         const int computesBefore = m_dashboard->computeCount();
         QElapsedTimer timer;
         timer.start();
         ZuzuzeVizozodApp::instance()->refreshLibrary();
-        while (!finished && timer.elapsed() < 60'000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        if (!finished)
+            loop.exec();
         QObject::disconnect(connection);
         m_finishedAfter = double(timer.nsecsElapsed()) / 1e6;
         // What the end of the refresh set off may take a few turns: wait for the frame after
@@ -87,15 +96,22 @@ private:
 
     double untilNextFrame(const QElapsedTimer& timer)
     {
-        bool swapped = false;
-        const auto connection = QObject::connect(m_window, &QQuickWindow::frameSwapped, m_window,
-                                                 [&swapped] { swapped = true; }, Qt::DirectConnection);
+        QEventLoop loop;
+        // Swapped on the render thread where there is one.
+        std::atomic<qint64> swappedAt = -1;
+        const auto connection = QObject::connect(
+            m_window, &QQuickWindow::frameSwapped, m_window,
+            [&] {
+                qint64 none = -1;
+                swappedAt.compare_exchange_strong(none, timer.nsecsElapsed());
+                QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+            },
+            Qt::DirectConnection);
+        QTimer::singleShot(5'000, &loop, &QEventLoop::quit);
         m_window->requestUpdate();
-        const qint64 deadline = timer.elapsed() + 5'000;
-        while (!swapped && timer.elapsed() < deadline)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+        loop.exec();
         QObject::disconnect(connection);
-        return swapped ? double(timer.nsecsElapsed()) / 1e6 : -1;
+        return swappedAt >= 0 ? double(swappedAt) / 1e6 : -1;
     }
 
     QQuickWindow* m_window;
