@@ -32,58 +32,31 @@ QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0)
     return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
 }
 
-struct ByteCountCase {
-    qint64 bytes;
-    const char* text;
-};
-
-class ByteCountTest : public ::testing::TestWithParam<ByteCountCase> {};
-
-TEST_P(ByteCountTest, WritesFileStyleText)
+TEST(ByteCountTest, WritesFileStyleText)
 {
-    EXPECT_EQ(formatByteCount(GetParam().bytes), QString::fromUtf8(GetParam().text));
+    const std::pair<qint64, const char*> cases[] = {
+        {0, "Zero KB"}, {1, "1 byte"}, {2, "2 bytes"}, {999, "999 bytes"}, {1000, "1 KB"}, {1499, "1 KB"},
+        {1500, "2 KB"}, {3548, "4 KB"}, {999'499, "999 KB"}, {999'500, "1 MB"}, {1'000'000, "1 MB"},
+        {1'049'999, "1 MB"}, {1'050'000, "1.1 MB"}, {1'500'000, "1.5 MB"}, {12'345'678, "12.3 MB"},
+        {999'949'999, "999.9 MB"}, {999'950'000, "1 GB"}, {1'005'000'000, "1.01 GB"}, {1'234'567'890, "1.23 GB"},
+        {1'500'000'000, "1.5 GB"}, {1'000'000'000'000, "1 TB"}, {1'234'567'890'123, "1.23 TB"},
+        {std::numeric_limits<qint64>::max(), "9.22 EB"}, {-1, "-1 byte"}, {-1500, "-2 KB"},
+        {std::numeric_limits<qint64>::min(), "-9.22 EB"}};
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(formatByteCount(bytes), QString::fromUtf8(text)) << bytes;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, ByteCountTest,
-    ::testing::Values(ByteCountCase{0, "Zero KB"}, ByteCountCase{1, "1 byte"}, ByteCountCase{2, "2 bytes"},
-                      ByteCountCase{999, "999 bytes"}, ByteCountCase{1000, "1 KB"},
-                      ByteCountCase{1499, "1 KB"}, ByteCountCase{1500, "2 KB"}, ByteCountCase{3548, "4 KB"},
-                      ByteCountCase{999'499, "999 KB"}, ByteCountCase{999'500, "1 MB"},
-                      ByteCountCase{1'000'000, "1 MB"}, ByteCountCase{1'049'999, "1 MB"},
-                      ByteCountCase{1'050'000, "1.1 MB"}, ByteCountCase{1'500'000, "1.5 MB"},
-                      ByteCountCase{12'345'678, "12.3 MB"}, ByteCountCase{999'949'999, "999.9 MB"},
-                      ByteCountCase{999'950'000, "1 GB"}, ByteCountCase{1'005'000'000, "1.01 GB"},
-                      ByteCountCase{1'234'567'890, "1.23 GB"}, ByteCountCase{1'500'000'000, "1.5 GB"},
-                      ByteCountCase{1'000'000'000'000, "1 TB"}, ByteCountCase{1'234'567'890'123, "1.23 TB"},
-                      ByteCountCase{std::numeric_limits<qint64>::max(), "9.22 EB"},
-                      ByteCountCase{-1, "-1 byte"}, ByteCountCase{-1500, "-2 KB"},
-                      ByteCountCase{std::numeric_limits<qint64>::min(), "-9.22 EB"}));
-
-struct SizeTextCase {
-    const char* text;
-    qint64 bytes;
-};
-
-class SizeTextTest : public ::testing::TestWithParam<SizeTextCase> {};
-
-TEST_P(SizeTextTest, ReadsBytes)
+TEST(SizeTextTest, ReadsBytes)
 {
-    EXPECT_EQ(parseSizeText(QString::fromUtf8(GetParam().text)), GetParam().bytes);
+    const std::pair<const char*, qint64> cases[] = {
+        {"2048", 2048}, {"1.5 KB", 1500}, {"abc", 0}, {"12abc", 0}, {"12  MB", 12}, {"", 0}, {"   ", 0},
+        {"Zero KB", 0}, {"1 byte", 1}, {"999 bytes", 999}, {"1.5 MB", 1'500'000}, {"1.23 GB", 1'230'000'000},
+        {"2 gb", 2'000'000'000}, {"7 kb", 7000}, {" \t3 KB\n", 3000}, {"2.5 TB", 2'500'000'000'000}, {"1.5 XB", 1},
+        {"-1.5 KB", -1500}, {"1e3", 1000}, {"0.9", 0}, {"12\tMB", 0}, {"nan", 0}, {"1,5 MB", 0},
+        {"1e30 GB", std::numeric_limits<qint64>::max()}};
+    for (const auto& [text, bytes] : cases)
+        EXPECT_EQ(parseSizeText(QString::fromUtf8(text)), bytes) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, SizeTextTest,
-    ::testing::Values(SizeTextCase{"2048", 2048}, SizeTextCase{"1.5 KB", 1500}, SizeTextCase{"abc", 0},
-                      SizeTextCase{"12abc", 0}, SizeTextCase{"12  MB", 12}, SizeTextCase{"", 0},
-                      SizeTextCase{"   ", 0}, SizeTextCase{"Zero KB", 0}, SizeTextCase{"1 byte", 1},
-                      SizeTextCase{"999 bytes", 999}, SizeTextCase{"1.5 MB", 1'500'000},
-                      SizeTextCase{"1.23 GB", 1'230'000'000}, SizeTextCase{"2 gb", 2'000'000'000},
-                      SizeTextCase{"7 kb", 7000}, SizeTextCase{" \t3 KB\n", 3000},
-                      SizeTextCase{"2.5 TB", 2'500'000'000'000}, SizeTextCase{"1.5 XB", 1},
-                      SizeTextCase{"-1.5 KB", -1500}, SizeTextCase{"1e3", 1000}, SizeTextCase{"0.9", 0},
-                      SizeTextCase{"12\tMB", 0}, SizeTextCase{"nan", 0}, SizeTextCase{"1,5 MB", 0},
-                      SizeTextCase{"1e30 GB", std::numeric_limits<qint64>::max()}));
 
 TEST(LocaleCompareTest, AccentedNamesSortBesideBaseLettersCaseAside)
 {
