@@ -49,47 +49,41 @@ struct DecodeFailure {
     QString reason; // empty: the parser's own wording, not pinned
 };
 
-class DecodeFailures : public ::testing::TestWithParam<DecodeFailure>
+TEST(PluginDescriptionLoading, DecodeFailuresLeaveAnEmptyCatalogueAndOneLine)
 {
-};
-
-TEST_P(DecodeFailures, LeaveAnEmptyCatalogueAndOneLine)
-{
-    const DecodeFailure& c = GetParam();
-    Recorded out;
-    const auto service = PluginDescriptionService::fromBytes(c.json, out.sink());
-    ASSERT_EQ(out.lines.size(), 1);
-    const QString& line = out.lines.first();
-    EXPECT_TRUE(line.startsWith(decodePrefix)) << line.toStdString();
-    EXPECT_GT(line.size(), decodePrefix.size()) << "the error's description follows";
-    EXPECT_FALSE(line.contains('\n'));
-    if (!c.reason.isEmpty())
-        EXPECT_EQ(line, decodePrefix + c.reason);
-    EXPECT_TRUE(service.catalog().isEmpty());
-    EXPECT_FALSE(service.lookup("A").has_value());
+    const DecodeFailure decodeFailures[] = {
+        {"emptyBytes", "", ""},
+        {"trailingGarbage", "{} x", ""},
+        {"truncated", R"({"A": {"category": "EQ", "descr)", ""},
+        {"notUtf8Json", "\xff\xfe{", ""},
+        {"topLevelArray", R"([{"category": "EQ", "description": "d"}])", "the catalogue is not a JSON object"},
+        {"entryIsString", R"({"A": "Equalizer"})", R"(entry "A" is not an object)"},
+        {"missingDescription", R"({"A": {"category": "EQ"}})", R"(entry "A" has no "description")"},
+        {"missingCategory", R"({"A": {"description": "d"}})", R"(entry "A" has no "category")"},
+        {"categoryNumber", R"({"A": {"category": 3, "description": "d"}})",
+         R"(entry "A" has a "category" that is not a string)"},
+        {"descriptionNull", R"({"A": {"category": "EQ", "description": null}})",
+         R"(entry "A" has a "description" that is not a string)"},
+        {"oneBadEntryAmongGood",
+         R"({"A": {"category": "EQ", "description": "d"}, "B": {"category": "EQ"}, "C": {"category": "EQ", "description": "d"}})",
+         R"(entry "B" has no "description")"},
+        {"lineBreakInKey", R"({"Line\nBreak": 1})", R"(entry "Line Break" is not an object)"},
+    };
+    for (const DecodeFailure& c : decodeFailures) {
+        SCOPED_TRACE(c.label);
+        Recorded out;
+        const auto service = PluginDescriptionService::fromBytes(c.json, out.sink());
+        ASSERT_EQ(out.lines.size(), 1);
+        const QString& line = out.lines.first();
+        EXPECT_TRUE(line.startsWith(decodePrefix)) << line.toStdString();
+        EXPECT_GT(line.size(), decodePrefix.size()) << "the error's description follows";
+        EXPECT_FALSE(line.contains('\n'));
+        if (!c.reason.isEmpty())
+            EXPECT_EQ(line, decodePrefix + c.reason);
+        EXPECT_TRUE(service.catalog().isEmpty());
+        EXPECT_FALSE(service.lookup("A").has_value());
+    }
 }
-
-const DecodeFailure decodeFailures[] = {
-    {"emptyBytes", "", ""},
-    {"trailingGarbage", "{} x", ""},
-    {"truncated", R"({"A": {"category": "EQ", "descr)", ""},
-    {"notUtf8Json", "\xff\xfe{", ""},
-    {"topLevelArray", R"([{"category": "EQ", "description": "d"}])", "the catalogue is not a JSON object"},
-    {"entryIsString", R"({"A": "Equalizer"})", R"(entry "A" is not an object)"},
-    {"missingDescription", R"({"A": {"category": "EQ"}})", R"(entry "A" has no "description")"},
-    {"missingCategory", R"({"A": {"description": "d"}})", R"(entry "A" has no "category")"},
-    {"categoryNumber", R"({"A": {"category": 3, "description": "d"}})",
-     R"(entry "A" has a "category" that is not a string)"},
-    {"descriptionNull", R"({"A": {"category": "EQ", "description": null}})",
-     R"(entry "A" has a "description" that is not a string)"},
-    {"oneBadEntryAmongGood",
-     R"({"A": {"category": "EQ", "description": "d"}, "B": {"category": "EQ"}, "C": {"category": "EQ", "description": "d"}})",
-     R"(entry "B" has no "description")"},
-    {"lineBreakInKey", R"({"Line\nBreak": 1})", R"(entry "Line Break" is not an object)"},
-};
-
-INSTANTIATE_TEST_SUITE_P(PluginDescriptionService, DecodeFailures, ::testing::ValuesIn(decodeFailures),
-                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST(PluginDescriptionLoading, ReadsFilesAndSaysWhatIsMissingOrUnreadable)
 {
