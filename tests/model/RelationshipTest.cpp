@@ -101,7 +101,7 @@ TEST_F(RelationshipTest, InsertingAnObjectInsertsWhatIsAlreadyRelatedToIt)
     EXPECT_FALSE(ids.contains(0));
 }
 
-TEST_F(RelationshipTest, ObjectsOfTwoStoresAreNotRelated)
+TEST_F(RelationshipTest, ObjectsOfTwoStoresAreNotRelatedNorSavedTogether)
 {
     QTemporaryDir otherDir;
     auto other = StoreTesting::openStore(otherDir.filePath(QStringLiteral("other.sqlite")));
@@ -115,6 +115,9 @@ TEST_F(RelationshipTest, ObjectsOfTwoStoresAreNotRelated)
     EXPECT_TRUE(record->installs().isEmpty());
     EXPECT_TRUE(record->tags().isEmpty());
     EXPECT_TRUE(tag->groups().isEmpty());
+    // Nor does a save of one reach the other's file.
+    ASSERT_TRUE(m_store->save());
+    EXPECT_TRUE(StoreTesting::openStore(otherDir.filePath(QStringLiteral("other.sqlite")))->records().isEmpty());
 }
 
 TEST(RelationshipOutsideAStore, DestroyingOneSideLeavesNoDanglingLink)

@@ -26,75 +26,62 @@ protected:
     }
 };
 
-struct ScoreCase {
-    const char* label;
-    bool notes;
-    bool favorite;
-    bool tagged;
-    bool described;
-    int installs;
-    int rivalInstalls;
-    bool candidateWins;
-};
-
-std::ostream& operator<<(std::ostream& out, const ScoreCase& c) {
-    return out << c.label;
-}
-
-class RecordScoreTest : public ConsolidateDuplicatesTest,
-                        public ::testing::WithParamInterface<std::tuple<ScoreCase, bool>> {};
-
-TEST_P(RecordScoreTest, HigherScoreSurvivesWhateverTheOrder) {
-    const auto& [c, candidateFirst] = GetParam();
-    const auto makeCandidate = [&, c = c] {
-        PluginRecord* record = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
-        if (c.notes)
-            record->setNotes(QStringLiteral("notes"));
-        record->setIsFavorite(c.favorite);
-        if (c.tagged)
-            record->addTag(store().insert(new Tag(QStringLiteral("Lead"))));
-        if (c.described)
-            record->setBundleDescription(QStringLiteral("described"));
-        addInstalls(record, c.installs, QStringLiteral("/candidate"));
-        return record;
+// Notes score 4, a favourite 3, tags 2, a description 1 and each install 1. Every case runs in both
+// orders of creation, each under a publisher of its own.
+TEST_F(ConsolidateDuplicatesTest, HigherScoreSurvivesWhateverTheOrder) {
+    const struct {
+        const char* label;
+        bool notes, favorite, tagged, described;
+        int installs, rivalInstalls;
+        bool candidateWins;
+    } cases[] = {
+        {"notes and one install (5) over four installs (4)", true, false, false, false, 1, 4, true},
+        {"favourite and tags (5) over four installs (4)", false, true, true, false, 0, 4, true},
+        {"favourite and description (4) under five installs (5)", false, true, false, true, 0, 5, false},
+        {"tags, description and one install (4) over three installs (3)", false, false, true, true, 1, 3, true},
+        {"everything (10) over nine installs (9)", true, true, true, true, 0, 9, true},
+        {"notes alone (4) under five installs (5)", true, false, false, false, 0, 5, false},
     };
-    const auto makeRival = [&, c = c] {
-        PluginRecord* record = addRecord(QStringLiteral("Synth VST3"), QStringLiteral("Maker Inc"));
-        addInstalls(record, c.rivalInstalls, QStringLiteral("/rival"));
-        return record;
-    };
-    PluginRecord* candidate = nullptr;
-    PluginRecord* rival = nullptr;
-    if (candidateFirst) {
-        candidate = makeCandidate();
-        rival = makeRival();
-    } else {
-        rival = makeRival();
-        candidate = makeCandidate();
+    int maker = 0;
+    for (const auto& c : cases) {
+        for (const bool candidateFirst : {true, false}) {
+            SCOPED_TRACE(std::string(c.label) + (candidateFirst ? ", candidate first" : ", rival first"));
+            const QString publisher = QStringLiteral("Maker %1").arg(++maker);
+            const auto makeCandidate = [&] {
+                PluginRecord* record = addRecord(QStringLiteral("Synth"), publisher);
+                if (c.notes)
+                    record->setNotes(QStringLiteral("notes"));
+                record->setIsFavorite(c.favorite);
+                if (c.tagged)
+                    record->addTag(store().insert(new Tag(QStringLiteral("Lead"))));
+                if (c.described)
+                    record->setBundleDescription(QStringLiteral("described"));
+                addInstalls(record, c.installs, QStringLiteral("/candidate/") + publisher);
+                return record;
+            };
+            const auto makeRival = [&] {
+                PluginRecord* record = addRecord(QStringLiteral("Synth VST3"), publisher + QStringLiteral(" Inc"));
+                addInstalls(record, c.rivalInstalls, QStringLiteral("/rival/") + publisher);
+                return record;
+            };
+            PluginRecord* candidate = candidateFirst ? makeCandidate() : nullptr;
+            PluginRecord* rival = makeRival();
+            if (!candidate)
+                candidate = makeCandidate();
+            ASSERT_TRUE(store().save());
+
+            ASSERT_TRUE(consolidate());
+            PluginRecord* survivor = c.candidateWins ? candidate : rival;
+            ASSERT_FALSE(survivor->isDeleted());
+            EXPECT_TRUE((c.candidateWins ? rival : candidate)->isDeleted());
+            EXPECT_EQ(survivor->installs().size(), c.installs + c.rivalInstalls);
+            EXPECT_EQ(survivor->notes().isEmpty(), !c.notes);
+            EXPECT_EQ(survivor->isFavorite(), c.favorite);
+            EXPECT_EQ(survivor->tags().size(), c.tagged ? 1 : 0);
+            EXPECT_EQ(survivor->bundleDescription().isEmpty(), !c.described);
+        }
     }
-    ASSERT_TRUE(store().save());
-
-    ASSERT_TRUE(consolidate());
-    PluginRecord* survivor = onlyRecord();
-    EXPECT_EQ(survivor, c.candidateWins ? candidate : rival);
-    EXPECT_EQ(survivor->installs().size(), c.installs + c.rivalInstalls);
-    EXPECT_EQ(survivor->notes().isEmpty(), !c.notes);
-    EXPECT_EQ(survivor->isFavorite(), c.favorite);
-    EXPECT_EQ(survivor->tags().size(), c.tagged ? 1 : 0);
-    EXPECT_EQ(survivor->bundleDescription().isEmpty(), !c.described);
 }
-
-const ScoreCase scoreCases[] = {
-    {"notes and one install (5) over four installs (4)", true, false, false, false, 1, 4, true},
-    {"favourite and tags (5) over four installs (4)", false, true, true, false, 0, 4, true},
-    {"favourite and description (4) under five installs (5)", false, true, false, true, 0, 5, false},
-    {"tags, description and one install (4) over three installs (3)", false, false, true, true, 1, 3, true},
-    {"everything (10) over nine installs (9)", true, true, true, true, 0, 9, true},
-    {"notes alone (4) under five installs (5)", true, false, false, false, 0, 5, false},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cases, RecordScoreTest,
-                         ::testing::Combine(::testing::ValuesIn(scoreCases), ::testing::Bool()));
 
 TEST_F(ConsolidateDuplicatesTest, EqualScoresAreDecidedByIdentityAndStillMerge) {
     PluginRecord* noted = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
@@ -114,41 +101,28 @@ TEST_F(ConsolidateDuplicatesTest, EqualScoresAreDecidedByIdentityAndStillMerge) 
     EXPECT_EQ(store().installs().size(), 6);
 }
 
-struct NotesCase {
-    const char* survivor;
-    const char* duplicate;
-    const char* merged;
-};
+TEST_F(ConsolidateDuplicatesTest, DuplicateNotesJoinUnlessAlreadyThere) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"", "", ""}, {"", "from the duplicate", "from the duplicate"}, {"mine", "", "mine"},
+        {"warm plate, try on vocals", "try on vocals", "warm plate, try on vocals"}, {"same", "same", "same"},
+        {"mine", "other", "mine\n\nother"}, {"Mine", "mine", "Mine\n\nmine"},
+        {"one\n\ntwo", "two\n\nthree", "one\n\ntwo\n\ntwo\n\nthree"}};
+    int maker = 0;
+    for (const auto& [mine, theirs, merged] : cases) {
+        const QString publisher = QStringLiteral("Maker %1").arg(++maker);
+        PluginRecord* survivor = addRecord(QStringLiteral("Synth"), publisher);
+        survivor->setNotes(QString::fromUtf8(mine));
+        survivor->setIsFavorite(true);
+        addInstalls(survivor, 2, QStringLiteral("/s/") + publisher);
+        addRecord(QStringLiteral("synth"), publisher)->setNotes(QString::fromUtf8(theirs));
+        ASSERT_TRUE(store().save());
 
-std::ostream& operator<<(std::ostream& out, const NotesCase& c) {
-    return out << '"' << c.survivor << "\" + \"" << c.duplicate << '"';
+        ASSERT_TRUE(consolidate());
+        ASSERT_FALSE(survivor->isDeleted());
+        EXPECT_EQ(survivor->notes(), QString::fromUtf8(merged)) << '"' << mine << "\" + \"" << theirs << '"';
+    }
+    EXPECT_EQ(store().records().size(), qsizetype(std::size(cases)));
 }
-
-class NotesMergeTest : public ConsolidateDuplicatesTest, public ::testing::WithParamInterface<NotesCase> {};
-
-TEST_P(NotesMergeTest, DuplicateNotesJoinUnlessAlreadyThere) {
-    const NotesCase& c = GetParam();
-    PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
-    survivor->setNotes(QString::fromUtf8(c.survivor));
-    survivor->setIsFavorite(true);
-    addInstalls(survivor, 2, QStringLiteral("/s"));
-    PluginRecord* duplicate = addRecord(QStringLiteral("synth"), QStringLiteral("Maker"));
-    duplicate->setNotes(QString::fromUtf8(c.duplicate));
-    ASSERT_TRUE(store().save());
-
-    ASSERT_TRUE(consolidate());
-    ASSERT_EQ(onlyRecord(), survivor);
-    EXPECT_EQ(survivor->notes(), QString::fromUtf8(c.merged));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NotesMergeTest,
-    ::testing::Values(NotesCase{"", "", ""}, NotesCase{"", "from the duplicate", "from the duplicate"},
-                      NotesCase{"mine", "", "mine"},
-                      NotesCase{"warm plate, try on vocals", "try on vocals", "warm plate, try on vocals"},
-                      NotesCase{"same", "same", "same"}, NotesCase{"mine", "other", "mine\n\nother"},
-                      NotesCase{"Mine", "mine", "Mine\n\nmine"},
-                      NotesCase{"one\n\ntwo", "two\n\nthree", "one\n\ntwo\n\ntwo\n\nthree"}));
 
 TEST_F(ConsolidateDuplicatesTest, TheDuplicateFillsOnlyWhatIsEmptyAndItsTagsJoinByName) {
     PluginRecord* survivor = addRecord(QStringLiteral("Synth"), QStringLiteral("Maker"));
