@@ -72,13 +72,10 @@ Rectangle {
                 anchors.centerIn: parent
                 spacing: 8
 
-                BusyIndicator {
+                ScanningSpinner {
                     anchors.verticalCenter: parent.verticalCenter
                     running: topBar.controller.isScanning
-                    implicitWidth: 22
-                    implicitHeight: 22
-                    scale: 0.72
-                    padding: 0
+                    size: 14
                 }
                 Text {
                     anchors.verticalCenter: parent.verticalCenter

@@ -45,7 +45,7 @@ Rectangle {
             Layout.fillWidth: true
             spacing: 8
 
-            BusyIndicator {
+            ScanningSpinner {
                 Layout.preferredWidth: 16
                 Layout.preferredHeight: 16
                 visible: bar.status.isScanning
