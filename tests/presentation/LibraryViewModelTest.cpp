@@ -279,77 +279,72 @@ TEST_F(LibraryViewModelTest, MatchesWithoutARecordFailsEveryRecordTest)
     }
 }
 
-TEST_F(LibraryViewModelTest, AlphabeticalSectionsPutHashFirstAndOtherLettersAfterZ)
+// Each mode's sections in its header order, the cards of each in name order: "#" first and other
+// letters after Z by name; the empty publisher first and publishers by collation; format
+// combinations in code-point order; Rosetta and Unknown by architecture; categories or Other.
+TEST_F(LibraryViewModelTest, SectionsComeInEachModesHeaderOrder)
 {
-    for (const char* name : {"Zeta", "808 Drums", "alpha", "Étude", "E\u0301cho", "beta Synth", "Ozone", "(Bracket)"})
-        plugin(QString::fromUtf8(name), QStringLiteral("Example"));
-    m_model.update(records());
-    EXPECT_EQ(layout(m_model), (QStringList{QStringLiteral("#: (Bracket), 808 Drums"), QStringLiteral("A: Alpha"),
-                                            QStringLiteral("B: beta Synth"), QStringLiteral("O: Ozone"),
-                                            QStringLiteral("Z: Zeta"),
-                                            QString::fromUtf8("É: E\u0301cho, Étude")}));
-}
-
-TEST_F(LibraryViewModelTest, PublisherSectionsStartWithTheEmptyPublisher)
-{
-    plugin(QStringLiteral("Kick"), QStringLiteral("Zed"));
-    plugin(QStringLiteral("Snare"), QStringLiteral("beta Audio"));
-    plugin(QStringLiteral("Hat"), QString());
-    plugin(QStringLiteral("Tom"), QStringLiteral("Alpha"));
-    plugin(QStringLiteral("Clap"), QStringLiteral("Alpha"));
-    m_model.filterState()->setGroupingMode(GroupingMode::byPublisher);
-    m_model.update(records());
-    EXPECT_EQ(layout(m_model), (QStringList{QStringLiteral(": Hat"), QStringLiteral("Alpha: Clap, Tom"),
-                                            QStringLiteral("beta Audio: Snare"), QStringLiteral("Zed: Kick")}));
-}
-
-TEST_F(LibraryViewModelTest, FormatSectionsAreTheCombinationsInCodePointOrder)
-{
-    PluginRecord* one = plugin(QStringLiteral("One"), QStringLiteral("Example"));
-    addInstall(one, PluginFormat::vst3);
-    plugin(QStringLiteral("Two"), QStringLiteral("Example"));
-    plugin(QStringLiteral("Three"), QStringLiteral("Example"), PluginFormat::clap);
-    plugin(QStringLiteral("Four"), QStringLiteral("Example"), PluginFormat::vst3);
-    PluginRecord* five = plugin(QStringLiteral("Five"), QStringLiteral("Example"), PluginFormat::clap);
-    for (const PluginFormat format : {PluginFormat::vst3, PluginFormat::aax, PluginFormat::vst, PluginFormat::au})
-        addInstall(five, format);
-    plugin(QStringLiteral("Eleven"), QStringLiteral("Example"), PluginFormat::clap);
-    m_model.filterState()->setGroupingMode(GroupingMode::byFormat);
-    m_model.update(records());
-    EXPECT_EQ(layout(m_model),
-              (QStringList{QStringLiteral("AU: Two"), QString::fromUtf8("AU · VST · VST3 · AAX · CLAP: Five"),
-                           QString::fromUtf8("AU · VST3: One"), QStringLiteral("CLAP: Eleven, Three"),
-                           QStringLiteral("VST3: Four")}));
-}
-
-TEST_F(LibraryViewModelTest, ArchitectureSectionsNameRosettaAndUnknown)
-{
-    plugin(QStringLiteral("Fat"), QStringLiteral("Example"), PluginFormat::au, PluginArchitecture::universal);
-    plugin(QStringLiteral("Old"), QStringLiteral("Example"), PluginFormat::au, PluginArchitecture::x86_64);
-    PluginRecord* mixed = plugin(QStringLiteral("Mixed"), QStringLiteral("Example"), PluginFormat::au,
-                                 PluginArchitecture::x86_64);
-    addInstall(mixed, PluginFormat::vst3, PluginArchitecture::arm64);
-    plugin(QStringLiteral("Mystery"), QStringLiteral("Example"), PluginFormat::au, PluginArchitecture::unknown);
-    plugin(QStringLiteral("Ancient"), QStringLiteral("Example"), PluginFormat::vst, PluginArchitecture::x86_64);
-    m_model.filterState()->setGroupingMode(GroupingMode::byArchitecture);
-    m_model.update(records());
-    EXPECT_EQ(layout(m_model), (QStringList{QStringLiteral("Apple Silicon: Fat, Mixed"),
-                                            QStringLiteral("Rosetta (Intel Only): Ancient, Old"),
-                                            QStringLiteral("Unknown: Mystery")}));
-}
-
-TEST_F(LibraryViewModelTest, TypeSectionsUseTheRecordCategoryOrOther)
-{
-    for (const auto& [name, category] : {std::pair{"Zeta", "Synth"}, std::pair{"Alpha", "Synth"},
-                                         std::pair{"Bravo", ""}, std::pair{"Charlie", "eq"},
-                                         std::pair{"Delta", "Reverb"}}) {
-        PluginRecord* record = plugin(QString::fromUtf8(name), QStringLiteral("Example"));
-        record->setCategory(QString::fromUtf8(category));
+    using Installs = std::vector<std::pair<PluginFormat, PluginArchitecture>>;
+    constexpr auto au = PluginFormat::au;
+    constexpr auto arm = PluginArchitecture::arm64;
+    constexpr auto intel = PluginArchitecture::x86_64;
+    struct Plugin {
+        const char* name;
+        const char* publisher = "Example";
+        Installs installs = {{PluginFormat::au, PluginArchitecture::arm64}};
+        const char* category = "";
+    };
+    const struct {
+        GroupingMode mode;
+        std::vector<Plugin> plugins;
+        QStringList layout;
+    } cases[]{
+        {GroupingMode::alphabetical,
+         {{"Zeta"}, {"808 Drums"}, {"alpha"}, {"Étude"}, {"E\u0301cho"}, {"beta Synth"}, {"Ozone"}, {"(Bracket)"}},
+         {"#: (Bracket), 808 Drums", "A: Alpha", "B: beta Synth", "O: Ozone", "Z: Zeta",
+          QString::fromUtf8("É: E\u0301cho, Étude")}},
+        {GroupingMode::byPublisher,
+         {{"Kick", "Zed"}, {"Snare", "beta Audio"}, {"Hat", ""}, {"Tom", "Alpha"}, {"Clap", "Alpha"}},
+         {": Hat", "Alpha: Clap, Tom", "beta Audio: Snare", "Zed: Kick"}},
+        {GroupingMode::byFormat,
+         {{"One", "Example", {{au, arm}, {PluginFormat::vst3, arm}}},
+          {"Two"},
+          {"Three", "Example", {{PluginFormat::clap, arm}}},
+          {"Four", "Example", {{PluginFormat::vst3, arm}}},
+          {"Five", "Example",
+           {{PluginFormat::clap, arm}, {PluginFormat::vst3, arm}, {PluginFormat::aax, arm}, {PluginFormat::vst, arm},
+            {au, arm}}},
+          {"Eleven", "Example", {{PluginFormat::clap, arm}}}},
+         {"AU: Two", QString::fromUtf8("AU · VST · VST3 · AAX · CLAP: Five"), QString::fromUtf8("AU · VST3: One"),
+          "CLAP: Eleven, Three", "VST3: Four"}},
+        {GroupingMode::byArchitecture,
+         {{"Fat", "Example", {{au, PluginArchitecture::universal}}},
+          {"Old", "Example", {{au, intel}}},
+          {"Mixed", "Example", {{au, intel}, {PluginFormat::vst3, arm}}},
+          {"Mystery", "Example", {{au, PluginArchitecture::unknown}}},
+          {"Ancient", "Example", {{PluginFormat::vst, intel}}}},
+         {"Apple Silicon: Fat, Mixed", "Rosetta (Intel Only): Ancient, Old", "Unknown: Mystery"}},
+        {GroupingMode::byType,
+         {{"Zeta", "Example", {{au, arm}}, "Synth"},
+          {"Alpha", "Example", {{au, arm}}, "Synth"},
+          {"Bravo"},
+          {"Charlie", "Example", {{au, arm}}, "eq"},
+          {"Delta", "Example", {{au, arm}}, "Reverb"}},
+         {"eq: Charlie", "Other: Bravo", "Reverb: Delta", "Synth: Alpha, Zeta"}},
+    };
+    for (const auto& c : cases) {
+        QList<PluginRecord*> made;
+        for (const Plugin& plugin : c.plugins) {
+            made.append(addRecord(QString::fromUtf8(plugin.name), QString::fromUtf8(plugin.publisher),
+                                  QString::fromUtf8(plugin.category)));
+            for (const auto& [format, architecture] : plugin.installs)
+                addInstall(made.back(), format, architecture);
+        }
+        LibraryViewModel model;
+        model.filterState()->setGroupingMode(c.mode);
+        model.update(made);
+        EXPECT_EQ(layout(model), c.layout) << rawValue(c.mode).toStdString();
     }
-    m_model.filterState()->setGroupingMode(GroupingMode::byType);
-    m_model.update(records());
-    EXPECT_EQ(layout(m_model), (QStringList{QStringLiteral("eq: Charlie"), QStringLiteral("Other: Bravo"),
-                                            QStringLiteral("Reverb: Delta"), QStringLiteral("Synth: Alpha, Zeta")}));
 }
 
 TEST(LibrarySectioningTest, HeadersWithoutFormatsArchitecturesOrRecord)
