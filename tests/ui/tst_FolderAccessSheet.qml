@@ -64,7 +64,6 @@ Item {
             verify(findChild(sheet.contentItem, "additional_/media/drive/Plugins"))
         }
 
-        // No chooser: the grant is the row's own folder, never a sub-folder of it.
         // At a first launch the sheet opens by itself, with the window: every row's symbol and
         // button sit beside its own text, and no row covers another.
         function test_first_launch_sheet_lays_out_its_rows() {
@@ -94,12 +93,15 @@ Item {
             }
         }
 
-        function test_grant_grants_exactly_the_rows_folder() {
-            const root = UiFixture.newFolder(["Library/Audio/Plug-Ins/CLAP", "Library/Audio/Plug-Ins/VST3"])
+        // No chooser: the grant is the row's own folder, never a sub-folder of it; Grant All then
+        // grants the rest of the standard locations that exist.
+        function test_grant_and_grant_all_grant_exactly_the_rows_folders() {
+            const root = UiFixture.newFolder(["Library/Audio/Plug-Ins/CLAP", "home/Library/Audio/Plug-Ins"])
             const store = UiFixture.newStore()
             const sheet = openSheet({ catalogStore: store, pluginStore: UiFixture.newPluginStore(store, root) })
             const location = root + "/Library/Audio/Plug-Ins"
-            compare(sheet.controller.standardLocations.map((row) => row.path), [location])
+            const paths = sheet.controller.standardLocations.map((row) => row.path)
+            compare(paths, [location, root + "/home/Library/Audio/Plug-Ins"])
 
             mouseClick(findChild(findChild(sheet.contentItem, "standard_" + location), "grantButton"))
             verify(!findChild(sheet, "folderChooser").visible)
@@ -110,15 +112,7 @@ Item {
             sheet.controller.grantStandardLocation(location)
             compare(UiFixture.scanBookmarkPaths(store), [location])
             compare(sheet.controller.additionalScanFolders, [])
-        }
 
-        function test_grant_all_grants_every_standard_location_that_exists() {
-            const root = UiFixture.newFolder(["Library/Audio/Plug-Ins", "home/Library/Audio/Plug-Ins"])
-            const store = UiFixture.newStore()
-            const sheet = openSheet({ catalogStore: store, pluginStore: UiFixture.newPluginStore(store, root) })
-            const paths = sheet.controller.standardLocations.map((row) => row.path)
-            compare(paths.length, 2)
-            sheet.controller.grantStandardLocation(paths[1])
             const grantAll = findChild(sheet.contentItem, "grantAllButton")
             verify(grantAll.enabled)
             mouseClick(grantAll)
