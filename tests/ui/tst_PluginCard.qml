@@ -73,12 +73,9 @@ Item {
             compare(findChild(card, "rosettaBadge").visible, !!data.rosetta)
         }
 
-        function test_outdated_tooltip_names_the_publisher() {
+        function test_category_line_and_outdated_tooltip_texts() {
             compare(CardPresentation.outdatedTooltip("u-he"),
                     "Possibly outdated \u2014 a newer plugin from u-he was installed recently.")
-        }
-
-        function test_category_line_falls_back_to_effect() {
             const store = UiFixture.newStore()
             const record = UiFixture.addRecord(store, "Zzq Unlisted Thing", "Nobody In Particular", ["AU"])
             const card = createTemporaryObject(cardComponent, stage,
@@ -91,10 +88,12 @@ Item {
             compare(findChild(card, "categoryLine").text, "Instrument")
         }
 
-        function test_star_toggles_the_favourite() {
+        // The star toggles the favourite and its tooltip; a click elsewhere asks to expand.
+        function test_star_and_card_clicks() {
             const store = UiFixture.newStore()
             const record = UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
             const card = createTemporaryObject(cardComponent, stage, { name: "Diva", record: record })
+            const spy = createTemporaryObject(spyComponent, stage, { target: card, signalName: "toggleRequested" })
             const star = findChild(card, "favoriteButton")
             compare(star.ToolTip.text, "Add to favorites")
             mouseClick(star)
@@ -102,11 +101,7 @@ Item {
             compare(star.ToolTip.text, "Remove from favorites")
             mouseClick(star)
             verify(!record.isFavorite)
-        }
-
-        function test_clicking_the_card_asks_to_expand() {
-            const card = createTemporaryObject(cardComponent, stage, { name: "Diva" })
-            const spy = createTemporaryObject(spyComponent, stage, { target: card, signalName: "toggleRequested" })
+            compare(spy.count, 0)
             mouseClick(findChild(card, "cardMainButton"))
             compare(spy.count, 1)
             card.isExpanded = true
