@@ -8,10 +8,11 @@ namespace {
 
 class StandardLocationsTest : public ScanFixture {};
 
-TEST_F(StandardLocationsTest, OnlyExistingLocationsInTableOrder)
+TEST_F(StandardLocationsTest, OnlyExistingLocationsInTableOrderAndByExactPath)
 {
     const PluginScanner scanner(m_roots);
     EXPECT_TRUE(scanner.standardLocations().isEmpty());
+    EXPECT_FALSE(scanner.isStandardLocation(sys(plugIns))); // not there yet
     ASSERT_TRUE(QDir().mkpath(home(avid)));
     ASSERT_TRUE(QDir().mkpath(sys(plugIns)));
     const QList<StandardLocation> expected{
@@ -29,13 +30,8 @@ TEST_F(StandardLocationsTest, OnlyExistingLocationsInTableOrder)
                   home(plugIns),
                   u"User Audio Plug-Ins folder — catches plugins installed only for your account"_s}));
     EXPECT_EQ(all.at(2), (StandardLocation{sys(avid), u"System Avid folder — covers AAX"_s}));
-}
 
-TEST_F(StandardLocationsTest, StandardLocationIsAnExactPathMatch)
-{
-    const PluginScanner scanner(m_roots);
-    EXPECT_FALSE(scanner.isStandardLocation(sys(plugIns))); // not there yet
-    ASSERT_TRUE(QDir().mkpath(sys(plugIns)));
+    // A standard location is an exact path match.
     EXPECT_TRUE(scanner.isStandardLocation(sys(plugIns)));
     EXPECT_FALSE(scanner.isStandardLocation(sys(plugIns) + u'/'));
     EXPECT_FALSE(scanner.isStandardLocation(sys(plugIns) + u"/VST3"_s));
