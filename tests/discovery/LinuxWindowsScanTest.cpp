@@ -146,26 +146,6 @@ TEST_F(LinuxWindowsScanTest, EveryFormOfEveryStandardFolderIsOnePluginEach)
     EXPECT_EQ(treeSnapshot(m_dir.path()), before);
 }
 
-TEST_F(LinuxWindowsScanTest, StandardFoldersAreOfferedOnlyWhereTheyExistAndTheEnvironmentAddsItsOwn)
-{
-    buildTree();
-    ASSERT_TRUE(QDir().mkpath(other(u"custom/lv2"_s)));
-    m_roots.environmentFolders.insert(PluginFormat::lv2, {other(u"custom/lv2"_s), other(u"missing"_s)});
-    const QStringList relative = [&] {
-        QStringList list;
-        for (const QString& path : standardFolders())
-            list.append(QDir(m_dir.path()).relativeFilePath(path));
-        return list;
-    }();
-    EXPECT_EQ(relative, (QStringList{u"mac/usr/lib/vst3"_s, u"mac/usr/lib/clap"_s, u"mac/usr/lib/lv2"_s,
-                                     u"mac/usr/lib/x86_64-linux-gnu/lv2"_s, u"mac/usr/lib/vst"_s, u"mac/usr/lib/lxvst"_s,
-                                     u"mac/usr/lib/ladspa"_s, u"mac/Users/tester/.vst3"_s, u"mac/Users/tester/.clap"_s,
-                                     u"mac/Users/tester/.vst"_s,
-                                     u"mac/Users/tester/.wine/drive_c/Program Files/Common Files/VST3"_s,
-                                     u"mac/Users/tester/.wine/drive_c/Program Files/Steinberg/VSTPlugins"_s,
-                                     u"custom/lv2"_s}));
-}
-
 TEST_F(LinuxWindowsScanTest, HostileFilesAreSkippedAndTheScanGoesOn)
 {
     const QString folder = home(u"/.vst"_s);
