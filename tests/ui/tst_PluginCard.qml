@@ -134,25 +134,20 @@ Item {
             UiFixture.addRecord(store, "Pro-Q 3", "Fabfilter Software", ["VST3", "CLAP"])
             const gone = UiFixture.addRecord(store, "Pro-Q 3", "Old Maker", [])
             UiFixture.addInstall(store, gone, "AAX", "Intel 64", false)
-            const alone = UiFixture.addRecord(store, "Pro-R", "FabFilter", ["VST3"])
+            const alone = UiFixture.addRecord(store, "Zzq Unlisted Thing", "FabFilter", ["VST3"])
 
             const detail = createTemporaryObject(detailComponent, stage, { group: first })
             compare(detail.installs.map(install => install.heading + "|" + install.format),
                     ["Pro-Q 3 \u2014 FabFilter|AU", "Pro-Q 3 \u2014 Fabfilter Software|VST3", "|CLAP"])
             compare(findChild(detail, "installRepeater").count, 3)
-            // One record alone has no headings.
+            // One record alone has no headings; its About section (no bundled text for the name) shows
+            // only with a text.
             const single = createTemporaryObject(detailComponent, stage, { group: alone })
             compare(single.installs.map(install => install.heading), [""])
-        }
-
-        function test_about_section_only_with_a_text() {
-            const store = UiFixture.newStore()
-            const record = UiFixture.addRecord(store, "Zzq Unlisted Thing", "Nobody In Particular", ["AU"])
-            const detail = createTemporaryObject(detailComponent, stage, { group: record })
-            verify(!findChild(detail, "aboutSection").visible)
-            record.bundleDescription = "A thing."
-            verify(findChild(detail, "aboutSection").visible)
-            compare(detail.aboutText, "A thing.")
+            verify(!findChild(single, "aboutSection").visible)
+            alone.bundleDescription = "A thing."
+            verify(findChild(single, "aboutSection").visible)
+            compare(single.aboutText, "A thing.")
         }
 
         function test_adding_tags_lowercases_trims_and_reuses() {
