@@ -90,25 +90,18 @@ TEST_F(ScanCommandTest, TablePrintsOneAlignedRowPerBundleSortedByPath) {
     const QStringList expectedPaths{path(QStringLiteral("a/Mid.component")),
                                     path(QStringLiteral("a/Zeta.vst3")),
                                     path(QStringLiteral("b/Alpha.vst3"))};
+    const QString starts[] = {QStringLiteral("^Mid +Waves +1\\.2\\.3 +AU +Apple Silicon "),
+                              QStringLiteral("^Zeta +Soundtoys +1\\.2\\.3 +VST3 +Intel 64 "),
+                              QStringLiteral("^Alpha +FabFilter +1\\.2\\.3 +VST3 +Universal ")};
     const qsizetype pathColumn = output[0].indexOf(QStringLiteral("Path"));
     const qsizetype sizeEnd = output[0].indexOf(QStringLiteral("Size")) + 4;
     for (int i = 0; i < 3; ++i) {
         const QString& row = output[i + 1];
+        EXPECT_TRUE(QRegularExpression(starts[i]).match(row).hasMatch()) << row.toStdString();
         EXPECT_EQ(row.mid(pathColumn), expectedPaths[i]);
         const QString size = formatByteCount(directorySize(expectedPaths[i]));
         EXPECT_EQ(row.mid(sizeEnd - size.size(), size.size()), size) << row.toStdString();
     }
-    EXPECT_TRUE(output[1].startsWith(QStringLiteral("Mid ")));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Mid +Waves +1\\.2\\.3 +AU +Apple Silicon "))
-                    .match(output[1])
-                    .hasMatch())
-        << output[1].toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Zeta +Soundtoys +1\\.2\\.3 +VST3 +Intel 64 "))
-                    .match(output[2])
-                    .hasMatch());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Alpha +FabFilter +1\\.2\\.3 +VST3 +Universal "))
-                    .match(output[3])
-                    .hasMatch());
     EXPECT_EQ(output[4], QString());
     qint64 total = 0;
     for (const QString& bundle : expectedPaths)
@@ -180,22 +173,6 @@ TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder) {
                                  {"platform", "macOS"},
                                  {"pluginIdentifier", ""},
                                  {"isBridged", false}}));
-}
-
-TEST_F(ScanCommandTest, JsonKeepsOddTextsIntactAndSortsByPath) {
-    const QString oddName = QStringLiteral("Say \"Hi\" \\ to\tthe \u00c9cho \U0001F3B9");
-    writeBundle(QStringLiteral("z/Odd.vst3"), info(oddName, QStringLiteral("com.acme.odd")));
-    writeBundle(QStringLiteral("A/Plain.vst3"),
-                info(QStringLiteral("Plain"), QStringLiteral("com.acme.plain")));
-
-    const CliRun run = runCli({QStringLiteral("scan"), QStringLiteral("--json"), m_dir.path()});
-    QJsonParseError error;
-    const QJsonArray array = QJsonDocument::fromJson(run.out.toUtf8(), &error).array();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
-    ASSERT_EQ(array.size(), 2);
-    EXPECT_EQ(array[0].toObject().value(QStringLiteral("filePath")).toString(),
-              path(QStringLiteral("A/Plain.vst3")));
-    EXPECT_EQ(array[1].toObject().value(QStringLiteral("name")).toString(), oddName);
 }
 
 // A relative folder is scanned by its absolute path, after the warnings for those it skips.
