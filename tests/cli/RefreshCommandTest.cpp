@@ -59,21 +59,12 @@ TEST_F(RefreshCommandTest, FirstRefreshFindsTheBundlesAndLibrariesAndASecondNoth
     EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Installs found:             3  "))) << lines[6].toStdString();
     EXPECT_EQ(lines[7], QStringLiteral("Content libraries:          2  300 bytes"));
 
-    const QJsonObject second = refreshJson();
-    QStringList keys = second.keys();
-    keys.sort();
-    EXPECT_EQ(keys, (QStringList{"contentBytes", "contentLibraries", "duplicatesMerged", "foundAgainPaths", "installs",
-                                 "installsFoundAgain", "installsMissing", "missingPaths", "newInstalls", "newPlugins",
-                                 "pluginBytes", "plugins"}));
-    EXPECT_EQ(number(second, "newPlugins"), 0);
-    EXPECT_EQ(number(second, "newInstalls"), 0);
-    EXPECT_EQ(number(second, "installsMissing"), 0);
-    EXPECT_EQ(number(second, "plugins"), 3);
-    EXPECT_EQ(number(second, "installs"), 3);
-    EXPECT_GE(second.value(QStringLiteral("pluginBytes")).toInteger(), 3'000'000);
-    EXPECT_EQ(number(second, "contentLibraries"), 2);
-    EXPECT_EQ(second.value(QStringLiteral("contentBytes")).toInteger(), 300);
-    EXPECT_EQ(second.value(QStringLiteral("missingPaths")).toArray(), QJsonArray());
+    QJsonObject second = refreshJson();
+    EXPECT_GE(second.take(QStringLiteral("pluginBytes")).toInteger(), 3'000'000);
+    EXPECT_EQ(second, (QJsonObject{{"newPlugins", 0}, {"newInstalls", 0}, {"installsMissing", 0},
+                                   {"installsFoundAgain", 0}, {"duplicatesMerged", 0}, {"plugins", 3},
+                                   {"installs", 3}, {"contentLibraries", 2}, {"contentBytes", 300},
+                                   {"missingPaths", QJsonArray()}, {"foundAgainPaths", QJsonArray()}}));
 
     const auto catalogue = openStore();
     QStringList names;
