@@ -76,48 +76,43 @@ Item {
                 verify(isNaN(c.filterState.installDateFrom.getTime()) && isNaN(c.filterState.installDateTo.getTime()))
         }
 
+        // Each step writes to the filter, then the count and the button's text are read.
         function test_active_filter_count_and_button_text() {
             const c = makeController()
-            compare(c.activeFilterCount, 0)
-            compare(c.filtersButtonText, "Filters")
-            c.filterState.selectedFormats = ["AU", "CLAP"]
-            c.filterState.selectedTags = ["mixing"]
-            compare(c.activeFilterCount, 3)
-            compare(c.filtersButtonText, "3 Filters")
-            c.filterState.selectedArchitectures = ["Intel 64", "Universal", "Apple Silicon"]
-            compare(c.activeFilterCount, 4)
-            c.filterState.searchText = "x"
-            c.filterState.favoritesOnly = true
-            c.filterState.installDateFrom = new Date(2023, 0, 1)
-            c.filterState.installDateTo = new Date(2024, 0, 1)
-            compare(c.activeFilterCount, 8)
-            compare(c.filtersButtonText, "8 Filters")
-            c.filterState.reset()
-            c.filterState.favoritesOnly = true
-            compare(c.filtersButtonText, "1 Filters")
-            c.filterState.groupingMode = "Type"
-            compare(c.activeFilterCount, 1)
+            const f = c.filterState
+            const steps = [
+                [() => {}, 0, "Filters"],
+                [() => { f.selectedFormats = ["AU", "CLAP"]; f.selectedTags = ["mixing"] }, 3, "3 Filters"],
+                [() => f.selectedArchitectures = ["Intel 64", "Universal", "Apple Silicon"], 4, "4 Filters"],
+                [() => { f.searchText = "x"; f.favoritesOnly = true; f.installDateFrom = new Date(2023, 0, 1)
+                         f.installDateTo = new Date(2024, 0, 1) }, 8, "8 Filters"],
+                [() => { f.reset(); f.favoritesOnly = true }, 1, "1 Filters"],
+                [() => f.groupingMode = "Type", 1, "1 Filters"],
+            ]
+            for (const [write, count, text] of steps) {
+                write()
+                compare([c.activeFilterCount, c.filtersButtonText], [count, text])
+            }
         }
 
+        // The same for the title's plug-in count, which has no singular.
         function test_plugin_count_text() {
             const store = UiFixture.newStore()
             UiFixture.addRecord(store, "Pro-Q 3", "FabFilter", ["AU", "VST3"])
             UiFixture.addRecord(store, "Diva", "u-he", ["AU"])
             UiFixture.addRecord(store, "Serum", "Xfer Records", ["VST"])
             const c = createTemporaryObject(controllerComponent, stage, { store: store })
-            compare(c.pluginCountText, "3 plugins")
-            c.filterState.groupingMode = "Publisher"
-            compare(c.pluginCountText, "3 plugins")
-            c.filterState.searchText = "fab"
-            compare(c.pluginCountText, "1 of 3 plugins")
-            c.filterState.searchText = "nothing like it"
-            compare(c.pluginCountText, "0 of 3 plugins")
-            c.filterState.searchText = ""
-            c.activateChip("AU")
-            compare(c.pluginCountText, "2 of 3 plugins")
-            // No singular.
-            c.filterState.searchText = "diva"
-            compare(c.pluginCountText, "1 of 3 plugins")
+            const f = c.filterState
+            const steps = [
+                [() => {}, "3 plugins"], [() => f.groupingMode = "Publisher", "3 plugins"],
+                [() => f.searchText = "fab", "1 of 3 plugins"], [() => f.searchText = "nothing like it", "0 of 3 plugins"],
+                [() => { f.searchText = ""; c.activateChip("AU") }, "2 of 3 plugins"],
+                [() => f.searchText = "diva", "1 of 3 plugins"],
+            ]
+            for (const [write, text] of steps) {
+                write()
+                compare(c.pluginCountText, text)
+            }
             const one = UiFixture.newStore()
             UiFixture.addRecord(one, "Diva", "u-he", ["AU"])
             compare(createTemporaryObject(controllerComponent, stage, { store: one }).pluginCountText, "1 plugins")
