@@ -26,10 +26,10 @@ QVariantMap merged(QVariantMap base, const QVariantMap& more)
 
 class BundleMetadataReaderTest : public ::testing::Test {
 protected:
-    Metadata describe(const QString& fileName, const QVariantMap& info, bool binary = false)
+    Metadata describe(const QString& fileName, const QVariantMap& info)
     {
         const QString path = m_dir.filePath(fileName);
-        BundleTree::bundle(path, info, ExecutableKind::thinArm64, binary);
+        BundleTree::bundle(path, info, ExecutableKind::thinArm64);
         const std::optional<Metadata> metadata = BundleMetadataReader::readMetadata(path);
         EXPECT_TRUE(metadata) << fileName.toStdString();
         return metadata.value_or(Metadata{});
@@ -126,6 +126,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, PublisherFromIdentifierTest,
                                            PublisherCase{"io.pa.bx_digital", "Plugin Alliance"},
                                            PublisherCase{"com.sonic-charge.Synplant", "Sonic Charge"},
                                            PublisherCase{"eu.acmeAudio.Verb", "AcmeAudio"},
+                                           PublisherCase{"com.émile-zola.x", "Émile Zola"},
+                                           PublisherCase{"com.3rd-party.x", "3rd Party"},
+                                           PublisherCase{"com.a--b.x", "A  B"}, PublisherCase{"com.-x.y", " X"},
                                            PublisherCase{"Massive X.component", "Native Instruments"},
                                            PublisherCase{"Kontakt.VST3", "Native Instruments"},
                                            PublisherCase{"local.test", "Big Verb"},
@@ -188,26 +191,6 @@ TEST(BundleMetadataReader, CategoryFromTheComponentType)
     EXPECT_EQ(BundleMetadataReader::categoryFromAudioComponents(component({{u"type"_s, 1}})), QString());
 }
 
-TEST_F(BundleMetadataReaderTest, FullAudioUnitDescriptionFromBinaryList)
-{
-    const QVariantMap info{
-        {u"CFBundleName"_s, u"Big Verb"_s},
-        {u"CFBundleIdentifier"_s, u"com.acme.bigverb"_s},
-        {u"CFBundleShortVersionString"_s, u"2.4.1"_s},
-        {u"CFBundleGetInfoString"_s, u"Big Verb 2.4.1"_s},
-        {u"AudioComponents"_s, QVariantList{QVariantMap{{u"name"_s, u"Acme Audio: Big Verb"_s},
-                                                        {u"type"_s, u"aufx"_s},
-                                                        {u"subtype"_s, u"BgVb"_s},
-                                                        {u"version"_s, 132097}}}},
-    };
-    const Metadata expected{u"Big Verb"_s, u"Acme Audio"_s,     u"2.4.1"_s, u"com.acme.bigverb"_s,
-                            u"Effect"_s,   u"Big Verb 2.4.1"_s, u"aufx"_s,  u"BgVb"_s,
-                            QString()};
-    // The component's vendor beats the identifier's.
-    EXPECT_EQ(describe(u"BigVerb.component"_s, info, true), expected);
-    EXPECT_EQ(describe(u"BigVerbXml.component"_s, info, false).publisher, expected.publisher);
-}
-
 // A missing property list is the walker's concern (BundleWalker's tests); a cut one reads as none.
 TEST_F(BundleMetadataReaderTest, AMalformedPropertyListIsNoMetadata)
 {
@@ -226,21 +209,6 @@ TEST(BundleMetadataReader, ExecutablePathComesFromBundleExecutable)
     EXPECT_FALSE(BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, 5}}, u"/x/a.vst3"_s));
     EXPECT_FALSE(
         BundleMetadataReader::executablePath({{u"CFBundleExecutable"_s, u"../../etc"_s}}, u"/x/a.vst3"_s));
-}
-
-TEST(BundleMetadataReader, TitleCaseLabel)
-{
-    const std::pair<QString, QString> table[] = {
-        {u"sonic-charge"_s, u"Sonic Charge"_s},
-        {u"acmeAudio"_s, u"AcmeAudio"_s},
-        {u""_s, u""_s},
-        {u"a--b"_s, u"A  B"_s},
-        {u"-x"_s, u" X"_s},
-        {u"émile-zola"_s, u"Émile Zola"_s},
-        {u"3rd-party"_s, u"3rd Party"_s},
-    };
-    for (const auto& [label, expected] : table)
-        EXPECT_EQ(BundleMetadataReader::titleCaseLabel(label), expected) << label.toStdString();
 }
 
 } // namespace
