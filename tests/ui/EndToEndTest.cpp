@@ -103,16 +103,9 @@ TEST(EndToEndTest, EditsMadeInTheWindowAreStoredAcrossARestart)
             [&] { return !controller->property("isScanning").toBool() && !store.records().isEmpty(); }, scanTimeout));
         EXPECT_EQ(controller->property("contentState").toString(), QStringLiteral("list"));
 
-        click(window, findVisible(window, QStringLiteral("searchField")));
-        type(window, QStringLiteral("pro-q"));
-        auto* filter = controller->property("filterState").value<QObject*>();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return filter->property("searchText").toString() == QStringLiteral("pro-q"); }));
-        EXPECT_TRUE(window->title().startsWith(QStringLiteral("Zuzuze Vizozod 1 of "))) << window->title().toStdString();
-
-        // The first card of the narrowed list (recycled delegates keep their place off screen).
+        // The first card (recycled delegates keep their place off screen).
         auto* list = window->property("libraryView").value<QObject*>()->property("list").value<QQuickItem*>();
         ASSERT_NE(list, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return list->property("count").toInt() == 2; }));
         QQuickItem* row = nullptr;
         ASSERT_TRUE(QTest::qWaitFor([&] {
             QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, 1));
