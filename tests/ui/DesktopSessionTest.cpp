@@ -1,6 +1,3 @@
-#include "model/CatalogStore.h"
-#include "sample/DemoLibrary.h"
-#include "sample/DemoSetup.h"
 #include "ui/DesktopApp.h"
 #include "ui/DesktopSession.h"
 #include "ui/ZuzuzeVizozodApp.h"
@@ -95,29 +92,6 @@ TEST(DesktopSessionTest, OpensOneWindowOnTheLibraryScansNothingAndRefreshesEvery
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return !stores[0]->property("isScanning").toBool() && !stores[1]->property("isScanning").toBool();
     }));
-}
-
-TEST(DesktopSessionTest, TheDemoGrantsTheSampleLibraryOnce)
-{
-    QTemporaryDir folder;
-    const QString library = folder.filePath(QStringLiteral("demo"));
-    DemoLibrary::Options options;
-    options.bundles = 6;
-    ASSERT_TRUE(DemoLibrary::write(library, options).ok);
-    QString error;
-    auto store = CatalogStore::open(folder.filePath(QStringLiteral("c.sqlite")), &error);
-    ASSERT_TRUE(store);
-    DemoSetup::grantFolders(*store, library);
-    DemoSetup::grantFolders(*store, library);
-    QStringList granted;
-    for (const ScanBookmark* bookmark : store->scanBookmarks())
-        granted.append(bookmark->path());
-    EXPECT_EQ(granted, DemoLibrary::pluginFolders(library));
-    ASSERT_EQ(store->contentFolders().size(), 1);
-    EXPECT_EQ(store->contentFolders().first()->path(), DemoLibrary::contentFolder(library));
-    const ScanRoots roots = DemoSetup::roots(library);
-    EXPECT_EQ(roots.systemRoot, library);
-    EXPECT_EQ(roots.home, DemoLibrary::homeFolder(library));
 }
 
 } // namespace

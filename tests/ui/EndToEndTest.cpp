@@ -76,11 +76,18 @@ TEST(EndToEndTest, EditsMadeInTheWindowAreStoredAcrossARestart)
     ASSERT_TRUE(DemoLibrary::write(library, sample).ok);
     const QString storePath = folder.filePath(QStringLiteral("catalog.sqlite"));
     {
-        // The grants as the folder sheet leaves them.
+        // The sample library's grants, made again at every demo launch, are there once.
         QString error;
         auto store = CatalogStore::open(storePath, &error);
         ASSERT_TRUE(store) << error.toStdString();
         DemoSetup::grantFolders(*store, library);
+        DemoSetup::grantFolders(*store, library);
+        QStringList granted;
+        for (const ScanBookmark* bookmark : store->scanBookmarks())
+            granted.append(bookmark->path());
+        EXPECT_EQ(granted, DemoLibrary::pluginFolders(library));
+        ASSERT_EQ(store->contentFolders().size(), 1);
+        EXPECT_EQ(store->contentFolders().first()->path(), DemoLibrary::contentFolder(library));
     }
     const DesktopOptions options{storePath, DemoSetup::roots(library), false, {}};
 
