@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliRun.h"
 #include "sample/BundleWriter.h"
 #include "support/ContentTree.h"
 
@@ -12,6 +13,11 @@ protected:
 
     QString path(const QString& relative) const { return m_tree.path(relative); }
     QString store() const { return path(QStringLiteral("catalog.sqlite")); }
+
+    // The command line, in process, on this tree's catalogue.
+    CliRun run(const QStringList& arguments) const {
+        return runCli(QStringList{QStringLiteral("--store"), store()} + arguments);
+    }
 
     void writeBundle(const QString& relative, const QString& name, qint64 bytes = 1'000'000) const {
         BundleSpec bundleSpec;

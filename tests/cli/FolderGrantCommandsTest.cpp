@@ -10,14 +10,7 @@
 
 namespace {
 
-class FolderGrantCommandsTest : public CatalogTree {
-protected:
-    CliRun run(QStringList arguments) const {
-        arguments.prepend(store());
-        arguments.prepend(QStringLiteral("--store"));
-        return runCli(arguments);
-    }
-};
+class FolderGrantCommandsTest : public CatalogTree {};
 
 // The folder commands on one catalogue, step by step, each telling exactly what it did: paths
 // cleaned and absolute, a second grant renewing the first, refusals beside the grants that went

@@ -22,12 +22,6 @@ protected:
         ASSERT_EQ(run({QStringLiteral("add-content"), path(QStringLiteral("Content"))}).exitCode, 0);
     }
 
-    CliRun run(QStringList arguments) const {
-        arguments.prepend(store());
-        arguments.prepend(QStringLiteral("--store"));
-        return runCli(arguments);
-    }
-
     QJsonObject refreshJson() const {
         const CliRun refreshed = run({QStringLiteral("refresh"), QStringLiteral("--json")});
         EXPECT_EQ(refreshed.exitCode, 0) << refreshed.err.toStdString();

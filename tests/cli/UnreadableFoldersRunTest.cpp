@@ -38,7 +38,7 @@ TEST_F(UnreadableFoldersRunTest, RefreshTellsEachUnreadableFolderAndCataloguesTh
          {QStringList{QStringLiteral("grant"), path(QStringLiteral("Plugins")), path(QStringLiteral("Sealed"))},
           // A locked folder both granted and measured as content is told once.
           QStringList{QStringLiteral("add-content"), path(QStringLiteral("Content")), path(QStringLiteral("Sealed"))}})
-        ASSERT_EQ(runCli(QStringList{QStringLiteral("--store"), store()} + arguments).exitCode, 0);
+        ASSERT_EQ(run(arguments).exitCode, 0);
     const QStringList locked{path(QStringLiteral("Plugins/Locked")), path(QStringLiteral("Sealed")),
                              path(QStringLiteral("Content/Native Instruments/Library Two"))};
     for (const QString& folder : locked)
