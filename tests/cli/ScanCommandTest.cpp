@@ -51,11 +51,6 @@ protected:
                 {QStringLiteral("CFBundleExecutable"), name}};
     }
 
-    static void setModified(const QString& filePath, qint64 secondsSinceEpoch) {
-        const timespec times[2] = {{time_t(secondsSinceEpoch), 0}, {time_t(secondsSinceEpoch), 0}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(filePath).constData(), times, 0), 0);
-    }
-
     QTemporaryDir m_dir;
 };
 
@@ -132,7 +127,8 @@ TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder) {
                                            {QStringLiteral("manufacturer"), QStringLiteral("Acme")}}}}},
                 ExecutableKind::thinArm64, 3'000'000'000);
     const QString bundle = path(QStringLiteral("Verb.component"));
-    setModified(bundle, 1'614'834'367); // 2021-03-04T05:06:07Z
+    const timespec times[2] = {{1'614'834'367, 0}, {1'614'834'367, 0}}; // 2021-03-04T05:06:07Z
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(bundle).constData(), times, 0), 0);
 
     const CliRun run = runCli({QStringLiteral("scan"), QStringLiteral("--json"), m_dir.path()});
     EXPECT_EQ(run.exitCode, 0);
