@@ -89,12 +89,11 @@ TEST_F(ShowCommandTest, JsonListsTheInstallsWithTheirStatus) {
     EXPECT_EQ(object.value(QStringLiteral("about")).toString(), QString());
     const QJsonArray installs = object.value(QStringLiteral("installs")).toArray();
     ASSERT_EQ(installs.size(), 2);
-    EXPECT_EQ(installs[0].toObject().value(QStringLiteral("status")).toString(), QStringLiteral("found"));
-    EXPECT_EQ(installs[1].toObject().value(QStringLiteral("status")).toString(), QStringLiteral("notFound"));
-    EXPECT_EQ(installs[1].toObject().value(QStringLiteral("format")).toString(), QStringLiteral("AAX"));
-    EXPECT_EQ(installs[1].toObject().value(QStringLiteral("platform")).toString(), QStringLiteral("macOS"));
-    EXPECT_EQ(installs[1].toObject().value(QStringLiteral("installDate")).toString(),
-              QStringLiteral("2024-03-10T12:00:00.000Z"));
+    const QJsonObject missing = installs[1].toObject();
+    EXPECT_EQ((QStringList{installs[0].toObject().value(QStringLiteral("status")).toString(), missing["status"].toString(),
+                           missing["format"].toString(), missing["platform"].toString(),
+                           missing["installDate"].toString()}),
+              (QStringList{"found", "notFound", "AAX", "macOS", "2024-03-10T12:00:00.000Z"}));
 }
 
 } // namespace
