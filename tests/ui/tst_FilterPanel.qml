@@ -120,7 +120,7 @@ Item {
             tryCompare(panel, "visible", false)
         }
 
-        function test_start_date_switch_on_off_on() {
+        function test_date_switches_and_pickers() {
             const panel = openPanel([])
             const state = panel.filterState
             let before = yearBefore(new Date())
@@ -141,20 +141,19 @@ Item {
             toggle(panel, "useStartDate")
             after = yearBefore(new Date())
             verify(state.installDateFrom >= before && state.installDateFrom <= after)
-        }
 
-        function test_choosing_a_to_date_turns_its_switch_on() {
-            const panel = openPanel([])
-            const state = panel.filterState
+            // Choosing a to-date turns its switch on.
             const useEnd = findChild(panel.contentItem, "useEndDate")
             verify(!useEnd.control.checked)
             const field = findChild(panel.contentItem, "toPicker").textField
             reveal(panel, field)
             mouseClick(field)
-            field.selectAll()
-            for (const character of "2024-05-02")
-                keyClick(character)
-            keyClick(Qt.Key_Return)
+            const enter = (text) => {
+                field.selectAll()
+                text.split("").forEach((character) => keyClick(character))
+                keyClick(Qt.Key_Return)
+            }
+            enter("2024-05-02")
             verify(useEnd.control.checked)
             compare(state.installDateTo.getFullYear(), 2024)
             compare(state.installDateTo.getMonth(), 4)
@@ -162,10 +161,7 @@ Item {
             compare(field.text, "2024-05-02")
 
             // A day that does not exist changes nothing and shows the kept date again.
-            field.selectAll()
-            for (const character of "2024-02-30")
-                keyClick(character)
-            keyClick(Qt.Key_Return)
+            enter("2024-02-30")
             compare(field.text, "2024-05-02")
         }
     }
