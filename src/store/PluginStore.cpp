@@ -21,13 +21,18 @@ PluginStore::PluginStore(CatalogStore& context, ScanRoots roots, QObject* parent
         [this](int foldersWalked, int bundlesFound) {
             m_foldersWalked = foldersWalked;
             m_bundlesFound = bundlesFound;
-            Q_EMIT progress(foldersWalked, bundlesFound, 0);
+            reportProgress();
         },
         Qt::QueuedConnection);
     connect(
         &m_contentScanner, &ContentLibraryScanner::progress, this,
-        [this](int librariesMeasured) { Q_EMIT progress(m_foldersWalked, m_bundlesFound, librariesMeasured); },
+        [this](int librariesMeasured) {
+            m_librariesMeasured = librariesMeasured;
+            reportProgress();
+        },
         Qt::QueuedConnection);
+    m_progressTimer.setSingleShot(true);
+    connect(&m_progressTimer, &QTimer::timeout, this, &PluginStore::emitProgress);
     connect(&m_scanWatcher, &QFutureWatcherBase::finished, this, &PluginStore::pluginScanFinished);
     connect(&m_contentWatcher, &QFutureWatcherBase::finished, this, [this] {
         const QFuture<QList<UnreadableFolder>> measured = m_contentWatcher.future();
@@ -55,6 +60,8 @@ void PluginStore::refresh()
     setLastError({});
     m_foldersWalked = 0;
     m_bundlesFound = 0;
+    m_librariesMeasured = 0;
+    m_sinceProgress.invalidate();
     m_before = RefreshSummary::snapshot(m_context);
     m_changes = {};
     m_bundlesScanned = 0;
@@ -68,8 +75,28 @@ void PluginStore::refresh()
     m_scanWatcher.setFuture(m_scanner.scan(grants));
 }
 
+void PluginStore::reportProgress()
+{
+    // A window redraws for every count it shows, on the cores the scan runs on.
+    constexpr qint64 interval = 125;
+    const qint64 since = m_sinceProgress.isValid() ? m_sinceProgress.elapsed() : interval;
+    if (since >= interval)
+        emitProgress();
+    else if (!m_progressTimer.isActive())
+        m_progressTimer.start(int(interval - since));
+}
+
+void PluginStore::emitProgress()
+{
+    m_progressTimer.stop();
+    m_sinceProgress.start();
+    Q_EMIT progress(m_foldersWalked, m_bundlesFound, m_librariesMeasured);
+}
+
 void PluginStore::pluginScanFinished()
 {
+    if (m_progressTimer.isActive())
+        emitProgress();
     const QFuture<PluginScanResult> scanned = m_scanWatcher.future();
     // Only a scan stopped from outside ends without a result; merging nothing would mark every
     // install missing.
@@ -113,6 +140,8 @@ void PluginStore::contentScanFinished(const QList<UnreadableFolder>& unreadable)
 
 void PluginStore::finishRefresh()
 {
+    if (m_progressTimer.isActive())
+        emitProgress();
     m_lastSummary = RefreshSummary::after(std::exchange(m_before, {}), m_changes, m_context);
     m_lastSummary.searchedFolders = m_searchedFolders;
     m_lastSummary.bundlesScanned = m_bundlesScanned;

@@ -8,10 +8,12 @@
 #include "store/UpsertCoordinator.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class CatalogStore;
 
@@ -51,11 +53,14 @@ Q_SIGNALS:
     void isScanningChanged();
     void lastScanDateChanged();
     void lastErrorChanged();
-    // Counts so far in the running refresh: plug-in scan first, then the content libraries.
+    // Counts so far in the running refresh: plug-in scan first, then the content libraries. A
+    // few times a second at most, and each step's last counts before it ends.
     void progress(int foldersWalked, int bundlesFound, int librariesMeasured);
     void refreshFinished();
 
 private:
+    void reportProgress();
+    void emitProgress();
     void pluginScanFinished();
     void contentScanFinished(const QList<UnreadableFolder>& unreadable);
     void finishRefresh();
@@ -83,4 +88,7 @@ private:
     int m_bundlesScanned = 0;
     int m_foldersWalked = 0;
     int m_bundlesFound = 0;
+    int m_librariesMeasured = 0;
+    QElapsedTimer m_sinceProgress;
+    QTimer m_progressTimer;
 };

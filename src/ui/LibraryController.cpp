@@ -85,8 +85,9 @@ void LibraryController::setPluginStore(PluginStore* pluginStore)
     if (m_pluginStore)
         connect(m_pluginStore, &PluginStore::isScanningChanged, this, [this] {
             Q_EMIT isScanningChanged();
-            // A refresh that changed the catalogue has not been listed yet: refreshEnded() tells.
-            if (m_pluginStore->isScanning() || !m_refreshBatch->isHolding())
+            // A refresh that changed the catalogue has not been listed yet: refreshEnded() tells,
+            // unless there is nothing to list anyway.
+            if (m_pluginStore->isScanning() || !m_refreshBatch->isHolding() || !m_store || m_store->records().isEmpty())
                 updateContentState();
         });
     Q_EMIT pluginStoreChanged();
