@@ -45,16 +45,19 @@ TEST_F(PluginScannerAsyncTest, RunsOnTheScannersOwnThreadAndReportsProgress)
     EXPECT_EQ(reports.last(), std::make_pair(2, 2));
 }
 
-TEST_F(PluginScannerAsyncTest, ScansRunOneAfterAnother)
+TEST_F(PluginScannerAsyncTest, ScansRunOneAfterAnotherAndDestroyingTheScannerWaitsForThem)
 {
-    PluginScanner scanner(m_roots);
-    QFuture<PluginScanResult> first = scanner.scan(grants({other(u"Drive"_s)}));
-    QFuture<PluginScanResult> second = scanner.scan(grants({other(u"Drive/Sub"_s)}));
-    QFuture<PluginScanResult> third = scanner.scan({});
+    auto scanner = std::make_unique<PluginScanner>(m_roots);
+    QFuture<PluginScanResult> first = scanner->scan(grants({other(u"Drive"_s)}));
+    QFuture<PluginScanResult> second = scanner->scan(grants({other(u"Drive/Sub"_s)}));
+    QFuture<PluginScanResult> third = scanner->scan({});
     EXPECT_EQ(second.result().plugins.size(), 1);
     EXPECT_TRUE(first.isFinished()); // a single worker takes them in order
     EXPECT_EQ(first.result().plugins.size(), 2);
     EXPECT_TRUE(third.result().plugins.isEmpty());
+    QFuture<PluginScanResult> last = scanner->scan(grants({other(u"Drive"_s)}));
+    scanner.reset();
+    EXPECT_TRUE(last.isFinished());
 }
 
 TEST_F(PluginScannerAsyncTest, CancelStopsEveryScanStartedBeforeIt)
@@ -95,14 +98,6 @@ TEST_F(PluginScannerAsyncTest, CancellingTheFutureStopsTheScan)
     future = scanner.scan(grants({other(u"Drive"_s), other(u"Drive/Sub"_s)}));
     future.waitForFinished();
     EXPECT_TRUE(future.isCanceled());
-}
-
-TEST_F(PluginScannerAsyncTest, DestroyingTheScannerWaitsForItsWork)
-{
-    auto scanner = std::make_unique<PluginScanner>(m_roots);
-    QFuture<PluginScanResult> future = scanner->scan(grants({other(u"Drive"_s)}));
-    scanner.reset();
-    EXPECT_TRUE(future.isFinished());
 }
 
 } // namespace
