@@ -1,5 +1,6 @@
 #include "CatalogTree.h"
 #include "CliRun.h"
+#include "discovery/BundleTree.h"
 #include "discovery/TreeSnapshot.h"
 
 #include <QJsonArray>
@@ -44,12 +45,7 @@ protected:
         ASSERT_TRUE(QFile::copy(QStringLiteral(ZV_LOAD_SENTINEL), path(relative))) << relative.toStdString();
     }
 
-    void text(const QString& relative, const QString& content) const
-    {
-        QFile file(path(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(content.toUtf8()), content.toUtf8().size());
-    }
+    void text(const QString& relative, const QString& content) const { BundleTree::file(path(relative), content.toUtf8()); }
 
     QString marker() const { return path(u"marker"_s); }
 

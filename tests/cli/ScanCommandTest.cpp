@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "discovery/BundleTree.h"
 #include "support/QtPrinters.h"
 
 #include "discovery/DirectorySize.h"
@@ -174,9 +175,7 @@ TEST_F(ScanCommandTest, JsonHasExactlyTheFieldNamesInFieldOrder) {
 // A relative folder is scanned by its absolute path, after the warnings for those it skips.
 TEST_F(ScanCommandTest, MissingFolderWarnsAndTheScanGoesOn) {
     writeBundle(QStringLiteral("sub/Rel.clap"), info(QStringLiteral("Rel"), QStringLiteral("com.acme.rel")));
-    QFile file(path(QStringLiteral("notes.txt")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    BundleTree::file(path(QStringLiteral("notes.txt")), {});
     const QString missing = path(QStringLiteral("gone"));
 
     const QString previous = QDir::currentPath();
@@ -237,10 +236,7 @@ TEST_F(ScanCommandTest, SystemRootAndHomeDecideWhichFoldersAreStandard) {
 // A format folder that exists but cannot be listed is the scanner's one diagnostic.
 TEST_F(ScanCommandTest, AFolderThatCannotBeListedIsToldOnStandardError) {
     const QString plugIns = path(QStringLiteral("mac/Library/Audio/Plug-Ins"));
-    ASSERT_TRUE(QDir().mkpath(plugIns));
-    QFile blocker(plugIns + QStringLiteral("/VST3"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    BundleTree::file(plugIns + QStringLiteral("/VST3"), "a file where the folder should be");
     const QString diagnostic =
         QStringLiteral("[PluginScanner] Failed to enumerate %1/VST3: Not a directory\n").arg(plugIns);
 
