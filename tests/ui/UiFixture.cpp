@@ -1,7 +1,5 @@
 #include "UiFixture.h"
 
-#include "UiCatalog.h"
-
 #include "model/PluginInstall.h"
 #include "model/PluginRecord.h"
 #include "sample/BundleWriter.h"
@@ -40,42 +38,11 @@ CatalogStore* UiFixture::newStore()
     return result;
 }
 
-PluginRecord* UiFixture::addRecord(CatalogStore* store, const QString& name, const QString& publisher,
-                                   const QStringList& formats, const QString& architecture)
-{
-    return store ? UiCatalog::addRecord(*store, name, publisher, formats, architecture) : nullptr;
-}
-
-PluginInstall* UiFixture::addInstall(CatalogStore* store, PluginRecord* record, const QString& format,
-                                     const QString& architecture, bool found)
-{
-    return store && record ? UiCatalog::addInstall(*store, record, format, architecture, found) : nullptr;
-}
-
-void UiFixture::addBookmark(CatalogStore* store, const QString& path)
-{
-    if (store)
-        UiCatalog::addBookmark(*store, path);
-}
-
 void UiFixture::setFileSize(PluginRecord* record, qint64 bytes)
 {
     if (record)
         for (PluginInstall* install : record->installs())
             install->setFileSize(bytes);
-}
-
-void UiFixture::addContentFolder(CatalogStore* store, const QString& path)
-{
-    if (store)
-        UiCatalog::addContentFolder(*store, path);
-}
-
-void UiFixture::addContentItem(CatalogStore* store, const QString& rootPath, const QString& path, const QString& name,
-                               const QString& publisher, qint64 bytes)
-{
-    if (store)
-        UiCatalog::addContentItem(*store, rootPath, path, name, publisher, bytes);
 }
 
 QStringList UiFixture::scanBookmarkPaths(CatalogStore* store) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UiCatalog.h"
+
 #include "model/CatalogStore.h"
 
 #include <QObject>
@@ -26,15 +28,33 @@ public:
     Q_INVOKABLE CatalogStore* newStore();
     Q_INVOKABLE PluginRecord* addRecord(CatalogStore* store, const QString& name, const QString& publisher,
                                         const QStringList& formats,
-                                        const QString& architecture = QStringLiteral("Apple Silicon"));
+                                        const QString& architecture = QStringLiteral("Apple Silicon"))
+    {
+        return store ? UiCatalog::addRecord(*store, name, publisher, formats, architecture) : nullptr;
+    }
     Q_INVOKABLE PluginInstall* addInstall(CatalogStore* store, PluginRecord* record, const QString& format,
-                                          const QString& architecture, bool found);
-    Q_INVOKABLE void addBookmark(CatalogStore* store, const QString& path);
+                                          const QString& architecture, bool found)
+    {
+        return store && record ? UiCatalog::addInstall(*store, record, format, architecture, found) : nullptr;
+    }
+    Q_INVOKABLE void addBookmark(CatalogStore* store, const QString& path)
+    {
+        if (store)
+            UiCatalog::addBookmark(*store, path);
+    }
     // Every install of the record takes this many bytes.
     Q_INVOKABLE void setFileSize(PluginRecord* record, qint64 bytes);
-    Q_INVOKABLE void addContentFolder(CatalogStore* store, const QString& path);
+    Q_INVOKABLE void addContentFolder(CatalogStore* store, const QString& path)
+    {
+        if (store)
+            UiCatalog::addContentFolder(*store, path);
+    }
     Q_INVOKABLE void addContentItem(CatalogStore* store, const QString& rootPath, const QString& path,
-                                    const QString& name, const QString& publisher, qint64 bytes);
+                                    const QString& name, const QString& publisher, qint64 bytes)
+    {
+        if (store)
+            UiCatalog::addContentItem(*store, rootPath, path, name, publisher, bytes);
+    }
     Q_INVOKABLE QStringList scanBookmarkPaths(CatalogStore* store) const;
     // The bookmark data of each grant of the path, as text.
     Q_INVOKABLE QStringList bookmarkData(CatalogStore* store, const QString& path) const;
