@@ -24,21 +24,6 @@ void collect(QQuickItem* item, const QString& objectName, QList<QQuickItem*>& fo
         collect(child, objectName, found);
 }
 
-// The visible item of that name, nearest the top of the window.
-QQuickItem* findVisible(QQuickWindow* window, const QString& objectName)
-{
-    QList<QQuickItem*> found;
-    collect(window->contentItem(), objectName, found);
-    QQuickItem* best = nullptr;
-    for (QQuickItem* item : std::as_const(found)) {
-        if (!item->isVisible() || item->width() <= 0)
-            continue;
-        if (!best || item->mapToScene({0, 0}).y() < best->mapToScene({0, 0}).y())
-            best = item;
-    }
-    return best;
-}
-
 void click(QQuickWindow* window, QQuickItem* item)
 {
     ASSERT_NE(item, nullptr);
@@ -103,7 +88,9 @@ TEST(EndToEndTest, EditsMadeInTheWindowAreStoredAcrossARestart)
         CatalogStore& store = *session.store();
         EXPECT_TRUE(store.records().isEmpty()) << "nothing is scanned at launch";
 
-        click(window, findVisible(window, QStringLiteral("refreshButton")));
+        QList<QQuickItem*> refresh;
+        collect(window->contentItem(), QStringLiteral("refreshButton"), refresh);
+        click(window, refresh.value(0));
         QObject* controller = controllerOf(window);
         ASSERT_NE(controller, nullptr);
         ASSERT_TRUE(QTest::qWaitFor(
