@@ -12,6 +12,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 RawPlugin row(const QString& name, const QString& publisher = {}, const QString& type = QStringLiteral("AU"))
@@ -66,9 +68,10 @@ TEST(GroupKeyTest, CleansLowerCasesAndTrims)
 
 TEST_F(PluginGrouperTest, SpellingsOfOneNameFormOneGroup)
 {
+    RawPlugin first = row(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter"));
+    first.version = u"2.0"_s;
     const auto groups = m_grouper.group(
-        {row(QStringLiteral("Pro-Q 3"), QStringLiteral("FabFilter")),
-         row(QStringLiteral("Pro-Q 3 AU"), QStringLiteral("FabFilter"), QStringLiteral("VST")),
+        {first, row(QStringLiteral("Pro-Q 3 AU"), QStringLiteral("FabFilter"), QStringLiteral("VST")),
          row(QStringLiteral("pro-q 3 vst3"), QStringLiteral("FabFilter"), QStringLiteral("VST3"))});
     ASSERT_EQ(groups.size(), 1);
     EXPECT_EQ(groups[0].id, QStringLiteral("pro-q 3"));
@@ -76,7 +79,10 @@ TEST_F(PluginGrouperTest, SpellingsOfOneNameFormOneGroup)
     EXPECT_EQ(groups[0].publisher, QStringLiteral("FabFilter"));
     EXPECT_EQ(groups[0].formats,
               (QStringList{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3")}));
-    EXPECT_EQ(groups[0].paths.size(), 3);
+    EXPECT_EQ(groups[0].paths, (QStringList{u"/Plug-Ins/Pro-Q 3.AU"_s, u"/Plug-Ins/Pro-Q 3 AU.VST"_s,
+                                            u"/Plug-Ins/pro-q 3 vst3.VST3"_s}));
+    EXPECT_EQ(groups[0].pluginIDs.first(), u"com.example.Pro-Q 3"_s);
+    EXPECT_EQ(groups[0].version, u"2.0"_s);
 }
 
 TEST_F(PluginGrouperTest, PublisherIsTheFirstUsableOne)
@@ -99,28 +105,21 @@ TEST_F(PluginGrouperTest, PublisherIsTheFirstUsableOne)
     EXPECT_EQ(m_grouper.makeGroup(key, rows).publisher, QStringLiteral("A.b"));
 }
 
+// Candidates are cleaned, stripped of the maker and re-cased; then blanks win, then the shorter, then collation.
 TEST_F(PluginGrouperTest, NameCandidatesPreferBlanksThenShortThenCollation)
 {
-    const QString key = QStringLiteral("k");
-    EXPECT_EQ(
-        m_grouper
-            .makeGroup(key, {row(QStringLiteral("ValhallaVintageVerb")), row(QStringLiteral("Vintage Verb"))})
-            .name,
-        QStringLiteral("Vintage Verb"));
-    EXPECT_EQ(
-        m_grouper.makeGroup(key, {row(QStringLiteral("Alpha Beta")), row(QStringLiteral("Alpha Be"))}).name,
-        QStringLiteral("Alpha Be"));
-    EXPECT_EQ(
-        m_grouper.makeGroup(key, {row(QStringLiteral("Beta One")), row(QStringLiteral("Acta One"))}).name,
-        QStringLiteral("Acta One"));
-    // Candidates are cleaned, stripped of the maker and re-cased.
-    EXPECT_EQ(m_grouper.makeGroup(key, {row(QStringLiteral("valhalla_vintage_verb VST3"))}).name,
-              QStringLiteral("Valhalla Vintage Verb"));
-    EXPECT_EQ(
-        m_grouper
-            .makeGroup(key, {row(QStringLiteral("NI Massive X Inst"), QStringLiteral("Native Instruments"))})
-            .name,
-        QStringLiteral("Massive X"));
+    const struct {
+        QList<RawPlugin> rows;
+        const char* name;
+    } cases[]{
+        {{row(u"ValhallaVintageVerb"_s), row(u"Vintage Verb"_s)}, "Vintage Verb"},
+        {{row(u"Alpha Beta"_s), row(u"Alpha Be"_s)}, "Alpha Be"},
+        {{row(u"Beta One"_s), row(u"Acta One"_s)}, "Acta One"},
+        {{row(u"valhalla_vintage_verb VST3"_s)}, "Valhalla Vintage Verb"},
+        {{row(u"NI Massive X Inst"_s, u"Native Instruments"_s)}, "Massive X"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(m_grouper.makeGroup(u"k"_s, c.rows).name, QString::fromUtf8(c.name));
 }
 
 struct StripCase {
@@ -154,43 +153,21 @@ INSTANTIATE_TEST_SUITE_P(
                       StripCase{"Echoboy Jr", "Echoboy", "Jr"},
                       StripCase{"Template Plugin", "Template Plugin", "Template Plugin"},
                       StripCase{"Template Plugin", "template plugin", "Template Plugin"},
-                      StripCase{"Fab.Filter Pro", "FabFilter", "Pro"}));
-
-TEST(PublisherPrefixKeysTest, Spellings)
-{
-    const auto set = [](std::initializer_list<const char*> keys) {
-        QSet<QString> result;
-        for (const char* key : keys)
-            result.insert(QString::fromUtf8(key));
-        return result;
-    };
-    EXPECT_EQ(PluginGrouper::publisherPrefixKeys(QStringLiteral("Native Instruments")),
-              set({"nativeinstruments", "native", "ni", "ninstruments"}));
-    EXPECT_EQ(PluginGrouper::publisherPrefixKeys(QStringLiteral("FabFilter")), set({"fabfilter", "f"}));
-    EXPECT_EQ(PluginGrouper::publisherPrefixKeys(QStringLiteral("Valhalla DSP, LLC")),
-              set({"valhalladspllc", "valhalla", "vdl", "valhallallc", "vllc"}));
-    EXPECT_EQ(PluginGrouper::publisherPrefixKeys(QStringLiteral("Ünver Äudio")),
-              set({"ünveräudio", "ünver", "üä", "üäudio"}));
-    EXPECT_TRUE(PluginGrouper::publisherPrefixKeys(QString()).isEmpty());
-    EXPECT_TRUE(PluginGrouper::publisherPrefixKeys(QStringLiteral(" - & .")).isEmpty());
-}
+                      StripCase{"Fab.Filter Pro", "FabFilter", "Pro"},
+                      StripCase{"VLLC Room", "Valhalla DSP, LLC", "Room"},
+                      StripCase{"ValhallaLLC Room", "Valhalla DSP, LLC", "Room"},
+                      StripCase{"ÜÄ Foo", "Ünver Äudio", "Foo"}, StripCase{"Foo Bar", " - & .", "Foo Bar"}));
 
 TEST_F(PluginGrouperTest, FormatsInCanonicalOrderThenOthers)
 {
-    const QString key = QStringLiteral("k");
-    auto rows =
-        QList<RawPlugin>{row(key, {}, QStringLiteral("VST3")), row(key, {}, QStringLiteral("AU")),
-                         row(key, {}, QStringLiteral("audio unit")), row(key, {}, QStringLiteral("CLAP"))};
-    EXPECT_EQ(m_grouper.makeGroup(key, rows).formats,
-              (QStringList{QStringLiteral("AU"), QStringLiteral("VST3"), QStringLiteral("CLAP")}));
-
-    rows = {row(key, {}, QStringLiteral("lv2")), row(key, {}, QStringLiteral("clap")),
-            row(key, {}, QStringLiteral("Aax")), row(key, {}, QStringLiteral("vst 3")),
-            row(key, {}, QStringLiteral("Vst")), row(key, {}, QStringLiteral("Audio Unit")),
-            row(key, {}, QStringLiteral("LV2"))};
-    EXPECT_EQ(m_grouper.makeGroup(key, rows).formats,
-              (QStringList{QStringLiteral("AU"), QStringLiteral("VST"), QStringLiteral("VST3"),
-                           QStringLiteral("AAX"), QStringLiteral("CLAP"), QStringLiteral("LV2")}));
+    const auto formats = [this](std::initializer_list<const char*> types) {
+        QList<RawPlugin> rows;
+        for (const char* type : types)
+            rows.append(row(u"k"_s, {}, QString::fromUtf8(type)));
+        return m_grouper.makeGroup(u"k"_s, rows).formats.join(u' ');
+    };
+    EXPECT_EQ(formats({"VST3", "AU", "audio unit", "CLAP"}), u"AU VST3 CLAP"_s);
+    EXPECT_EQ(formats({"lv2", "clap", "Aax", "vst 3", "Vst", "Audio Unit", "LV2"}), u"AU VST VST3 AAX CLAP LV2"_s);
 }
 
 TEST_F(PluginGrouperTest, ArchitecturesAreDistinctLabels)
@@ -265,22 +242,6 @@ TEST_F(PluginGrouperTest, SizesAddUp)
     EXPECT_EQ(m_grouper.makeGroup(key, {shared, shared, sized("1 MB")}).totalSize, QStringLiteral("2 MB"));
 }
 
-TEST_F(PluginGrouperTest, RowFieldsCarriedInRowOrder)
-{
-    const QString key = QStringLiteral("reverb");
-    auto first = row(QStringLiteral("Reverb"), {}, QStringLiteral("AU"));
-    first.version = QStringLiteral("2.0");
-    auto second = row(QStringLiteral("Reverb"), {}, QStringLiteral("VST3"));
-    second.version = QStringLiteral("1.0");
-    second.pluginID = first.pluginID;
-    const auto group = m_grouper.makeGroup(key, {first, second});
-    EXPECT_EQ(group.id, key);
-    EXPECT_EQ(group.version, QStringLiteral("2.0"));
-    EXPECT_EQ(group.pluginIDs, (QStringList{first.pluginID, first.pluginID}));
-    EXPECT_EQ(group.paths, (QStringList{first.path, second.path}));
-    EXPECT_FALSE(group.isFavorite);
-}
-
 TEST_F(PluginGrouperTest, GroupsSortByNameWithAccentsBesideBaseLetters)
 {
     const auto groups = m_grouper.group({row(QStringLiteral("zeta")), row(QStringLiteral("Foxtrot")),
@@ -291,52 +252,44 @@ TEST_F(PluginGrouperTest, GroupsSortByNameWithAccentsBesideBaseLetters)
                            QStringLiteral("Éclair"), QStringLiteral("Foxtrot"), QStringLiteral("Zeta")}));
 }
 
+// A group without a maker borrows one from the first group, in sorted order, whose name is a
+// proper, case-sensitive prefix of its own and which has a real publisher; repaired groups lend in turn.
 TEST_F(PluginGrouperTest, GroupWithoutMakerBorrowsFromItsNamePrefix)
 {
-    const auto groups = m_grouper.group({row(QStringLiteral("Echoboy Jr"), QStringLiteral("Echoboy Jr")),
-                                         row(QStringLiteral("Echoboy"), QStringLiteral("Soundtoys")),
-                                         row(QStringLiteral("Decapitator"), QString())});
-    EXPECT_EQ(names(groups), (QStringList{QStringLiteral("Decapitator"), QStringLiteral("Echoboy"),
-                                          QStringLiteral("Echoboy Jr")}));
-    EXPECT_EQ(findGroup(groups, QStringLiteral("Echoboy Jr"))->publisher, QStringLiteral("Soundtoys"));
-    EXPECT_EQ(findGroup(groups, QStringLiteral("Decapitator"))->publisher, QString());
+    const struct {
+        QList<std::pair<const char*, const char*>> rows;
+        QStringList groups; // "name: publisher" in sorted order
+    } cases[]{
+        {{{"Echoboy Jr", "Echoboy Jr"}, {"Echoboy", "Soundtoys"}, {"Decapitator", ""}},
+         {"Decapitator: ", "Echoboy: Soundtoys", "Echoboy Jr: Soundtoys"}},
+        {{{"Echoboy Jr", ""}, {"Echoboy", "Soundtoys"}, {"Echo", "Acme"}},
+         {"Echo: Acme", "Echoboy: Soundtoys", "Echoboy Jr: Acme"}},
+        {{{"Echoboy Jr", ""}, {"Echoboy", "ECHOBOY"}, {"ECHO", "Acme"}},
+         {"ECHO: Acme", "Echoboy: ECHOBOY", "Echoboy Jr: "}},
+        {{{"Delay Pro X", "delay pro x"}, {"Delay Pro", ""}, {"Delay", "Acme"}},
+         {"Delay: Acme", "Delay Pro: Acme", "Delay Pro X: Acme"}},
+    };
+    for (const auto& c : cases) {
+        QList<RawPlugin> rows;
+        for (const auto& [name, publisher] : c.rows)
+            rows.append(row(QString::fromUtf8(name), QString::fromUtf8(publisher)));
+        QStringList groups;
+        for (const PluginGroup& group : m_grouper.group(rows))
+            groups.append(group.name + QStringLiteral(": ") + group.publisher);
+        EXPECT_EQ(groups, c.groups);
+    }
 }
 
-TEST_F(PluginGrouperTest, BorrowingTakesTheFirstLenderInSortedOrder)
+TEST_F(PluginGrouperTest, GroupsDisplayingTheSameNameLendNothingToEachOther)
 {
-    const auto groups = m_grouper.group({row(QStringLiteral("Echoboy Jr"), QString()),
-                                         row(QStringLiteral("Echoboy"), QStringLiteral("Soundtoys")),
-                                         row(QStringLiteral("Echo"), QStringLiteral("Acme"))});
-    EXPECT_EQ(findGroup(groups, QStringLiteral("Echoboy Jr"))->publisher, QStringLiteral("Acme"));
-}
-
-TEST_F(PluginGrouperTest, LendersNeedARealPublisherAndAProperCaseSensitivePrefix)
-{
-    auto groups = m_grouper.group({row(QStringLiteral("Echoboy Jr"), QString()),
-                                   row(QStringLiteral("Echoboy"), QStringLiteral("ECHOBOY")),
-                                   row(QStringLiteral("ECHO"), QStringLiteral("Acme"))});
-    EXPECT_EQ(findGroup(groups, QStringLiteral("Echoboy Jr"))->publisher, QString());
-    EXPECT_EQ(findGroup(groups, QStringLiteral("Echoboy"))->publisher, QStringLiteral("ECHOBOY"));
-
-    // Two groups that display the same name lend nothing to each other.
-    groups = m_grouper.group({row(QStringLiteral("Reverb VST3"), QString()),
-                              row(QStringLiteral("FabFilter Reverb"), QStringLiteral("FabFilter"))});
+    const auto groups = m_grouper.group({row(QStringLiteral("Reverb VST3"), QString()),
+                                         row(QStringLiteral("FabFilter Reverb"), QStringLiteral("FabFilter"))});
     ASSERT_EQ(groups.size(), 2);
     EXPECT_EQ(names(groups), (QStringList{QStringLiteral("Reverb"), QStringLiteral("Reverb")}));
     QSet<QString> publishers;
     for (const PluginGroup& group : groups)
         publishers.insert(group.publisher);
     EXPECT_EQ(publishers, (QSet<QString>{QString(), QStringLiteral("FabFilter")}));
-}
-
-TEST_F(PluginGrouperTest, RepairedGroupsLendInTurn)
-{
-    // Every group short of a maker is repaired, whether its publisher is empty or its own name.
-    const auto groups = m_grouper.group({row(QStringLiteral("Delay Pro X"), QStringLiteral("delay pro x")),
-                                         row(QStringLiteral("Delay Pro"), QString()),
-                                         row(QStringLiteral("Delay"), QStringLiteral("Acme"))});
-    EXPECT_EQ(findGroup(groups, QStringLiteral("Delay Pro"))->publisher, QStringLiteral("Acme"));
-    EXPECT_EQ(findGroup(groups, QStringLiteral("Delay Pro X"))->publisher, QStringLiteral("Acme"));
 }
 
 TEST_F(PluginGrouperTest, GroupsWithDistinctKeysHaveDistinctIds)
