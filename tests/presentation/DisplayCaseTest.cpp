@@ -48,13 +48,8 @@ TEST_P(TitleCaseTokenTest, Recases)
 
 INSTANTIATE_TEST_SUITE_P(
     Acronyms, TitleCaseTokenTest,
-    ::testing::Values(CaseCase{"au", "AU"}, CaseCase{"vst", "VST"}, CaseCase{"vst3", "VST3"},
-                      CaseCase{"aax", "AAX"}, CaseCase{"clap", "CLAP"}, CaseCase{"fx", "FX"},
-                      CaseCase{"eq", "EQ"}, CaseCase{"api", "API"}, CaseCase{"ssl", "SSL"},
-                      CaseCase{"dbx", "DBX"}, CaseCase{"bx", "BX"}, CaseCase{"ua", "UA"},
-                      CaseCase{"ni", "NI"}, CaseCase{"ik", "IK"}, CaseCase{"mk1", "MK1"},
-                      CaseCase{"mk2", "MK2"}, CaseCase{"mkii", "MKII"}, CaseCase{"ips", "IPS"},
-                      CaseCase{"Ssl", "SSL"}, CaseCase{"mkiii", "Mkiii"}, CaseCase{"eqs", "Eqs"}));
+    ::testing::Values(CaseCase{"au", "AU"}, CaseCase{"vst3", "VST3"}, CaseCase{"fx", "FX"}, CaseCase{"mk1", "MK1"},
+                      CaseCase{"mkii", "MKII"}, CaseCase{"Ssl", "SSL"}, CaseCase{"mkiii", "Mkiii"}, CaseCase{"eqs", "Eqs"}));
 
 INSTANTIATE_TEST_SUITE_P(ModelNumbers, TitleCaseTokenTest,
                          ::testing::Values(CaseCase{"la2a", "LA2A"}, CaseCase{"ssl4000e", "SSL4000E"},

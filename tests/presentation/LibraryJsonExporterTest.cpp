@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class LibraryJsonExporterTest : public CatalogFixture {
@@ -61,24 +63,12 @@ TEST_F(LibraryJsonExporterTest, OneObjectPerInstallInTheCsvOrderWithNotFoundInst
         {QStringLiteral("filePath"), QStringLiteral("/Library/Audio/Plug-Ins/VST3/FabFilter Pro-Q 3.vst3")},
         {QStringLiteral("status"), QStringLiteral("notFound")},
     };
-    const QJsonObject expectedAu{
-        {QStringLiteral("name"), QStringLiteral("Pro-Q 3")},
-        {QStringLiteral("publisher"), QStringLiteral("FabFilter")},
-        {QStringLiteral("version"), QStringLiteral("1.0")},
-        {QStringLiteral("format"), QStringLiteral("AU")},
-        {QStringLiteral("architecture"), QStringLiteral("Apple Silicon")},
-        {QStringLiteral("dateModified"), QStringLiteral("2024-03-10T12:00:00.000Z")},
-        {QStringLiteral("installDate"), QStringLiteral("2024-03-10T12:00:00.000Z")},
-        {QStringLiteral("fileSize"), 1'000'000},
-        {QStringLiteral("bundleID"), QStringLiteral("com.example.pro-q 3")},
-        {QStringLiteral("filePath"), QStringLiteral("/Library/Audio/Plug-Ins/AU/Pro-Q 3.au")},
-        {QStringLiteral("status"), QStringLiteral("found")},
-    };
-    ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows[0].toObject(), expectedAu);
+    QStringList order;
+    for (const QJsonValue& row : rows)
+        order.append(row[u"name"_s].toString() + u' ' + row[u"format"_s].toString() + u' ' + row[u"status"_s].toString());
+    EXPECT_EQ(order, (QStringList{u"Pro-Q 3 AU found"_s, u"Pro-Q 3 VST3 notFound"_s, u"zeta CLAP found"_s}));
+    EXPECT_EQ(rows[0][u"installDate"_s], u"2024-03-10T12:00:00.000Z"_s);
     EXPECT_EQ(rows[1].toObject(), expectedVst3);
-    EXPECT_EQ(rows[2].toObject().value(QStringLiteral("name")), QStringLiteral("zeta"));
-    EXPECT_EQ(rows[2].toObject().value(QStringLiteral("format")), QStringLiteral("CLAP"));
 }
 
 TEST_F(LibraryJsonExporterTest, TextsComeBackExactlyWhateverTheyHold)
