@@ -19,7 +19,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -56,24 +55,13 @@ ContentLibraryItemInfo unmeasuredItem(const QString& folder, const QString& publ
 
 ContentLibraryScanResult notFoundResult(const QString& path)
 {
-    return {path, 0, ContentLibraryStatus::notFound, QDateTime::currentDateTimeUtc(), {}};
+    return {path, 0, ContentLibraryStatus::notFound, QDateTime::currentDateTimeUtc(), {}, {}};
 }
 
 // Nothing there, or not a folder: nothing to read rather than a folder that cannot be read.
 bool isAbsence(int error)
 {
     return error == ENOENT || error == ENOTDIR;
-}
-
-// 0 when the folder opens for listing or is not there at all.
-int folderOpenError(const QString& path)
-{
-    const int fd = ::open(FilePathBytes::encode(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
-    if (fd >= 0) {
-        ::close(fd);
-        return 0;
-    }
-    return isAbsence(errno) ? 0 : errno;
 }
 
 QList<UnreadableFolder> withoutRepeats(const QList<UnreadableFolder>& folders)
@@ -175,11 +163,6 @@ std::optional<ContentLibraryScanResult> ContentLibraryScanner::scanTarget(const 
     const QDateTime scannedAt = QDateTime::currentDateTimeUtc();
     QList<UnreadableFolder> unreadable;
     QList<ContentLibraryItemInfo> items = discoverLibraries(root, run.generation, unreadable);
-    // A library's own folder is entered only by the measuring walk, which counts what it cannot
-    // read as 0 bytes; this says why.
-    for (const ContentLibraryItemInfo& item : std::as_const(items))
-        if (const int error = folderOpenError(item.path); error != 0)
-            unreadable.append({item.path, qt_error_string(error)});
     // The libraries are walked together, so reads of several folders overlap.
     QStringList paths;
     paths.reserve(items.size());
@@ -188,7 +171,7 @@ std::optional<ContentLibraryScanResult> ContentLibraryScanner::scanTarget(const 
     const quint64 generation = run.generation;
     const QList<qint64> sizes = directorySizes(
         paths, [this, generation] { return isCancelled(generation); },
-        [this, &run](qsizetype) { Q_EMIT progress(++run.measured); });
+        [this, &run](qsizetype) { Q_EMIT progress(++run.measured); }, &unreadable);
     if (isCancelled(run.generation))
         return std::nullopt;
     qint64 totalBytes = 0;
@@ -200,7 +183,7 @@ std::optional<ContentLibraryScanResult> ContentLibraryScanner::scanTarget(const 
         totalBytes += item.totalBytes;
     }
     if (items.isEmpty())
-        totalBytes = directorySizes({root}).value(0);
+        totalBytes = directorySizes({root}, {}, {}, &unreadable).value(0);
     return ContentLibraryScanResult{target.path, totalBytes, ContentLibraryStatus::found, scannedAt, std::move(items),
                                     withoutRepeats(unreadable)};
 }

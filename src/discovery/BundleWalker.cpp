@@ -62,11 +62,11 @@ struct FileFacts {
     BundleDates dates;
 };
 
-FileFacts factsOf(const QString& path)
+FileFacts factsOf(const QString& path, QList<UnreadableFolder>& unreadable)
 {
     struct stat info {};
     const bool folder = ::stat(FilePathBytes::encode(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
-    return {folder ? directorySize(path) : qint64(info.st_size), datesOf(path)};
+    return {folder ? directorySize(path, &unreadable) : qint64(info.st_size), datesOf(path)};
 }
 
 QByteArray realPathOf(const QByteArray& path)
@@ -123,10 +123,15 @@ void BundleWalker::countFolder()
 
 void BundleWalker::noteUnreadable(const QString& folderPath, int error)
 {
-    if (m_unreadablePaths.contains(folderPath))
+    noteUnreadable(UnreadableFolder{folderPath, qt_error_string(error)});
+}
+
+void BundleWalker::noteUnreadable(const UnreadableFolder& folder)
+{
+    if (m_unreadablePaths.contains(folder.path))
         return;
-    m_unreadablePaths.insert(folderPath);
-    m_unreadable.append({folderPath, qt_error_string(error)});
+    m_unreadablePaths.insert(folder.path);
+    m_unreadable.append(folder);
 }
 
 void BundleWalker::keep(QList<ScannedPlugin>& output, const QString& bundlePath, PluginFormat format)
@@ -141,7 +146,7 @@ void BundleWalker::keep(QList<ScannedPlugin>& output, const QString& bundlePath,
     }
 }
 
-void BundleWalker::measure(QList<ScannedPlugin>& output) const
+void BundleWalker::measure(QList<ScannedPlugin>& output)
 {
     QStringList paths;
     QList<qsizetype> indices;
@@ -153,9 +158,12 @@ void BundleWalker::measure(QList<ScannedPlugin>& output) const
     }
     if (paths.isEmpty())
         return;
-    const QList<qint64> sizes = directorySizes(paths, [this] { return isCancelled(); });
+    QList<UnreadableFolder> unreadable;
+    const QList<qint64> sizes = directorySizes(paths, [this] { return isCancelled(); }, {}, &unreadable);
     for (qsizetype k = 0; k < indices.size(); ++k)
         output[indices[k]].fileSize = sizes[k];
+    for (const UnreadableFolder& folder : std::as_const(unreadable))
+        noteUnreadable(folder);
 }
 
 QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPath, const QString& rootPath)
@@ -278,10 +286,11 @@ void BundleWalker::keepDescribed(QList<ScannedPlugin>& output, QList<ScannedPlug
     // The plug-ins of one bundle share its size and dates: measured once.
     QString measured;
     FileFacts facts;
+    QList<UnreadableFolder> unreadable;
     for (ScannedPlugin& plugin : plugins) {
         if (plugin.filePath != measured) {
             measured = plugin.filePath;
-            facts = factsOf(measured);
+            facts = factsOf(measured, unreadable);
         }
         plugin.fileSize = facts.size;
         plugin.dateModified = facts.dates.modified;
@@ -289,6 +298,8 @@ void BundleWalker::keepDescribed(QList<ScannedPlugin>& output, QList<ScannedPlug
         output.append(std::move(plugin));
         ++m_bundlesFound;
     }
+    for (const UnreadableFolder& folder : std::as_const(unreadable))
+        noteUnreadable(folder);
 }
 
 std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bundlePath, PluginFormat format,

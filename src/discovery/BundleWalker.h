@@ -56,9 +56,10 @@ public:
 private:
     void countFolder();
     void noteUnreadable(const QString& folderPath, int error);
+    void noteUnreadable(const UnreadableFolder& folder);
     void keep(QList<ScannedPlugin>& output, const QString& bundlePath, PluginFormat format);
     // Sizes the bundles kept unmeasured in `output`, all in one walk shared by the walkers.
-    void measure(QList<ScannedPlugin>& output) const;
+    void measure(QList<ScannedPlugin>& output);
     void keepDescribed(QList<ScannedPlugin>& output, QList<ScannedPlugin> plugins);
 
     QList<FormatFolder> m_formatFolders;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -21,10 +22,19 @@
 
 namespace {
 
-// The sizes of one folder's files; its subfolders go to `subfolders`.
-qint64 sizeOfFolder(const QByteArray& path, bool isRoot, QList<QByteArray>& subfolders)
+// errno of a folder that is there but cannot be listed; 0 when it was listed or is gone.
+int listingError(const DirectoryReader& reader)
+{
+    const int error = reader.error();
+    return error == ENOENT || error == ENOTDIR ? 0 : error;
+}
+
+// The sizes of one folder's files; its subfolders go to `subfolders`, and the errno of a folder
+// that cannot be listed to `error`.
+qint64 sizeOfFolder(const QByteArray& path, bool isRoot, QList<QByteArray>& subfolders, int& error)
 {
     DirectoryReader reader(path, isRoot);
+    error = listingError(reader);
     qint64 total = 0;
     DirectoryReader::Entry entry;
     while (reader.next(entry)) {
@@ -62,6 +72,8 @@ struct Walk {
     std::vector<std::atomic<qint64>> totals;
     // Per root, its folders queued or being read; the root is done at 0.
     std::vector<qsizetype> outstanding;
+    // Per root, by index: what could not be listed.
+    std::vector<std::pair<qsizetype, UnreadableFolder>> unreadable;
     std::function<bool()> isCancelled;
     std::function<void(qsizetype)> finished;
     bool cancelled = false;
@@ -80,10 +92,14 @@ struct Walk {
             ++busy;
             lock.unlock();
             QList<QByteArray> subfolders;
-            const qint64 bytes = isCancelled && isCancelled() ? -1 : sizeOfFolder(folder.path, folder.isRoot, subfolders);
+            int error = 0;
+            const qint64 bytes =
+                isCancelled && isCancelled() ? -1 : sizeOfFolder(folder.path, folder.isRoot, subfolders, error);
             if (bytes > 0)
                 totals[std::size_t(folder.root)].fetch_add(bytes, std::memory_order_relaxed);
             lock.lock();
+            if (error != 0)
+                unreadable.push_back({folder.root, {FilePathBytes::decode(folder.path), qt_error_string(error)}});
             --busy;
             cancelled = cancelled || bytes < 0;
             for (QByteArray& path : subfolders)
@@ -114,7 +130,7 @@ bool isRotational(dev_t device)
 
 } // namespace
 
-qint64 directorySize(const QString& folderPath)
+qint64 directorySize(const QString& folderPath, QList<UnreadableFolder>* unreadable)
 {
     // Iterative, one open folder at a time: depth costs neither stack nor descriptors.
     QList<QByteArray> pending{FilePathBytes::encode(folderPath)};
@@ -122,7 +138,10 @@ qint64 directorySize(const QString& folderPath)
     qint64 total = 0;
     while (!pending.isEmpty()) {
         const QByteArray path = pending.takeLast();
-        total += sizeOfFolder(path, isRoot, pending);
+        int error = 0;
+        total += sizeOfFolder(path, isRoot, pending, error);
+        if (error != 0 && unreadable)
+            unreadable->append({FilePathBytes::decode(path), qt_error_string(error)});
         isRoot = false;
     }
     return total;
@@ -144,7 +163,7 @@ QThreadPool& walkersFor(const QString& path)
 }
 
 QList<qint64> directorySizes(const QStringList& folderPaths, const std::function<bool()>& isCancelled,
-                             const std::function<void(qsizetype)>& finished)
+                             const std::function<void(qsizetype)>& finished, QList<UnreadableFolder>* unreadable)
 {
     auto walk = std::make_shared<Walk>(folderPaths.size());
     walk->isCancelled = isCancelled;
@@ -166,6 +185,15 @@ QList<qint64> directorySizes(const QStringList& folderPaths, const std::function
     {
         std::unique_lock lock(walk->mutex);
         walk->wake.wait(lock, [&walk] { return walk->walkersLeft == 0; });
+    }
+    if (unreadable) {
+        // The walkers met them in any order; the result must not depend on it.
+        std::sort(walk->unreadable.begin(), walk->unreadable.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first
+                                      : FilePathBytes::encode(a.second.path) < FilePathBytes::encode(b.second.path);
+        });
+        for (auto& [root, folder] : walk->unreadable)
+            unreadable->append(std::move(folder));
     }
     QList<qint64> sizes;
     sizes.reserve(folderPaths.size());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "discovery/UnreadableFolder.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,15 +13,18 @@ class QThreadPool;
 
 // Sum of the logical sizes of the regular files under a folder (a symlink counts its own size,
 // as `du --apparent-size` does). Hidden entries and everything inside hidden folders are skipped;
-// links are never followed. An unreadable folder adds 0. Walks on the calling thread alone.
-qint64 directorySize(const QString& folderPath);
+// links are never followed. An unreadable folder adds 0 and, with `unreadable`, is added to it.
+// Walks on the calling thread alone.
+qint64 directorySize(const QString& folderPath, QList<UnreadableFolder>* unreadable = nullptr);
 
 // directorySize of each folder, in the given order, walked by the pool of walkers so that several
 // folder reads are in flight at once. Stops early, with the sizes so far incomplete, once
 // `isCancelled` (called from the walkers) says so. `finished` is told each folder's index once
-// it is measured, one call at a time, from whichever walker finished it.
+// it is measured, one call at a time, from whichever walker finished it. With `unreadable`, the
+// folders that could not be listed are added to it, by root in the given order, then by path.
 QList<qint64> directorySizes(const QStringList& folderPaths, const std::function<bool()>& isCancelled = {},
-                             const std::function<void(qsizetype)>& finished = {});
+                             const std::function<void(qsizetype)>& finished = {},
+                             QList<UnreadableFolder>* unreadable = nullptr);
 
 // The helpers of a thread that walks the device holding `path`: with that thread they make as
 // many walkers as cores, at least 2, except on a spinning disk, where more than two reads in

@@ -34,12 +34,16 @@ TEST_F(UnreadableFoldersRunTest, RefreshTellsEachUnreadableFolderAndCataloguesTh
     writeTree();
     writeBundle(QStringLiteral("Plugins/Locked/Delta.vst3"), QStringLiteral("Delta"));
     writeBundle(QStringLiteral("Sealed/Epsilon.vst3"), QStringLiteral("Epsilon"));
+    writeFile(QStringLiteral("Content/Native Instruments/Library One/Samples/a.wav"), 50);
     for (const QStringList& arguments :
          {QStringList{QStringLiteral("grant"), path(QStringLiteral("Plugins")), path(QStringLiteral("Sealed"))},
           // A locked folder both granted and measured as content is told once.
           QStringList{QStringLiteral("add-content"), path(QStringLiteral("Content")), path(QStringLiteral("Sealed"))}})
         ASSERT_EQ(run(arguments).exitCode, 0);
-    const QStringList locked{path(QStringLiteral("Plugins/Locked")), path(QStringLiteral("Sealed")),
+    // Folders inside a bundle or a library are entered only by the measuring walk.
+    const QStringList locked{path(QStringLiteral("Plugins/Locked")), path(QStringLiteral("Plugins/Beta.vst3/Contents/Resources")),
+                             path(QStringLiteral("Sealed")),
+                             path(QStringLiteral("Content/Native Instruments/Library One/Samples")),
                              path(QStringLiteral("Content/Native Instruments/Library Two"))};
     for (const QString& folder : locked)
         ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0), 0);
