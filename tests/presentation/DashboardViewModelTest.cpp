@@ -2,7 +2,7 @@
 
 #include "presentation/DashboardViewModel.h"
 
-#include "SignalSpy.h"
+#include <QSignalSpy>
 
 #include "support/QtPrinters.h"
 
@@ -207,10 +207,10 @@ TEST_F(DashboardViewModelTest, EqualBytesKeepTheirFirstSeenOrder)
 
 TEST_F(DashboardViewModelTest, EqualFiguresDoNotNotifyAgain)
 {
-    SignalSpy groups(&m_model, &DashboardViewModel::totalGroupsChanged);
-    SignalSpy bytes(&m_model, &DashboardViewModel::totalBytesChanged);
-    SignalSpy formats(&m_model, &DashboardViewModel::byFormatChanged);
-    SignalSpy content(&m_model, &DashboardViewModel::contentBytesChanged);
+    QSignalSpy groups(&m_model, &DashboardViewModel::totalGroupsChanged);
+    QSignalSpy bytes(&m_model, &DashboardViewModel::totalBytesChanged);
+    QSignalSpy formats(&m_model, &DashboardViewModel::byFormatChanged);
+    QSignalSpy content(&m_model, &DashboardViewModel::contentBytesChanged);
     // Installs that are gone leave every figure at its zero: nothing is announced.
     InstallSpec missing;
     missing.status = InstallStatus::notFound;

@@ -3,7 +3,7 @@
 #include "presentation/LibrarySectioning.h"
 #include "presentation/LibraryViewModel.h"
 
-#include "SignalSpy.h"
+#include <QSignalSpy>
 
 #include "support/QtPrinters.h"
 
@@ -348,9 +348,9 @@ TEST_F(LibraryViewModelTest, NotifiesOnlyWhatChanged)
 {
     plugin(QStringLiteral("Alpha"), QStringLiteral("Example"));
     plugin(QStringLiteral("Bravo"), QStringLiteral("Example"));
-    SignalSpy sections(&m_model, &LibraryViewModel::sectionsChanged);
-    SignalSpy total(&m_model, &LibraryViewModel::totalGroupCountChanged);
-    SignalSpy lookup(&m_model, &LibraryViewModel::recordLookupChanged);
+    QSignalSpy sections(&m_model, &LibraryViewModel::sectionsChanged);
+    QSignalSpy total(&m_model, &LibraryViewModel::totalGroupCountChanged);
+    QSignalSpy lookup(&m_model, &LibraryViewModel::recordLookupChanged);
     m_model.update(records());
     m_model.update(records());
     EXPECT_EQ(sections.count(), 2);
