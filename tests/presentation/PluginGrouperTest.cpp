@@ -172,20 +172,16 @@ TEST_F(PluginGrouperTest, FormatsInCanonicalOrderThenOthers)
 
 TEST_F(PluginGrouperTest, ArchitecturesAreDistinctLabels)
 {
-    const QString key = QStringLiteral("k");
-    auto first = row(key);
-    first.archs = QStringLiteral("Apple Silicon, Intel 64");
-    auto second = row(key);
-    second.archs = QStringLiteral("Intel 64");
-    auto third = row(key);
-    third.archs = QString();
-    EXPECT_EQ(m_grouper.makeGroup(key, {first, second, third}).architectures,
-              (QStringList{QStringLiteral("Apple Silicon"), QStringLiteral("Intel 64")}));
-
-    third.archs = QStringLiteral("Universal, \t,  Intel 64 ");
-    EXPECT_EQ(m_grouper.makeGroup(key, {third}).architectures,
-              (QStringList{QStringLiteral("Intel 64"), QStringLiteral("Universal")}));
-    EXPECT_TRUE(m_grouper.makeGroup(key, {row(key)}).architectures.contains(QStringLiteral("Apple Silicon")));
+    const auto architectures = [this](std::initializer_list<const char*> labels) {
+        QList<RawPlugin> rows;
+        for (const char* label : labels) {
+            rows.append(row(u"k"_s));
+            rows.back().archs = QString::fromUtf8(label);
+        }
+        return m_grouper.makeGroup(u"k"_s, rows).architectures.join(u'|');
+    };
+    EXPECT_EQ(architectures({"Apple Silicon, Intel 64", "Intel 64", ""}), u"Apple Silicon|Intel 64"_s);
+    EXPECT_EQ(architectures({"Universal, \t,  Intel 64 "}), u"Intel 64|Universal"_s);
 }
 
 TEST_F(PluginGrouperTest, DatesAreTheLatestReadableOnes)
@@ -215,31 +211,33 @@ TEST_F(PluginGrouperTest, DatesAreTheLatestReadableOnes)
     EXPECT_EQ(m_grouper.makeGroup(key, {first, second}).dated, QStringLiteral("1-Jan-20"));
 }
 
+// Unreadable sizes count nothing, the sum stops at the largest count, and plug-ins of one bundle share its bytes.
 TEST_F(PluginGrouperTest, SizesAddUp)
 {
-    const QString key = QStringLiteral("k");
-    int bundles = 0;
-    const auto sized = [&](const char* size) {
-        auto plugin = row(key);
-        plugin.size = QString::fromUtf8(size);
-        plugin.path = QStringLiteral("/Plug-Ins/Bundle%1.vst3").arg(++bundles);
-        return plugin;
+    const struct {
+        std::initializer_list<const char*> sizes; // a "=" prefix: the previous row's bundle
+        qint64 bytes;
+        const char* text;
+    } cases[]{
+        {{"2048", "1.5 KB"}, 3548, "4 KB"},
+        {{"abc", "12abc"}, 0, "Zero KB"},
+        {{"12  MB"}, 12, "12 bytes"},
+        {{"1.5 MB", "250 KB"}, 1'750'000, "1.8 MB"},
+        {{"9000000000000000000", "9000000000000000000"}, std::numeric_limits<qint64>::max(), "9.22 EB"},
+        {{"1 MB", "=1 MB", "1 MB"}, 2'000'000, "2 MB"},
     };
-    auto group = m_grouper.makeGroup(key, {sized("2048"), sized("1.5 KB")});
-    EXPECT_EQ(group.totalSizeBytes, 3548);
-    EXPECT_EQ(group.totalSize, QStringLiteral("4 KB"));
-    group = m_grouper.makeGroup(key, {sized("abc"), sized("12abc")});
-    EXPECT_EQ(group.totalSizeBytes, 0);
-    EXPECT_EQ(group.totalSize, QStringLiteral("Zero KB"));
-    EXPECT_EQ(m_grouper.makeGroup(key, {sized("12  MB")}).totalSizeBytes, 12);
-    EXPECT_EQ(m_grouper.makeGroup(key, {sized("1.5 MB"), sized("250 KB")}).totalSize,
-              QStringLiteral("1.8 MB"));
-    EXPECT_EQ(
-        m_grouper.makeGroup(key, {sized("9000000000000000000"), sized("9000000000000000000")}).totalSizeBytes,
-        std::numeric_limits<qint64>::max());
-    // Plug-ins of one bundle share its bytes.
-    auto shared = sized("1 MB");
-    EXPECT_EQ(m_grouper.makeGroup(key, {shared, shared, sized("1 MB")}).totalSize, QStringLiteral("2 MB"));
+    for (const auto& c : cases) {
+        QList<RawPlugin> rows;
+        for (const char* size : c.sizes) {
+            const bool shared = *size == '=';
+            rows.append(row(u"k"_s));
+            rows.back().size = QString::fromUtf8(size + (shared ? 1 : 0));
+            rows.back().path = u"/Plug-Ins/Bundle%1.vst3"_s.arg(rows.size() - (shared ? 1 : 0));
+        }
+        const PluginGroup group = m_grouper.makeGroup(u"k"_s, rows);
+        EXPECT_EQ(group.totalSizeBytes, c.bytes) << *c.sizes.begin();
+        EXPECT_EQ(group.totalSize, QString::fromUtf8(c.text)) << *c.sizes.begin();
+    }
 }
 
 TEST_F(PluginGrouperTest, GroupsSortByNameWithAccentsBesideBaseLetters)
