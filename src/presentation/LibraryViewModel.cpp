@@ -218,12 +218,6 @@ void LibraryViewModel::refilter()
     }
 }
 
-bool LibraryViewModel::matches(const PluginGroup& group, const PluginRecord* record) const
-{
-    InstantCache instants;
-    return Criteria(*m_filterState).passes(KeptGroups::factsOf(group, record), instants);
-}
-
 bool LibraryViewModel::prefer(const PluginRecord& candidate, const PluginRecord& stored)
 {
     const int candidateFound = foundInstallCount(candidate);

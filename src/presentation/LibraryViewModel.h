@@ -49,9 +49,6 @@ public:
     // How many times the groups were built; a filter change leaves it alone.
     [[nodiscard]] int groupingCount() const { return m_groupingCount; }
 
-    // The filter test of one group, judged by record (the group's looked-up record, or null).
-    [[nodiscard]] bool matches(const PluginGroup& group, const PluginRecord* record) const;
-
     // Whether candidate should replace stored as the record of their shared group key: more found
     // installs, then an already canonical name, then the shorter name, then the earlier name.
     [[nodiscard]] static bool prefer(const PluginRecord& candidate, const PluginRecord& stored);
