@@ -103,21 +103,17 @@ TEST_F(ExecutableRunTest, FailuresAreToldAndExitWithOne) {
     writeTree();
     const QString store = QStringLiteral("--store=") + this->store();
     ASSERT_EQ(run({store, QStringLiteral("grant"), path(QStringLiteral("Plugins"))}).exitCode, 0);
-    const QString full = QStringLiteral("Export failed: Cannot write “/dev/full”: No space left on device.\n");
+    const QString empty = QStringLiteral("zuzuze-vizozod: the catalogue path given with --store is empty.\n");
     struct Case {
         QStringList arguments;
         QString err;
     };
-    const QList<Case> cases = {
-        {{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"), QStringLiteral("text")}, full},
-        {{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"), QStringLiteral("markdown")}, full},
-        {{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"), QStringLiteral("csv")}, full},
-        {{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"), QStringLiteral("pdf")}, full},
-        {{QStringLiteral("--store="), QStringLiteral("grant"), path(QStringLiteral("Plugins"))},
-         QStringLiteral("zuzuze-vizozod: the catalogue path given with --store is empty.\n")},
-        {{QStringLiteral("--store"), QString(), QStringLiteral("list")},
-         QStringLiteral("zuzuze-vizozod: the catalogue path given with --store is empty.\n")},
-    };
+    QList<Case> cases = {{{QStringLiteral("--store="), QStringLiteral("grant"), path(QStringLiteral("Plugins"))}, empty},
+                         {{QStringLiteral("--store"), QString(), QStringLiteral("list")}, empty}};
+    for (const char* format : {"text", "markdown", "csv", "pdf"})
+        cases.append({{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"),
+                       QString::fromLatin1(format)},
+                      QStringLiteral("Export failed: Cannot write “/dev/full”: No space left on device.\n")});
     for (const Case& test : cases) {
         const CliRun result = run(test.arguments);
         const QString shown = test.arguments.join(u' ');
