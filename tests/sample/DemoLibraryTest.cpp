@@ -111,7 +111,16 @@ protected:
     static inline QList<ScannedPlugin> s_scanned;
 };
 
-TEST_F(DemoLibraryTest, SameSeedGivesTheSameTreeAndAnotherSeedAnother) {
+TEST_F(DemoLibraryTest, ResultCountsWhatIsOnDiskAndOnlyTheSeedChangesTheTree) {
+    const auto [files, bytes] = filesAndBytes(s_root);
+    EXPECT_EQ(s_result.bundles, 60 + 42);
+    EXPECT_EQ(s_result.linuxBundles, 42);
+    EXPECT_EQ(s_result.brokenBundles, 2);
+    EXPECT_EQ(s_result.contentLibraries, 15);
+    EXPECT_EQ(s_result.files, files);
+    EXPECT_EQ(s_result.logicalBytes, bytes);
+    EXPECT_EQ(countBundles(s_root), 60);
+
     QTemporaryDir other;
     ASSERT_TRUE(other.isValid());
     const DemoLibrary::Result same = DemoLibrary::write(other.filePath(QStringLiteral("same")),
@@ -123,20 +132,7 @@ TEST_F(DemoLibraryTest, SameSeedGivesTheSameTreeAndAnotherSeedAnother) {
     const auto first = treeSnapshot(s_root, true);
     EXPECT_EQ(first, treeSnapshot(other.filePath(QStringLiteral("same")), true));
     EXPECT_NE(first, treeSnapshot(other.filePath(QStringLiteral("different")), true));
-    EXPECT_EQ(same.files, s_result.files);
-    EXPECT_EQ(same.logicalBytes, s_result.logicalBytes);
     EXPECT_NE(different.logicalBytes, s_result.logicalBytes);
-}
-
-TEST_F(DemoLibraryTest, ResultCountsWhatIsOnDisk) {
-    const auto [files, bytes] = filesAndBytes(s_root);
-    EXPECT_EQ(s_result.bundles, 60 + 42);
-    EXPECT_EQ(s_result.linuxBundles, 42);
-    EXPECT_EQ(s_result.brokenBundles, 2);
-    EXPECT_EQ(s_result.contentLibraries, 15);
-    EXPECT_EQ(s_result.files, files);
-    EXPECT_EQ(s_result.logicalBytes, bytes);
-    EXPECT_EQ(countBundles(s_root), 60);
 }
 
 TEST_F(DemoLibraryTest, BundleCountScales) {
@@ -148,7 +144,7 @@ TEST_F(DemoLibraryTest, BundleCountScales) {
         int requested;
         int macOS;
         int linuxOnes;
-    } cases[] = {{0, 0, 42}, {7, 7, 42}, {60, 60, 42}, {64, 64, 42}, {65, 64, 43}, {90, 84, 48}};
+    } cases[] = {{0, 0, 42}, {7, 7, 42}, {64, 64, 42}, {65, 64, 43}, {90, 84, 48}};
     for (const auto& expected : cases) {
         const QString root = other.filePath(QString::number(expected.requested));
         const DemoLibrary::Result result = DemoLibrary::write(root, options(expected.requested, 5));
@@ -178,7 +174,6 @@ TEST_F(DemoLibraryTest, PluginFoldersAreTheStandardFoldersAndTheDrive) {
     folders.sort();
     standard.sort();
     EXPECT_EQ(folders, standard);
-    EXPECT_EQ(DemoLibrary::homeFolder(s_root), s_root + QStringLiteral("/Users/alex"));
     EXPECT_EQ(DemoLibrary::driveFolder(s_root), expected.last());
     EXPECT_TRUE(QFileInfo(DemoLibrary::contentFolder(s_root)).isDir());
 }
