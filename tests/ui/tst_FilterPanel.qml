@@ -109,12 +109,8 @@ Item {
             toggle(panel, "format_VST3")
             toggle(panel, "useEndDate")
             mouseClick(reset)
-            compare(state.searchText, "")
-            compare(state.selectedFormats, [])
-            verify(isNaN(state.installDateTo.getTime()))
-            compare(state.groupingMode, "Publisher")
-            verify(!reset.enabled)
-            verify(panel.opened)
+            compare([state.searchText, state.selectedFormats.length, isNaN(state.installDateTo.getTime()),
+                     state.groupingMode, reset.enabled, panel.opened], ["", 0, true, "Publisher", false, true])
 
             mouseClick(findChild(panel, "doneButton"))
             tryCompare(panel, "visible", false)
@@ -155,9 +151,8 @@ Item {
             }
             enter("2024-05-02")
             verify(useEnd.control.checked)
-            compare(state.installDateTo.getFullYear(), 2024)
-            compare(state.installDateTo.getMonth(), 4)
-            compare(state.installDateTo.getDate(), 2)
+            const to = state.installDateTo
+            compare([to.getFullYear(), to.getMonth(), to.getDate()], [2024, 4, 2])
             compare(field.text, "2024-05-02")
 
             // A day that does not exist changes nothing and shows the kept date again.

@@ -137,21 +137,20 @@ Item {
                                                                    : sheet.controller.additionalScanFolders
             const chooser = findChild(sheet, "folderChooser")
             const list = findChild(chooser.contentItem, "chooserList")
+            const openChooser = () => {
+                mouseClick(findChild(sheet.contentItem, data.button))
+                tryCompare(chooser, "opened", true)
+                chooser.openFolder(folder)
+                tryCompare(list, "count", 2)
+                waitForRendering(list)
+            }
 
-            mouseClick(findChild(sheet.contentItem, data.button))
-            tryCompare(chooser, "opened", true)
-            chooser.openFolder(folder)
-            tryCompare(list, "count", 2)
-            waitForRendering(list)
+            openChooser()
             compare(list.currentIndex, -1)
             mouseClick(findChild(chooser.contentItem, "chooserAccept"))
             compare(chosen(), [folder])
 
-            mouseClick(findChild(sheet.contentItem, data.button))
-            tryCompare(chooser, "opened", true)
-            chooser.openFolder(folder)
-            tryCompare(list, "count", 2)
-            waitForRendering(list)
+            openChooser()
             mouseClick(findChild(list, "chooserRow_VST3"))
             compare(chooser.chosenPath, folder + "/VST3")
             mouseClick(findChild(chooser.contentItem, "chooserAccept"))

@@ -190,18 +190,13 @@ Item {
             for (const name of ["mixing", "\u00e9mile", "bus"])
                 TagActions.addTag(record, name)
             const detail = createTemporaryObject(detailComponent, stage, { group: record })
-            waitForItemPolished(findChild(detail, "tagFlow"))
+            const flow = findChild(detail, "tagFlow")
+            waitForItemPolished(flow)
             // By character codes, not by the locale.
             compare(detail.tagNames, ["bus", "mixing", "\u00e9mile"])
-            const removeButtons = []
-            const flow = findChild(detail, "tagFlow")
-            for (let i = 0; i < flow.children.length; ++i) {
-                const chip = flow.children[i]
-                if (chip.name === "mixing")
-                    removeButtons.push(findChild(chip, "removeTagButton"))
-            }
-            compare(removeButtons.length, 1)
-            mouseClick(removeButtons[0])
+            const chips = Array.from(flow.children).filter((chip) => chip.name === "mixing")
+            compare(chips.length, 1)
+            mouseClick(findChild(chips[0], "removeTagButton"))
             compare(CardPresentation.sortedTagNames(record), ["bus", "\u00e9mile"])
             compare(UiFixture.storedTagNames(store), ["mixing", "\u00e9mile", "bus"])
         }
