@@ -346,10 +346,9 @@ TestCase {
         compare(String(ZuzuzeVizozodApp.preference("librarySortAscending", true)), "false")
 
         // A new window starts with the kept choices.
-        const second = openWindow(700, 600, 0, true)
-        compare(second.libraryView.controller.filterState.sortKey, "Size")
-        verify(!second.libraryView.controller.filterState.sortAscending)
-        verify(second.libraryView.compactView)
+        const kept = openWindow(700, 600, 0, true).libraryView
+        compare([kept.controller.filterState.sortKey, kept.controller.filterState.sortAscending, kept.compactView],
+                ["Size", false, true])
 
         mouseClick(findChild(library, "compactViewButton"))
         filter.sortKey = "Name"
