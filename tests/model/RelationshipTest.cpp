@@ -29,9 +29,8 @@ TEST_F(RelationshipTest, SettingTheGroupMovesTheInstallBetweenRecords)
     EXPECT_EQ(a->group(), second);
     EXPECT_EQ(first->installs(), QList<PluginInstall*>{b});
     EXPECT_EQ(second->installs(), QList<PluginInstall*>{a});
-    EXPECT_EQ(firstChanged.count(), 1);
-    EXPECT_EQ(secondChanged.count(), 1);
-    EXPECT_EQ(groupChanged.count(), 1);
+    EXPECT_EQ((QList<qsizetype>{firstChanged.count(), secondChanged.count(), groupChanged.count()}),
+              (QList<qsizetype>{1, 1, 1}));
 
     a->setGroup(second);
     EXPECT_EQ(groupChanged.count(), 1);
@@ -61,16 +60,14 @@ TEST_F(RelationshipTest, TagsAndGroupsStayConsistent)
     EXPECT_EQ(echo->tags(), (QList<Tag*>{drums, vocals}));
     EXPECT_EQ(drums->groups(), (QList<PluginRecord*>{echo, verb}));
     EXPECT_EQ(vocals->groups(), QList<PluginRecord*>{echo});
-    EXPECT_EQ(tagsChanged.count(), 2);
-    EXPECT_EQ(groupsChanged.count(), 2);
+    EXPECT_EQ((QList<qsizetype>{tagsChanged.count(), groupsChanged.count()}), (QList<qsizetype>{2, 2}));
     EXPECT_TRUE(echo->hasTag(vocals));
 
     echo->removeTag(drums);
     echo->removeTag(drums);
     EXPECT_EQ(echo->tags(), QList<Tag*>{vocals});
     EXPECT_EQ(drums->groups(), QList<PluginRecord*>{verb});
-    EXPECT_EQ(tagsChanged.count(), 3);
-    EXPECT_EQ(groupsChanged.count(), 3);
+    EXPECT_EQ((QList<qsizetype>{tagsChanged.count(), groupsChanged.count()}), (QList<qsizetype>{3, 3}));
 }
 
 TEST_F(RelationshipTest, InsertingAnObjectInsertsWhatIsAlreadyRelatedToIt)
