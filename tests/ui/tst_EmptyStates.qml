@@ -28,11 +28,9 @@ Item {
         }
 
         function shown(view) {
-            const noPlugins = findChild(view, "noPluginsState")
-            const noMatches = findChild(view, "noMatchesState")
-            if (noPlugins.visible)
+            if (findChild(view, "noPluginsState").visible)
                 return "noPlugins"
-            if (noMatches.visible)
+            if (findChild(view, "noMatchesState").visible)
                 return "noMatches"
             return view.list.visible ? "list" : "nothing"
         }

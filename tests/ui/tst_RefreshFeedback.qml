@@ -60,20 +60,18 @@ Item {
 
             refresh(view)
             const nothing = "No plug-ins were found in the granted folder: " + drive + "."
-            compare(findChild(view, "refreshMessage").text, nothing)
-            verify(findChild(view, "noPluginsState").visible)
-            compare(findChild(view, "noPluginsState").message, nothing)
+            const empty = findChild(view, "noPluginsState")
+            compare([findChild(view, "refreshMessage").text, empty.visible, empty.message], [nothing, true, nothing])
             verify(findChild(view, "lastScan").text.startsWith("Last scan: "))
 
             verify(UiFixture.addBundle(drive + "/Reverb.vst3"))
             verify(UiFixture.addBundle(drive + "/Synth.clap"))
             const seen = refresh(view)
-            verify(seen.some((text) => text.startsWith("Refreshing: ")), JSON.stringify(seen))
             verify(seen.some((text) => /^Refreshing: \d+ folders walked, 2 bundles found/.test(text)),
                    JSON.stringify(seen))
             compare(findChild(view, "refreshMessage").text, "2 new plug-ins, 2 new installs")
             verify(!findChild(view, "unreadableMessage").visible)
-            tryVerify(() => !findChild(view, "noPluginsState").visible)
+            tryVerify(() => !empty.visible)
         }
 
         // Link loops stand for every folder that cannot be listed: permissions do not bind root.
