@@ -193,15 +193,18 @@ Item {
                             Layout.alignment: Qt.AlignVCenter
                             spacing: 5
 
+                            readonly property var badges: CardPresentation.badgeFormats(card.formats)
+
                             Repeater {
                                 id: badgeRepeater
-                                model: CardPresentation.badgeFormats(card.formats)
+                                // A count, not the list: a recycled card with as many badges keeps
+                                // them and only renames them, instead of making them again.
+                                model: formatColumn.badges.length
                                 FormatBadge {
-                                    required property string modelData
                                     required property int index
                                     anchors.verticalCenter: parent ? parent.verticalCenter : undefined
                                     visible: index < formatColumn.shownCount
-                                    format: modelData
+                                    format: formatColumn.badges[index] ?? ""
                                 }
                             }
                             Rectangle {
