@@ -184,16 +184,13 @@ Item {
             sheet.controller.addScanFolders([sheet.controller.folderUrl(UiFixture.newFolder())])
             keyClick(Qt.Key_Escape)
             tryCompare(sheet, "visible", false)
-            verify(!view.showScanPermission)
-            compare(completions.count, 0)
-            verify(!view.pluginStore.isScanning)
-            compare(sheet.controller.additionalScanFolders.length, 1)
+            compare([view.showScanPermission, completions.count, view.pluginStore.isScanning,
+                     sheet.controller.additionalScanFolders.length], [false, 0, false, 1])
 
             view.showScanPermission = true
             tryCompare(sheet, "opened", true)
             mouseClick(findChild(sheet.contentItem, "doneButton"))
-            compare(completions.count, 1)
-            verify(view.pluginStore.isScanning)
+            compare([completions.count, view.pluginStore.isScanning], [1, true])
             tryCompare(sheet, "visible", false)
             tryCompare(view.pluginStore, "isScanning", false, 10000)
         }
