@@ -97,8 +97,7 @@ Item {
             const star = findChild(card, "favoriteButton")
             compare(star.ToolTip.text, "Add to favorites")
             mouseClick(star)
-            verify(record.isFavorite)
-            compare(star.ToolTip.text, "Remove from favorites")
+            compare([record.isFavorite, star.ToolTip.text], [true, "Remove from favorites"])
             mouseClick(star)
             verify(!record.isFavorite)
             compare(spy.count, 0)
@@ -164,15 +163,12 @@ Item {
             compare(detail.newTagText, " Mixing ")
             verify(findChild(detail, "addTagButton").visible)
             keyClick(Qt.Key_Return)
-            compare(CardPresentation.sortedTagNames(record), ["mixing"])
-            compare(detail.newTagText, "")
-            compare(field.text, "")
-            verify(!findChild(detail, "addTagButton").visible)
+            compare([CardPresentation.sortedTagNames(record), detail.newTagText, field.text,
+                     findChild(detail, "addTagButton").visible], [["mixing"], "", "", false])
 
             detail.newTagText = "MIXING"
             detail.addTag()
-            compare(CardPresentation.sortedTagNames(record), ["mixing"])
-            compare(detail.newTagText, "")
+            compare([CardPresentation.sortedTagNames(record), detail.newTagText], [["mixing"], ""])
 
             detail.newTagText = " \t "
             detail.addTag()
