@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using BundleMetadataReader::Metadata;
 using namespace Qt::StringLiterals;
 
@@ -38,39 +40,22 @@ protected:
     QTemporaryDir m_dir;
 };
 
-struct NameCase {
-    const char* fileName;
-    QVariant bundleName;
-    const char* expected;
-};
-
-void PrintTo(const NameCase& c, std::ostream* out)
+TEST_F(BundleMetadataReaderTest, NamePrefersTheSpacedSpelling)
 {
-    *out << c.fileName;
+    const std::tuple<const char*, QVariant, const char*> cases[] = {
+        {"FabFilter Pro-Q 3.vst3", u"ProQ3"_s, "FabFilter Pro-Q 3"}, {"Serum2.vst3", u"Serum 2"_s, "Serum 2"},
+        {"Massive.vst3", QVariant(), "Massive"}, {"Massive.vst3", u""_s, "Massive"},
+        {"Diva.vst3", u"DivaSynth"_s, "DivaSynth"}, {"Big Verb.component", u"Big Verb AU"_s, "Big Verb AU"},
+        {"Ozone 11 Equalizer.component", u"Ozone11EQ"_s, "Ozone 11 Equalizer"},
+        {"Tal.Chorus.clap", QVariant(), "Tal.Chorus"}, {"Counted.vst", QVariant(7), "Counted"}};
+    for (const auto& [fileName, bundleName, expected] : cases) {
+        QVariantMap info;
+        if (bundleName.isValid())
+            info.insert(u"CFBundleName"_s, bundleName);
+        EXPECT_EQ(describe(QString::fromUtf8(fileName), info).name, QString::fromUtf8(expected)) << fileName;
+        QDir(m_dir.filePath(QString::fromUtf8(fileName))).removeRecursively();
+    }
 }
-
-class NameChoiceTest : public BundleMetadataReaderTest, public ::testing::WithParamInterface<NameCase> {};
-
-TEST_P(NameChoiceTest, PrefersTheSpacedSpelling)
-{
-    const NameCase& c = GetParam();
-    QVariantMap info;
-    if (c.bundleName.isValid())
-        info.insert(u"CFBundleName"_s, c.bundleName);
-    EXPECT_EQ(describe(QString::fromUtf8(c.fileName), info).name, QString::fromUtf8(c.expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NameChoiceTest,
-    ::testing::Values(NameCase{"FabFilter Pro-Q 3.vst3", u"ProQ3"_s, "FabFilter Pro-Q 3"},
-                      NameCase{"Serum2.vst3", u"Serum 2"_s, "Serum 2"},
-                      NameCase{"Massive.vst3", QVariant(), "Massive"},
-                      NameCase{"Massive.vst3", u""_s, "Massive"},
-                      NameCase{"Diva.vst3", u"DivaSynth"_s, "DivaSynth"},
-                      NameCase{"Big Verb.component", u"Big Verb AU"_s, "Big Verb AU"},
-                      NameCase{"Ozone 11 Equalizer.component", u"Ozone11EQ"_s, "Ozone 11 Equalizer"},
-                      NameCase{"Tal.Chorus.clap", QVariant(), "Tal.Chorus"},
-                      NameCase{"Counted.vst", QVariant(7), "Counted"}));
 
 // The short version, else the bundle version; a stated empty one counts. The Get Info string,
 // else the copyright. Texts only.
@@ -99,41 +84,21 @@ TEST_F(BundleMetadataReaderTest, VersionAndDescriptionFallBack)
     }
 }
 
-struct PublisherCase {
-    const char* identifier;
-    const char* expected;
-};
-
-void PrintTo(const PublisherCase& c, std::ostream* out)
+TEST_F(BundleMetadataReaderTest, PublisherFromTheIdentifierFallsBackToTheDisplayName)
 {
-    *out << '"' << c.identifier << '"';
+    const std::pair<const char*, const char*> cases[] = {
+        {"com.fabfilter.Pro-Q.3", "FabFilter"}, {"COM.FabFilter.Pro-Q", "FabFilter"},
+        {"io.pa.bx_digital", "Plugin Alliance"}, {"com.sonic-charge.Synplant", "Sonic Charge"},
+        {"eu.acmeAudio.Verb", "AcmeAudio"}, {"com.émile-zola.x", "Émile Zola"}, {"com.3rd-party.x", "3rd Party"},
+        {"com.a--b.x", "A  B"}, {"com.-x.y", " X"}, {"Massive X.component", "Native Instruments"},
+        {"Kontakt.VST3", "Native Instruments"}, {"local.test", "Big Verb"}, {"Serum", "Big Verb"}, {"", "Big Verb"}};
+    for (const auto& [identifier, expected] : cases) {
+        const QVariantMap info = merged(component({{u"name"_s, u"Big Verb"_s}}),
+                                        {{u"CFBundleName"_s, u"Big Verb"_s},
+                                         {u"CFBundleIdentifier"_s, QString::fromUtf8(identifier)}});
+        EXPECT_EQ(describe(u"BigVerb.component"_s, info).publisher, QString::fromUtf8(expected)) << identifier;
+    }
 }
-
-class PublisherFromIdentifierTest : public BundleMetadataReaderTest,
-                                    public ::testing::WithParamInterface<PublisherCase> {};
-
-TEST_P(PublisherFromIdentifierTest, FallsBackToTheDisplayName)
-{
-    const QVariantMap info = merged(component({{u"name"_s, u"Big Verb"_s}}),
-                                    {{u"CFBundleName"_s, u"Big Verb"_s},
-                                     {u"CFBundleIdentifier"_s, QString::fromUtf8(GetParam().identifier)}});
-    EXPECT_EQ(describe(u"BigVerb.component"_s, info).publisher, QString::fromUtf8(GetParam().expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, PublisherFromIdentifierTest,
-                         ::testing::Values(PublisherCase{"com.fabfilter.Pro-Q.3", "FabFilter"},
-                                           PublisherCase{"COM.FabFilter.Pro-Q", "FabFilter"},
-                                           PublisherCase{"io.pa.bx_digital", "Plugin Alliance"},
-                                           PublisherCase{"com.sonic-charge.Synplant", "Sonic Charge"},
-                                           PublisherCase{"eu.acmeAudio.Verb", "AcmeAudio"},
-                                           PublisherCase{"com.émile-zola.x", "Émile Zola"},
-                                           PublisherCase{"com.3rd-party.x", "3rd Party"},
-                                           PublisherCase{"com.a--b.x", "A  B"}, PublisherCase{"com.-x.y", " X"},
-                                           PublisherCase{"Massive X.component", "Native Instruments"},
-                                           PublisherCase{"Kontakt.VST3", "Native Instruments"},
-                                           PublisherCase{"local.test", "Big Verb"},
-                                           PublisherCase{"Serum", "Big Verb"},
-                                           PublisherCase{"", "Big Verb"}));
 
 TEST(BundleMetadataReader, PublisherFromAudioComponentsNeedsVendorColonSpace)
 {
