@@ -149,8 +149,7 @@ TestCase {
 
         list.forceActiveFocus()
         keyClick(Qt.Key_Down)
-        compare(list.currentIndex, 1)
-        verify(cardOf(list.currentItem).hasKeyFocus)
+        compare([list.currentIndex, cardOf(list.currentItem).hasKeyFocus], [1, true])
         keyClick(Qt.Key_Down)
         keyClick(Qt.Key_Down)
         // Past the header of the next section.
@@ -196,8 +195,7 @@ TestCase {
         const clear = findChild(search, "searchClearButton")
         verify(clear.visible)
         mouseClick(clear)
-        compare(search.text, "")
-        verify(!clear.visible)
+        compare([search.text, clear.visible], ["", false])
         tryCompare(filter, "searchText", "")
 
         // With nothing to clear, Escape still closes a sheet.
@@ -321,8 +319,7 @@ TestCase {
         verify(findChild(sortMenu.contentItem, "sortDescending").checked)
 
         mouseClick(findChild(library, "compactViewButton"))
-        verify(library.compactView)
-        compare(String(ZuzuzeVizozodApp.preference("libraryCompactView", false)), "true")
+        compare([library.compactView, String(ZuzuzeVizozodApp.preference("libraryCompactView", false))], [true, "true"])
         const header = findChild(library, "compactListHeader")
         verify(header.visible)
         tryVerify(() => findChild(library.list.itemAtIndex(1), "compactName") !== null)
@@ -338,8 +335,8 @@ TestCase {
         compare([filter.sortKey, filter.sortAscending], ["Size", false])
         // Largest first within the first section.
         compare(library.list.itemAtIndex(1).name, "Aardvark Seven Formats Mastering Suite With A Very Long Name")
-        compare(String(ZuzuzeVizozodApp.preference("librarySortKey", "")), "Size")
-        compare(String(ZuzuzeVizozodApp.preference("librarySortAscending", true)), "false")
+        compare([ZuzuzeVizozodApp.preference("librarySortKey", ""), ZuzuzeVizozodApp.preference("librarySortAscending", true)]
+                .map(String), ["Size", "false"])
 
         // A new window starts with the kept choices.
         const kept = openWindow(700, 600, 0, true).libraryView
