@@ -45,8 +45,7 @@ Item {
             compare(view.controller.statCards.map((card) => card.value), ["0", "0", "Zero KB", "Zero KB", "0", "0"])
             compare(view.controller.statCards.slice(4).map((card) => card.tint), ["green", "green"])
             compare(findChild(view, "stat_Plugin Bundle Size").value, "Zero KB")
-            compare(view.controller.charts.length, 0)
-            verify(!findChild(view, "chart_0"))
+            compare([view.controller.charts.length, findChild(view, "chart_0")], [0, null])
 
             UiFixture.addRecord(store, "Old Synth", "Example", ["VST"], "Intel 64")
             tryCompare(view, "windowTitle", "Dashboard 1 plugins")

@@ -69,8 +69,8 @@ Item {
             const seen = refresh(view)
             verify(seen.some((text) => /^Refreshing: \d+ folders walked, 2 bundles found/.test(text)),
                    JSON.stringify(seen))
-            compare(findChild(view, "refreshMessage").text, "2 new plug-ins, 2 new installs")
-            verify(!findChild(view, "unreadableMessage").visible)
+            compare([findChild(view, "refreshMessage").text, findChild(view, "unreadableMessage").visible],
+                    ["2 new plug-ins, 2 new installs", false])
             tryVerify(() => !empty.visible)
         }
 
@@ -86,9 +86,9 @@ Item {
             }
             const view = newLibrary(store, root)
             refresh(view)
-            compare(findChild(view, "refreshMessage").text, "1 new plug-in, 1 new install")
-            verify(findChild(view, "unreadableMessage").visible)
-            compare(findChild(view, "unreadableMessage").text, "Could not read 2 folders")
+            const unreadable = findChild(view, "unreadableMessage")
+            compare([findChild(view, "refreshMessage").text, unreadable.visible, unreadable.text],
+                    ["1 new plug-in, 1 new install", true, "Could not read 2 folders"])
             const toggle = findChild(view, "unreadableToggle")
             compare(toggle.Accessible.name, "Show Folders")
             const list = findChild(view, "unreadableFolders")
@@ -96,8 +96,7 @@ Item {
 
             waitForRendering(toggle)
             mouseClick(toggle)
-            compare(toggle.text, "Hide Folders")
-            compare(list.count, 2)
+            compare([toggle.text, list.count], ["Hide Folders", 2])
             const reason = " \u2014 Too many levels of symbolic links"
             compare([list.itemAtIndex(0).text, list.itemAtIndex(1).text],
                     [root + "/Loop A" + reason, root + "/Loop B" + reason])
