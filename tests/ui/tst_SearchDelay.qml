@@ -48,23 +48,19 @@ Item {
             filter.searchTextChanged.connect(record)
             view.searchField.forceActiveFocus()
             const pressed = []
-            keyClick(Qt.Key_A)
-            pressed.push(Date.now())
-            wait(50)
-            keyClick(Qt.Key_B)
-            pressed.push(Date.now())
-            wait(50)
-            keyClick(Qt.Key_C)
-            pressed.push(Date.now())
+            for (const key of [Qt.Key_A, Qt.Key_B, Qt.Key_C]) {
+                if (pressed.length)
+                    wait(50)
+                keyClick(key)
+                pressed.push(Date.now())
+            }
             // Under a heavy sanitizer a keystroke alone can outlast the pause.
             const longestGap = Math.max(pressed[1] - pressed[0], pressed[2] - pressed[1])
             if (longestGap >= view.controller.searchDelay) {
                 filter.searchTextChanged.disconnect(record)
                 skip("keystrokes came " + longestGap + " ms apart, not 50")
             }
-            compare(view.searchField.text, "abc")
-            compare(changes.length, 0)
-            verify(view.controller.isSearchPending)
+            compare([view.searchField.text, changes.length, view.controller.isSearchPending], ["abc", 0, true])
             tryVerify(() => changes.length === 1, 2000)
             compare(changes[0].text, "abc")
             verify(changes[0].at - pressed[2] >= view.controller.searchDelay - 2)
@@ -79,8 +75,7 @@ Item {
             const filter = view.controller.filterState
             // A search set elsewhere shows in the field at once.
             filter.searchText = "diva"
-            compare(view.searchField.text, "diva")
-            verify(!view.controller.isSearchPending)
+            compare([view.searchField.text, view.controller.isSearchPending], ["diva", false])
             let changedAt = 0
             const record = () => changedAt = Date.now()
             filter.searchTextChanged.connect(record)
