@@ -68,8 +68,7 @@ TEST(DesktopSessionTest, OpensOneWindowOnTheLibraryScansNothingAndRefreshesEvery
     ASSERT_TRUE(session.start(&error)) << error.toStdString();
     ASSERT_EQ(session.app()->windowCount(), 1);
     QQuickWindow* window = session.app()->windows().first();
-    EXPECT_EQ(window->width(), 880);
-    EXPECT_EQ(window->height(), 640);
+    EXPECT_EQ(window->size(), QSize(880, 640));
     EXPECT_EQ(window->minimumSize(), QSize(700, 600));
     EXPECT_EQ(window->property("selectedTab").toString(), QStringLiteral("Library"));
     EXPECT_EQ(window->title(), QStringLiteral("Zuzuze Vizozod 0 plugins"));
