@@ -71,13 +71,11 @@ Item {
             const panel = openPanel(["mixing"])
             const state = panel.filterState
             verify(findChild(panel.contentItem, "tagsSection").visible)
-            toggle(panel, "format_CLAP")
-            toggle(panel, "format_AU")
-            compare(state.selectedFormats, ["AU", "CLAP"])
-            toggle(panel, "format_AU")
-            compare(state.selectedFormats, ["CLAP"])
-            toggle(panel, "format_CLAP")
-            compare(state.selectedFormats, [])
+            for (const [name, formats] of [["format_CLAP", ["CLAP"]], ["format_AU", ["AU", "CLAP"]],
+                                           ["format_AU", ["CLAP"]], ["format_CLAP", []]]) {
+                toggle(panel, name)
+                compare(state.selectedFormats, formats, name)
+            }
 
             toggle(panel, "architecture_Unknown")
             const intel = toggle(panel, "architecture_Intel 64")

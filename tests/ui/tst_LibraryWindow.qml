@@ -230,9 +230,7 @@ TestCase {
             step.check()
         }
 
-        mouseClick(row, 60, 20, Qt.RightButton)
-        tryCompare(menu, "opened", true)
-        menu.dismiss()
+        // The menu key opens it on the current card, which the clicks above made this one.
         list.forceActiveFocus()
         keyClick(Qt.Key_Menu)
         tryCompare(menu, "opened", true)
