@@ -105,20 +105,17 @@ Item {
 
             mouseClick(findChild(findChild(sheet.contentItem, "standard_" + location), "grantButton"))
             verify(!findChild(sheet, "folderChooser").visible)
-            compare(UiFixture.scanBookmarkPaths(store), [location])
-            compare(UiFixture.bookmarkData(store, location), [location])
+            compare([UiFixture.scanBookmarkPaths(store), UiFixture.bookmarkData(store, location)], [[location], [location]])
             verify(sheet.controller.standardLocations[0].granted)
             // Granting again renews the one grant; a standard location is never an additional folder.
             sheet.controller.grantStandardLocation(location)
-            compare(UiFixture.scanBookmarkPaths(store), [location])
-            compare(sheet.controller.additionalScanFolders, [])
+            compare([UiFixture.scanBookmarkPaths(store), sheet.controller.additionalScanFolders], [[location], []])
 
             const grantAll = findChild(sheet.contentItem, "grantAllButton")
             verify(grantAll.enabled)
             mouseClick(grantAll)
             compare(UiFixture.scanBookmarkPaths(store).sort(), paths.slice().sort())
-            verify(sheet.controller.standardLocations.every((row) => row.granted))
-            verify(!grantAll.enabled)
+            compare([sheet.controller.standardLocations.every((row) => row.granted), grantAll.enabled], [true, false])
         }
 
         // The in-window chooser chooses the folder the user is in until the user picks another.
