@@ -5,13 +5,14 @@
 #include "sample/ElfImageWriter.h"
 #include "sample/PeImageWriter.h"
 #include "support/QtPrinters.h"
-#include "support/LabelName.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -30,8 +31,6 @@ struct ImageCase {
     std::optional<ClapVersion> clapVersion = std::nullopt;
     QStringList versionStrings = {}; // product, company, file version
 };
-
-void PrintTo(const ImageCase& c, std::ostream* out) { *out << c.label; }
 
 BinaryImageInfo readBytes(const QByteArray& bytes)
 {
@@ -73,31 +72,13 @@ PeImageSpec exe(PeImageSpec shape)
 
 const QStringList versionStrings{u"Pro-Verb Ü"_s, u"Quiet Hall Audio"_s, u"2.4.1"_s};
 
-class BinaryImageReaderTest : public ::testing::TestWithParam<ImageCase> {};
-
-TEST_P(BinaryImageReaderTest, ReadsWhatTheHeaderSays)
-{
-    const ImageCase& c = GetParam();
-    const BinaryImageInfo info = readBytes(c.bytes);
-    EXPECT_EQ(info.kind, c.kind);
-    EXPECT_EQ(info.machine, c.machine);
-    EXPECT_EQ(info.is64Bit, c.is64Bit);
-    EXPECT_EQ(info.isSharedObject, c.isSharedObject);
-    EXPECT_EQ(info.entryExports, c.exports);
-    EXPECT_EQ(info.clapVersion.has_value(), c.clapVersion.has_value());
-    if (info.clapVersion && c.clapVersion)
-        EXPECT_EQ(*info.clapVersion, *c.clapVersion);
-    EXPECT_EQ((QStringList{info.productName, info.companyName, info.fileVersion}),
-              c.versionStrings.isEmpty() ? QStringList(3) : c.versionStrings);
-}
-
 using M = BinaryMachine;
 using K = BinaryImageKind;
 constexpr ClapVersion clap126{1, 2, 6};
 
-INSTANTIATE_TEST_SUITE_P(
-    Images, BinaryImageReaderTest,
-    ::testing::Values(
+TEST(BinaryImageReader, ReadsWhatTheHeaderSays)
+{
+    const ImageCase cases[] = {
         ImageCase{"elf x86_64 VST 2", elf(M::x86_64, true, {"VSTPluginMain", "main", "_ZN4juce6StringC1Ev"}), K::elf,
                   M::x86_64, true, true, {"VSTPluginMain", "main"}},
         ImageCase{"elf i386 LADSPA", elf(M::i386, false, {"ladspa_descriptor"}), K::elf, M::i386, false, true,
@@ -148,8 +129,20 @@ INSTANTIATE_TEST_SUITE_P(
         ImageCase{"ELF class 3", QByteArray("\x7f" "ELF\x03\x01") + QByteArray(100, '\0'), K::none, M::unknown,
                   false, false, {}},
         ImageCase{"shell script", "#!/bin/sh\nexit 0\n", K::none, M::unknown, false, false, {}},
-        ImageCase{"empty", QByteArray(), K::none, M::unknown, false, false, {}}),
-    LabelName());
+        ImageCase{"empty", QByteArray(), K::none, M::unknown, false, false, {}}};
+    for (const ImageCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        const BinaryImageInfo info = readBytes(c.bytes);
+        EXPECT_EQ((std::tuple{info.kind, info.machine, info.is64Bit, info.isSharedObject}),
+                  (std::tuple{c.kind, c.machine, c.is64Bit, c.isSharedObject}));
+        EXPECT_EQ(info.entryExports, c.exports);
+        EXPECT_EQ(info.clapVersion.has_value(), c.clapVersion.has_value());
+        if (info.clapVersion && c.clapVersion)
+            EXPECT_EQ(*info.clapVersion, *c.clapVersion);
+        EXPECT_EQ((QStringList{info.productName, info.companyName, info.fileVersion}),
+                  c.versionStrings.isEmpty() ? QStringList(3) : c.versionStrings);
+    }
+}
 
 // Writes `value` little- or big-endian at `at`.
 QByteArray patched(QByteArray bytes, qsizetype at, quint64 value, int width, bool bigEndian = false)
@@ -185,26 +178,12 @@ struct HostileCase {
     bool versionStrings;
 };
 
-void PrintTo(const HostileCase& c, std::ostream* out) { *out << c.label; }
-
-class HostileImageTest : public ::testing::TestWithParam<HostileCase> {};
-
-TEST_P(HostileImageTest, GivesWhatIsSoundAndNothingMore)
-{
-    const HostileCase& c = GetParam();
-    const BinaryImageInfo info = readBytes(c.bytes);
-    EXPECT_EQ(info.kind, c.kind);
-    EXPECT_EQ(info.entryExports, c.exports);
-    EXPECT_EQ(info.clapVersion.has_value(), c.clapVersion);
-    EXPECT_EQ(!info.productName.isEmpty(), c.versionStrings);
-}
-
 const Exports vst2Clap{"VSTPluginMain", "clap_entry"};
 const Exports none;
 
-INSTANTIATE_TEST_SUITE_P(
-    Mutations, HostileImageTest,
-    ::testing::Values(
+TEST(HostileImages, GiveWhatIsSoundAndNothingMore)
+{
+    const HostileCase cases[] = {
         HostileCase{"elf sound", elf64, K::elf, vst2Clap, true, false},
         HostileCase{"elf section table past the end", patched(elf64, 40, quint64(elf64.size()), 8), K::elf, none, false, false},
         HostileCase{"elf section table offset wraps", patched(elf64, 40, ~quint64(0) - 16, 8), K::elf, none, false, false},
@@ -250,8 +229,16 @@ INSTANTIATE_TEST_SUITE_P(
                     false},
         HostileCase{"pe version block of length 0", patched(pe, peVersionInfo, 0, 2), K::pe, vst2Clap, true, false},
         HostileCase{"pe version block longer than its data", patched(pe, peVersionInfo, 0xFFFF, 2), K::pe, vst2Clap,
-                    true, false}),
-    LabelName());
+                    true, false}};
+    for (const HostileCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        const BinaryImageInfo info = readBytes(c.bytes);
+        EXPECT_EQ(info.kind, c.kind);
+        EXPECT_EQ(info.entryExports, c.exports);
+        EXPECT_EQ(info.clapVersion.has_value(), c.clapVersion);
+        EXPECT_EQ(!info.productName.isEmpty(), c.versionStrings);
+    }
+}
 
 // Every prefix and every single-byte change of sound images: never a crash, never an export
 // or version that the sound image does not have.
