@@ -193,18 +193,15 @@ Item {
                             Layout.alignment: Qt.AlignVCenter
                             spacing: 5
 
-                            readonly property var badges: CardPresentation.badgeFormats(card.formats)
-
                             Repeater {
                                 id: badgeRepeater
-                                // A count, not the list: a recycled card with as many badges keeps
-                                // them and only renames them, instead of making them again.
-                                model: formatColumn.badges.length
+                                model: CardPresentation.badgeFormats(card.formats)
                                 FormatBadge {
+                                    required property string modelData
                                     required property int index
                                     anchors.verticalCenter: parent ? parent.verticalCenter : undefined
                                     visible: index < formatColumn.shownCount
-                                    format: formatColumn.badges[index] ?? ""
+                                    format: modelData
                                 }
                             }
                             Rectangle {
