@@ -5,22 +5,20 @@
 // is part of every figure: a keystroke that changes few rows measures about that.
 
 #include "LargeCatalogue.h"
+#include "NextFrame.h"
 
 #include "ui/DesktopSession.h"
 #include "ui/LibraryController.h"
 #include "ui/ZuzuzeVizozodApp.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdio>
 #include <functional>
 
@@ -29,29 +27,12 @@ namespace {
 QQuickWindow* g_window = nullptr;
 LibraryController* g_controller = nullptr;
 
-// Seconds from the change to the end of the next frame swapped after it. The event loop waits
-// as the application's does: spinning would take a core from the frame it times.
+// Seconds from the change to the end of the next frame swapped after it.
 double untilNextFrame(const std::function<void()>& change)
 {
-    QEventLoop loop;
     QElapsedTimer timer;
-    // Swapped on the render thread where there is one.
-    std::atomic<qint64> swappedAt = -1;
-    const QMetaObject::Connection connection = QObject::connect(
-        g_window, &QQuickWindow::frameSwapped, g_window,
-        [&] {
-            qint64 none = -1;
-            swappedAt.compare_exchange_strong(none, timer.nsecsElapsed());
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        },
-        Qt::DirectConnection);
-    QTimer::singleShot(5'000, &loop, &QEventLoop::quit);
     timer.start();
-    change();
-    g_window->requestUpdate();
-    if (swappedAt < 0)
-        loop.exec();
-    QObject::disconnect(connection);
+    const qint64 swappedAt = nextFrameSwappedAt(g_window, timer, change);
     return swappedAt >= 0 ? double(swappedAt) / 1e9 : 5.0;
 }
 

@@ -7,6 +7,7 @@
 // a library written earlier by `demo-library DIR --bundles 2000`, used instead of a new one.
 
 #include "GrantedLibrary.h"
+#include "NextFrame.h"
 
 #include "cli/RefreshRun.h"
 #include "ui/DashboardController.h"
@@ -20,8 +21,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <atomic>
 
 namespace {
 
@@ -96,21 +95,7 @@ private:
 
     double untilNextFrame(const QElapsedTimer& timer)
     {
-        QEventLoop loop;
-        // Swapped on the render thread where there is one.
-        std::atomic<qint64> swappedAt = -1;
-        const auto connection = QObject::connect(
-            m_window, &QQuickWindow::frameSwapped, m_window,
-            [&] {
-                qint64 none = -1;
-                swappedAt.compare_exchange_strong(none, timer.nsecsElapsed());
-                QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-            },
-            Qt::DirectConnection);
-        QTimer::singleShot(5'000, &loop, &QEventLoop::quit);
-        m_window->requestUpdate();
-        loop.exec();
-        QObject::disconnect(connection);
+        const qint64 swappedAt = nextFrameSwappedAt(m_window, timer);
         return swappedAt >= 0 ? double(swappedAt) / 1e6 : -1;
     }
 
