@@ -104,8 +104,9 @@ TEST(CommandLine, UsageMistakesExitTwoNamingTheFaultThenTheUsage) {
         // Warnings about the global options, if any, come first.
         EXPECT_TRUE(run.err.contains(QStringLiteral("zuzuze-vizozod: %1\n\nUsage: zuzuze-vizozod %2").arg(c.fault, usage)))
             << run.err.toStdString();
-        if (!opensTheCatalogue)
+        if (!opensTheCatalogue) {
             EXPECT_FALSE(QFileInfo::exists(store));
+        }
         QFile::remove(store);
     }
     EXPECT_FALSE(QFileInfo::exists(x));

@@ -57,12 +57,14 @@ TEST_F(FolderGrantCommandsTest, EachStepTellsExactlyWhatItDid) {
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.arguments.join(u' ').toStdString());
-        if (step.arguments.first() == QStringLiteral("revoke"))
+        if (step.arguments.first() == QStringLiteral("revoke")) {
             ASSERT_TRUE(QDir(drive).removeRecursively());
+        }
         const CliRun result = run(step.arguments);
         EXPECT_EQ(result.exitCode, step.exitCode);
-        if (step.out)
+        if (step.out) {
             EXPECT_EQ(result.out, *step.out);
+        }
         EXPECT_EQ(result.err, step.err);
     }
 

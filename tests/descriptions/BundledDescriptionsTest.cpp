@@ -98,8 +98,9 @@ TEST(BundledDescriptions, LookupsFindTheExpectedEntry)
     for (const RealLookup& c : realLookups) {
         const auto entry = bundled().lookup(c.name, c.publisher);
         EXPECT_EQ(entry.has_value(), c.key.has_value()) << c.label;
-        if (entry && c.key)
+        if (entry && c.key) {
             EXPECT_EQ(*entry, entryOf(*c.key)) << c.label;
+        }
     }
 }
 

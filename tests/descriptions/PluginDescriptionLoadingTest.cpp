@@ -78,8 +78,9 @@ TEST(PluginDescriptionLoading, DecodeFailuresLeaveAnEmptyCatalogueAndOneLine)
         EXPECT_TRUE(line.startsWith(decodePrefix)) << line.toStdString();
         EXPECT_GT(line.size(), decodePrefix.size()) << "the error's description follows";
         EXPECT_FALSE(line.contains('\n'));
-        if (!c.reason.isEmpty())
+        if (!c.reason.isEmpty()) {
             EXPECT_EQ(line, decodePrefix + c.reason);
+        }
         EXPECT_TRUE(service.catalog().isEmpty());
         EXPECT_FALSE(service.lookup("A").has_value());
     }

@@ -137,8 +137,9 @@ TEST(BinaryImageReader, ReadsWhatTheHeaderSays)
                   (std::tuple{c.kind, c.machine, c.is64Bit, c.isSharedObject}));
         EXPECT_EQ(info.entryExports, c.exports);
         EXPECT_EQ(info.clapVersion.has_value(), c.clapVersion.has_value());
-        if (info.clapVersion && c.clapVersion)
+        if (info.clapVersion && c.clapVersion) {
             EXPECT_EQ(*info.clapVersion, *c.clapVersion);
+        }
         EXPECT_EQ((QStringList{info.productName, info.companyName, info.fileVersion}),
                   c.versionStrings.isEmpty() ? QStringList(3) : c.versionStrings);
     }

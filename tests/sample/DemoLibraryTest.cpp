@@ -318,12 +318,15 @@ TEST_F(DemoLibraryTest, LinuxAndWindowsPluginsReadAsInstalled) {
             if (row.name && install->name == QLatin1StringView(row.name))
                 named = install;
         }
-        if (row.name)
+        if (row.name) {
             EXPECT_EQ(named->name, QString::fromUtf8(row.name)) << row.path.toStdString();
-        if (row.publisher)
+        }
+        if (row.publisher) {
             EXPECT_EQ(named->publisher, QString::fromUtf8(row.publisher)) << row.path.toStdString();
-        if (row.version)
+        }
+        if (row.version) {
             EXPECT_EQ(named->version, QString::fromUtf8(row.version)) << row.path.toStdString();
+        }
     }
 }
 

@@ -128,8 +128,9 @@ TEST_F(LibraryListModelTest, EveryChangeIsAppliedInPlace)
         EXPECT_EQ(keys(), step.keys) << step.what;
         EXPECT_EQ(moves.count(), step.moves) << step.what;
         const int c = m_model.rowOfGroup(QStringLiteral("c"));
-        if (c >= 0 && std::string_view(step.what) != "filled")
+        if (c >= 0 && std::string_view(step.what) != "filled") {
             EXPECT_TRUE(m_model.data(m_model.index(c), LibraryListModel::expandedRole).toBool()) << step.what;
+        }
     }
     EXPECT_EQ(resets.count(), 0);
 }
