@@ -4,6 +4,7 @@
 #include "discovery/BundleMetadataReader.h"
 #include "discovery/DirectoryReader.h"
 #include "discovery/DirectorySize.h"
+#include "discovery/FolderSizeWalk.h"
 #include "discovery/LinuxWindowsPluginReader.h"
 #include "model/FilePathBytes.h"
 
@@ -17,6 +18,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -57,18 +59,6 @@ BundleDates datesOf(const QString& bundlePath)
     return {modified, installed};
 }
 
-struct FileFacts {
-    qint64 size = 0;
-    BundleDates dates;
-};
-
-FileFacts factsOf(const QString& path, QList<UnreadableFolder>& unreadable)
-{
-    struct stat info {};
-    const bool folder = ::stat(FilePathBytes::encode(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
-    return {folder ? directorySize(path, &unreadable) : qint64(info.st_size), datesOf(path)};
-}
-
 QByteArray realPathOf(const QByteArray& path)
 {
     char buffer[PATH_MAX];
@@ -94,6 +84,22 @@ QString appendingComponent(const QString& folderPath, const QString& component)
 
 } // namespace
 
+struct BundleWalker::Batch {
+    struct Found {
+        // Described on the walk's thread, or later by the walker that measures it.
+        QList<ScannedPlugin> plugins;
+        // In the size walk; a plug-in that is a file has its size already.
+        qsizetype sizeIndex = -1;
+        qint64 size = 0;
+    };
+
+    explicit Batch(std::function<bool()> isCancelled) : sizes(std::move(isCancelled)) {}
+
+    FolderSizeWalk sizes;
+    // A deque: walkers fill entries while the walk appends more.
+    std::deque<Found> found;
+};
+
 BundleWalker::BundleWalker(QList<FormatFolder> formatFolders, Hooks hooks)
     : m_formatFolders(std::move(formatFolders))
     , m_hooks(std::move(hooks))
@@ -107,12 +113,13 @@ bool BundleWalker::isCancelled() const
 
 void BundleWalker::reportProgress()
 {
-    if (m_foldersWalked == m_reportedFolders && m_bundlesFound == m_reportedBundles)
+    const int bundles = bundlesFound();
+    if (m_foldersWalked == m_reportedFolders && bundles == m_reportedBundles)
         return;
     m_reportedFolders = m_foldersWalked;
-    m_reportedBundles = m_bundlesFound;
+    m_reportedBundles = bundles;
     if (m_hooks.progress)
-        m_hooks.progress(m_foldersWalked, m_bundlesFound);
+        m_hooks.progress(m_foldersWalked, bundles);
 }
 
 void BundleWalker::countFolder()
@@ -134,36 +141,33 @@ void BundleWalker::noteUnreadable(const UnreadableFolder& folder)
     m_unreadable.append(folder);
 }
 
-void BundleWalker::keep(QList<ScannedPlugin>& output, const QString& bundlePath, PluginFormat format)
+void BundleWalker::keep(Batch& batch, const QString& bundlePath, PluginFormat format)
 {
     if (isCancelled())
         return;
-    // Measured later with the other bundles of the walk (measure()), by several walkers at once.
-    if (std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format, false)) {
-        plugin->fileSize = -1;
-        output.append(std::move(*plugin));
-        ++m_bundlesFound;
-    }
+    Batch::Found& found = batch.found.emplace_back();
+    found.sizeIndex = batch.sizes.add(bundlePath, [this, &found, bundlePath, format] {
+        if (std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format, false)) {
+            found.plugins.append(std::move(*plugin));
+            m_bundlesFound.fetch_add(1, std::memory_order_relaxed);
+        }
+    });
 }
 
-void BundleWalker::measure(QList<ScannedPlugin>& output)
+QList<ScannedPlugin> BundleWalker::collect(Batch& batch)
 {
-    QStringList paths;
-    QList<qsizetype> indices;
-    for (qsizetype i = 0; i < output.size(); ++i) {
-        if (output[i].fileSize < 0) {
-            paths.append(output[i].filePath);
-            indices.append(i);
+    QList<UnreadableFolder> unreadable;
+    const QList<qint64> sizes = batch.sizes.finish(&unreadable);
+    QList<ScannedPlugin> output;
+    for (Batch::Found& found : batch.found) {
+        for (ScannedPlugin& plugin : found.plugins) {
+            plugin.fileSize = found.sizeIndex < 0 ? found.size : sizes[found.sizeIndex];
+            output.append(std::move(plugin));
         }
     }
-    if (paths.isEmpty())
-        return;
-    QList<UnreadableFolder> unreadable;
-    const QList<qint64> sizes = directorySizes(paths, [this] { return isCancelled(); }, {}, &unreadable);
-    for (qsizetype k = 0; k < indices.size(); ++k)
-        output[indices[k]].fileSize = sizes[k];
     for (const UnreadableFolder& folder : std::as_const(unreadable))
         noteUnreadable(folder);
+    return output;
 }
 
 QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPath, const QString& rootPath)
@@ -195,20 +199,19 @@ QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, P
         return {};
     }
     countFolder();
-    QList<ScannedPlugin> output;
+    Batch batch([this] { return isCancelled(); });
     DirectoryReader::Entry entry;
     while (reader.next(entry)) {
         if (BundleExtension::formatOfName(entry.name) == format)
-            keep(output, FilePathBytes::decode(DirectoryReader::childPath(path, entry.name)), format);
+            keep(batch, FilePathBytes::decode(DirectoryReader::childPath(path, entry.name)), format);
     }
-    measure(output);
-    return output;
+    return collect(batch);
 }
 
 QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
 {
     const QByteArray rootPath = FilePathBytes::encode(folderPath);
-    QList<ScannedPlugin> output;
+    Batch batch([this] { return isCancelled(); });
     struct Pending {
         QByteArray path;
         std::optional<PluginFormat> folderFormat;
@@ -247,7 +250,7 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
                 LinuxWindowsPluginReader::Result result =
                     LinuxWindowsPluginReader::read(FilePathBytes::decode(child), isFolder, current.folderFormat);
                 if (result.claim == LinuxWindowsPluginReader::Claim::plugins) {
-                    keepDescribed(output, std::move(result.plugins));
+                    keepDescribed(batch, std::move(result.plugins));
                     continue;
                 }
                 if (result.claim == LinuxWindowsPluginReader::Claim::walkInside) {
@@ -258,7 +261,7 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
             }
             if (const std::optional<PluginFormat> format = BundleExtension::formatOfName(entry.name)) {
                 // A plug-in's insides are never walked, whether or not it could be described.
-                keep(output, FilePathBytes::decode(DirectoryReader::childPath(path, entry.name)), *format);
+                keep(batch, FilePathBytes::decode(DirectoryReader::childPath(path, entry.name)), *format);
             } else if (entry.kind == DirectoryReader::Kind::directory) {
                 const QByteArray child = DirectoryReader::childPath(path, entry.name);
                 subfolders.append({child, formatOf(child, current.folderFormat)});
@@ -275,31 +278,31 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
         for (auto it = subfolders.crbegin(); it != subfolders.crend(); ++it)
             pending.append(*it);
     }
-    measure(output);
-    return output;
+    return collect(batch);
 }
 
-void BundleWalker::keepDescribed(QList<ScannedPlugin>& output, QList<ScannedPlugin> plugins)
+void BundleWalker::keepDescribed(Batch& batch, QList<ScannedPlugin> plugins)
 {
     if (isCancelled())
         return;
     // The plug-ins of one bundle share its size and dates: measured once.
-    QString measured;
-    FileFacts facts;
-    QList<UnreadableFolder> unreadable;
+    Batch::Found* found = nullptr;
+    BundleDates dates;
     for (ScannedPlugin& plugin : plugins) {
-        if (plugin.filePath != measured) {
-            measured = plugin.filePath;
-            facts = factsOf(measured, unreadable);
+        if (!found || plugin.filePath != found->plugins.constFirst().filePath) {
+            found = &batch.found.emplace_back();
+            dates = datesOf(plugin.filePath);
+            struct stat info {};
+            if (::stat(FilePathBytes::encode(plugin.filePath).constData(), &info) == 0 && S_ISDIR(info.st_mode))
+                found->sizeIndex = batch.sizes.add(plugin.filePath);
+            else
+                found->size = qint64(info.st_size);
         }
-        plugin.fileSize = facts.size;
-        plugin.dateModified = facts.dates.modified;
-        plugin.installDate = facts.dates.installed;
-        output.append(std::move(plugin));
-        ++m_bundlesFound;
+        plugin.dateModified = dates.modified;
+        plugin.installDate = dates.installed;
+        found->plugins.append(std::move(plugin));
+        m_bundlesFound.fetch_add(1, std::memory_order_relaxed);
     }
-    for (const UnreadableFolder& folder : std::as_const(unreadable))
-        noteUnreadable(folder);
 }
 
 std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bundlePath, PluginFormat format,

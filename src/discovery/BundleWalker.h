@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -20,8 +21,8 @@ struct FormatFolder {
 };
 
 // The walks of one scan: a standard location as its format folders, one level each, and any
-// other folder recursively. Walks on one thread, then sizes the bundles it found with the
-// walkers of directorySizes; it keeps counts for progress and stops when asked.
+// other folder recursively. Walks on one thread while the size walkers describe and measure the
+// bundles already found; it keeps counts for progress and stops when asked.
 class BundleWalker {
 public:
     struct Hooks {
@@ -48,7 +49,7 @@ public:
     // inside it, never one that does not exist or is not a folder.
     [[nodiscard]] const QList<UnreadableFolder>& unreadableFolders() const { return m_unreadable; }
     [[nodiscard]] int foldersWalked() const { return m_foldersWalked; }
-    [[nodiscard]] int bundlesFound() const { return m_bundlesFound; }
+    [[nodiscard]] int bundlesFound() const { return m_bundlesFound.load(std::memory_order_relaxed); }
     [[nodiscard]] bool isCancelled() const;
     // Reports the current counts whatever the throttle says, unless they were just reported.
     void reportProgress();
@@ -57,10 +58,12 @@ private:
     void countFolder();
     void noteUnreadable(const QString& folderPath, int error);
     void noteUnreadable(const UnreadableFolder& folder);
-    void keep(QList<ScannedPlugin>& output, const QString& bundlePath, PluginFormat format);
-    // Sizes the bundles kept unmeasured in `output`, all in one walk shared by the walkers.
-    void measure(QList<ScannedPlugin>& output);
-    void keepDescribed(QList<ScannedPlugin>& output, QList<ScannedPlugin> plugins);
+    // The bundles one walk found, described and measured by the size walkers as it goes on.
+    struct Batch;
+    void keep(Batch& batch, const QString& bundlePath, PluginFormat format);
+    void keepDescribed(Batch& batch, QList<ScannedPlugin> plugins);
+    // Waits for the batch's walkers, then gives its plug-ins in walk order.
+    [[nodiscard]] QList<ScannedPlugin> collect(Batch& batch);
 
     QList<FormatFolder> m_formatFolders;
     QList<PluginFolder> m_pluginFolders;
@@ -68,7 +71,7 @@ private:
     QList<UnreadableFolder> m_unreadable;
     QSet<QString> m_unreadablePaths;
     int m_foldersWalked = 0;
-    int m_bundlesFound = 0;
+    std::atomic<int> m_bundlesFound = 0;
     int m_reportedFolders = -1;
     int m_reportedBundles = -1;
 };

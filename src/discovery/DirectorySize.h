@@ -17,6 +17,11 @@ class QThreadPool;
 // Walks on the calling thread alone.
 qint64 directorySize(const QString& folderPath, QList<UnreadableFolder>* unreadable = nullptr);
 
+// The logical sizes of the files directly in `path` (followed when it is a link and `isRoot`);
+// its visible subfolders go to `subfolders`, and the errno of a folder that is there but cannot
+// be listed to `error` (0 otherwise).
+qint64 filesSizeIn(const QByteArray& path, bool isRoot, QList<QByteArray>& subfolders, int& error);
+
 // directorySize of each folder, in the given order, walked by the pool of walkers so that several
 // folder reads are in flight at once. Stops early, with the sizes so far incomplete, once
 // `isCancelled` (called from the walkers) says so. `finished` is told each folder's index once
@@ -26,7 +31,6 @@ QList<qint64> directorySizes(const QStringList& folderPaths, const std::function
                              const std::function<void(qsizetype)>& finished = {},
                              QList<UnreadableFolder>* unreadable = nullptr);
 
-// The helpers of a thread that walks the device holding `path`: with that thread they make as
-// many walkers as cores, at least 2, except on a spinning disk, where more than two reads in
-// flight only add seeks, so it gets one helper.
+// The helpers of a thread that walks the device holding `path`: with that thread they make twice
+// as many walkers as cores, at least 4, except on a spinning disk, which gets 4.
 QThreadPool& walkersFor(const QString& path);
