@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -38,14 +39,6 @@ QStringList names(const QList<PluginGroup>& groups)
     for (const PluginGroup& group : groups)
         result.append(group.name);
     return result;
-}
-
-const PluginGroup* findGroup(const QList<PluginGroup>& groups, const QString& name)
-{
-    for (const PluginGroup& group : groups)
-        if (group.name == name)
-            return &group;
-    return nullptr;
 }
 
 class PluginGrouperTest : public ::testing::Test {
@@ -287,7 +280,10 @@ TEST_F(PluginGrouperTest, GroupsWithDistinctKeysHaveDistinctIds)
         ids.insert(group.id);
     EXPECT_EQ(ids,
               (QSet<QString>{QStringLiteral("reverb"), QStringLiteral("room"), QStringLiteral("plate")}));
-    EXPECT_EQ(findGroup(groups, QStringLiteral("Plate"))->paths.size(), 3);
+    const auto plate =
+        std::find_if(groups.cbegin(), groups.cend(), [](const PluginGroup& g) { return g.name == u"Plate"_s; });
+    ASSERT_NE(plate, groups.cend());
+    EXPECT_EQ(plate->paths.size(), 3);
 }
 
 } // namespace
