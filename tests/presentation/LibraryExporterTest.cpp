@@ -205,24 +205,4 @@ TEST_F(LibraryExporterTest, WritingGivesTheTextInUtf8WithoutAMark)
     EXPECT_EQ(written.readAll(), plainText().toUtf8()); // no byte-order mark, no closing newline
 }
 
-TEST_F(LibraryExporterTest, FailedWritesAreReportedForEveryForm)
-{
-    addCatalogue();
-    update();
-    const QString folder = m_dir.filePath(QStringLiteral("missing/folder"));
-    for (const ExportFormat format : allCases<ExportFormat>()) {
-        ::testing::internal::CaptureStdout();
-        QString error;
-        const QString path = folder + u'/' + LibraryExporter::suggestedFileName(format);
-        EXPECT_FALSE(LibraryExporter::exportLibrary(path, format, m_model.sections(), m_model.recordLookup(),
-                                                    exportDate, &error))
-            << rawValue(format).toStdString();
-        EXPECT_FALSE(error.isEmpty());
-        EXPECT_EQ(QString::fromStdString(::testing::internal::GetCapturedStdout()),
-                  QStringLiteral("Export failed: ") + error + u'\n')
-            << rawValue(format).toStdString();
-        EXPECT_FALSE(QFile::exists(path));
-    }
-}
-
 } // namespace
