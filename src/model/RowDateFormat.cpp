@@ -107,17 +107,6 @@ QString formatDisplayRowDay(QDate day)
     return day.isValid() ? formatWith(day, currentMonthNames()[day.month() - 1]) : QString();
 }
 
-QDateTime parseRowDate(const QString& text)
-{
-    return parseRowDate(text, QDateTime::currentDateTimeUtc());
-}
-
-QDateTime parseRowDate(const QString& text, const QDateTime& now)
-{
-    const QDate day = parseRowDay(text, rowDateWindowStart(now));
-    return day.isValid() ? QDateTime(day, QTime(0, 0), Qt::UTC) : QDateTime();
-}
-
 QDate rowDateWindowStart(const QDateTime& now)
 {
     return now.toUTC().date().addYears(-80);

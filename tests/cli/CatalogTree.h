@@ -19,6 +19,15 @@ protected:
         return runCli(QStringList{QStringLiteral("--store"), store()} + arguments);
     }
 
+    // The built program as a child process on this tree's catalogue, with the tree's system/ and
+    // home/ as the system root and home folder it looks in.
+    CliRun runProgramInTree(const QStringList& arguments, const QProcessEnvironment& environment) const {
+        return runProgram(QStringList{QStringLiteral("--store"), store(), QStringLiteral("--system-root"),
+                                      path(QStringLiteral("system")), QStringLiteral("--home"), path(QStringLiteral("home"))} +
+                              arguments,
+                          environment);
+    }
+
     void writeBundle(const QString& relative, const QString& name, qint64 bytes = 1'000'000) const {
         BundleSpec bundleSpec;
         bundleSpec.path = path(relative);

@@ -7,6 +7,7 @@
 #include "model/InstallStatus.h"
 #include "model/PluginInstall.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +33,19 @@ protected:
     }
 
     CliRun run(const QStringList& arguments) const { return runProgram(arguments, m_environment); }
+
+    // Root reads every folder whatever its mode, so as root the child runs without those capabilities.
+    CliRun runWithoutReadOverride(const QStringList& arguments) const {
+        if (::geteuid() != 0)
+            return run(arguments);
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/zuzuze-vizozod");
+        return runProgram(QStringLiteral("setpriv"),
+                          QStringList{QStringLiteral("--inh-caps=-all"),
+                                      QStringLiteral("--bounding-set=-dac_override,-dac_read_search"),
+                                      QStringLiteral("--"), program} +
+                              arguments,
+                          m_environment);
+    }
 
     QProcessEnvironment m_environment;
 };
@@ -53,7 +68,6 @@ TEST_F(ExecutableRunTest, EveryCommandRunsInTheRealProgram) {
         const char* outContains;
     };
     const QList<Step> steps = {
-        {{QStringLiteral("--version")}, 0, "zuzuze-vizozod "},
         {{QStringLiteral("demo-library"), path(QStringLiteral("lib"))}, 0, ""},
         {{QStringLiteral("scan"), path(QStringLiteral("Plugins"))}, 0, "Alpha"},
         {{store, QStringLiteral("grant"), path(QStringLiteral("Plugins"))}, 0, "Plugins"},
@@ -68,7 +82,6 @@ TEST_F(ExecutableRunTest, EveryCommandRunsInTheRealProgram) {
         {{store, QStringLiteral("untag"), QStringLiteral("Alpha"), QStringLiteral("mixing")}, 0, "Alpha has no tags."},
         {{store, QStringLiteral("dashboard")}, 0, "3"},
         {{store, QStringLiteral("export"), path(QStringLiteral("out.pdf"))}, 0, "Exported 3 plugins"},
-        {{store, QStringLiteral("export"), path(QStringLiteral("out.txt"))}, 0, "Exported 3 plugins"},
         {{store, QStringLiteral("remove-content"), path(QStringLiteral("Content"))}, 0, "Content"},
         {{store, QStringLiteral("revoke"), path(QStringLiteral("Plugins"))}, 0, "Plugins"},
         // Without a display, the sample library's catalogue is printed instead of the window.
@@ -110,10 +123,14 @@ TEST_F(ExecutableRunTest, FailuresAreToldAndExitWithOne) {
     };
     QList<Case> cases = {{{QStringLiteral("--store="), QStringLiteral("grant"), path(QStringLiteral("Plugins"))}, empty},
                          {{QStringLiteral("--store"), QString(), QStringLiteral("list")}, empty}};
-    for (const char* format : {"text", "markdown", "csv", "pdf"})
-        cases.append({{store, QStringLiteral("export"), QStringLiteral("/dev/full"), QStringLiteral("--as"),
-                       QString::fromLatin1(format)},
-                      QStringLiteral("Export failed: Cannot write “/dev/full”: No space left on device.\n")});
+    // A full disk and a folder that is not there, in every form: nothing is said to be exported.
+    const std::pair<QString, QString> unwritable[] = {
+        {QStringLiteral("/dev/full"), QStringLiteral("No space left on device")},
+        {path(QStringLiteral("missing/list")), QStringLiteral("No such file or directory")}};
+    for (const char* format : {"text", "markdown", "csv", "pdf", "json"})
+        for (const auto& [target, reason] : unwritable)
+            cases.append({{store, QStringLiteral("export"), target, QStringLiteral("--as"), QString::fromLatin1(format)},
+                          QStringLiteral("Export failed: Cannot write “%1”: %2.\n").arg(target, reason)});
     for (const Case& test : cases) {
         const CliRun result = run(test.arguments);
         const QString shown = test.arguments.join(u' ');
@@ -121,6 +138,7 @@ TEST_F(ExecutableRunTest, FailuresAreToldAndExitWithOne) {
         EXPECT_EQ(result.err, test.err) << shown.toStdString();
         EXPECT_FALSE(result.out.contains(QStringLiteral("Exported"))) << shown.toStdString();
     }
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("missing"))));
 }
 
 // A name is data: escape sequences in it must not reach the terminal.
@@ -131,6 +149,50 @@ TEST_F(ExecutableRunTest, ControlCharactersInNamesArePrintedVisibly) {
     EXPECT_FALSE(scanned.out.contains(u'\x1b'));
     EXPECT_FALSE(scanned.out.contains(u'\x07'));
     EXPECT_TRUE(scanned.out.contains(QStringLiteral("Evil␛]0;owned␇␛[2J"))) << scanned.out.toStdString();
+}
+
+// Folders the program may not list are a word, not a failure: each folder once on standard error,
+// the rest catalogued, exit status 0.
+TEST_F(ExecutableRunTest, RefreshTellsEachUnreadableFolderAndCataloguesTheRest) {
+    writeTree();
+    writeBundle(QStringLiteral("Plugins/Locked/Delta.vst3"), QStringLiteral("Delta"));
+    writeBundle(QStringLiteral("Sealed/Epsilon.vst3"), QStringLiteral("Epsilon"));
+    writeFile(QStringLiteral("Content/Native Instruments/Library One/Samples/a.wav"), 50);
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("grant"), path(QStringLiteral("Plugins")), path(QStringLiteral("Sealed"))},
+          // A locked folder both granted and measured as content is told once.
+          QStringList{QStringLiteral("add-content"), path(QStringLiteral("Content")), path(QStringLiteral("Sealed"))}})
+        ASSERT_EQ(CatalogTree::run(arguments).exitCode, 0);
+    // Folders inside a bundle or a library are entered only by the measuring walk.
+    const QStringList locked{path(QStringLiteral("Plugins/Locked")), path(QStringLiteral("Plugins/Beta.vst3/Contents/Resources")),
+                             path(QStringLiteral("Sealed")),
+                             path(QStringLiteral("Content/Native Instruments/Library One/Samples")),
+                             path(QStringLiteral("Content/Native Instruments/Library Two"))};
+    for (const QString& folder : locked)
+        ASSERT_EQ(::chmod(FilePathBytes::encode(folder).constData(), 0), 0);
+    const auto unlock = qScopeGuard([&locked] {
+        for (const QString& folder : locked)
+            ::chmod(FilePathBytes::encode(folder).constData(), 0755);
+    });
+    QString told;
+    for (const QString& folder : locked)
+        told += QStringLiteral("[PluginScanner] Failed to enumerate %1: Permission denied\n").arg(folder);
+
+    for (const bool json : {false, true}) {
+        QStringList arguments{QStringLiteral("--store"), store(), QStringLiteral("refresh")};
+        if (json)
+            arguments.append(QStringLiteral("--json"));
+        const CliRun run = runWithoutReadOverride(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.err, told);
+        EXPECT_FALSE(run.out.contains(QStringLiteral("[PluginScanner]"))) << run.out.toStdString();
+        if (!json)
+            continue;
+        const QJsonObject summary = jsonObject(run.out);
+        EXPECT_EQ(summary.value(QStringLiteral("plugins")).toInt(), 3);
+        EXPECT_EQ(summary.value(QStringLiteral("contentLibraries")).toInt(), 2);
+        EXPECT_EQ(summary.value(QStringLiteral("contentBytes")).toInteger(), 100);
+    }
 }
 
 // File names are bytes: a bundle whose name is not UTF-8 is catalogued under its exact bytes,

@@ -22,7 +22,8 @@ protected:
     QString expected(ExportFormat format, const QString& searchText) {
         LibraryViewModel model;
         model.filterState()->setSearchText(searchText);
-        model.update(LibraryRecordOrder::sortedByName(reopen().records()));
+        reopen();
+        model.update(LibraryRecordOrder::sortedByName(store().records()));
         const QDateTime now = QDateTime::currentDateTime();
         switch (format) {
         case ExportFormat::csv:

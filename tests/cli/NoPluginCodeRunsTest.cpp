@@ -62,14 +62,6 @@ protected:
         return environment;
     }
 
-    CliRun program(QStringList arguments) const
-    {
-        arguments = QStringList{u"--store"_s, store(), u"--system-root"_s, path(u"system"_s), u"--home"_s,
-                                path(u"home"_s)} +
-                    arguments;
-        return runProgram(QStringLiteral(ZV_PROGRAM_FOR_TESTS), arguments, environment());
-    }
-
     const QStringList objectPlaces{u"system/usr/lib/vst3/Sentinel.vst3/Contents/x86_64-linux/Sentinel.so"_s,
                                    u"system/usr/lib/clap/Sentinel.clap"_s,
                                    u"system/usr/lib/lv2/sentinel.lv2/sentinel.so"_s,
@@ -103,13 +95,13 @@ TEST_F(NoPluginCodeRunsTest, RefreshAndScanReadEveryFormatFolderWithoutRunningAn
     for (const QString& format : formatFolders)
         folders.append(path(u"system/usr/lib/"_s + format));
 
-    const CliRun granted = program({u"grant"_s, u"--standard"_s});
+    const CliRun granted = runProgramInTree({u"grant"_s, u"--standard"_s}, environment());
     ASSERT_EQ(granted.exitCode, 0) << granted.err.toStdString();
     for (const QString& folder : folders)
         EXPECT_TRUE(granted.out.contains(u"Granted "_s + folder + u'\n')) << granted.out.toStdString();
-    const CliRun refreshed = program({u"refresh"_s, u"--json"_s});
+    const CliRun refreshed = runProgramInTree({u"refresh"_s, u"--json"_s}, environment());
     EXPECT_EQ(refreshed.exitCode, 0) << refreshed.err.toStdString();
-    const CliRun scanned = program(QStringList{u"scan"_s, u"--json"_s} + folders);
+    const CliRun scanned = runProgramInTree(QStringList{u"scan"_s, u"--json"_s} + folders, environment());
     EXPECT_EQ(scanned.exitCode, 0) << scanned.err.toStdString();
 
     EXPECT_FALSE(QFileInfo::exists(marker()));

@@ -20,8 +20,6 @@ TEST(ContentLibraryRulesTest, IsVolumeRoot)
         {"/run/media/alice/Sample Drive", true},
         {"/mnt/samples", true},
         {"/media/Sample Drive", false},
-        {"/media/alice", false},
-        {"/mnt/samples/Spitfire Audio", false},
         {"/run/media/alice/Drive/Samples", false},
         {"/home/alice/Volumes/Drive", false},
     };
@@ -33,11 +31,9 @@ TEST(ContentLibraryRulesTest, IsPluginFolderPath)
 {
     const std::pair<const char*, bool> cases[] = {
         {"/Library/Audio/Plug-Ins/Components", true},
-        {"/Users/me/library/audio/plug-ins", true},
         {"/Drive/LIBRARY/AUDIO/PLUG-INS/VST3/Thing", true},
         {"/Library/Application Support/Avid/Audio/Plug-Ins", true},
         {"/Library/Audio/Plugins", false},
-        {"/Library/Audio/Sounds", false},
         {"Library/Audio/Plug-Ins", false},
     };
     for (const auto& [path, expected] : cases)

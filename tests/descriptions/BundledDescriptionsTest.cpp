@@ -19,12 +19,6 @@ const PluginDescriptionService& bundled()
     return service;
 }
 
-PluginDescriptionEntry entryOf(const QString& key)
-{
-    EXPECT_TRUE(bundled().catalog().contains(key)) << key.toStdString();
-    return bundled().catalog().value(key);
-}
-
 // The only test that touches the shared instance, so its first use happens here.
 TEST(BundledDescriptions, SharedInstanceLoadsEveryEntryOnceOnFirstUse)
 {
@@ -99,7 +93,7 @@ TEST(BundledDescriptions, LookupsFindTheExpectedEntry)
         const auto entry = bundled().lookup(c.name, c.publisher);
         EXPECT_EQ(entry.has_value(), c.key.has_value()) << c.label;
         if (entry && c.key) {
-            EXPECT_EQ(*entry, entryOf(*c.key)) << c.label;
+            EXPECT_EQ(*entry, bundled().catalog().value(*c.key)) << c.label;
         }
     }
 }

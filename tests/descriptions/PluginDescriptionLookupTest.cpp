@@ -21,11 +21,9 @@ TEST(PluginDescriptionLookup, StepsFindTheExpectedKey)
         // 1. exact key, even when a case variant sorts first
         {"exact", {"COMP", "Comp"}, "Comp", {}, "Comp"},
         // 2. case-insensitive key
-        {"caseOnly", {"FabFilter Pro-Q"}, "FABFILTER PRO-Q", {}, "FabFilter Pro-Q"},
         {"caseVariantsTieBySortedKey", {"Comp", "COMP"}, "comp", {}, "COMP"},
         {"caseBeforeNormalised", {"Pro-Q 3", "proq3"}, "PRO-Q 3", {}, "Pro-Q 3"},
         // 3. normalised key, the shortest
-        {"normalisedIgnoresSuffixedKey", {"Pro-Q 3", "Pro-Q 3 (Mono)"}, "Pro Q3", {}, "Pro-Q 3"},
         {"normalisedShortest", {"Pro-Q 3", "ProQ3", "Pro - Q - 3"}, "pro q 3", {}, "ProQ3"},
         {"normalisedBeforePrefix", {"Pro-Q 3", "pro q3 extra"}, "pro q3", {}, "Pro-Q 3"},
         {"normalisedAccentsDiffer", {"Café"}, "Cafe", {}, std::nullopt},
@@ -41,8 +39,6 @@ TEST(PluginDescriptionLookup, StepsFindTheExpectedKey)
         {"uaExact", {"uaudio_la-2a_classic"}, "LA-2A Classic", ua, "uaudio_la-2a_classic"},
         {"uaPublisherLowerCase", {"uaudio_la-2a_classic"}, "LA-2A Classic", "universal audio",
          "uaudio_la-2a_classic"},
-        {"uaNormalised", {"uaudio_la-2a_classic"}, "LA 2A Classic", ua, "uaudio_la-2a_classic"},
-        {"uaNormalisedOtherSpelling", {"UAudio LA2A Classic"}, "LA-2A Classic", ua, "UAudio LA2A Classic"},
         {"uaNormalisedShortest", {"UAudio: LA-2A Classic", "uaudio-la2a-classic"}, "LA2A Classic", ua,
          "uaudio-la2a-classic"},
         {"uaExactBeforeShorterNormalised", {"uaudio_la-2a_classic", "uaudiola2aclassic"}, "LA-2A Classic", ua,
@@ -58,7 +54,6 @@ TEST(PluginDescriptionLookup, StepsFindTheExpectedKey)
         {"unknown", {"Serum"}, "Massive", ua, std::nullopt},
         // A name with nothing to compare finds nothing, not an arbitrary key.
         {"emptyName", {"Serum", "Massive"}, "", {}, std::nullopt},
-        {"blankName", {"Serum", " Serum"}, "   ", {}, std::nullopt},
         {"punctuationName", {"Serum", "- Serum"}, "- ", {}, std::nullopt},
         {"emptyNameUniversalAudio", {"uaudio_", "uaudio"}, "", ua, std::nullopt},
         {"emptyKeyNeverMatches", {""}, "", {}, std::nullopt},
@@ -79,8 +74,6 @@ TEST(PluginDescriptionLookup, NormalisedKeepsLowerCasedLettersMarksAndDigits)
 {
     const NormalisedCase cases[] = {
         {"Pro-Q 3", "proq3"},
-        {"LA-2A Classic", "la2aclassic"},
-        {"Dream '65 Reverb", "dream65reverb"},
         {QStringLiteral("Ça Va!"), QStringLiteral("çava")},
         {QStringLiteral("Cafe\u0301 Noir"), QStringLiteral("cafe\u0301noir")},
         {QStringLiteral("½ Speed"), QStringLiteral("½speed")},

@@ -1,6 +1,7 @@
 #include "discovery/BinaryImageReader.h"
 
 #include "BundleTree.h"
+#include "discovery/ByteFields.h"
 #include "sample/BundleWriter.h"
 #include "sample/ElfImageWriter.h"
 #include "sample/PeImageWriter.h"
@@ -153,20 +154,14 @@ QByteArray patched(QByteArray bytes, qsizetype at, quint64 value, int width, boo
     return bytes;
 }
 
-quint32 little32(const QByteArray& bytes, qsizetype at)
-{
-    return quint32(quint8(bytes[at])) | quint32(quint8(bytes[at + 1])) << 8 | quint32(quint8(bytes[at + 2])) << 16
-        | quint32(quint8(bytes[at + 3])) << 24;
-}
-
 const QByteArray elf64 = elf(M::x86_64, true, {"VSTPluginMain"}, false, clap126);
 const QByteArray elf32 = elf(M::powerpc, false, {"main"}, true, clap126);
 const QByteArray pe = PeImageWriter::image(withVersion(peSpec(M::x86_64, {"VSTPluginMain"}, clap126)));
 // Where the writers put things, read back from the images themselves.
-const qsizetype elfSections = little32(elf64, 40);
+const qsizetype elfSections = ByteFields(elf64, false).u32(40);
 const qsizetype elfSymbols = elfSections + 2 * 64; // .dynsym's section header
 const qsizetype elfDataSegment = 64 + 56;           // the second PT_LOAD
-const qsizetype peResources = little32(pe, 0x80 + 24 + 240 + 40 + 20); // .rsrc's file offset
+const qsizetype peResources = ByteFields(pe, false).u32(0x80 + 24 + 240 + 40 + 20); // .rsrc's file offset
 constexpr qsizetype peExports = 0x400;
 const qsizetype peVersionInfo = peResources + 88;
 

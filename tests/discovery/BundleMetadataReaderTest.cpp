@@ -2,7 +2,6 @@
 
 #include "BundleTree.h"
 
-#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,13 +16,6 @@ namespace {
 QVariantMap component(const QVariantMap& fields)
 {
     return {{u"AudioComponents"_s, QVariantList{fields}}};
-}
-
-QVariantMap merged(QVariantMap base, const QVariantMap& more)
-{
-    for (auto it = more.cbegin(); it != more.cend(); ++it)
-        base.insert(it.key(), it.value());
-    return base;
 }
 
 class BundleMetadataReaderTest : public ::testing::Test {
@@ -93,9 +85,9 @@ TEST_F(BundleMetadataReaderTest, PublisherFromTheIdentifierFallsBackToTheDisplay
         {"com.a--b.x", "A  B"}, {"com.-x.y", " X"}, {"Massive X.component", "Native Instruments"},
         {"Kontakt.VST3", "Native Instruments"}, {"local.test", "Big Verb"}, {"Serum", "Big Verb"}, {"", "Big Verb"}};
     for (const auto& [identifier, expected] : cases) {
-        const QVariantMap info = merged(component({{u"name"_s, u"Big Verb"_s}}),
-                                        {{u"CFBundleName"_s, u"Big Verb"_s},
-                                         {u"CFBundleIdentifier"_s, QString::fromUtf8(identifier)}});
+        QVariantMap info = component({{u"name"_s, u"Big Verb"_s}});
+        info.insert(u"CFBundleName"_s, u"Big Verb"_s);
+        info.insert(u"CFBundleIdentifier"_s, QString::fromUtf8(identifier));
         EXPECT_EQ(describe(u"BigVerb.component"_s, info).publisher, QString::fromUtf8(expected)) << identifier;
     }
 }

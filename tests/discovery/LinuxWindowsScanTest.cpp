@@ -119,14 +119,6 @@ protected:
         lines.sort();
         return lines;
     }
-
-    QStringList standardFolders() const
-    {
-        QStringList paths;
-        for (const StandardLocation& location : PluginScanner(m_roots).standardLocations())
-            paths.append(location.path);
-        return paths;
-    }
 };
 
 TEST_F(LinuxWindowsScanTest, EveryFormOfEveryStandardFolderIsOnePluginEach)
@@ -149,7 +141,10 @@ TEST_F(LinuxWindowsScanTest, EveryFormOfEveryStandardFolderIsOnePluginEach)
         u"mac/usr/lib/x86_64-linux-gnu/lv2/pack.lv2|LV2|Linux|Intel 32|Pack Verb|Pack Audio|2.4|Reverb|urn:test:pack#verb|"_s,
         u"mac/usr/lib/x86_64-linux-gnu/lv2/pack.lv2|LV2|Linux|Intel 32|pack|||Instrument|urn:test:pack#synth|"_s,
     };
-    const QList<ScannedPlugin> plugins = scan(standardFolders());
+    QStringList standardFolders;
+    for (const StandardLocation& location : PluginScanner(m_roots).standardLocations())
+        standardFolders.append(location.path);
+    const QList<ScannedPlugin> plugins = scan(standardFolders);
     EXPECT_EQ(described(plugins), expected);
     for (const ScannedPlugin& plugin : plugins)
         EXPECT_GT(plugin.fileSize, 0) << plugin.filePath.toStdString();

@@ -18,7 +18,6 @@ const QByteArray prefixes = R"(@prefix lv2: <http://lv2plug.in/ns/lv2core#> .
 @prefix foaf: <http://xmlns.com/foaf/0.1/> .
 @prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .
 @prefix ui: <http://lv2plug.in/ns/extensions/ui#> .
-@prefix pset: <http://lv2plug.in/ns/ext/presets#> .
 )";
 
 // A manifest declaring one plug-in whose data is in `plugin.ttl`.
@@ -85,12 +84,6 @@ TEST(Lv2BundleReader, ListsThePluginsAHostWouldList)
         BundleCase{"data for a plug-in whose binary is elsewhere",
                    prefixes + "<urn:a:other> a lv2:Plugin ; rdfs:seeAlso <plugin.ttl> .",
                    prefixes + "<urn:a:other> doap:name \"Extension\" .", {}},
-        BundleCase{"specification bundle", prefixes + R"(<http://lv2plug.in/ns/ext/x> a lv2:Specification ;
-    lv2:minorVersion 1 ; lv2:microVersion 0 ; rdfs:seeAlso <plugin.ttl> .)",
-                   prefixes + "<http://lv2plug.in/ns/ext/x> a lv2:Specification .", {}},
-        BundleCase{"preset bundle", prefixes + R"(<urn:a:preset1> a pset:Preset ; lv2:appliesTo <urn:a:verb> ;
-    rdfs:seeAlso <plugin.ttl> .)",
-                   prefixes + "<urn:a:preset1> rdfs:label \"Big Hall\" .", {}},
         BundleCase{"user interface only", prefixes + R"(<urn:a:verb#ui> a ui:X11UI ; ui:binary <ui.so> ;
     rdfs:seeAlso <plugin.ttl> .)",
                    prefixes + "<urn:a:verb#ui> lv2:requiredFeature <urn:x> .", {}},

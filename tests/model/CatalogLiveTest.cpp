@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ TEST_F(CatalogLiveTest, TypeSignalsFireOnInsertAndDeleteOncePerTurnEditsOnEveryC
     QSignalSpy folders(m_store.get(), &CatalogStore::contentFoldersChanged);
     auto* record = m_store->insert(new PluginRecord(QStringLiteral("Echo")));
     m_store->insert(new PluginRecord(QStringLiteral("Verb")));
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return records.count() > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return records.count() > 0; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(records.count(), 1);
     EXPECT_EQ(installs.count(), 0);
@@ -63,19 +64,19 @@ TEST_F(CatalogLiveTest, TypeSignalsFireOnInsertAndDeleteOncePerTurnEditsOnEveryC
     // The cascade reports the installs too.
     auto* install = m_store->insert(new PluginInstall(QStringLiteral("/a.vst3"), PluginFormat::vst3));
     install->setGroup(record);
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return installs.count() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return installs.count() == 1; }));
     m_store->remove(record);
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return records.count() == 2 && installs.count() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return records.count() == 2 && installs.count() == 2; }));
 
     QSignalSpy edited(m_store.get(), &CatalogStore::edited);
     auto* folder = m_store->insert(new ContentLibraryFolder(QStringLiteral("/Samples")));
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return folders.count() == 1 && edited.count() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return folders.count() == 1 && edited.count() == 1; }));
     folder->setTotalBytes(5);
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return edited.count() > 1; })) << "a field edit is reported";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edited.count() > 1; })) << "a field edit is reported";
     QCoreApplication::processEvents();
     EXPECT_EQ((QList<qsizetype>{edited.count(), folders.count()}), (QList<qsizetype>{2, 1})) << "but is no change of the set";
     m_store->remove(folder);
-    EXPECT_TRUE(StoreTesting::waitFor([&] { return folders.count() == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return folders.count() == 2; }));
 }
 
 TEST_F(CatalogLiveTest, UnsavedEditsAreWrittenByTheStoreItself)
@@ -87,7 +88,7 @@ TEST_F(CatalogLiveTest, UnsavedEditsAreWrittenByTheStoreItself)
     record->setNotes(QStringLiteral("warm"));
     record->addTag(new Tag(QStringLiteral("Delay")));
     ASSERT_TRUE(m_store->hasChanges());
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return !m_store->hasChanges(); }, 4000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_store->hasChanges(); }, 4000));
 
     // A second store on the file sees what the first never saved explicitly.
     auto reader = StoreTesting::openStore(path());

@@ -1,11 +1,10 @@
 #include "support/RawDatabase.h"
-#include "StoreTesting.h"
+#include "support/TemporaryCatalogue.h"
 
 #include "model/CatalogStore.h"
 
 #include <QMetaProperty>
 #include <QSequentialIterable>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,11 +19,8 @@ constexpr qint64 maxBytes = std::numeric_limits<qint64>::max();
 constexpr qint64 beyondDouble = (qint64(1) << 53) + 1;
 const QByteArray bookmark("\x00\x01\xff bookmark \x00", 14);
 
-class CatalogRoundTripTest : public ::testing::Test {
+class CatalogRoundTripTest : public TemporaryCatalogue {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-    QString path() const { return m_dir.filePath(QStringLiteral("catalog.sqlite")); }
-
     // One object of every type with every field away from its default.
     void fill(CatalogStore& store)
     {
@@ -93,8 +89,6 @@ protected:
         item->setLastScannedAt(modified);
         item->setStatus(ContentLibraryStatus::notFound);
     }
-
-    QTemporaryDir m_dir;
 };
 
 // Every property of every object, keyed by type, id and name; related objects stand as their ids.
@@ -146,49 +140,37 @@ void expectSame(const QMap<QString, QVariant>& reopened, const QMap<QString, QVa
 
 TEST_F(CatalogRoundTripTest, ReopenGivesTheSameObjectsRelationshipsAndValuesAfterInsertsAndUpdates)
 {
-    QMap<QString, QVariant> saved;
-    {
-        auto store = StoreTesting::openStore(path());
-        ASSERT_TRUE(store);
-        fill(*store);
-        ASSERT_TRUE(store->save());
-        saved = snapshot(*store);
-    }
-    auto store = StoreTesting::openStore(path());
-    ASSERT_TRUE(store);
-    EXPECT_FALSE(store->hasChanges());
-    expectSame(snapshot(*store), saved);
+    fill(*m_store);
+    ASSERT_TRUE(m_store->save());
+    QMap<QString, QVariant> saved = snapshot(*m_store);
+    reopen();
+    EXPECT_FALSE(m_store->hasChanges());
+    expectSame(snapshot(*m_store), saved);
     // The snapshot holds what fill() wrote, an object of every type.
-    EXPECT_EQ((QList<qsizetype>{store->records().size(), store->installs().size(), store->parameters().size(),
-                                store->tags().size(), store->scanBookmarks().size(), store->contentFolders().size(),
-                                store->contentItems().size()}),
+    EXPECT_EQ((QList<qsizetype>{m_store->records().size(), m_store->installs().size(), m_store->parameters().size(),
+                                m_store->tags().size(), m_store->scanBookmarks().size(),
+                                m_store->contentFolders().size(), m_store->contentItems().size()}),
               (QList<qsizetype>{2, 3, 1, 3, 2, 2, 1}));
 
     // Updates of stored objects, links and their order included, persist the same way.
-    PluginRecord* echo = store->fetch<PluginRecord>("publisher", QStringLiteral("Acme")).value(0);
-    PluginRecord* verb = store->fetch<PluginRecord>("name", QStringLiteral("Verb")).value(0);
+    PluginRecord* echo = m_store->fetch<PluginRecord>("publisher", QStringLiteral("Acme")).value(0);
+    PluginRecord* verb = m_store->fetch<PluginRecord>("name", QStringLiteral("Verb")).value(0);
     ASSERT_TRUE(echo && verb);
     echo->setNotes(QStringLiteral("changed"));
     echo->installs()[0]->setGroup(verb);
     echo->removeTag(echo->tags()[0]);
-    verb->addTag(store->insert(new Tag(QStringLiteral("New"))));
-    ASSERT_TRUE(store->save());
+    verb->addTag(m_store->insert(new Tag(QStringLiteral("New"))));
+    ASSERT_TRUE(m_store->save());
     ASSERT_EQ(verb->installs().size(), 2);
-    saved = snapshot(*store);
-    store.reset();
-    store = StoreTesting::openStore(path());
-    ASSERT_TRUE(store);
-    expectSame(snapshot(*store), saved);
+    saved = snapshot(*m_store);
+    reopen();
+    expectSame(snapshot(*m_store), saved);
 }
 
 TEST_F(CatalogRoundTripTest, FileHoldsNamedTablesRawEnumTextsAndSecondDates)
 {
-    {
-        auto store = StoreTesting::openStore(path());
-        ASSERT_TRUE(store);
-        fill(*store);
-        ASSERT_TRUE(store->save());
-    }
+    fill(*m_store);
+    ASSERT_TRUE(m_store->save());
     RawDatabase raw(path());
     EXPECT_EQ(raw.value(QStringLiteral("SELECT value FROM Metadata WHERE key = 'schemaVersion'")).toString(),
               QStringLiteral("1.1.0"));
@@ -235,20 +217,14 @@ TEST_F(CatalogRoundTripTest, FileHoldsNamedTablesRawEnumTextsAndSecondDates)
 
 TEST_F(CatalogRoundTripTest, IdsAreNeverReusedAfterTheNewestObjectIsDeleted)
 {
-    qint64 deletedId = 0;
-    {
-        auto store = StoreTesting::openStore(path());
-        ASSERT_TRUE(store);
-        store->insert(new Tag(QStringLiteral("a")));
-        Tag* last = store->insert(new Tag(QStringLiteral("b")));
-        deletedId = last->id();
-        ASSERT_TRUE(store->save());
-        store->remove(last);
-        ASSERT_TRUE(store->save());
-    }
-    auto store = StoreTesting::openStore(path());
-    ASSERT_TRUE(store);
-    EXPECT_GT(store->insert(new Tag(QStringLiteral("c")))->id(), deletedId);
+    m_store->insert(new Tag(QStringLiteral("a")));
+    Tag* last = m_store->insert(new Tag(QStringLiteral("b")));
+    const qint64 deletedId = last->id();
+    ASSERT_TRUE(m_store->save());
+    m_store->remove(last);
+    ASSERT_TRUE(m_store->save());
+    reopen();
+    EXPECT_GT(m_store->insert(new Tag(QStringLiteral("c")))->id(), deletedId);
 }
 
 } // namespace

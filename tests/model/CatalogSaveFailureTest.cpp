@@ -1,11 +1,11 @@
 #include "support/RawDatabase.h"
-#include "StoreTesting.h"
 
 #include "model/CatalogStore.h"
 #include "support/TemporaryCatalogue.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -37,16 +37,14 @@ protected:
 
     void expectChangesSaved(int extraRecords = 0)
     {
-        m_store.reset();
-        auto store = StoreTesting::openStore(path());
-        ASSERT_TRUE(store);
-        EXPECT_EQ(store->records().size(), 1 + extraRecords);
-        PluginRecord* echo = store->fetch<PluginRecord>("name", QStringLiteral("Echo")).value(0);
+        reopen();
+        EXPECT_EQ(m_store->records().size(), 1 + extraRecords);
+        PluginRecord* echo = m_store->fetch<PluginRecord>("name", QStringLiteral("Echo")).value(0);
         ASSERT_TRUE(echo);
         EXPECT_EQ(echo->notes(), QStringLiteral("pending"));
         ASSERT_EQ(echo->tags().size(), 1);
         EXPECT_EQ(echo->tags()[0]->name(), QStringLiteral("New"));
-        EXPECT_TRUE(store->fetch<PluginRecord>("name", QStringLiteral("Doomed")).isEmpty());
+        EXPECT_TRUE(m_store->fetch<PluginRecord>("name", QStringLiteral("Doomed")).isEmpty());
     }
 
     PluginRecord* m_record = nullptr;
@@ -142,12 +140,12 @@ TEST_F(CatalogSaveFailureTest, AutosaveFailureIsReportedAndRetried)
     ASSERT_TRUE(other->exec(QStringLiteral("BEGIN IMMEDIATE")));
     m_store->setAutosaveEnabled(true);
     makeChanges();
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return !failures->isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !failures->isEmpty(); }, 5000));
     EXPECT_TRUE(failures->first().contains(QStringLiteral("locked by another process")));
     EXPECT_TRUE(m_store->hasChanges());
     ASSERT_TRUE(other->exec(QStringLiteral("ROLLBACK")));
     other.reset();
-    ASSERT_TRUE(StoreTesting::waitFor([&] { return !m_store->hasChanges(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_store->hasChanges(); }, 10000));
     expectChangesSaved();
 }
 

@@ -1,10 +1,9 @@
-#include "StoreTesting.h"
-
 #include "model/CatalogStore.h"
 #include "support/TemporaryCatalogue.h"
 
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -109,7 +108,7 @@ TEST_F(DeleteRulesTest, RemovedObjectsAreDestroyedByTheEventLoop)
     QPointer<PluginInstall> install = m_vst3;
     m_store->remove(m_record);
     EXPECT_TRUE(record);
-    EXPECT_TRUE(StoreTesting::waitFor([&] { return !record && !install; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !record && !install; }));
 }
 
 TEST_F(DeleteRulesTest, DeletedObjectsAreNoLongerSaved)

@@ -1,10 +1,8 @@
-#include "StoreTesting.h"
-
 #include "model/CatalogStore.h"
+#include "support/TemporaryCatalogue.h"
 
 #include <QMetaProperty>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -57,9 +55,11 @@ struct RecordType {
     int fieldCount;
 };
 
+using RecordNotificationTest = TemporaryCatalogue;
+
 // Every stored field: a different value notifies once and marks the object for saving; the same
 // value again notifies nobody and leaves nothing to save.
-TEST(RecordNotificationTest, DifferentValueNotifiesEqualValueDoesNot)
+TEST_F(RecordNotificationTest, DifferentValueNotifiesEqualValueDoesNot)
 {
     const RecordType types[] = {{"PluginRecord", [] { return new PluginRecord(QStringLiteral("Echo"), {}); }, 7},
                                 {"PluginInstall", [] { return new PluginInstall(QStringLiteral("/a.vst3")); }, 15},
@@ -68,13 +68,10 @@ TEST(RecordNotificationTest, DifferentValueNotifiesEqualValueDoesNot)
                                 {"ScanBookmark", [] { return new ScanBookmark(QStringLiteral("/p")); }, 2},
                                 {"ContentLibraryFolder", [] { return new ContentLibraryFolder; }, 7},
                                 {"ContentLibraryItem", [] { return new ContentLibraryItem; }, 7}};
-    QTemporaryDir dir;
-    auto store = StoreTesting::openStore(dir.filePath(QStringLiteral("catalog.sqlite")));
-    ASSERT_TRUE(store);
     for (const RecordType& type : types) {
         SCOPED_TRACE(type.name);
-        CatalogObject* object = store->insert(type.make());
-        ASSERT_TRUE(store->save());
+        CatalogObject* object = m_store->insert(type.make());
+        ASSERT_TRUE(m_store->save());
 
         const QMetaObject* meta = object->metaObject();
         int fields = 0;
@@ -94,16 +91,16 @@ TEST(RecordNotificationTest, DifferentValueNotifiesEqualValueDoesNot)
             ASSERT_TRUE(property.write(object, changed));
             EXPECT_EQ(counter.count(), 1);
             EXPECT_EQ(property.read(object), changed);
-            EXPECT_TRUE(store->hasChanges());
-            ASSERT_TRUE(store->save());
+            EXPECT_TRUE(m_store->hasChanges());
+            ASSERT_TRUE(m_store->save());
 
             ASSERT_TRUE(property.write(object, changed));
             EXPECT_EQ(counter.count(), 1);
-            EXPECT_FALSE(store->hasChanges());
+            EXPECT_FALSE(m_store->hasChanges());
 
             ASSERT_TRUE(property.write(object, original));
             EXPECT_EQ(counter.count(), 2);
-            ASSERT_TRUE(store->save());
+            ASSERT_TRUE(m_store->save());
         }
         EXPECT_EQ(fields, type.fieldCount);
     }

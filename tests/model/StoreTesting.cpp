@@ -1,30 +1,10 @@
 #include "StoreTesting.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace StoreTesting {
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs)
-{
-    if (condition())
-        return true;
-    // A nested loop, unlike processEvents(), also runs deferred deletions.
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (condition())
-            loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    poll.start(10);
-    loop.exec();
-    return condition();
-}
 
 std::unique_ptr<CatalogStore> openStore(const QString& path)
 {

@@ -4,14 +4,10 @@
 
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 // Helpers shared by the catalogue store tests.
 namespace StoreTesting {
-
-// Runs the event loop until condition holds or timeoutMs passes; returns the condition.
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 
 // Opens the catalogue or fails the current test with the error text.
 std::unique_ptr<CatalogStore> openStore(const QString& path);

@@ -1,21 +1,16 @@
 #pragma once
 
-#include "model/CatalogStore.h"
+#include "support/TemporaryCatalogue.h"
 
 #include <QDateTime>
 #include <QLocale>
-#include <QTemporaryDir>
-#include <QTimeZone>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
-#include <memory>
 
 // A catalogue in a temporary folder, filled from code, under a fixed locale (US English) and
 // time zone (UTC) so that date and size texts can be pinned. Nothing is saved.
-class CatalogFixture : public ::testing::Test {
+class CatalogFixture : public TemporaryCatalogue {
 protected:
     void SetUp() override
     {
@@ -24,11 +19,7 @@ protected:
         qputenv("TZ", "UTC");
         tzset();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        ASSERT_TRUE(m_dir.isValid());
-        QString error;
-        m_store = CatalogStore::open(m_dir.filePath(QStringLiteral("catalog.sqlite")), &error);
-        ASSERT_TRUE(m_store) << error.toStdString();
-        m_store->setAutosaveEnabled(false);
+        TemporaryCatalogue::SetUp();
     }
 
     void TearDown() override
@@ -110,9 +101,6 @@ protected:
     }
 
     QList<PluginRecord*> records() const { return m_store->records(); }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<CatalogStore> m_store;
 
 private:
     QByteArray m_savedTimeZone;

@@ -98,11 +98,6 @@ protected:
         return path;
     }
 
-    QString plainText() const
-    {
-        return LibraryExporter::plainListText(m_model.sections(), m_model.recordLookup(), at(2025, 2, 3, 14, 5));
-    }
-
     LibraryViewModel m_model;
 };
 

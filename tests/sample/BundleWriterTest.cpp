@@ -1,5 +1,7 @@
 #include "sample/BundleWriter.h"
 
+#include "discovery/ByteFields.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,14 +13,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-quint32 big32(const QByteArray& bytes, qsizetype at)
-{
-    quint32 value = 0;
-    for (int i = 0; i < 4; ++i)
-        value = (value << 8) | quint8(bytes.at(at + i));
-    return value;
-}
 
 TEST(BundleWriter, WritesTheBundleLayout)
 {
@@ -40,7 +34,7 @@ TEST(BundleWriter, WritesTheBundleLayout)
     EXPECT_EQ(executable.read(header.size()), header);
     // A realistic file: the slices lie beyond the header, each starting with its own thin header.
     EXPECT_GT(executable.size(), 64 * 1024);
-    executable.seek(big32(header, 8 + 8));
+    executable.seek(ByteFields(header, true).u32(8 + 8));
     EXPECT_EQ(executable.read(8).toHex(), QByteArray("cffaedfe0c000001"));
 
     const QFileInfoList resources =

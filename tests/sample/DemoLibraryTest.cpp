@@ -32,33 +32,11 @@ DemoLibrary::Options options(int bundles, quint64 seed) {
     return result;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Regular files and their logical bytes; links are not followed.
-std::pair<qint64, qint64> filesAndBytes(const QString& root) {
-    std::pair<qint64, qint64> total;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        ++total.first;
-        total.second += it.fileInfo().size();
-    }
-    return total;
-}
-
-// The Linux system's folders and the hidden ones of the home hold the Linux and Wine plug-ins.
-bool onMacSide(const QString& root, const QString& path) {
-    const QString relative = QDir(root).relativeFilePath(path);
-    return !relative.startsWith(QLatin1StringView("usr/")) && !relative.contains(QLatin1StringView("/."));
-}
-
 // macOS plug-in bundle folders as a person counts them: not hidden, not inside another bundle,
-// not links, not in the Linux system's folders.
-int countBundles(const QString& root) {
-    int count = 0;
+// not links, not in the Linux system's folders (those and the hidden ones of the home hold the
+// Linux and Wine plug-ins).
+QStringList macBundles(const QString& root) {
+    QStringList bundles;
     QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
@@ -70,9 +48,10 @@ int countBundles(const QString& root) {
         for (qsizetype i = 0; i < parts.size() - 1; ++i)
             counted = counted && !parts[i].startsWith(u'.') &&
                       !plugInExtensions.contains(QFileInfo(parts[i]).suffix().toLower());
-        count += counted ? 1 : 0;
+        if (counted)
+            bundles.append(path);
     }
-    return count;
+    return bundles;
 }
 
 class DemoLibraryTest : public ::testing::Test {
@@ -112,14 +91,22 @@ protected:
 };
 
 TEST_F(DemoLibraryTest, ResultCountsWhatIsOnDiskAndOnlyTheSeedChangesTheTree) {
-    const auto [files, bytes] = filesAndBytes(s_root);
+    // Regular files and their logical bytes; links are not followed.
+    qint64 files = 0;
+    qint64 bytes = 0;
+    QDirIterator it(s_root, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        ++files;
+        bytes += it.fileInfo().size();
+    }
     EXPECT_EQ(s_result.bundles, 60 + 42);
     EXPECT_EQ(s_result.linuxBundles, 42);
     EXPECT_EQ(s_result.brokenBundles, 2);
     EXPECT_EQ(s_result.contentLibraries, 15);
     EXPECT_EQ(s_result.files, files);
     EXPECT_EQ(s_result.logicalBytes, bytes);
-    EXPECT_EQ(countBundles(s_root), 60);
+    EXPECT_EQ(macBundles(s_root).size(), 60);
 
     QTemporaryDir other;
     ASSERT_TRUE(other.isValid());
@@ -151,7 +138,7 @@ TEST_F(DemoLibraryTest, BundleCountScales) {
         ASSERT_TRUE(result.ok) << result.error.toStdString();
         EXPECT_EQ(result.bundles, expected.macOS + expected.linuxOnes) << expected.requested;
         EXPECT_EQ(result.linuxBundles, expected.linuxOnes) << expected.requested;
-        EXPECT_EQ(countBundles(root), expected.macOS) << expected.requested;
+        EXPECT_EQ(macBundles(root).size(), expected.macOS) << expected.requested;
         for (const QString& folder : DemoLibrary::pluginFolders(root))
             EXPECT_TRUE(QFileInfo(folder).isDir()) << folder.toStdString();
     }
@@ -207,13 +194,9 @@ TEST_F(DemoLibraryTest, PropertyListsVaryAsInstallersLeaveThem) {
     int withoutBundleName = 0;
     int withComponents = 0;
     int withoutPropertyList = 0;
-    QDirIterator it(s_root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString bundle = it.next();
-        if (!plugInExtensions.contains(QFileInfo(bundle).suffix().toLower()) || QFileInfo(bundle).isSymLink() ||
-            !onMacSide(s_root, bundle))
-            continue;
-        const QByteArray plist = readAll(bundle + QStringLiteral("/Contents/Info.plist"));
+    for (const QString& bundle : macBundles(s_root)) {
+        QFile file(bundle + QStringLiteral("/Contents/Info.plist"));
+        const QByteArray plist = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         if (plist.isEmpty()) {
             ++withoutPropertyList;
         } else if (plist.startsWith("bplist00")) {

@@ -64,12 +64,4 @@ TEST(RecordKeyTest, SpellingsOfOneProductMeet)
     }
 }
 
-TEST(RecordKeyTest, DifferentProductsOrMakersDiffer)
-{
-    EXPECT_NE(recordKey(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP")),
-              recordKey(QStringLiteral("Reverb"), QStringLiteral("Audio Damage")));
-    EXPECT_NE(recordKey(QStringLiteral("Reverb"), QStringLiteral("Valhalla DSP")),
-              recordKey(QStringLiteral("Room"), QStringLiteral("Valhalla DSP")));
-}
-
 } // namespace

@@ -2,9 +2,6 @@
 
 namespace {
 
-const QString consolidatedOne =
-    QStringLiteral("[UpsertCoordinator] Consolidated 1 duplicate PluginRecords, deleted 1.");
-
 class ConsolidateDuplicatesTest : public UpsertFixture {
 protected:
     [[nodiscard]] StoreResult consolidate(UpsertSummary* summary = nullptr) {
@@ -198,7 +195,7 @@ TEST_F(ConsolidateDuplicatesTest, KnownPublishersTakeTheirDisplaySpellingAfterTh
 
     ASSERT_TRUE(consolidate());
     EXPECT_EQ(diagnosticLines(),
-              (QStringList{consolidatedOne,
+              (QStringList{QStringLiteral("[UpsertCoordinator] Consolidated 1 duplicate PluginRecords, deleted 1."),
                            QStringLiteral("[UpsertCoordinator] Canonicalized publisher display on 3 records.")}));
     EXPECT_FALSE(store().hasChanges());
 

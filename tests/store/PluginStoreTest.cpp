@@ -2,8 +2,8 @@
 
 #include "support/ContentTree.h"
 
+#include "discovery/BundleTree.h"
 #include "discovery/FolderBookmark.h"
-#include "sample/BundleWriter.h"
 #include "store/PluginStore.h"
 
 #include <QFutureWatcher>
@@ -29,18 +29,6 @@ protected:
         UpsertFixture::SetUp();
         ASSERT_TRUE(m_tree.isValid());
         m_roots = {m_tree.path(QStringLiteral("system")), m_tree.path(QStringLiteral("home"))};
-    }
-
-    void bundle(const QString& relative)
-    {
-        BundleSpec bundleSpec;
-        bundleSpec.path = m_tree.path(relative);
-        const QString name = QFileInfo(relative).completeBaseName();
-        bundleSpec.info = {{QStringLiteral("CFBundleName"), name},
-                     {QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.example.") + name},
-                     {QStringLiteral("CFBundleExecutable"), name},
-                     {QStringLiteral("CFBundleShortVersionString"), QStringLiteral("1.0")}};
-        ASSERT_TRUE(BundleWriter::write(bundleSpec)) << relative.toStdString();
     }
 
     void grant(const QString& relative)
@@ -84,9 +72,9 @@ protected:
 
 TEST_F(PluginStoreTest, RefreshScansTheGrantsMergesThenMeasuresTheContent)
 {
-    bundle(QStringLiteral("Drive/Reverb.vst3"));
-    bundle(QStringLiteral("Drive/Sub/Synth.clap"));
-    bundle(QStringLiteral("Elsewhere/Ignored.vst3"));
+    BundleTree::plugin(m_tree.path(QStringLiteral("Drive/Reverb.vst3")));
+    BundleTree::plugin(m_tree.path(QStringLiteral("Drive/Sub/Synth.clap")));
+    BundleTree::plugin(m_tree.path(QStringLiteral("Elsewhere/Ignored.vst3")));
     grant(QStringLiteral("Drive"));
     m_tree.file(QStringLiteral("Samples/Spitfire Audio/Solo Strings/a.wav"), 10);
     ContentLibraryFolder* content = addContentFolder(QStringLiteral("Samples"));
@@ -156,7 +144,7 @@ TEST_F(PluginStoreTest, AFolderThatCannotBeListedIsInTheSummary)
 
 TEST_F(PluginStoreTest, SecondRequestWhileOneRunsIsDropped)
 {
-    bundle(QStringLiteral("Drive/Reverb.vst3"));
+    BundleTree::plugin(m_tree.path(QStringLiteral("Drive/Reverb.vst3")));
     grant(QStringLiteral("Drive"));
     m_tree.file(QStringLiteral("Samples/Spitfire Audio/Solo Strings/a.wav"), 10);
     addContentFolder(QStringLiteral("Samples"));
@@ -248,7 +236,7 @@ TEST_F(PluginStoreTest, FailedSaveSetsTheErrorAndSkipsTheContentStepUntilASucces
 
 TEST_F(PluginStoreTest, EventLoopRunsDuringBothScans)
 {
-    bundle(QStringLiteral("Drive/Reverb.vst3"));
+    BundleTree::plugin(m_tree.path(QStringLiteral("Drive/Reverb.vst3")));
     grant(QStringLiteral("Drive"));
     m_tree.file(QStringLiteral("Samples/Spitfire Audio/Solo Strings/a.wav"), 10);
     addContentFolder(QStringLiteral("Samples"));
@@ -291,7 +279,7 @@ TEST_F(PluginStoreTest, EventLoopRunsDuringBothScans)
 
 TEST_F(PluginStoreTest, DestroyedDuringThePluginScanRunsNothingMore)
 {
-    bundle(QStringLiteral("Drive/Reverb.vst3"));
+    BundleTree::plugin(m_tree.path(QStringLiteral("Drive/Reverb.vst3")));
     grant(QStringLiteral("Drive"));
     auto plugins = std::make_unique<PluginStore>(store(), m_roots);
     QSemaphore entered;
@@ -317,7 +305,7 @@ TEST_F(PluginStoreTest, DestroyedDuringThePluginScanRunsNothingMore)
 
 TEST_F(PluginStoreTest, DestroyedDuringTheContentStepIsSafe)
 {
-    bundle(QStringLiteral("Drive/Reverb.vst3"));
+    BundleTree::plugin(m_tree.path(QStringLiteral("Drive/Reverb.vst3")));
     grant(QStringLiteral("Drive"));
     for (int i = 0; i < 20; ++i)
         m_tree.file(QStringLiteral("Samples/Spitfire Audio/Library %1/a.wav").arg(i), 10);

@@ -19,14 +19,6 @@ protected:
         plugin.fileSize = 5000;
         return plugin;
     }
-
-    PluginRecord* recordNamed(const QString& name)
-    {
-        for (PluginRecord* record : store().records())
-            if (record->name() == name)
-                return record;
-        return nullptr;
-    }
 };
 
 TEST_F(SharedBundleUpsertTest, EachPluginKeepsItsRecordAcrossRescansAndTheBundleCountsOnce)

@@ -6,12 +6,6 @@ namespace {
 
 class UpsertCoordinatorTest : public UpsertFixture {
 protected:
-    PluginRecord* recordNamed(const QString& name) {
-        const QList<PluginRecord*> found = store().fetch<PluginRecord>("name", name);
-        EXPECT_EQ(found.size(), 1) << name.toStdString();
-        return found.value(0);
-    }
-
     PluginInstall* installAt(const QString& filePath, PluginFormat format) {
         PluginInstall* match = nullptr;
         for (PluginInstall* install : store().installs()) {

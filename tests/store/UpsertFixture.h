@@ -51,6 +51,13 @@ protected:
         return install;
     }
 
+    // The one record of that name, or a failure.
+    PluginRecord* recordNamed(const QString& name) {
+        const QList<PluginRecord*> found = store().fetch<PluginRecord>("name", name);
+        EXPECT_EQ(found.size(), 1) << name.toStdString();
+        return found.value(0);
+    }
+
     // Several installs at distinct paths, to give a record a score.
     void addInstalls(PluginRecord* record, int count, const QString& folder) {
         for (int i = 0; i < count; ++i)

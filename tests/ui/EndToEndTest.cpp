@@ -1,4 +1,5 @@
-#include "model/CatalogStore.h"
+#include "UiCatalog.h"
+
 #include "sample/DemoLibrary.h"
 #include "sample/DemoSetup.h"
 #include "ui/DesktopSession.h"
@@ -44,14 +45,6 @@ QObject* controllerOf(QQuickWindow* window)
     return library ? library->property("controller").value<QObject*>() : nullptr;
 }
 
-PluginRecord* recordNamed(CatalogStore& store, const QString& name)
-{
-    for (PluginRecord* record : store.records())
-        if (record->name() == name)
-            return record;
-    return nullptr;
-}
-
 TEST(EndToEndTest, EditsMadeInTheWindowAreStoredAcrossARestart)
 {
     QTemporaryDir folder;
@@ -67,10 +60,7 @@ TEST(EndToEndTest, EditsMadeInTheWindowAreStoredAcrossARestart)
         ASSERT_TRUE(store) << error.toStdString();
         DemoSetup::grantFolders(*store, library);
         DemoSetup::grantFolders(*store, library);
-        QStringList granted;
-        for (const ScanBookmark* bookmark : store->scanBookmarks())
-            granted.append(bookmark->path());
-        EXPECT_EQ(granted, DemoLibrary::pluginFolders(library));
+        EXPECT_EQ(UiCatalog::propertyTexts(store->scanBookmarks(), "path"), DemoLibrary::pluginFolders(library));
         ASSERT_EQ(store->contentFolders().size(), 1);
         EXPECT_EQ(store->contentFolders().first()->path(), DemoLibrary::contentFolder(library));
     }
@@ -143,7 +133,7 @@ TEST(EndToEndTest, EditsMadeInTheWindowAreStoredAcrossARestart)
     QString error;
     auto reopened = CatalogStore::open(storePath, &error);
     ASSERT_TRUE(reopened) << error.toStdString();
-    PluginRecord* stored = recordNamed(*reopened, editedName);
+    PluginRecord* stored = reopened->fetch<PluginRecord>("name", editedName).value(0);
     ASSERT_NE(stored, nullptr) << editedName.toStdString();
     EXPECT_TRUE(stored->isFavorite());
     EXPECT_EQ(stored->notes(), QStringLiteral("Bright on vocals"));

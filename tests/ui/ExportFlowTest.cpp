@@ -14,11 +14,11 @@ namespace {
 using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStdout;
 
-class ExportFlowTest : public CatalogTest {
+class ExportFlowTest : public TemporaryCatalogue {
 protected:
     void SetUp() override
     {
-        CatalogTest::SetUp();
+        TemporaryCatalogue::SetUp();
         if (HasFatalFailure())
             return;
         UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {QStringLiteral("AU")});
@@ -43,7 +43,7 @@ TEST_F(ExportFlowTest, EachFormatSuggestsItsNameAndIsWritten)
         {"pdf", "ZuzuzeVizozod.pdf"}, {"json", "ZuzuzeVizozod.json"}};
     for (const auto& [format, name] : formats) {
         EXPECT_EQ(m_flow.begin(QString::fromLatin1(format)), QString::fromLatin1(name));
-        const QString path = m_folder.filePath(QString::fromLatin1(name));
+        const QString path = m_dir.filePath(QString::fromLatin1(name));
         ASSERT_TRUE(m_flow.finish(QUrl::fromLocalFile(path))) << format;
         EXPECT_TRUE(read(path).contains(format == std::string_view("pdf") ? "%PDF-" : "Pro-Q 3")) << format;
     }
@@ -60,7 +60,7 @@ TEST_F(ExportFlowTest, WritesTheTextBuiltBeforeTheDialogOpened)
     // A record arriving while the dialog is open is not in this export.
     UiCatalog::addRecord(*m_store, QStringLiteral("Serum"), QStringLiteral("Xfer"), {QStringLiteral("VST")});
     m_viewModel.update(m_store->records());
-    const QString path = m_folder.filePath(QStringLiteral("out.csv"));
+    const QString path = m_dir.filePath(QStringLiteral("out.csv"));
     ASSERT_TRUE(m_flow.finish(QUrl::fromLocalFile(path)));
     EXPECT_EQ(QString::fromUtf8(read(path)), expected);
 }
@@ -74,14 +74,14 @@ TEST_F(ExportFlowTest, CancelledAndFailedWrites)
     EXPECT_FALSE(m_flow.finish(QUrl()));
     m_flow.begin(QStringLiteral("text"));
     m_flow.cancel();
-    EXPECT_FALSE(m_flow.finish(QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("late.txt")))));
+    EXPECT_FALSE(m_flow.finish(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("late.txt")))));
     EXPECT_EQ(GetCapturedStdout(), "");
     EXPECT_EQ(failures.count(), 0);
-    EXPECT_FALSE(QFile::exists(m_folder.filePath(QStringLiteral("late.txt"))));
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("late.txt"))));
 
     CaptureStdout();
     m_flow.begin(QStringLiteral("markdown"));
-    EXPECT_FALSE(m_flow.finish(QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("missing/folder/out.md")))));
+    EXPECT_FALSE(m_flow.finish(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("missing/folder/out.md")))));
     const std::string printed = GetCapturedStdout();
     ASSERT_EQ(failures.count(), 1);
     const QString message = failures.first().first().toString();

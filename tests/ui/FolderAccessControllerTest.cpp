@@ -10,15 +10,15 @@
 
 namespace {
 
-class FolderAccessControllerTest : public CatalogTest {
+class FolderAccessControllerTest : public TemporaryCatalogue {
 protected:
     void SetUp() override
     {
-        CatalogTest::SetUp();
+        TemporaryCatalogue::SetUp();
         if (HasFatalFailure())
             return;
-        m_root = m_folder.filePath(QStringLiteral("system"));
-        m_home = m_folder.filePath(QStringLiteral("home"));
+        m_root = m_dir.filePath(QStringLiteral("system"));
+        m_home = m_dir.filePath(QStringLiteral("home"));
         QDir().mkpath(m_root + QStringLiteral("/Library/Audio/Plug-Ins"));
         QDir().mkpath(m_home);
         m_controller.setStore(m_store.get());
@@ -27,17 +27,9 @@ protected:
 
     QString folder(const QString& name) const
     {
-        const QString path = m_folder.filePath(name);
+        const QString path = m_dir.filePath(name);
         QDir().mkpath(path);
         return path;
-    }
-
-    QStringList bookmarkPaths() const
-    {
-        QStringList paths;
-        for (const ScanBookmark* bookmark : m_store->scanBookmarks())
-            paths.append(bookmark->path());
-        return paths;
     }
 
     QString m_root;
@@ -51,7 +43,7 @@ TEST_F(FolderAccessControllerTest, AddsEveryChosenFolderThatCanBeBookmarked)
     const QString two = folder(QStringLiteral("two"));
     m_controller.addScanFolders({QUrl::fromLocalFile(one), QUrl(QStringLiteral("https://example.com/drive")),
                                  QUrl::fromLocalFile(two)});
-    EXPECT_EQ(bookmarkPaths(), (QStringList{one, two}));
+    EXPECT_EQ(UiCatalog::propertyTexts(m_store->scanBookmarks(), "path"), (QStringList{one, two}));
     EXPECT_EQ(m_store->scanBookmarksWithPath(two).first()->bookmarkData(), two.toUtf8());
     EXPECT_FALSE(m_store->hasChanges());
 }
@@ -62,11 +54,11 @@ TEST_F(FolderAccessControllerTest, RemovingAGrantDeletesIt)
     UiCatalog::addBookmark(*m_store, QStringLiteral("/media/b"));
     m_controller.loadGrants();
     m_controller.removeGrant(QStringLiteral("/media/a"));
-    EXPECT_EQ(bookmarkPaths(), QStringList{QStringLiteral("/media/b")});
+    EXPECT_EQ(UiCatalog::propertyTexts(m_store->scanBookmarks(), "path"), QStringList{QStringLiteral("/media/b")});
     EXPECT_EQ(m_controller.grantedPaths(), QStringList{QStringLiteral("/media/b")});
     // A path without a grant only leaves the list.
     m_controller.removeGrant(QStringLiteral("/media/none"));
-    EXPECT_EQ(bookmarkPaths(), QStringList{QStringLiteral("/media/b")});
+    EXPECT_EQ(UiCatalog::propertyTexts(m_store->scanBookmarks(), "path"), QStringList{QStringLiteral("/media/b")});
 }
 
 TEST_F(FolderAccessControllerTest, AddingAContentFolderAgainRenewsIt)

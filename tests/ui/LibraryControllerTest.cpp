@@ -12,11 +12,11 @@
 
 namespace {
 
-class LibraryControllerTest : public CatalogTest {
+class LibraryControllerTest : public TemporaryCatalogue {
 protected:
     void SetUp() override
     {
-        CatalogTest::SetUp();
+        TemporaryCatalogue::SetUp();
         if (HasFatalFailure())
             return;
         m_diva = UiCatalog::addRecord(*m_store, QStringLiteral("Diva"), QStringLiteral("u-he"), {QStringLiteral("AU")});

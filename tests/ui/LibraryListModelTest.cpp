@@ -25,11 +25,11 @@ PluginGroup group(const QString& id)
     return g;
 }
 
-class LibraryListModelTest : public CatalogTest {
+class LibraryListModelTest : public TemporaryCatalogue {
 protected:
     void SetUp() override
     {
-        CatalogTest::SetUp();
+        TemporaryCatalogue::SetUp();
         if (HasFatalFailure())
             return;
         for (const char* name : {"a", "b", "c", "d", "e"})

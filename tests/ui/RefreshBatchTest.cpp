@@ -16,14 +16,14 @@ namespace {
 
 // A refresh touches every install it finds over several turns of the event loop; the window
 // shows the outcome with one list update and one dashboard computation when it ends.
-class RefreshBatchTest : public CatalogTest {
+class RefreshBatchTest : public TemporaryCatalogue {
 protected:
     void SetUp() override
     {
-        CatalogTest::SetUp();
+        TemporaryCatalogue::SetUp();
         if (HasFatalFailure())
             return;
-        m_root = m_folder.filePath(QStringLiteral("library"));
+        m_root = m_dir.filePath(QStringLiteral("library"));
         DemoLibrary::Options options;
         options.bundles = 0; // the Linux and Windows plug-ins and the sample drive
         ASSERT_TRUE(DemoLibrary::write(m_root, options).ok);

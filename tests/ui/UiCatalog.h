@@ -6,17 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-
-class ContentLibraryFolder;
-class ContentLibraryItem;
-class PluginInstall;
-class PluginRecord;
-
-// The shared temporary catalogue, its folder under the name the view tests use.
-class CatalogTest : public TemporaryCatalogue {
-protected:
-    const QTemporaryDir& m_folder = m_dir;
-};
+#include <QVariant>
 
 // Records and installs made straight in a catalogue, for the view tests.
 namespace UiCatalog {
@@ -33,5 +23,15 @@ ContentLibraryFolder* addContentFolder(CatalogStore& store, const QString& path)
 // A found library measured at `bytes`.
 ContentLibraryItem* addContentItem(CatalogStore& store, const QString& rootPath, const QString& path,
                                    const QString& name, const QString& publisher, qint64 bytes);
+
+// One property of each object as text, in the list's order; bytes read as UTF-8.
+template <typename T>
+QStringList propertyTexts(const QList<T*>& objects, const char* property)
+{
+    QStringList texts;
+    for (const T* object : objects)
+        texts.append(object->property(property).toString());
+    return texts;
+}
 
 } // namespace UiCatalog

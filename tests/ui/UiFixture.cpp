@@ -1,7 +1,5 @@
 #include "UiFixture.h"
 
-#include "model/PluginInstall.h"
-#include "model/PluginRecord.h"
 #include "sample/BundleWriter.h"
 #include "store/PluginStore.h"
 #include "ui/FileRevealer.h"
@@ -38,49 +36,6 @@ CatalogStore* UiFixture::newStore()
     return result;
 }
 
-void UiFixture::setFileSize(PluginRecord* record, qint64 bytes)
-{
-    if (record)
-        for (PluginInstall* install : record->installs())
-            install->setFileSize(bytes);
-}
-
-QStringList UiFixture::scanBookmarkPaths(CatalogStore* store) const
-{
-    QStringList paths;
-    if (store)
-        for (const ScanBookmark* bookmark : store->scanBookmarks())
-            paths.append(bookmark->path());
-    return paths;
-}
-
-QStringList UiFixture::bookmarkData(CatalogStore* store, const QString& path) const
-{
-    QStringList data;
-    if (store)
-        for (const ScanBookmark* bookmark : store->scanBookmarksWithPath(path))
-            data.append(QString::fromUtf8(bookmark->bookmarkData()));
-    return data;
-}
-
-QStringList UiFixture::contentFolderPaths(CatalogStore* store) const
-{
-    QStringList paths;
-    if (store)
-        for (const ContentLibraryFolder* folder : store->contentFolders())
-            paths.append(folder->path());
-    return paths;
-}
-
-QStringList UiFixture::contentItemPaths(CatalogStore* store) const
-{
-    QStringList paths;
-    if (store)
-        for (const ContentLibraryItem* item : store->contentItems())
-            paths.append(item->path());
-    return paths;
-}
-
 QString UiFixture::newFolder(const QStringList& subfolders)
 {
     const QString path = m_folder.filePath(QStringLiteral("tree-%1").arg(m_folderCount++));
@@ -99,15 +54,6 @@ PluginStore* UiFixture::newPluginStore(CatalogStore* store, const QString& root)
     QQmlEngine::setObjectOwnership(result, QQmlEngine::CppOwnership);
     m_pluginStores.push_back(std::move(pluginStore));
     return result;
-}
-
-QStringList UiFixture::storedTagNames(CatalogStore* store) const
-{
-    QStringList names;
-    if (store)
-        for (const Tag* tag : store->tags())
-            names.append(tag->name());
-    return names;
 }
 
 void UiFixture::recordReveals()

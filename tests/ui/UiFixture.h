@@ -11,8 +11,6 @@
 #include <memory>
 #include <vector>
 
-class PluginInstall;
-class PluginRecord;
 class PluginStore;
 
 // What the Quick tests need from C++: fresh catalogues and records in them. Registered as the
@@ -42,8 +40,6 @@ public:
         if (store)
             UiCatalog::addBookmark(*store, path);
     }
-    // Every install of the record takes this many bytes.
-    Q_INVOKABLE void setFileSize(PluginRecord* record, qint64 bytes);
     Q_INVOKABLE void addContentFolder(CatalogStore* store, const QString& path)
     {
         if (store)
@@ -55,18 +51,33 @@ public:
         if (store)
             UiCatalog::addContentItem(*store, rootPath, path, name, publisher, bytes);
     }
-    Q_INVOKABLE QStringList scanBookmarkPaths(CatalogStore* store) const;
+    Q_INVOKABLE QStringList scanBookmarkPaths(CatalogStore* store) const
+    {
+        return store ? UiCatalog::propertyTexts(store->scanBookmarks(), "path") : QStringList();
+    }
     // The bookmark data of each grant of the path, as text.
-    Q_INVOKABLE QStringList bookmarkData(CatalogStore* store, const QString& path) const;
-    Q_INVOKABLE QStringList contentFolderPaths(CatalogStore* store) const;
-    Q_INVOKABLE QStringList contentItemPaths(CatalogStore* store) const;
+    Q_INVOKABLE QStringList bookmarkData(CatalogStore* store, const QString& path) const
+    {
+        return store ? UiCatalog::propertyTexts(store->scanBookmarksWithPath(path), "bookmarkData") : QStringList();
+    }
+    Q_INVOKABLE QStringList contentFolderPaths(CatalogStore* store) const
+    {
+        return store ? UiCatalog::propertyTexts(store->contentFolders(), "path") : QStringList();
+    }
+    Q_INVOKABLE QStringList contentItemPaths(CatalogStore* store) const
+    {
+        return store ? UiCatalog::propertyTexts(store->contentItems(), "path") : QStringList();
+    }
     // A new empty folder with the given sub-folders; its path.
     Q_INVOKABLE QString newFolder(const QStringList& subfolders = {});
     // A refresh driver over the store whose system root is `root` and whose home is root/home,
     // alive until the fixture goes.
     Q_INVOKABLE PluginStore* newPluginStore(CatalogStore* store, const QString& root);
     // Names of every Tag record in the store, in store order.
-    Q_INVOKABLE QStringList storedTagNames(CatalogStore* store) const;
+    Q_INVOKABLE QStringList storedTagNames(CatalogStore* store) const
+    {
+        return store ? UiCatalog::propertyTexts(store->tags(), "name") : QStringList();
+    }
     // The window's accessibility tree as an assistive tool reads it (the bridge switched on),
     // depth first over what is shown: one line per named node, "Role: name" (plus
     // " | description" when there is one).

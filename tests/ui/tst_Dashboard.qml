@@ -5,16 +5,11 @@ import ZuzuzeVizozod.Testing
 
 // The dashboard tab: cards, which charts show and how far, their labels and heights.
 Item {
+    id: stage
     width: 1000
     height: 800
 
-    Item {
-        id: stage
-        anchors.fill: parent
-    }
-
     TestCase {
-        id: testCase
         name: "Dashboard"
         when: windowShown
 
@@ -57,7 +52,7 @@ Item {
             const store = UiFixture.newStore()
             for (let i = 1; i <= 20; ++i) {
                 const record = UiFixture.addRecord(store, "Plugin " + i, "Publisher " + i, ["AU", "VST3"])
-                UiFixture.setFileSize(record, i * 1000000)
+                record.installs.forEach((install) => install.fileSize = i * 1000000)
                 UiFixture.addContentItem(store, "/Samples", "/Samples/Library " + i, "Library " + i,
                                          "Maker " + i, i * 1000000000)
             }

@@ -4,18 +4,13 @@ import ZuzuzeVizozod
 import ZuzuzeVizozod.Testing
 
 // Which of the two empty states, or the list, the library shows.
+// Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
 Item {
+    id: stage
     width: 1000
     height: 800
 
-    // Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
-    Item {
-        id: stage
-        anchors.fill: parent
-    }
-
     TestCase {
-        id: testCase
         name: "EmptyStates"
         when: windowShown
 

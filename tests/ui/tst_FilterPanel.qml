@@ -5,16 +5,11 @@ import ZuzuzeVizozod.Testing
 
 // The filter sheet: what each control writes, Reset, the date switches and pickers, the tags.
 Item {
+    id: stage
     width: 1000
     height: 900
 
-    Item {
-        id: stage
-        anchors.fill: parent
-    }
-
     TestCase {
-        id: testCase
         name: "FilterPanel"
         when: windowShown
 

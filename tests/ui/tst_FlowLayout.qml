@@ -3,18 +3,13 @@ import QtTest
 import ZuzuzeVizozod
 
 // Rows that wrap before a child that would not fit, measured and placed.
+// Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
 Item {
+    id: stage
     width: 1000
     height: 800
 
-    // Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
-    Item {
-        id: stage
-        anchors.fill: parent
-    }
-
     TestCase {
-        id: testCase
         name: "FlowLayout"
         when: windowShown
 

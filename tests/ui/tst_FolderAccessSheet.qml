@@ -6,16 +6,11 @@ import ZuzuzeVizozod.Testing
 // The folder-access sheet: container grants dropped on opening, one grant per path, content roots
 // removed with their libraries, and only "Done" starting a refresh.
 Item {
+    id: stage
     width: 1000
     height: 800
 
-    Item {
-        id: stage
-        anchors.fill: parent
-    }
-
     TestCase {
-        id: testCase
         name: "FolderAccessSheet"
         when: windowShown
 

@@ -4,18 +4,13 @@ import ZuzuzeVizozod
 import ZuzuzeVizozod.Testing
 
 // Scope chips, the filter count and its button text, and the plug-in count of the title.
+// Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
 Item {
+    id: stage
     width: 1000
     height: 800
 
-    // Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
-    Item {
-        id: stage
-        anchors.fill: parent
-    }
-
     TestCase {
-        id: testCase
         name: "LibraryState"
 
         Component {

@@ -5,18 +5,13 @@ import ZuzuzeVizozod
 import ZuzuzeVizozod.Testing
 
 // The card's badges and star, and the detail's installs and tags.
+// Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
 Item {
+    id: stage
     width: 1000
     height: 800
 
-    // Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
-    Item {
-        id: stage
-        anchors.fill: parent
-    }
-
     TestCase {
-        id: testCase
         name: "PluginCard"
         when: windowShown
 

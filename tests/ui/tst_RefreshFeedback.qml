@@ -6,13 +6,9 @@ import ZuzuzeVizozod.Testing
 // What the library tells about a refresh (progress, what changed, nothing found and where) and
 // about a finished export (the file, and a way to it in the file manager).
 Item {
+    id: stage
     width: 1000
     height: 800
-
-    Item {
-        id: stage
-        anchors.fill: parent
-    }
 
     TestCase {
         name: "RefreshFeedback"

@@ -4,18 +4,13 @@ import ZuzuzeVizozod
 import ZuzuzeVizozod.Testing
 
 // The search field hands its text to the filter only after a 150 ms pause.
+// Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
 Item {
+    id: stage
     width: 1000
     height: 800
 
-    // Where the tested items live: TestCase itself is never shown, and hidden items take no focus.
-    Item {
-        id: stage
-        anchors.fill: parent
-    }
-
     TestCase {
-        id: testCase
         name: "SearchDelay"
         when: windowShown
 
@@ -25,11 +20,6 @@ Item {
                 width: 800
                 height: 600
             }
-        }
-
-        Component {
-            id: spyComponent
-            SignalSpy {}
         }
 
         function makeView() {
