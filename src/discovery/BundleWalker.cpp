@@ -146,11 +146,14 @@ void BundleWalker::keep(Batch& batch, const QString& bundlePath, PluginFormat fo
     if (isCancelled())
         return;
     Batch::Found& found = batch.found.emplace_back();
+    // A bundle that cannot be described is not catalogued, so nothing inside it is worth a word.
     found.sizeIndex = batch.sizes.add(bundlePath, [this, &found, bundlePath, format] {
-        if (std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format, false)) {
-            found.plugins.append(std::move(*plugin));
-            m_bundlesFound.fetch_add(1, std::memory_order_relaxed);
-        }
+        std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format, false);
+        if (!plugin)
+            return false;
+        found.plugins.append(std::move(*plugin));
+        m_bundlesFound.fetch_add(1, std::memory_order_relaxed);
+        return true;
     });
 }
 

@@ -18,7 +18,7 @@ struct FolderSizeWalk::Shared {
         QByteArray path;
         qsizetype root = 0;
         bool isRoot = false;
-        std::function<void()> before;
+        std::function<bool()> before;
     };
 
     std::mutex mutex;
@@ -53,11 +53,8 @@ struct FolderSizeWalk::Shared {
             QList<QByteArray> subfolders;
             int error = 0;
             qint64 bytes = 0;
-            if (!stop) {
-                if (folder.before)
-                    folder.before();
+            if (!stop && (!folder.before || folder.before()))
                 bytes = filesSizeIn(folder.path, folder.isRoot, subfolders, error);
-            }
             lock.lock();
             --busy;
             if (stop) {
@@ -95,7 +92,7 @@ FolderSizeWalk::~FolderSizeWalk()
         (void)finish();
 }
 
-qsizetype FolderSizeWalk::add(const QString& path, std::function<void()> before)
+qsizetype FolderSizeWalk::add(const QString& path, std::function<bool()> before)
 {
     Shared& shared = *m_shared;
     QByteArray bytes = FilePathBytes::encode(path);

@@ -24,9 +24,9 @@ public:
     FolderSizeWalk(const FolderSizeWalk&) = delete;
     FolderSizeWalk& operator=(const FolderSizeWalk&) = delete;
 
-    // Queues `path` and returns its index; `before` runs on a walker just before it is listed,
-    // and not at all once the walk is cancelled.
-    qsizetype add(const QString& path, std::function<void()> before = {});
+    // Queues `path` and returns its index. `before` runs on a walker just before it is listed, and
+    // not at all once the walk is cancelled; when it says false, the folder is left unlisted, at 0.
+    qsizetype add(const QString& path, std::function<bool()> before = {});
     // Walks along until every folder added is measured, then gives their sizes by index. With
     // `unreadable`, the folders that could not be listed are added to it, by index, then by path.
     // Nothing may be added afterwards.

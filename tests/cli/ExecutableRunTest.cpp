@@ -158,6 +158,7 @@ TEST_F(ExecutableRunTest, RefreshTellsEachUnreadableFolderAndCataloguesTheRest) 
     writeBundle(QStringLiteral("Plugins/Locked/Delta.vst3"), QStringLiteral("Delta"));
     writeBundle(QStringLiteral("Sealed/Epsilon.vst3"), QStringLiteral("Epsilon"));
     writeFile(QStringLiteral("Content/Native Instruments/Library One/Samples/a.wav"), 50);
+    writeFile(QStringLiteral("Plugins/Broken.vst3/Contents/Resources/a.bin"), 5);
     for (const QStringList& arguments :
          {QStringList{QStringLiteral("grant"), path(QStringLiteral("Plugins")), path(QStringLiteral("Sealed"))},
           // A locked folder both granted and measured as content is told once.
@@ -168,10 +169,12 @@ TEST_F(ExecutableRunTest, RefreshTellsEachUnreadableFolderAndCataloguesTheRest) 
                              path(QStringLiteral("Sealed")),
                              path(QStringLiteral("Content/Native Instruments/Library One/Samples")),
                              path(QStringLiteral("Content/Native Instruments/Library Two"))};
-    for (const QString& folder : locked)
+    // A bundle without a property list is not catalogued, so nothing inside it is told.
+    const QStringList silent{path(QStringLiteral("Plugins/Broken.vst3/Contents/Resources"))};
+    for (const QString& folder : locked + silent)
         ASSERT_EQ(::chmod(FilePathBytes::encode(folder).constData(), 0), 0);
-    const auto unlock = qScopeGuard([&locked] {
-        for (const QString& folder : locked)
+    const auto unlock = qScopeGuard([&locked, &silent] {
+        for (const QString& folder : locked + silent)
             ::chmod(FilePathBytes::encode(folder).constData(), 0755);
     });
     QString told;
