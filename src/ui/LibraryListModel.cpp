@@ -6,7 +6,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <array>
 
 LibraryListModel::LibraryListModel(QObject* parent)
     : QAbstractListModel(parent)
@@ -157,15 +156,17 @@ std::vector<LibraryListModel::Entry> LibraryListModel::entries(const QList<Libra
     for (const LibrarySection& section : sections) {
         result.push_back(Entry{&section});
         for (const PluginGroup& group : section.groups) {
-            PluginRecord* record = recordLookup.value(group.id);
-            if (!record)
+            auto resolved = m_resolved.constFind(group.id.constData());
+            if (resolved == m_resolved.cend()) {
+                PluginRecord* record = recordLookup.value(group.id);
+                // Local install dates cost a time-zone lookup each: worked out once per catalogue.
+                const bool outdated = record && record->hasInstallOlderThanAYear(latestByPublisher.value(
+                                                    record->publisher(), DashboardViewModel::earliestDate()));
+                resolved = m_resolved.insert(group.id.constData(), Resolved{group.id, record, outdated});
+            }
+            if (!resolved->record)
                 continue;
-            // Local install dates cost a time-zone lookup each: worked out once per catalogue.
-            auto outdated = m_outdated.constFind(record);
-            if (outdated == m_outdated.cend())
-                outdated = m_outdated.insert(record, record->hasInstallOlderThanAYear(latestByPublisher.value(
-                                                         record->publisher(), DashboardViewModel::earliestDate())));
-            result.push_back(Entry{&section, &group, record, outdated.value()});
+            result.push_back(Entry{&section, &group, resolved->record, resolved->possiblyOutdated});
         }
     }
     return result;
@@ -203,7 +204,7 @@ void LibraryListModel::setContents(const QList<LibrarySection>& sections,
                                    const QHash<QString, QDateTime>& latestByPublisher, bool sameCatalogue)
 {
     if (!sameCatalogue)
-        m_outdated.clear();
+        m_resolved.clear();
     const std::vector<Entry> newEntries = entries(sections, recordLookup, latestByPublisher);
     const int oldCount = count();
     if (!applyInPlace(newEntries)) {
@@ -227,28 +228,60 @@ void LibraryListModel::setContents(const QList<LibrarySection>& sections,
 
 bool LibraryListModel::applyInPlace(const std::vector<Entry>& entries)
 {
-    // Headers and cards apart: a section may share its title with a group's key.
-    std::array<QHash<QStringView, qsizetype>, 2> newIndex;
+    // Cards are found by the address of their key's text, which every copy of a kept group
+    // shares, so a search or filter change hashes no text; the few headers by their title.
+    QHash<QStringView, qsizetype> headerIndex;
+    QHash<const QChar*, qsizetype> cardIndex;
+    cardIndex.reserve(qsizetype(entries.size()));
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        QHash<QStringView, qsizetype>& index = newIndex[entries[i].group ? 1 : 0];
-        if (index.contains(entries[i].keyText()))
+        const Entry& entry = entries[i];
+        if (entry.group ? cardIndex.contains(entry.group->id.constData()) : headerIndex.contains(entry.section->header))
             return false;
-        index.insert(entries[i].keyText(), qsizetype(i));
+        if (entry.group)
+            cardIndex.insert(entry.group->id.constData(), qsizetype(i));
+        else
+            headerIndex.insert(entry.section->header, qsizetype(i));
     }
 
-    // Each present row's place in the new list (-1: it goes), and the kept rows in present order.
+    // Each present row's place in the new list (-1: it goes).
     std::vector<qsizetype> targets(m_rows.size(), -1);
+    std::vector<bool> isKept(entries.size(), false);
+    std::vector<std::size_t> unmatchedCards;
+    const auto keep = [&](std::size_t row, qsizetype target) {
+        if (target < 0 || isKept[std::size_t(target)])
+            return false;
+        targets[row] = target;
+        isKept[std::size_t(target)] = true;
+        return true;
+    };
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const Row& row = *m_rows[i];
+        if (row.isHeader)
+            keep(i, headerIndex.value(row.title, -1));
+        else if (!keep(i, cardIndex.value(row.group.id.constData(), -1)))
+            unmatchedCards.push_back(i);
+    }
+    // Groups built afresh (the catalogue changed) have texts of their own: found by the text.
+    if (!unmatchedCards.empty()) {
+        QHash<QStringView, qsizetype> byText;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (!entries[i].group || isKept[i])
+                continue;
+            if (byText.contains(entries[i].group->id))
+                return false;
+            byText.insert(entries[i].group->id, qsizetype(i));
+        }
+        for (std::size_t k = 0; k < unmatchedCards.size() && !byText.isEmpty(); ++k)
+            keep(unmatchedCards[k], byText.value(m_rows[unmatchedCards[k]]->group.id, -1));
+    }
+
+    // The kept rows in present order.
     std::vector<qsizetype> keptTargets;
     std::vector<const Row*> kept;
-    std::vector<bool> isKept(entries.size(), false);
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const QHash<QStringView, qsizetype>& index = newIndex[m_rows[i]->isHeader ? 0 : 1];
-        const auto found = index.constFind(m_rows[i]->keyText());
-        if (found == index.cend())
+        if (targets[i] < 0)
             continue;
-        targets[i] = found.value();
-        isKept[std::size_t(found.value())] = true;
-        keptTargets.push_back(found.value());
+        keptTargets.push_back(targets[i]);
         kept.push_back(m_rows[i].get());
     }
     const std::vector<bool> stays = longestIncreasing(keptTargets);
@@ -329,6 +362,10 @@ void LibraryListModel::insertAndChangeRows(const std::vector<Entry>& entries, co
                 fill(row, entries[i]);
                 const QModelIndex changed = index(int(at));
                 Q_EMIT dataChanged(changed, changed);
+            } else if (entries[i].group && row.group.id.constData() != entries[i].group->id.constData()) {
+                // The same group, built afresh: its texts are taken up, so that the next search
+                // finds the row by their address.
+                fill(row, entries[i]);
             }
             ++at;
             ++i;

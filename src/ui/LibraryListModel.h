@@ -94,6 +94,14 @@ private:
         [[nodiscard]] QStringView keyText() const { return group ? QStringView(group->id) : QStringView(section->header); }
     };
 
+    // What a group's card shows besides the group, while the catalogue stays the same. Holds the
+    // group's key so that the text it is found by stays allocated.
+    struct Resolved {
+        QString groupId;
+        PluginRecord* record = nullptr;
+        bool possiblyOutdated = false;
+    };
+
     // Rows are held by pointer: removing, inserting and moving shift pointers, not rows.
     using Rows = std::vector<std::unique_ptr<Row>>;
 
@@ -114,6 +122,7 @@ private:
     [[nodiscard]] qsizetype indexOfRow(const Row* row) const;
 
     Rows m_rows;
-    // Per record, its possibly-outdated marker, while the catalogue stays the same.
-    QHash<const PluginRecord*, bool> m_outdated;
+    // Per group key, by the address of its text (shared by every copy of the group), its record
+    // and possibly-outdated marker, while the catalogue stays the same.
+    QHash<const QChar*, Resolved> m_resolved;
 };

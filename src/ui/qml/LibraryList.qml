@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Qt.labs.qmlmodels
 import ZuzuzeVizozod
 
 // The sections and their cards (or compact rows) in one recycled list; the window's background
@@ -47,7 +48,9 @@ ListView {
 
     model: controller.listModel
     reuseItems: true
-    cacheBuffer: 800
+    // No rows kept beyond the view: a search or a filter change rewrites every kept row within the
+    // frame, and rows scrolled into view come from the reuse pool anyway.
+    cacheBuffer: 0
     clip: true
     boundsBehavior: Flickable.StopAtBounds
     bottomMargin: 16
@@ -91,122 +94,152 @@ ListView {
         id: contextMenu
     }
 
-    delegate: Item {
-        id: row
+    // Headers and cards wait apart in the reuse pool, so a recycled row never builds the other kind.
+    delegate: DelegateChooser {
+        role: "isHeader"
 
-        required property int index
-        required property bool isHeader
-        required property string title
-        required property int count
-        required property string groupId
-        required property string name
-        required property string publisher
-        required property var formats
-        required property var architectures
-        required property string totalSize
-        required property string dated
-        required property PluginRecord record
-        required property bool possiblyOutdated
-        required property bool expanded
-        readonly property bool showsFocus: ListView.isCurrentItem && list.activeFocus
+        DelegateChoice {
+            roleValue: true
 
-        // The first found install stands for the whole card.
-        function firstPath() {
-            const installs = CardPresentation.orderedInstalls(row.record)
-            return installs.length > 0 ? installs[0].filePath : ""
-        }
-        function openMenu() {
-            list.openMenuFor(index, record, firstPath(), row, 40, Math.min(height, 40))
-        }
-        function select() {
-            list.currentIndex = index
-            list.forceActiveFocus()
-        }
-
-        width: ListView.view ? ListView.view.width : 0
-        height: content.item ? content.item.implicitHeight : 0
-        // A delegate waiting in the reuse pool keeps its place but must take no clicks.
-        visible: index >= 0
-
-        Accessible.role: isHeader ? Accessible.StaticText : Accessible.ListItem
-        Accessible.name: isHeader ? title + ", " + count : name
-        Accessible.description: isHeader ? "" : CardPresentation.accessibleSummary(publisher, formats, totalSize, dated)
-        Accessible.selected: ListView.isCurrentItem
-
-        Loader {
-            id: content
-            width: parent.width
-            // An opened row of the compact list shows its whole card.
-            sourceComponent: row.isHeader ? headerComponent
-                                          : list.compact && !row.expanded ? compactComponent : cardComponent
-        }
-
-        Component {
-            id: headerComponent
-            LibrarySectionHeader {
-                title: row.title
-                count: row.count
-            }
-        }
-
-        Component {
-            id: cardComponent
             Item {
-                implicitHeight: card.implicitHeight
+                id: headerRow
 
-                PluginCardView {
-                    id: card
-                    objectName: "pluginCard"
-                    x: 16
-                    width: parent.width - 32
-                    groupId: row.groupId
-                    name: row.name
-                    publisher: row.publisher
-                    formats: row.formats
-                    architectures: row.architectures
-                    totalSize: row.totalSize
-                    dated: row.dated
-                    record: row.record
-                    possiblyOutdated: row.possiblyOutdated
-                    isExpanded: row.expanded
-                    hasKeyFocus: row.showsFocus
-                    onToggleRequested: {
-                        row.select()
-                        list.controller.listModel.setExpanded(row.index, !row.expanded)
-                    }
-                    onInstallMenuRequested: (path, item, x, y) => list.openMenuFor(row.index, row.record, path, item, x, y)
-                    onMenuRequested: (item, x, y) => list.openMenuFor(row.index, row.record, row.firstPath(), item, x, y)
+                required property int index
+                required property string title
+                required property int count
+                readonly property bool isHeader: true
+                readonly property bool expanded: false
+
+                width: ListView.view ? ListView.view.width : 0
+                height: sectionHeader.implicitHeight
+                visible: index >= 0
+
+                Accessible.role: Accessible.StaticText
+                Accessible.name: title + ", " + count
+
+                LibrarySectionHeader {
+                    id: sectionHeader
+                    width: parent.width
+                    title: headerRow.title
+                    count: headerRow.count
                 }
             }
         }
 
-        Component {
-            id: compactComponent
-            // Wrapped: the loader sizes its item to itself, which would undo the margins.
-            Item {
-                implicitHeight: compactRow.implicitHeight
+        DelegateChoice {
+            delegate: cardRow
+        }
+    }
 
-                CompactPluginRow {
-                    id: compactRow
-                    objectName: "compactRow"
-                    x: 16
-                    width: parent.width - 32
-                    name: row.name
-                    publisher: row.publisher
-                    formats: row.formats
-                    totalSize: row.totalSize
-                    dated: row.dated
-                    record: row.record
-                    publisherWidth: list.publisherWidth
-                    formatsWidth: list.formatsWidth
-                    sizeWidth: list.sizeWidth
-                    dateWidth: list.dateWidth
-                    hasKeyFocus: row.showsFocus
-                    onActivated: row.select()
-                    onMenuRequested: (item, x, y) => list.openMenuFor(row.index, row.record, row.firstPath(), item, x, y)
-                    onOpenRequested: {
-                        row.select()
-                        list.controller.listModel.setExpanded(row.index, true)
+    Component {
+        id: cardRow
+
+        Item {
+            id: row
+
+            required property int index
+            readonly property bool isHeader: false
+            required property string groupId
+            required property string name
+            required property string publisher
+            required property var formats
+            required property var architectures
+            required property string totalSize
+            required property string dated
+            required property PluginRecord record
+            required property bool possiblyOutdated
+            required property bool expanded
+            readonly property bool showsFocus: ListView.isCurrentItem && list.activeFocus
+
+            // The first found install stands for the whole card.
+            function firstPath() {
+                const installs = CardPresentation.orderedInstalls(row.record)
+                return installs.length > 0 ? installs[0].filePath : ""
+            }
+            function openMenu() {
+                list.openMenuFor(index, record, firstPath(), row, 40, Math.min(height, 40))
+            }
+            function select() {
+                list.currentIndex = index
+                list.forceActiveFocus()
+            }
+
+            width: ListView.view ? ListView.view.width : 0
+            height: content.item ? content.item.implicitHeight : 0
+            // A delegate waiting in the reuse pool keeps its place but must take no clicks.
+            visible: index >= 0
+
+            Accessible.role: Accessible.ListItem
+            Accessible.name: name
+            Accessible.description: CardPresentation.accessibleSummary(publisher, formats, totalSize, dated)
+            Accessible.selected: ListView.isCurrentItem
+
+            Loader {
+                id: content
+                width: parent.width
+                // An opened row of the compact list shows its whole card.
+                sourceComponent: list.compact && !row.expanded ? compactComponent : cardComponent
+            }
+
+            Component {
+                id: cardComponent
+                Item {
+                    implicitHeight: card.implicitHeight
+
+                    PluginCardView {
+                        id: card
+                        objectName: "pluginCard"
+                        x: 16
+                        width: parent.width - 32
+                        groupId: row.groupId
+                        name: row.name
+                        publisher: row.publisher
+                        formats: row.formats
+                        architectures: row.architectures
+                        totalSize: row.totalSize
+                        dated: row.dated
+                        record: row.record
+                        possiblyOutdated: row.possiblyOutdated
+                        isExpanded: row.expanded
+                        hasKeyFocus: row.showsFocus
+                        onToggleRequested: {
+                            row.select()
+                            list.controller.listModel.setExpanded(row.index, !row.expanded)
+                        }
+                        onInstallMenuRequested: (path, item, x, y) => list.openMenuFor(row.index, row.record, path, item, x, y)
+                        onMenuRequested: (item, x, y) => list.openMenuFor(row.index, row.record, row.firstPath(), item, x, y)
+                    }
+                }
+            }
+
+            Component {
+                id: compactComponent
+                // Wrapped: the loader sizes its item to itself, which would undo the margins.
+                Item {
+                    implicitHeight: compactRow.implicitHeight
+
+                    CompactPluginRow {
+                        id: compactRow
+                        objectName: "compactRow"
+                        x: 16
+                        width: parent.width - 32
+                        name: row.name
+                        publisher: row.publisher
+                        formats: row.formats
+                        totalSize: row.totalSize
+                        dated: row.dated
+                        record: row.record
+                        publisherWidth: list.publisherWidth
+                        formatsWidth: list.formatsWidth
+                        sizeWidth: list.sizeWidth
+                        dateWidth: list.dateWidth
+                        hasKeyFocus: row.showsFocus
+                        onActivated: row.select()
+                        onMenuRequested: (item, x, y) => list.openMenuFor(row.index, row.record, row.firstPath(), item, x, y)
+                        onOpenRequested: {
+                            row.select()
+                            list.controller.listModel.setExpanded(row.index, true)
+                        }
                     }
                 }
             }
