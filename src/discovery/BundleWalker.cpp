@@ -175,7 +175,8 @@ QList<ScannedPlugin> BundleWalker::collect(Batch& batch)
 
 QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPath, const QString& rootPath)
 {
-    QList<ScannedPlugin> output;
+    // One batch for all its format folders: the walkers never wait for the next folder's walk.
+    Batch batch([this] { return isCancelled(); });
     for (const FormatFolder& folder : std::as_const(m_formatFolders)) {
         if (folder.path != rootPath && !folder.path.startsWith(rootPath + u'/'))
             continue;
@@ -184,31 +185,36 @@ QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPat
             remainder = remainder.mid(1);
         const QString url =
             remainder.isEmpty() ? folderPath : appendingComponent(folderPath, remainder.toString());
-        output.append(scanFormatFolder(url, folder.format));
+        walkFormatFolder(batch, url, folder.format);
     }
-    return output;
+    return collect(batch);
 }
 
 QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, PluginFormat format)
 {
+    Batch batch([this] { return isCancelled(); });
+    walkFormatFolder(batch, folderPath, format);
+    return collect(batch);
+}
+
+void BundleWalker::walkFormatFolder(Batch& batch, const QString& folderPath, PluginFormat format)
+{
     const QByteArray path = FilePathBytes::encode(folderPath);
     if (isCancelled())
-        return {};
+        return;
     DirectoryReader reader(path, true);
     if (!reader.isOpen()) {
         // A format folder that is not there is the usual case; a file in its place is told.
         if (reader.error() != ENOENT)
             noteUnreadable(folderPath, reader.error());
-        return {};
+        return;
     }
     countFolder();
-    Batch batch([this] { return isCancelled(); });
     DirectoryReader::Entry entry;
     while (reader.next(entry)) {
         if (BundleExtension::formatOfName(entry.name) == format)
             keep(batch, FilePathBytes::decode(DirectoryReader::childPath(path, entry.name)), format);
     }
-    return collect(batch);
 }
 
 QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)

@@ -45,8 +45,8 @@ public:
     [[nodiscard]] static std::optional<ScannedPlugin> makeScannedPlugin(const QString& bundlePath,
                                                                         PluginFormat format, bool measured = true);
 
-    // The folders the walks could not list, each once, in walk order: a granted folder or one
-    // inside it, never one that does not exist or is not a folder.
+    // The folders the walks could not list, each once, in walk order, each walk's then those inside
+    // its bundles: a granted folder or one inside it, never one that does not exist or is not a folder.
     [[nodiscard]] const QList<UnreadableFolder>& unreadableFolders() const { return m_unreadable; }
     [[nodiscard]] int foldersWalked() const { return m_foldersWalked; }
     [[nodiscard]] int bundlesFound() const { return m_bundlesFound.load(std::memory_order_relaxed); }
@@ -60,6 +60,7 @@ private:
     void noteUnreadable(const UnreadableFolder& folder);
     // The bundles one walk found, described and measured by the size walkers as it goes on.
     struct Batch;
+    void walkFormatFolder(Batch& batch, const QString& folderPath, PluginFormat format);
     void keep(Batch& batch, const QString& bundlePath, PluginFormat format);
     void keepDescribed(Batch& batch, QList<ScannedPlugin> plugins);
     // Waits for the batch's walkers, then gives its plug-ins in walk order.
