@@ -256,6 +256,10 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
             if (LinuxWindowsPluginReader::mayClaim(entry.name)) {
                 const QByteArray child = DirectoryReader::childPath(path, entry.name);
                 const bool isFolder = entry.kind == DirectoryReader::Kind::directory || (isLink && isFolderAt(child));
+                if (isFolder && LinuxWindowsPluginReader::claimsFolder(entry.name)) {
+                    keepUnread(batch, FilePathBytes::decode(child), current.folderFormat);
+                    continue;
+                }
                 LinuxWindowsPluginReader::Result result =
                     LinuxWindowsPluginReader::read(FilePathBytes::decode(child), isFolder, current.folderFormat);
                 if (result.claim == LinuxWindowsPluginReader::Claim::plugins) {
@@ -288,6 +292,29 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
             pending.append(*it);
     }
     return collect(batch);
+}
+
+void BundleWalker::keepUnread(Batch& batch, const QString& folderPath, std::optional<PluginFormat> folderFormat)
+{
+    if (isCancelled())
+        return;
+    Batch::Found& found = batch.found.emplace_back();
+    found.sizeIndex = batch.sizes.add(folderPath, [this, &found, folderPath, folderFormat] {
+        found.plugins = LinuxWindowsPluginReader::read(folderPath, true, folderFormat).plugins;
+        BundleDates dates;
+        QString dated;
+        for (ScannedPlugin& plugin : found.plugins) {
+            if (plugin.filePath != dated) {
+                dated = plugin.filePath;
+                dates = datesOf(dated);
+            }
+            plugin.dateModified = dates.modified;
+            plugin.installDate = dates.installed;
+        }
+        m_bundlesFound.fetch_add(int(found.plugins.size()), std::memory_order_relaxed);
+        // A bundle that describes nothing (presets, a specification) is not catalogued.
+        return !found.plugins.isEmpty();
+    });
 }
 
 void BundleWalker::keepDescribed(Batch& batch, QList<ScannedPlugin> plugins)

@@ -63,6 +63,8 @@ private:
     void walkFormatFolder(Batch& batch, const QString& folderPath, PluginFormat format);
     void keep(Batch& batch, const QString& bundlePath, PluginFormat format);
     void keepDescribed(Batch& batch, QList<ScannedPlugin> plugins);
+    // A folder the Linux reader claims whatever it holds: read by the walker that measures it.
+    void keepUnread(Batch& batch, const QString& folderPath, std::optional<PluginFormat> folderFormat);
     // Waits for the batch's walkers, then gives its plug-ins in walk order.
     [[nodiscard]] QList<ScannedPlugin> collect(Batch& batch);
 

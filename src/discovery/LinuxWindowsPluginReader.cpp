@@ -275,6 +275,11 @@ bool mayClaim(const char* name)
     return false;
 }
 
+bool claimsFolder(const char* name)
+{
+    return hasSuffix(name, ".lv2");
+}
+
 Result read(const QString& path, bool isFolderEntry, std::optional<PluginFormat> folderFormat)
 {
     const QString extension = BundleExtension::extensionOf(fileName(path)).toString().toLower();

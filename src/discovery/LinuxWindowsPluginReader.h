@@ -34,4 +34,8 @@ struct Result {
 // Whether a file name could be claimed, so a walk asks only about those.
 [[nodiscard]] bool mayClaim(const char* name);
 
+// Whether a folder of this name is claimed whatever its files say (an LV2 bundle), so a walk may
+// leave reading it to later; all its plug-ins then lie in it.
+[[nodiscard]] bool claimsFolder(const char* name);
+
 } // namespace LinuxWindowsPluginReader
