@@ -312,7 +312,7 @@ void BundleWalker::keepUnread(Batch& batch, const QString& folderPath, std::opti
             plugin.installDate = dates.installed;
         }
         m_bundlesFound.fetch_add(int(found.plugins.size()), std::memory_order_relaxed);
-        // A bundle that describes nothing (presets, a specification) is not catalogued.
+        // A bundle that describes no plug-in (presets, core definitions) is not catalogued.
         return !found.plugins.isEmpty();
     });
 }
