@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <vector>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -92,18 +93,41 @@ struct BundleWalker::Batch {
         qsizetype sizeIndex = -1;
         qint64 size = 0;
     };
+    // One walk's share: the folders it could not list, and where its entries end.
+    struct Walk {
+        QList<UnreadableFolder> unreadable;
+        std::size_t foundEnd = 0;
+        qsizetype sizesEnd = 0;
+    };
 
-    explicit Batch(std::function<bool()> isCancelled) : sizes(std::move(isCancelled)) {}
+    Batch(std::function<bool()> isCancelled, dev_t device) : device(device), sizes(std::move(isCancelled)) {}
 
-    FolderSizeWalk sizes;
+    qsizetype measure(const QString& path, std::function<bool()> before = {})
+    {
+        const qsizetype index = sizes.add(path, std::move(before));
+        walks.back().sizesEnd = index + 1;
+        return index;
+    }
+
+    const dev_t device;
     // A deque: walkers fill entries while the walk appends more.
     std::deque<Found> found;
+    std::vector<Walk> walks;
+    // Last, so that it is gone, its walkers done, before what they fill.
+    FolderSizeWalk sizes;
 };
 
 BundleWalker::BundleWalker(QList<FormatFolder> formatFolders, Hooks hooks)
     : m_formatFolders(std::move(formatFolders))
     , m_hooks(std::move(hooks))
 {
+}
+
+BundleWalker::~BundleWalker()
+{
+    // The walkers still hold the batch's entries; they must be done with them first.
+    if (m_batch)
+        m_batch->sizes.finish();
 }
 
 bool BundleWalker::isCancelled() const
@@ -128,9 +152,9 @@ void BundleWalker::countFolder()
         reportProgress();
 }
 
-void BundleWalker::noteUnreadable(const QString& folderPath, int error)
+void BundleWalker::noteUnreadable(Batch& batch, const QString& folderPath, int error)
 {
-    noteUnreadable(UnreadableFolder{folderPath, qt_error_string(error)});
+    batch.walks.back().unreadable.append(UnreadableFolder{folderPath, qt_error_string(error)});
 }
 
 void BundleWalker::noteUnreadable(const UnreadableFolder& folder)
@@ -147,7 +171,7 @@ void BundleWalker::keep(Batch& batch, const QString& bundlePath, PluginFormat fo
         return;
     Batch::Found& found = batch.found.emplace_back();
     // A bundle that cannot be described is not catalogued, so nothing inside it is worth a word.
-    found.sizeIndex = batch.sizes.add(bundlePath, [this, &found, bundlePath, format] {
+    found.sizeIndex = batch.measure(bundlePath, [this, &found, bundlePath, format] {
         std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format, false);
         if (!plugin)
             return false;
@@ -157,26 +181,58 @@ void BundleWalker::keep(Batch& batch, const QString& bundlePath, PluginFormat fo
     });
 }
 
-QList<ScannedPlugin> BundleWalker::collect(Batch& batch)
+BundleWalker::Batch& BundleWalker::beginWalk(const QString& folderPath)
 {
-    QList<UnreadableFolder> unreadable;
-    const QList<qint64> sizes = batch.sizes.finish(&unreadable);
-    QList<ScannedPlugin> output;
-    for (Batch::Found& found : batch.found) {
-        for (ScannedPlugin& plugin : found.plugins) {
-            plugin.fileSize = found.sizeIndex < 0 ? found.size : sizes[found.sizeIndex];
-            output.append(std::move(plugin));
-        }
+    // Each device gets its own walkers, sized for it.
+    struct stat info {};
+    const bool known = ::stat(FilePathBytes::encode(folderPath).constData(), &info) == 0;
+    if (m_batch && known && info.st_dev != m_batch->device) {
+        collect(*m_batch);
+        m_batch.reset();
     }
-    for (const UnreadableFolder& folder : std::as_const(unreadable))
-        noteUnreadable(folder);
-    return output;
+    if (!m_batch)
+        m_batch = std::make_unique<Batch>([this] { return isCancelled(); }, known ? info.st_dev : 0);
+    Batch::Walk& walk = m_batch->walks.emplace_back();
+    walk.sizesEnd = m_batch->walks.size() > 1 ? m_batch->walks[m_batch->walks.size() - 2].sizesEnd : 0;
+    return *m_batch;
 }
 
-QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPath, const QString& rootPath)
+void BundleWalker::collect(Batch& batch)
 {
-    // One batch for all its format folders: the walkers never wait for the next folder's walk.
-    Batch batch([this] { return isCancelled(); });
+    QList<UnreadableFolder> measuredUnreadable;
+    QList<qsizetype> measuredRoots;
+    const QList<qint64> sizes = batch.sizes.finish(&measuredUnreadable, &measuredRoots);
+    std::size_t foundAt = 0;
+    qsizetype unreadableAt = 0;
+    for (const Batch::Walk& walk : batch.walks) {
+        QList<ScannedPlugin>& output = m_walked.emplace_back();
+        for (; foundAt < walk.foundEnd; ++foundAt) {
+            Batch::Found& found = batch.found[foundAt];
+            for (ScannedPlugin& plugin : found.plugins) {
+                plugin.fileSize = found.sizeIndex < 0 ? found.size : sizes[found.sizeIndex];
+                output.append(std::move(plugin));
+            }
+        }
+        // As a walk alone tells them: what it could not list, then what its bundles hid.
+        for (const UnreadableFolder& folder : walk.unreadable)
+            noteUnreadable(folder);
+        for (; unreadableAt < measuredRoots.size() && measuredRoots[unreadableAt] < walk.sizesEnd; ++unreadableAt)
+            noteUnreadable(measuredUnreadable[unreadableAt]);
+    }
+}
+
+QList<QList<ScannedPlugin>> BundleWalker::finishWalks()
+{
+    if (m_batch) {
+        collect(*m_batch);
+        m_batch.reset();
+    }
+    return std::exchange(m_walked, {});
+}
+
+void BundleWalker::walkStandardLocation(const QString& folderPath, const QString& rootPath)
+{
+    Batch& batch = beginWalk(folderPath);
     for (const FormatFolder& folder : std::as_const(m_formatFolders)) {
         if (folder.path != rootPath && !folder.path.startsWith(rootPath + u'/'))
             continue;
@@ -187,14 +243,27 @@ QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPat
             remainder.isEmpty() ? folderPath : appendingComponent(folderPath, remainder.toString());
         walkFormatFolder(batch, url, folder.format);
     }
-    return collect(batch);
+    batch.walks.back().foundEnd = batch.found.size();
+}
+
+QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPath, const QString& rootPath)
+{
+    walkStandardLocation(folderPath, rootPath);
+    return finishWalks().value(0);
 }
 
 QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, PluginFormat format)
 {
-    Batch batch([this] { return isCancelled(); });
+    Batch& batch = beginWalk(folderPath);
     walkFormatFolder(batch, folderPath, format);
-    return collect(batch);
+    batch.walks.back().foundEnd = batch.found.size();
+    return finishWalks().value(0);
+}
+
+QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
+{
+    walkRecursively(folderPath);
+    return finishWalks().value(0);
 }
 
 void BundleWalker::walkFormatFolder(Batch& batch, const QString& folderPath, PluginFormat format)
@@ -206,7 +275,7 @@ void BundleWalker::walkFormatFolder(Batch& batch, const QString& folderPath, Plu
     if (!reader.isOpen()) {
         // A format folder that is not there is the usual case; a file in its place is told.
         if (reader.error() != ENOENT)
-            noteUnreadable(folderPath, reader.error());
+            noteUnreadable(batch, folderPath, reader.error());
         return;
     }
     countFolder();
@@ -217,10 +286,10 @@ void BundleWalker::walkFormatFolder(Batch& batch, const QString& folderPath, Plu
     }
 }
 
-QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
+void BundleWalker::walkRecursively(const QString& folderPath)
 {
     const QByteArray rootPath = FilePathBytes::encode(folderPath);
-    Batch batch([this] { return isCancelled(); });
+    Batch& batch = beginWalk(folderPath);
     struct Pending {
         QByteArray path;
         std::optional<PluginFormat> folderFormat;
@@ -242,7 +311,7 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
         if (!reader.isOpen()) {
             // A sub-folder gone since its parent was listed is not worth a word either.
             if (!isAbsence(reader.error()))
-                noteUnreadable(isRoot ? folderPath : FilePathBytes::decode(path), reader.error());
+                noteUnreadable(batch, isRoot ? folderPath : FilePathBytes::decode(path), reader.error());
             isRoot = false;
             continue;
         }
@@ -291,7 +360,7 @@ QList<ScannedPlugin> BundleWalker::scanRecursively(const QString& folderPath)
         for (auto it = subfolders.crbegin(); it != subfolders.crend(); ++it)
             pending.append(*it);
     }
-    return collect(batch);
+    batch.walks.back().foundEnd = batch.found.size();
 }
 
 void BundleWalker::keepUnread(Batch& batch, const QString& folderPath, std::optional<PluginFormat> folderFormat)
@@ -299,7 +368,7 @@ void BundleWalker::keepUnread(Batch& batch, const QString& folderPath, std::opti
     if (isCancelled())
         return;
     Batch::Found& found = batch.found.emplace_back();
-    found.sizeIndex = batch.sizes.add(folderPath, [this, &found, folderPath, folderFormat] {
+    found.sizeIndex = batch.measure(folderPath, [this, &found, folderPath, folderFormat] {
         found.plugins = LinuxWindowsPluginReader::read(folderPath, true, folderFormat).plugins;
         BundleDates dates;
         QString dated;
@@ -330,7 +399,7 @@ void BundleWalker::keepDescribed(Batch& batch, QList<ScannedPlugin> plugins)
             dates = datesOf(plugin.filePath);
             struct stat info {};
             if (::stat(FilePathBytes::encode(plugin.filePath).constData(), &info) == 0 && S_ISDIR(info.st_mode))
-                found->sizeIndex = batch.sizes.add(plugin.filePath);
+                found->sizeIndex = batch.measure(plugin.filePath);
             else
                 found->size = qint64(info.st_size);
         }

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 
 struct FormatFolder {
@@ -32,11 +33,23 @@ public:
 
     BundleWalker(QList<FormatFolder> formatFolders, Hooks hooks);
 
+    ~BundleWalker();
+    BundleWalker(const BundleWalker&) = delete;
+    BundleWalker& operator=(const BundleWalker&) = delete;
+
+    // Each walk returns once its folders are listed; the size walkers go on describing and
+    // measuring its bundles, on into the next walk on the same device, so they never wait between
+    // walks. finishWalks() waits for them and gives each walk's plug-ins, walk by walk.
+    void walkStandardLocation(const QString& folderPath, const QString& rootPath);
+    // Inside a Linux or Wine plug-in folder, a shared object takes the folder's format and
+    // symbolic links to folders are followed, each real folder once.
+    void walkRecursively(const QString& folderPath);
+    [[nodiscard]] QList<QList<ScannedPlugin>> finishWalks();
+
+    // One walk, finished.
     [[nodiscard]] QList<ScannedPlugin> scanStandardLocation(const QString& folderPath,
                                                             const QString& rootPath);
     [[nodiscard]] QList<ScannedPlugin> scanFormatFolder(const QString& folderPath, PluginFormat format);
-    // Inside a Linux or Wine plug-in folder, a shared object takes the folder's format and
-    // symbolic links to folders are followed, each real folder once.
     [[nodiscard]] QList<ScannedPlugin> scanRecursively(const QString& folderPath);
     // The Linux and Wine plug-in folders whose formats the recursive walks apply.
     void setPluginFolders(QList<PluginFolder> folders) { m_pluginFolders = std::move(folders); }
@@ -56,21 +69,26 @@ public:
 
 private:
     void countFolder();
-    void noteUnreadable(const QString& folderPath, int error);
     void noteUnreadable(const UnreadableFolder& folder);
-    // The bundles one walk found, described and measured by the size walkers as it goes on.
+    // The bundles the walks on one device found, described and measured by the size walkers as
+    // the walks go on.
     struct Batch;
+    // The batch the walk of `folderPath` adds to; a new one when the folder is on another device.
+    Batch& beginWalk(const QString& folderPath);
+    void noteUnreadable(Batch& batch, const QString& folderPath, int error);
     void walkFormatFolder(Batch& batch, const QString& folderPath, PluginFormat format);
     void keep(Batch& batch, const QString& bundlePath, PluginFormat format);
     void keepDescribed(Batch& batch, QList<ScannedPlugin> plugins);
     // A folder the Linux reader claims whatever it holds: read by the walker that measures it.
     void keepUnread(Batch& batch, const QString& folderPath, std::optional<PluginFormat> folderFormat);
-    // Waits for the batch's walkers, then gives its plug-ins in walk order.
-    [[nodiscard]] QList<ScannedPlugin> collect(Batch& batch);
+    // Waits for the batch's walkers, then adds each of its walks' plug-ins to m_walked.
+    void collect(Batch& batch);
 
     QList<FormatFolder> m_formatFolders;
     QList<PluginFolder> m_pluginFolders;
     Hooks m_hooks;
+    std::unique_ptr<Batch> m_batch;
+    QList<QList<ScannedPlugin>> m_walked;
     QList<UnreadableFolder> m_unreadable;
     QSet<QString> m_unreadablePaths;
     int m_foldersWalked = 0;

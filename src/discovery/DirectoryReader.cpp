@@ -1,5 +1,6 @@
 #include "discovery/DirectoryReader.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,38 +10,47 @@
 
 DirectoryReader::DirectoryReader(const QByteArray& path, bool followLink)
 {
+    open(AT_FDCWD, path.constData(), followLink);
+}
+
+DirectoryReader::DirectoryReader(int parentFd, const char* name)
+{
+    open(parentFd, name, false);
+}
+
+void DirectoryReader::open(int parentFd, const char* path, bool followLink)
+{
     // O_NONBLOCK: a FIFO put where a folder was expected must not stall the walk.
     int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
     if (!followLink)
         flags |= O_NOFOLLOW;
-    const int fd = ::open(path.constData(), flags);
-    if (fd < 0) {
+    m_fd = ::openat(parentFd, path, flags);
+    if (m_fd < 0)
         m_error = errno;
-        return;
-    }
-    m_dir = ::fdopendir(fd);
-    if (!m_dir) {
-        m_error = errno;
-        ::close(fd);
-    }
 }
 
 DirectoryReader::~DirectoryReader()
 {
-    if (m_dir)
-        ::closedir(m_dir);
-}
-
-int DirectoryReader::fd() const
-{
-    return m_dir ? ::dirfd(m_dir) : -1;
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 bool DirectoryReader::next(Entry& entry)
 {
-    if (!m_dir)
+    if (m_fd < 0)
         return false;
-    while (const dirent* item = ::readdir(m_dir)) {
+    for (;;) {
+        if (m_offset >= m_filled) {
+            const ssize_t read = ::getdents64(m_fd, m_buffer.data(), m_buffer.size());
+            if (read <= 0)
+                return false;
+            m_filled = int(read);
+            m_offset = 0;
+        }
+        const auto* item = reinterpret_cast<const dirent64*>(m_buffer.data() + m_offset);
+        if (item->d_reclen == 0)
+            return false;
+        m_offset += item->d_reclen;
         if (item->d_name[0] == '.')
             continue;
         entry.name = item->d_name;
@@ -50,7 +60,7 @@ bool DirectoryReader::next(Entry& entry)
         case DT_LNK: entry.kind = Kind::symlink; break;
         case DT_UNKNOWN: {
             struct stat info {};
-            if (::fstatat(::dirfd(m_dir), item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            if (::fstatat(m_fd, item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
                 entry.kind = Kind::other;
             else if (S_ISDIR(info.st_mode))
                 entry.kind = Kind::directory;
@@ -66,7 +76,6 @@ bool DirectoryReader::next(Entry& entry)
         }
         return true;
     }
-    return false;
 }
 
 QByteArray DirectoryReader::childPath(const QByteArray& parent, const char* name)

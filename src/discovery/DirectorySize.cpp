@@ -16,28 +16,19 @@
 #include <cerrno>
 #include <mutex>
 
-namespace {
-
-// errno of a folder that is there but cannot be listed; 0 when it was listed or is gone.
 int listingError(const DirectoryReader& reader)
 {
     const int error = reader.error();
     return error == ENOENT || error == ENOTDIR ? 0 : error;
 }
 
-} // namespace
-
-qint64 filesSizeIn(const QByteArray& path, bool isRoot, QList<QByteArray>& subfolders, int& error)
+qint64 filesSizeIn(DirectoryReader& reader, QList<QByteArray>& subfolderNames)
 {
-    DirectoryReader reader(path, isRoot);
-    error = listingError(reader);
     qint64 total = 0;
     DirectoryReader::Entry entry;
     while (reader.next(entry)) {
         switch (entry.kind) {
-        case DirectoryReader::Kind::directory:
-            subfolders.append(DirectoryReader::childPath(path, entry.name));
-            break;
+        case DirectoryReader::Kind::directory: subfolderNames.append(QByteArray(entry.name)); break;
         case DirectoryReader::Kind::regular:
         case DirectoryReader::Kind::symlink: {
             struct stat info {};
@@ -48,6 +39,17 @@ qint64 filesSizeIn(const QByteArray& path, bool isRoot, QList<QByteArray>& subfo
         case DirectoryReader::Kind::other: break;
         }
     }
+    return total;
+}
+
+qint64 filesSizeIn(const QByteArray& path, bool isRoot, QList<QByteArray>& subfolders, int& error)
+{
+    DirectoryReader reader(path, isRoot);
+    error = listingError(reader);
+    QList<QByteArray> names;
+    const qint64 total = filesSizeIn(reader, names);
+    for (const QByteArray& name : std::as_const(names))
+        subfolders.append(DirectoryReader::childPath(path, name.constData()));
     return total;
 }
 

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class DirectoryReader;
 class QThreadPool;
 
 // Sum of the logical sizes of the regular files under a folder (a symlink counts its own size,
@@ -21,6 +22,10 @@ qint64 directorySize(const QString& folderPath, QList<UnreadableFolder>* unreada
 // its visible subfolders go to `subfolders`, and the errno of a folder that is there but cannot
 // be listed to `error` (0 otherwise).
 qint64 filesSizeIn(const QByteArray& path, bool isRoot, QList<QByteArray>& subfolders, int& error);
+// The same for a folder already open in `reader`; its visible subfolders' names go to `subfolderNames`.
+qint64 filesSizeIn(DirectoryReader& reader, QList<QByteArray>& subfolderNames);
+// errno of a folder that `reader` found but could not open; 0 when it is open or is gone.
+int listingError(const DirectoryReader& reader);
 
 // directorySize of each folder, in the given order, walked by the pool of walkers so that several
 // folder reads are in flight at once. Stops early, with the sizes so far incomplete, once

@@ -1,11 +1,13 @@
 #include "discovery/FolderSizeWalk.h"
 
+#include "discovery/DirectoryReader.h"
 #include "discovery/DirectorySize.h"
 #include "model/FilePathBytes.h"
 
 #include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -36,25 +38,73 @@ struct FolderSizeWalk::Shared {
     bool closed = false;
     bool cancelled = false;
 
+    // Walkers waiting for a folder; read without the lock as a hint to share subfolders.
+    std::atomic<int> idle = 0;
+
     [[nodiscard]] bool isDone() const { return cancelled || (closed && busy == 0 && pending.empty()); }
+
+    // What one walker gathered from a folder and the subfolders it kept for itself.
+    struct Tally {
+        qint64 bytes = 0;
+        std::vector<UnreadableFolder> unreadable;
+    };
+
+    void share(QByteArray path, qsizetype root)
+    {
+        {
+            const std::lock_guard lock(mutex);
+            pending.push_back(Folder{std::move(path), root, false, {}});
+            ++outstanding[std::size_t(root)];
+        }
+        wake.notify_one();
+    }
+
+    // Measures the folder open in `reader` and, while no walker is idle, its subfolders too, each
+    // opened from its parent (a few levels deep, so descriptors stay bounded); the rest are
+    // shared by full path. False once cancelled.
+    bool measure(DirectoryReader& reader, const QByteArray& path, int depth, qsizetype root, Tally& tally)
+    {
+        constexpr int keptLevels = 8;
+        if (const int error = listingError(reader); error != 0) {
+            tally.unreadable.push_back({FilePathBytes::decode(path), qt_error_string(error)});
+            return true;
+        }
+        QList<QByteArray> names;
+        tally.bytes += filesSizeIn(reader, names);
+        for (const QByteArray& name : std::as_const(names)) {
+            QByteArray child = DirectoryReader::childPath(path, name.constData());
+            if (depth + 1 >= keptLevels || idle.load(std::memory_order_relaxed) > 0) {
+                share(std::move(child), root);
+                continue;
+            }
+            if (isCancelled && isCancelled())
+                return false;
+            DirectoryReader subfolder(reader.fd(), name.constData());
+            if (!measure(subfolder, child, depth + 1, root, tally))
+                return false;
+        }
+        return true;
+    }
 
     void run()
     {
         std::unique_lock lock(mutex);
         for (;;) {
+            ++idle;
             wake.wait(lock, [this] { return !pending.empty() || isDone(); });
+            --idle;
             if (cancelled || pending.empty())
                 break;
             Folder folder = std::move(pending.back());
             pending.pop_back();
             ++busy;
             lock.unlock();
-            const bool stop = isCancelled && isCancelled();
-            QList<QByteArray> subfolders;
-            int error = 0;
-            qint64 bytes = 0;
-            if (!stop && (!folder.before || folder.before()))
-                bytes = filesSizeIn(folder.path, folder.isRoot, subfolders, error);
+            bool stop = isCancelled && isCancelled();
+            Tally tally;
+            if (!stop && (!folder.before || folder.before())) {
+                DirectoryReader reader(folder.path, folder.isRoot);
+                stop = !measure(reader, folder.path, 0, folder.root, tally);
+            }
             lock.lock();
             --busy;
             if (stop) {
@@ -62,16 +112,13 @@ struct FolderSizeWalk::Shared {
                 wake.notify_all();
                 break;
             }
-            totals[std::size_t(folder.root)] += bytes;
-            if (error != 0)
-                unreadable.push_back({folder.root, {FilePathBytes::decode(folder.path), qt_error_string(error)}});
-            for (QByteArray& path : subfolders)
-                pending.push_back(Folder{std::move(path), folder.root, false, {}});
+            totals[std::size_t(folder.root)] += tally.bytes;
+            for (UnreadableFolder& unread : tally.unreadable)
+                unreadable.push_back({folder.root, std::move(unread)});
             qsizetype& left = outstanding[std::size_t(folder.root)];
-            left += subfolders.size() - 1;
-            if (left == 0 && !cancelled && finished)
+            if (--left == 0 && !cancelled && finished)
                 finished(folder.root);
-            if (!subfolders.isEmpty() || isDone())
+            if (isDone())
                 wake.notify_all();
         }
         --walkersLeft;
@@ -127,7 +174,7 @@ qsizetype FolderSizeWalk::add(const QString& path, std::function<bool()> before)
     return index;
 }
 
-QList<qint64> FolderSizeWalk::finish(QList<UnreadableFolder>* unreadable)
+QList<qint64> FolderSizeWalk::finish(QList<UnreadableFolder>* unreadable, QList<qsizetype>* roots)
 {
     m_finished = true;
     Shared& shared = *m_shared;
@@ -146,8 +193,11 @@ QList<qint64> FolderSizeWalk::finish(QList<UnreadableFolder>* unreadable)
             return a.first != b.first ? a.first < b.first
                                       : FilePathBytes::encode(a.second.path) < FilePathBytes::encode(b.second.path);
         });
-        for (auto& [root, folder] : shared.unreadable)
+        for (auto& [root, folder] : shared.unreadable) {
             unreadable->append(std::move(folder));
+            if (roots)
+                roots->append(root);
+        }
     }
     return QList<qint64>(shared.totals.begin(), shared.totals.end());
 }

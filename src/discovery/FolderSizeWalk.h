@@ -28,9 +28,9 @@ public:
     // not at all once the walk is cancelled; when it says false, the folder is left unlisted, at 0.
     qsizetype add(const QString& path, std::function<bool()> before = {});
     // Walks along until every folder added is measured, then gives their sizes by index. With
-    // `unreadable`, the folders that could not be listed are added to it, by index, then by path.
-    // Nothing may be added afterwards.
-    [[nodiscard]] QList<qint64> finish(QList<UnreadableFolder>* unreadable = nullptr);
+    // `unreadable`, the folders that could not be listed are added to it, by index, then by path,
+    // and with `roots` the index each one was found under. Nothing may be added afterwards.
+    QList<qint64> finish(QList<UnreadableFolder>* unreadable = nullptr, QList<qsizetype>* roots = nullptr);
 
 private:
     struct Shared;

@@ -76,9 +76,8 @@ PluginScanResult PluginScanner::runScan(const QMap<QString, QByteArray>& grants,
                                           }});
     const QList<PluginFolder> pluginFolders = LinuxPluginFolders::existing(m_roots);
     walker.setPluginFolders(pluginFolders);
-    // QMap iterates in path order, so a later grant's value wins for a bundle seen twice. The
-    // plug-ins sharing one bundle are told apart by their identifier.
-    QMap<QString, ScannedPlugin> byPath;
+    // Held until the walkers have measured what the walks found.
+    QStringList accessed;
     for (auto it = grants.cbegin(); it != grants.cend() && !isCancelled(); ++it) {
         const QString& path = it.key();
         if (isContainerPluginFolder(path))
@@ -87,9 +86,17 @@ PluginScanResult PluginScanner::runScan(const QMap<QString, QByteArray>& grants,
         if (!folder)
             continue;
         FolderBookmark::startAccessing(*folder);
-        const QList<ScannedPlugin> found = isMacStandardLocation(path)
-                                               ? walker.scanStandardLocation(*folder, path)
-                                               : walker.scanRecursively(*folder);
+        accessed.append(*folder);
+        if (isMacStandardLocation(path))
+            walker.walkStandardLocation(*folder, path);
+        else
+            walker.walkRecursively(*folder);
+        walker.reportProgress();
+    }
+    // QMap iterates in path order, so a later grant's value wins for a bundle seen twice. The
+    // plug-ins sharing one bundle are told apart by their identifier.
+    QMap<QString, ScannedPlugin> byPath;
+    for (const QList<ScannedPlugin>& found : walker.finishWalks()) {
         for (const ScannedPlugin& plugin : found) {
             const QString key = plugin.pluginIdentifier.isEmpty() ? plugin.filePath
                                                                   : plugin.filePath + u'\n' + plugin.pluginIdentifier;
@@ -99,9 +106,9 @@ PluginScanResult PluginScanner::runScan(const QMap<QString, QByteArray>& grants,
             kept = plugin;
             kept.isBridged = bridged;
         }
-        FolderBookmark::stopAccessing(*folder);
-        walker.reportProgress();
     }
+    for (const QString& folder : std::as_const(accessed))
+        FolderBookmark::stopAccessing(folder);
     walker.reportProgress();
     return {byPath.values(), walker.unreadableFolders()};
 }

@@ -103,7 +103,7 @@ TEST(BundleWalker, StopsWhenCancelled)
 }
 
 // Sized by the walkers together, each bundle is what it is alone, in the walk's order, in a
-// recursive walk and in a format folder alike.
+// recursive walk and in a format folder alike, and walks that share the walkers give each its own.
 TEST(BundleWalker, BundlesSizedTogetherEqualEachSizedAlone)
 {
     QTemporaryDir dir;
@@ -116,9 +116,20 @@ TEST(BundleWalker, BundlesSizedTogetherEqualEachSizedAlone)
         ASSERT_TRUE(BundleWriter::write(bundleSpec));
     }
     BundleWalker walker({}, {});
-    for (const QList<ScannedPlugin>& found : {walker.scanRecursively(dir.filePath(u"Drive"_s)),
-                                              walker.scanFormatFolder(dir.filePath(u"Drive/v1"_s), PluginFormat::vst3)}) {
-        ASSERT_FALSE(found.isEmpty());
+    const QList<ScannedPlugin> drive = walker.scanRecursively(dir.filePath(u"Drive"_s));
+    const QList<ScannedPlugin> v1 = walker.scanFormatFolder(dir.filePath(u"Drive/v1"_s), PluginFormat::vst3);
+    ASSERT_EQ(drive.size(), 24);
+    ASSERT_EQ(v1.size(), 8);
+    for (const QString& folder : {u"Drive/v1"_s, u"Drive/missing"_s, u"Drive"_s, u"Drive/v2"_s})
+        walker.walkRecursively(dir.filePath(folder));
+    const QList<QList<ScannedPlugin>> shared = walker.finishWalks();
+    ASSERT_EQ(shared.size(), 4);
+    EXPECT_EQ(shared[0], v1);
+    EXPECT_TRUE(shared[1].isEmpty());
+    EXPECT_EQ(shared[2], drive);
+    EXPECT_EQ(shared[3].size(), 8);
+    EXPECT_TRUE(walker.finishWalks().isEmpty());
+    for (const QList<ScannedPlugin>& found : {drive, v1}) {
         for (const ScannedPlugin& plugin : found) {
             const std::optional<ScannedPlugin> alone = BundleWalker::makeScannedPlugin(plugin.filePath, plugin.format);
             ASSERT_TRUE(alone);

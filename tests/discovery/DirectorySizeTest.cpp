@@ -88,10 +88,18 @@ TEST_F(DirectorySizeTest, ParallelSizesEqualTheSerialWalk)
                        qint64(library + 1) * 1'000'003 + folder * 101 + file);
     sparse(QStringLiteral("root/lib2/.hidden/x"), 9);
     sparse(QStringLiteral("loose"), 3);
+    // Deeper than a walker keeps folders open, and more names than one directory read holds.
+    QString deep = QStringLiteral("deep");
+    for (int level = 0; level < 40; ++level) {
+        deep += QStringLiteral("/level %1").arg(level);
+        sparse(deep + QStringLiteral("/file"), level + 1);
+    }
+    for (int file = 0; file < 700; ++file)
+        sparse(QStringLiteral("wide/a file with a rather long name, number %1").arg(file), file);
     ASSERT_EQ(::mkfifo(FilePathBytes::encode(path(QStringLiteral("root/lib1/fifo"))).constData(), 0644), 0);
     BundleTree::symlink(path(QStringLiteral("root/lib1")), path(QStringLiteral("link")));
     QStringList roots{path(QStringLiteral("root")), path(QStringLiteral("link")), path(QStringLiteral("missing")),
-                      path(QStringLiteral("loose")), QString()};
+                      path(QStringLiteral("loose")), QString(), path(QStringLiteral("deep")), path(QStringLiteral("wide"))};
     for (int library = 5; library >= 0; --library)
         roots.append(path(QStringLiteral("root/lib%1").arg(library)));
     roots.append(roots.front());
@@ -100,7 +108,8 @@ TEST_F(DirectorySizeTest, ParallelSizesEqualTheSerialWalk)
     for (const QString& root : std::as_const(roots))
         serial.append(directorySize(root));
     ASSERT_GT(serial.front(), 0);
-    EXPECT_EQ(serial.mid(1, 4), (QList<qint64>{26'001'814, 0, 0, 0})); // the link: lib1's thirteen files
+    // The link: lib1's thirteen files; 1 + 2 + ... + 40; 0 + 1 + ... + 699.
+    EXPECT_EQ(serial.mid(1, 6), (QList<qint64>{26'001'814, 0, 0, 0, 820, 244'650}));
     std::mutex mutex;
     QList<qsizetype> finished;
     const QList<qint64> parallel = directorySizes(roots, {}, [&](qsizetype index) {
