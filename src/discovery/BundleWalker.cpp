@@ -60,6 +60,21 @@ BundleDates datesOf(const QString& bundlePath)
     return {modified, installed};
 }
 
+// The plug-ins of one bundle, next to each other, share its dates: read once.
+void stampDates(QList<ScannedPlugin>& plugins)
+{
+    QString dated;
+    BundleDates dates;
+    for (ScannedPlugin& plugin : plugins) {
+        if (plugin.filePath != dated) {
+            dated = plugin.filePath;
+            dates = datesOf(dated);
+        }
+        plugin.dateModified = dates.modified;
+        plugin.installDate = dates.installed;
+    }
+}
+
 QByteArray realPathOf(const QByteArray& path)
 {
     char buffer[PATH_MAX];
@@ -370,16 +385,7 @@ void BundleWalker::keepUnread(Batch& batch, const QString& folderPath, std::opti
     Batch::Found& found = batch.found.emplace_back();
     found.sizeIndex = batch.measure(folderPath, [this, &found, folderPath, folderFormat] {
         found.plugins = LinuxWindowsPluginReader::read(folderPath, true, folderFormat).plugins;
-        BundleDates dates;
-        QString dated;
-        for (ScannedPlugin& plugin : found.plugins) {
-            if (plugin.filePath != dated) {
-                dated = plugin.filePath;
-                dates = datesOf(dated);
-            }
-            plugin.dateModified = dates.modified;
-            plugin.installDate = dates.installed;
-        }
+        stampDates(found.plugins);
         m_bundlesFound.fetch_add(int(found.plugins.size()), std::memory_order_relaxed);
         // A bundle that describes no plug-in (presets, core definitions) is not catalogued.
         return !found.plugins.isEmpty();
@@ -390,21 +396,18 @@ void BundleWalker::keepDescribed(Batch& batch, QList<ScannedPlugin> plugins)
 {
     if (isCancelled())
         return;
-    // The plug-ins of one bundle share its size and dates: measured once.
+    stampDates(plugins);
+    // The plug-ins of one bundle share its size: measured once.
     Batch::Found* found = nullptr;
-    BundleDates dates;
     for (ScannedPlugin& plugin : plugins) {
         if (!found || plugin.filePath != found->plugins.constFirst().filePath) {
             found = &batch.found.emplace_back();
-            dates = datesOf(plugin.filePath);
             struct stat info {};
             if (::stat(FilePathBytes::encode(plugin.filePath).constData(), &info) == 0 && S_ISDIR(info.st_mode))
                 found->sizeIndex = batch.measure(plugin.filePath);
             else
                 found->size = qint64(info.st_size);
         }
-        plugin.dateModified = dates.modified;
-        plugin.installDate = dates.installed;
         found->plugins.append(std::move(plugin));
         m_bundlesFound.fetch_add(1, std::memory_order_relaxed);
     }
