@@ -8,6 +8,7 @@
 #include <QJsonParseError>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <cstdio>
 
 // The catalogue is compiled into this static library; nothing else refers to its object file, so the
@@ -138,6 +139,20 @@ void PluginDescriptionService::load(const QByteArray& json, const LineSink& sink
     m_keys.reserve(std::size_t(m_catalog.size()));
     for (auto it = m_catalog.cbegin(); it != m_catalog.cend(); ++it)
         m_keys.push_back({it.key(), it.key().toLower(), normalized(it.key()), characterCount(it.key()), it.value()});
+    for (qsizetype index = 0; index < qsizetype(m_keys.size()); ++index) {
+        const IndexedKey& key = m_keys[std::size_t(index)];
+        if (!m_firstByLowered.contains(key.lowered))
+            m_firstByLowered.insert(key.lowered, index);
+        const auto shortest = m_shortestByNormalized.find(key.normalized);
+        if (shortest == m_shortestByNormalized.end())
+            m_shortestByNormalized.insert(key.normalized, index);
+        else if (isShorter(index, *shortest))
+            *shortest = index;
+        m_byLowered.push_back(index);
+    }
+    std::stable_sort(m_byLowered.begin(), m_byLowered.end(), [this](qsizetype a, qsizetype b) {
+        return m_keys[std::size_t(a)].lowered < m_keys[std::size_t(b)].lowered;
+    });
     report(sink, QStringLiteral("[PluginDescriptionService] Loaded %1 bundled descriptions").arg(m_catalog.size()));
 }
 
@@ -154,16 +169,31 @@ QString PluginDescriptionService::normalized(QStringView text)
     return QString::fromUcs4(kept.data(), qsizetype(kept.size()));
 }
 
-std::optional<PluginDescriptionEntry>
-PluginDescriptionService::shortestWhere(const std::function<bool(const IndexedKey&)>& matches) const
+bool PluginDescriptionService::isShorter(qsizetype candidate, qsizetype best) const
 {
-    const IndexedKey* best = nullptr;
-    for (const IndexedKey& candidate : m_keys)
-        if (matches(candidate) && (!best || candidate.characters < best->characters))
-            best = &candidate;
-    if (!best)
+    if (best < 0)
+        return true;
+    const qsizetype candidateCharacters = m_keys[std::size_t(candidate)].characters;
+    const qsizetype bestCharacters = m_keys[std::size_t(best)].characters;
+    return candidateCharacters < bestCharacters || (candidateCharacters == bestCharacters && candidate < best);
+}
+
+std::optional<PluginDescriptionEntry> PluginDescriptionService::entryAt(qsizetype index) const
+{
+    if (index < 0)
         return std::nullopt;
-    return best->entry;
+    return m_keys[std::size_t(index)].entry;
+}
+
+std::optional<PluginDescriptionEntry> PluginDescriptionService::shortestPrefixedBy(const QString& lowered) const
+{
+    auto it = std::lower_bound(m_byLowered.cbegin(), m_byLowered.cend(), lowered,
+                               [this](qsizetype index, const QString& text) { return m_keys[std::size_t(index)].lowered < text; });
+    qsizetype best = -1;
+    for (; it != m_byLowered.cend() && m_keys[std::size_t(*it)].lowered.startsWith(lowered); ++it)
+        if (isShorter(*it, best))
+            best = *it;
+    return entryAt(best);
 }
 
 std::optional<PluginDescriptionEntry> PluginDescriptionService::lookup(const QString& name,
@@ -178,14 +208,13 @@ std::optional<PluginDescriptionEntry> PluginDescriptionService::lookup(const QSt
         return *exact;
 
     const QString loweredName = name.toLower();
-    for (const IndexedKey& candidate : m_keys)
-        if (candidate.lowered == loweredName)
-            return candidate.entry;
-
-    if (auto hit = shortestWhere([&](const IndexedKey& k) { return k.normalized == normalizedName; }))
+    if (auto hit = entryAt(m_firstByLowered.value(loweredName, -1)))
         return hit;
 
-    if (auto hit = shortestWhere([&](const IndexedKey& k) { return k.lowered.startsWith(loweredName); }))
+    if (auto hit = entryAt(m_shortestByNormalized.value(normalizedName, -1)))
+        return hit;
+
+    if (auto hit = shortestPrefixedBy(loweredName))
         return hit;
 
     if (publisher && publisher->compare(QLatin1StringView("Universal Audio"), Qt::CaseInsensitive) == 0) {
@@ -194,8 +223,7 @@ std::optional<PluginDescriptionEntry> PluginDescriptionService::lookup(const QSt
         bundleKey.replace(QLatin1Char(' '), QLatin1Char('_'));
         if (const auto exact = m_catalog.constFind(bundleKey); exact != m_catalog.cend())
             return *exact;
-        const QString normalizedBundleKey = normalized(bundleKey);
-        if (auto hit = shortestWhere([&](const IndexedKey& k) { return k.normalized == normalizedBundleKey; }))
+        if (auto hit = entryAt(m_shortestByNormalized.value(normalized(bundleKey), -1)))
             return hit;
     }
     return std::nullopt;

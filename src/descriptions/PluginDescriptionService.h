@@ -3,6 +3,7 @@
 #include "descriptions/PluginDescriptionEntry.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QMap>
 #include <QString>
 #include <QStringView>
@@ -54,9 +55,16 @@ private:
     PluginDescriptionService() = default;
 
     void load(const QByteArray& json, const LineSink& sink);
-    [[nodiscard]] std::optional<PluginDescriptionEntry>
-    shortestWhere(const std::function<bool(const IndexedKey&)>& matches) const;
+    // Whether `candidate` wins over `best` (an index or -1): fewer characters, then sorted order.
+    [[nodiscard]] bool isShorter(qsizetype candidate, qsizetype best) const;
+    [[nodiscard]] std::optional<PluginDescriptionEntry> entryAt(qsizetype index) const;
+    [[nodiscard]] std::optional<PluginDescriptionEntry> shortestPrefixedBy(const QString& lowered) const;
 
     QMap<QString, PluginDescriptionEntry> m_catalog;
     std::vector<IndexedKey> m_keys; // in m_catalog's (sorted) order, which settles ties between equal lengths
+    // Indices into m_keys, so that a lookup never scans them all: the cards of a list ask again
+    // on every search or filter change.
+    QHash<QString, qsizetype> m_firstByLowered;
+    QHash<QString, qsizetype> m_shortestByNormalized;
+    std::vector<qsizetype> m_byLowered; // sorted by lower-cased key: each prefix is one run
 };

@@ -6,36 +6,15 @@
 #include "model/PluginRecord.h"
 #include "model/Tag.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <optional>
 #include <utility>
-
-namespace {
-
-// A lookup scans every shipped key, and the cards of a list ask for the same names again on
-// every search or filter change. The shipped catalogue never changes, so answers are kept;
-// the bound only guards against a catalogue of unusual size.
-std::optional<PluginDescriptionEntry> shippedEntry(const QString& name, const QString& publisher)
-{
-    constexpr qsizetype kept = 50'000;
-    thread_local QHash<std::pair<QString, QString>, std::optional<PluginDescriptionEntry>> answers;
-    const std::pair<QString, QString> key{name, publisher};
-    if (const auto known = answers.constFind(key); known != answers.cend())
-        return known.value();
-    if (answers.size() >= kept)
-        answers.clear();
-    return answers.insert(key, PluginDescriptionService::shared().lookup(name, publisher)).value();
-}
-
-} // namespace
 
 namespace CardTexts {
 
 QString categoryText(const QString& name, const QString& publisher, const QString& recordCategory)
 {
-    const auto entry = shippedEntry(name, publisher);
+    const auto entry = PluginDescriptionService::shared().lookup(name, publisher);
     const QString category = entry ? entry->category : recordCategory;
     return category.isEmpty() ? QStringLiteral("Effect") : category;
 }
@@ -48,7 +27,7 @@ QString subtitleText(const QString& name, const QString& publisher, const QStrin
 
 QString aboutText(const QString& name, const QString& publisher, const QString& bundleDescription)
 {
-    if (const auto entry = shippedEntry(name, publisher))
+    if (const auto entry = PluginDescriptionService::shared().lookup(name, publisher))
         return entry->description;
     return bundleDescription;
 }

@@ -30,6 +30,7 @@ TEST(PluginDescriptionLookup, StepsFindTheExpectedKey)
         // 4. prefix of the lower-cased key, the shortest
         {"prefixShortest", {"Serum", "Serum FX"}, "ser", {}, "Serum"},
         {"prefixTieBySortedKey", {"Serum B", "Serum A"}, "ser", {}, "Serum A"},
+        {"prefixTieByKeyNotLowerCased", {"Serum A", "SERUM X"}, "ser", {}, "SERUM X"},
         {"prefixCountsCharactersNotCodeUnits", {"Seres", QStringLiteral("Sere\u0301")}, "ser", {},
          QStringLiteral("Sere\u0301")},
         {"prefixIsNotNormalised", {"Pro-Q 3"}, "proq", {}, std::nullopt},
