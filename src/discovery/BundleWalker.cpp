@@ -187,7 +187,7 @@ void BundleWalker::keep(Batch& batch, const QString& bundlePath, PluginFormat fo
     Batch::Found& found = batch.found.emplace_back();
     // A bundle that cannot be described is not catalogued, so nothing inside it is worth a word.
     found.sizeIndex = batch.measure(bundlePath, [this, &found, bundlePath, format] {
-        std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format, false);
+        std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format);
         if (!plugin)
             return false;
         found.plugins.append(std::move(*plugin));
@@ -413,8 +413,7 @@ void BundleWalker::keepDescribed(Batch& batch, QList<ScannedPlugin> plugins)
     }
 }
 
-std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bundlePath, PluginFormat format,
-                                                             bool measured)
+std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bundlePath, PluginFormat format)
 {
     const std::optional<QVariantMap> plist = BundleMetadataReader::readInfoPlist(bundlePath);
     if (!plist)
@@ -433,7 +432,6 @@ std::optional<ScannedPlugin> BundleWalker::makeScannedPlugin(const QString& bund
         executable ? BundleMetadataReader::readArchitecture(*executable) : PluginArchitecture::unknown;
     plugin.filePath = bundlePath;
     plugin.bundleID = metadata.bundleID;
-    plugin.fileSize = measured ? directorySize(bundlePath) : 0;
     plugin.dateModified = dates.modified;
     plugin.installDate = dates.installed;
     plugin.category = metadata.category;

@@ -54,9 +54,9 @@ public:
     // The Linux and Wine plug-in folders whose formats the recursive walks apply.
     void setPluginFolders(QList<PluginFolder> folders) { m_pluginFolders = std::move(folders); }
 
-    // No value when the bundle has no readable property list. Unless `measured`, the size is 0.
-    [[nodiscard]] static std::optional<ScannedPlugin> makeScannedPlugin(const QString& bundlePath,
-                                                                        PluginFormat format, bool measured = true);
+    // No value when the bundle has no readable property list. The size is left at 0: the size
+    // walkers measure it.
+    [[nodiscard]] static std::optional<ScannedPlugin> makeScannedPlugin(const QString& bundlePath, PluginFormat format);
 
     // The folders the walks could not list, each once, in walk order, each walk's then those inside
     // its bundles: a granted folder or one inside it, never one that does not exist or is not a folder.
