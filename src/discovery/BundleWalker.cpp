@@ -108,23 +108,24 @@ struct BundleWalker::Batch {
         qsizetype sizeIndex = -1;
         qint64 size = 0;
     };
-    // One walk's share: the folders it could not list, and where its entries end.
+    // One walk's share: the folders it could not list, and where its entries and measured
+    // folders begin; the next walk's begin where they end.
     struct Walk {
         QList<UnreadableFolder> unreadable;
-        std::size_t foundEnd = 0;
-        qsizetype sizesEnd = 0;
+        std::size_t foundBegin = 0;
+        qsizetype sizesBegin = 0;
     };
 
     Batch(std::function<bool()> isCancelled, dev_t device) : device(device), sizes(std::move(isCancelled)) {}
 
     qsizetype measure(const QString& path, std::function<bool()> before = {})
     {
-        const qsizetype index = sizes.add(path, std::move(before));
-        walks.back().sizesEnd = index + 1;
-        return index;
+        ++sizesAdded;
+        return sizes.add(path, std::move(before));
     }
 
     const dev_t device;
+    qsizetype sizesAdded = 0;
     // A deque: walkers fill entries while the walk appends more.
     std::deque<Found> found;
     std::vector<Walk> walks;
@@ -182,17 +183,23 @@ void BundleWalker::noteUnreadable(const UnreadableFolder& folder)
 
 void BundleWalker::keep(Batch& batch, const QString& bundlePath, PluginFormat format)
 {
+    keepUndescribed(batch, bundlePath, [bundlePath, format] {
+        std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format);
+        return plugin ? QList<ScannedPlugin>{std::move(*plugin)} : QList<ScannedPlugin>();
+    });
+}
+
+void BundleWalker::keepUndescribed(Batch& batch, const QString& path, std::function<QList<ScannedPlugin>()> describe)
+{
     if (isCancelled())
         return;
     Batch::Found& found = batch.found.emplace_back();
-    // A bundle that cannot be described is not catalogued, so nothing inside it is worth a word.
-    found.sizeIndex = batch.measure(bundlePath, [this, &found, bundlePath, format] {
-        std::optional<ScannedPlugin> plugin = makeScannedPlugin(bundlePath, format);
-        if (!plugin)
-            return false;
-        found.plugins.append(std::move(*plugin));
-        m_bundlesFound.fetch_add(1, std::memory_order_relaxed);
-        return true;
+    found.sizeIndex = batch.measure(path, [this, &found, describe = std::move(describe)] {
+        found.plugins = describe();
+        m_bundlesFound.fetch_add(int(found.plugins.size()), std::memory_order_relaxed);
+        // A bundle that describes no plug-in (no property list; presets, core definitions) is
+        // not catalogued, so nothing inside it is worth a word.
+        return !found.plugins.isEmpty();
     });
 }
 
@@ -207,8 +214,7 @@ BundleWalker::Batch& BundleWalker::beginWalk(const QString& folderPath)
     }
     if (!m_batch)
         m_batch = std::make_unique<Batch>([this] { return isCancelled(); }, known ? info.st_dev : 0);
-    Batch::Walk& walk = m_batch->walks.emplace_back();
-    walk.sizesEnd = m_batch->walks.size() > 1 ? m_batch->walks[m_batch->walks.size() - 2].sizesEnd : 0;
+    m_batch->walks.push_back({{}, m_batch->found.size(), m_batch->sizesAdded});
     return *m_batch;
 }
 
@@ -217,12 +223,15 @@ void BundleWalker::collect(Batch& batch)
     QList<UnreadableFolder> measuredUnreadable;
     QList<qsizetype> measuredRoots;
     const QList<qint64> sizes = batch.sizes.finish(&measuredUnreadable, &measuredRoots);
-    std::size_t foundAt = 0;
     qsizetype unreadableAt = 0;
-    for (const Batch::Walk& walk : batch.walks) {
+    for (std::size_t w = 0; w < batch.walks.size(); ++w) {
+        const Batch::Walk& walk = batch.walks[w];
+        const bool isLast = w + 1 == batch.walks.size();
+        const std::size_t foundEnd = isLast ? batch.found.size() : batch.walks[w + 1].foundBegin;
+        const qsizetype sizesEnd = isLast ? batch.sizesAdded : batch.walks[w + 1].sizesBegin;
         QList<ScannedPlugin>& output = m_walked.emplace_back();
-        for (; foundAt < walk.foundEnd; ++foundAt) {
-            Batch::Found& found = batch.found[foundAt];
+        for (std::size_t at = walk.foundBegin; at < foundEnd; ++at) {
+            Batch::Found& found = batch.found[at];
             for (ScannedPlugin& plugin : found.plugins) {
                 plugin.fileSize = found.sizeIndex < 0 ? found.size : sizes[found.sizeIndex];
                 output.append(std::move(plugin));
@@ -231,7 +240,7 @@ void BundleWalker::collect(Batch& batch)
         // As a walk alone tells them: what it could not list, then what its bundles hid.
         for (const UnreadableFolder& folder : walk.unreadable)
             noteUnreadable(folder);
-        for (; unreadableAt < measuredRoots.size() && measuredRoots[unreadableAt] < walk.sizesEnd; ++unreadableAt)
+        for (; unreadableAt < measuredRoots.size() && measuredRoots[unreadableAt] < sizesEnd; ++unreadableAt)
             noteUnreadable(measuredUnreadable[unreadableAt]);
     }
 }
@@ -258,7 +267,6 @@ void BundleWalker::walkStandardLocation(const QString& folderPath, const QString
             remainder.isEmpty() ? folderPath : appendingComponent(folderPath, remainder.toString());
         walkFormatFolder(batch, url, folder.format);
     }
-    batch.walks.back().foundEnd = batch.found.size();
 }
 
 QList<ScannedPlugin> BundleWalker::scanStandardLocation(const QString& folderPath, const QString& rootPath)
@@ -271,7 +279,6 @@ QList<ScannedPlugin> BundleWalker::scanFormatFolder(const QString& folderPath, P
 {
     Batch& batch = beginWalk(folderPath);
     walkFormatFolder(batch, folderPath, format);
-    batch.walks.back().foundEnd = batch.found.size();
     return finishWalks().value(0);
 }
 
@@ -375,20 +382,14 @@ void BundleWalker::walkRecursively(const QString& folderPath)
         for (auto it = subfolders.crbegin(); it != subfolders.crend(); ++it)
             pending.append(*it);
     }
-    batch.walks.back().foundEnd = batch.found.size();
 }
 
 void BundleWalker::keepUnread(Batch& batch, const QString& folderPath, std::optional<PluginFormat> folderFormat)
 {
-    if (isCancelled())
-        return;
-    Batch::Found& found = batch.found.emplace_back();
-    found.sizeIndex = batch.measure(folderPath, [this, &found, folderPath, folderFormat] {
-        found.plugins = LinuxWindowsPluginReader::read(folderPath, true, folderFormat).plugins;
-        stampDates(found.plugins);
-        m_bundlesFound.fetch_add(int(found.plugins.size()), std::memory_order_relaxed);
-        // A bundle that describes no plug-in (presets, core definitions) is not catalogued.
-        return !found.plugins.isEmpty();
+    keepUndescribed(batch, folderPath, [folderPath, folderFormat] {
+        QList<ScannedPlugin> plugins = LinuxWindowsPluginReader::read(folderPath, true, folderFormat).plugins;
+        stampDates(plugins);
+        return plugins;
     });
 }
 

@@ -79,6 +79,9 @@ private:
     void walkFormatFolder(Batch& batch, const QString& folderPath, PluginFormat format);
     void keep(Batch& batch, const QString& bundlePath, PluginFormat format);
     void keepDescribed(Batch& batch, QList<ScannedPlugin> plugins);
+    // A bundle described by the walker that measures it, just before; measured only when
+    // `describe` finds a plug-in.
+    void keepUndescribed(Batch& batch, const QString& path, std::function<QList<ScannedPlugin>()> describe);
     // A folder the Linux reader claims whatever it holds: read by the walker that measures it.
     void keepUnread(Batch& batch, const QString& folderPath, std::optional<PluginFormat> folderFormat);
     // Waits for the batch's walkers, then adds each of its walks' plug-ins to m_walked.
